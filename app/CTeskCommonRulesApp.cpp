@@ -1,0 +1,87 @@
+#include "app/CTeskCommonRulesApp.h"
+
+#include "app/LanguageSelection.h"
+
+extern "C" {
+CTeskCommonRulesApp* g_pTheApp = nullptr;
+TeskXMLDocument* g_pXMLDoc = nullptr;
+}
+
+namespace {
+
+constexpr const wchar_t* kResourceLibraryName = L"TeskIMRulesResu.so";
+constexpr const wchar_t* kHelpFileName = L"veritor.chm";
+constexpr const wchar_t* kFallbackFolder = L"english";
+
+// The path without its last component.
+CString ParentOf(const CString& path) {
+    const int slash = path.ReverseFind(L'/');
+    return slash < 0 ? CString() : path.Left(slash);
+}
+
+}  // namespace
+
+CTeskCommonRulesApp::CTeskCommonRulesApp() = default;
+
+CTeskCommonRulesApp::~CTeskCommonRulesApp() { m_lstDBModules.RemoveAll(); }
+
+BOOL CTeskCommonRulesApp::InitInstance() {
+    CWinApp::InitInstance();
+    SelectLanguageResources();
+    g_pTheApp = this;
+    return TRUE;
+}
+
+int CTeskCommonRulesApp::ExitInstance() {
+    for (HINSTANCE* library : {&m_hLangResDll, &m_hEnglishResDll}) {
+        if (*library) {
+            AfxFreeLibrary(*library);
+            *library = nullptr;
+        }
+    }
+    g_pTheApp = nullptr;
+    return CWinApp::ExitInstance();
+}
+
+void CTeskCommonRulesApp::SelectLanguageResources() {
+    if (m_strLanguage.IsEmpty()) {
+        m_strLanguage = DetermineLanguage();
+    }
+    m_strLangFolder = LanguageFolderFor(m_strLanguage);
+
+    // The module lives in bin/; Lang/ stands beside bin/.
+    const CString langRoot = ParentOf(ParentOf(ModuleFileNameContaining(this))) + L"/Lang/";
+    m_strLangFolderPath = langRoot + m_strLangFolder;
+    m_strHelpFilePath = m_strLangFolderPath + L"/" + kHelpFileName;
+
+    m_hLangResDll = AfxLoadLibrary(m_strLangFolderPath + L"/" + kResourceLibraryName);
+    if (!m_hLangResDll) {
+        m_strLangFolderPath = langRoot + kFallbackFolder;
+        m_strHelpFilePath = m_strLangFolderPath + L"/" + kHelpFileName;
+        m_strLangFolder = kFallbackFolder;
+        m_hLangResDll = AfxLoadLibrary(m_strLangFolderPath + L"/" + kResourceLibraryName);
+    }
+    m_hEnglishResDll = AfxLoadLibrary(langRoot + kFallbackFolder + L"/" + kResourceLibraryName);
+    if (m_hLangResDll) {
+        AfxSetResourceHandle(m_hLangResDll);
+    }
+}
+
+CString CTeskCommonRulesApp::LoadEnglishString(UINT id) const {
+    const HINSTANCE saved = AfxGetResourceHandle();
+    AfxSetResourceHandle(m_hEnglishResDll);
+    CString text = LoadString(AfxGetResourceHandle(), id);
+    if (saved) {
+        AfxSetResourceHandle(saved);
+    }
+    return text;
+}
+
+namespace {
+
+// The library's application object and, right after it, the entry point that starts it on
+// load and stops it on unload.
+CTeskCommonRulesApp theApp;
+CLibraryEntryPoint theEntryPoint(theApp);
+
+}  // namespace

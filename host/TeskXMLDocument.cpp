@@ -1,0 +1,96 @@
+#include "host/TeskXMLDocument.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "platform/Utf.h"
+
+namespace {
+
+constexpr const char* kPoolName = "tesk:detached";
+
+std::string LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
+    const auto end = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text.size())));
+    const std::string_view before = text.substr(0, end);
+    const auto line = std::count(before.begin(), before.end(), '\n') + 1;
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column = lineStart == std::string_view::npos ? end + 1 : end - lineStart;
+    return fmt::format("line {}, column {}", line, column);
+}
+
+}  // namespace
+
+TeskXMLDocument::TeskXMLDocument() = default;
+
+bool TeskXMLDocument::IsDetachedPool(pugi::xml_node node) {
+    return node.parent().type() == pugi::node_document && std::string_view(node.name()) == kPoolName;
+}
+
+pugi::xml_node TeskXMLDocument::DetachedPool() {
+    for (pugi::xml_node child : m_doc.children()) {
+        if (IsDetachedPool(child)) {
+            return child;
+        }
+    }
+    return m_doc.append_child(kPoolName);
+}
+
+pugi::xml_node TeskXMLDocument::RootElement() const {
+    for (pugi::xml_node child : m_doc.children()) {
+        if (child.type() == pugi::node_element && !IsDetachedPool(child)) {
+            return child;
+        }
+    }
+    return {};
+}
+
+TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
+    const pugi::xml_node node = DetachedPool().append_child(platform::Utf8FromWide(name.str()).c_str());
+    return node ? new TeskXMLNode(node) : nullptr;
+}
+
+bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
+    const pugi::xml_parse_result result = m_doc.load_buffer(utf8.data(), utf8.size());
+    if (!result) {
+        error = fmt::format("{} at {}", result.description(), LineAndColumn(utf8, result.offset));
+        m_doc.reset();
+        return false;
+    }
+    if (!RootElement()) {
+        error = "no root element";
+        m_doc.reset();
+        return false;
+    }
+    return true;
+}
+
+std::string TeskXMLDocument::SaveText() const {
+    std::ostringstream out;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    if (const pugi::xml_node root = RootElement()) {
+        root.print(out, "  ", pugi::format_indent);
+    }
+    return out.str();
+}
+
+TeskXMLNode* TeskXMLDocument::GetRootNode() const {
+    const pugi::xml_node root = RootElement();
+    return root ? new TeskXMLNode(root) : nullptr;
+}
+
+void TeskXMLDocument::SetRootNode(TeskXMLNode* node) {
+    if (!node) {
+        return;
+    }
+    const pugi::xml_node old = RootElement();
+    if (old == node->Handle()) {
+        return;
+    }
+    const pugi::xml_node placed = node->Handle().root() == m_doc.root() ? m_doc.append_move(node->Handle())
+                                                                        : m_doc.append_copy(node->Handle());
+    if (placed && old) {
+        m_doc.remove_child(old);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+
+#include "host/TeskXMLNode.h"
+
+// The host's rule XML document. Elements are created unattached and later appended where they
+// belong; until then they wait in a hidden holder that is never saved.
+class TeskXMLDocument {
+public:
+    TeskXMLDocument();
+    TeskXMLDocument(const TeskXMLDocument&) = delete;
+    TeskXMLDocument& operator=(const TeskXMLDocument&) = delete;
+
+    // A new element, not yet attached; the caller deletes the wrapper.
+    TeskXMLNode* CreateNode(const CString& name);
+
+    // Replaces the content with the parsed text; on failure the document is empty and error says
+    // where and why.
+    bool LoadText(std::string_view utf8, std::string& error);
+    // The document as UTF-8 text with an XML declaration, indented.
+    std::string SaveText() const;
+
+    // The root element (new wrapper), or null when the document has none.
+    TeskXMLNode* GetRootNode() const;
+    // Makes node the root element, replacing any root there was.
+    void SetRootNode(TeskXMLNode* node);
+
+    static bool IsDetachedPool(pugi::xml_node node);
+
+private:
+    pugi::xml_node RootElement() const;
+    pugi::xml_node DetachedPool();
+
+    pugi::xml_document m_doc;
+};

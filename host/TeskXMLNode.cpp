@@ -1,0 +1,124 @@
+#include "host/TeskXMLNode.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+#include "host/TeskXMLDocument.h"
+#include "platform/Utf.h"
+
+namespace {
+
+std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+
+CString Wide(const char* text) { return CString(platform::WideFromUtf8(text ? text : "")); }
+
+template <typename Accept>
+TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
+    std::vector<std::unique_ptr<TeskXMLNode>> nodes;
+    for (pugi::xml_node child : parent.children()) {
+        if (child.type() == pugi::node_element && accept(child)) {
+            nodes.push_back(std::make_unique<TeskXMLNode>(child));
+        }
+    }
+    return new TeskXMLNodeList(std::move(nodes));
+}
+
+bool IsAttachedParent(pugi::xml_node parent) {
+    return parent.type() == pugi::node_element && !TeskXMLDocument::IsDetachedPool(parent);
+}
+
+}  // namespace
+
+CString TeskXMLNode::GetNodeName() const { return Wide(m_node.name()); }
+
+void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
+    const std::string key = Utf8(name);
+    pugi::xml_attribute attribute = m_node.attribute(key.c_str());
+    if (!attribute) {
+        attribute = m_node.append_attribute(key.c_str());
+    }
+    attribute.set_value(Utf8(value).c_str());
+}
+
+bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
+    const pugi::xml_attribute attribute = m_node.attribute(Utf8(name).c_str());
+    if (!attribute) {
+        return false;
+    }
+    out = Wide(attribute.value());
+    return true;
+}
+
+TeskXMLNode* TeskXMLNode::AppendNode(TeskXMLNode* child) {
+    if (!child || !child->m_node) {
+        return nullptr;
+    }
+    const bool sameDocument = child->m_node.root() == m_node.root();
+    const pugi::xml_node appended =
+        sameDocument ? m_node.append_move(child->m_node) : m_node.append_copy(child->m_node);
+    return appended ? new TeskXMLNode(appended) : nullptr;
+}
+
+TeskXMLNode* TeskXMLNode::AppendNode(const CString& name) {
+    const pugi::xml_node appended = m_node.append_child(Utf8(name).c_str());
+    return appended ? new TeskXMLNode(appended) : nullptr;
+}
+
+bool TeskXMLNode::ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement) {
+    if (!child || !replacement || child->m_node.parent() != m_node) {
+        return false;
+    }
+    const bool sameDocument = replacement->m_node.root() == m_node.root();
+    const pugi::xml_node inserted = sameDocument
+                                        ? m_node.insert_move_before(replacement->m_node, child->m_node)
+                                        : m_node.insert_copy_before(replacement->m_node, child->m_node);
+    return inserted && m_node.remove_child(child->m_node);
+}
+
+void TeskXMLNode::SetNodeValue(const CString& text) { m_node.text().set(Utf8(text).c_str()); }
+
+CString TeskXMLNode::GetNodeValue() const { return Wide(m_node.text().get()); }
+
+bool TeskXMLNode::GetNodeValueInInt(int& out) const {
+    const char* text = m_node.text().get();
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    while (end && (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n')) {
+        ++end;
+    }
+    const bool whole = end != text && end && *end == '\0';
+    if (!whole || errno == ERANGE || value < std::numeric_limits<int>::min() ||
+        value > std::numeric_limits<int>::max()) {
+        return false;
+    }
+    out = static_cast<int>(value);
+    return true;
+}
+
+TeskXMLNode* TeskXMLNode::SelectSingleNode(const CString& name) const {
+    const pugi::xml_node found = m_node.child(Utf8(name).c_str());
+    return found ? new TeskXMLNode(found) : nullptr;
+}
+
+TeskXMLNodeList* TeskXMLNode::GetNodeList(const CString& name) const {
+    const std::string key = Utf8(name);
+    return CollectChildren(m_node, [&key](pugi::xml_node child) { return key == child.name(); });
+}
+
+TeskXMLNodeList* TeskXMLNode::GetChildNodes() const {
+    return CollectChildren(m_node, [](pugi::xml_node) { return true; });
+}
+
+TeskXMLNode* TeskXMLNode::GetParentNode() const {
+    const pugi::xml_node parent = m_node.parent();
+    return IsAttachedParent(parent) ? new TeskXMLNode(parent) : nullptr;
+}
+
+TeskXMLNode* TeskXMLNodeList::GetItem(int index) const {
+    if (index < 0 || index >= GetSize()) {
+        return nullptr;
+    }
+    return m_nodes[static_cast<std::size_t>(index)].get();
+}
