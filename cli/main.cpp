@@ -2,22 +2,42 @@
 
 #include <iostream>
 
-#include "app/CTeskCommonRulesApp.h"
-#include "cli/ModuleHost.h"
+#include "cli/Commands.h"
+#include "cli/PrintingMessageSink.h"
+#include "cli/RuleDocument.h"
 
 namespace {
 
 constexpr const char* kVersion = "0.1.0";
 
-int RunInfo() {
-    const ModuleHost module(ModuleHost::StagedModulePath());
-    const CTeskCommonRulesApp* app = module.Application();
-    std::cout << "module: " << module.ModuleName() << "\n"
-              << "summary: " << module.ModuleSummary() << "\n"
-              << "language: " << (app ? app->m_strLanguage : CString()) << "\n"
-              << "folder: " << (app ? app->m_strLangFolder : CString()) << "\n"
-              << "help: " << (app ? app->m_strHelpFilePath : CString()) << "\n";
-    return 0;
+void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created, std::filesystem::path& shown,
+                         UnitsOptions& converted) {
+    cli.add_subcommand("list", "Show every rule of the module at its defaults")->callback([&status] {
+        status = RunList();
+    });
+
+    CLI::App* create = cli.add_subcommand("new", "Write a rule document with every rule at its defaults");
+    create->add_option("FILE", created.file, "The document to write")->required();
+    create->add_option("--unit", created.unit, "Length unit: 0-10 or mm, cm, m, in, ft, ft-in, angstrom, nm, um, mil, uin");
+    create->add_option("--angle", created.angle, "Angle unit: 0-3 or deg, rad, deg-min, deg-min-sec");
+    create->add_flag("--casting", created.casting, "Build the rules for casting (casting validator, category 12)");
+    create->add_flag("--force", created.force, "Overwrite an existing file");
+    create->callback([&] { status = RunNew(created); });
+
+    CLI::App* show = cli.add_subcommand("show", "Load a rule document and show its rules and parameters");
+    show->add_option("FILE", shown, "The document to read")->required();
+    show->callback([&] { status = RunShow(shown); });
+
+    CLI::App* units = cli.add_subcommand("units", "Convert a rule document to another unit system");
+    units->add_option("FILE", converted.file, "The document to convert")->required();
+    units->add_option("--unit", converted.unit, "New length unit");
+    units->add_option("--angle", converted.angle, "New angle unit");
+    units->callback([&] {
+        if (!converted.unit && !converted.angle) {
+            throw CLI::ValidationError("units", "give --unit, --angle or both");
+        }
+        status = RunUnits(converted);
+    });
 }
 
 }  // namespace
@@ -27,9 +47,16 @@ int main(int argc, char** argv) {
     cli.set_version_flag("--version", std::string("veritor-rules ") + kVersion);
     cli.require_subcommand(1);
 
+    CPrintingMessageSink messages;
+    SetMessageSink(&messages);
+
     int status = 0;
+    NewOptions created;
+    std::filesystem::path shown;
+    UnitsOptions converted;
     cli.add_subcommand("info", "Load the staged module and show its name, summary and language")
         ->callback([&status] { status = RunInfo(); });
+    AddDocumentCommands(cli, status, created, shown, converted);
 
     try {
         cli.parse(argc, argv);

@@ -1,6 +1,7 @@
 #include "platform/CString.h"
 
 #include <algorithm>
+#include <fmt/args.h>
 #include <cwctype>
 #include <ostream>
 
@@ -108,6 +109,14 @@ CString& CString::MakeLower() {
 bool CString::LoadString(UINT id) {
     m_str = ::LoadString(AfxGetResourceHandle(), id).str();
     return !m_str.empty();
+}
+
+void CString::FormatTexts(const wchar_t* format, std::initializer_list<CString> texts) {
+    fmt::dynamic_format_arg_store<fmt::wprintf_context> store;
+    for (const CString& text : texts) {
+        store.push_back(text.GetString());
+    }
+    m_str = FormatArgs(format, store);
 }
 
 std::wstring CString::FormatArgs(const wchar_t* format, fmt::wprintf_args args) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <initializer_list>
 #include <fmt/printf.h>
 #include <iosfwd>
 #include <string>
@@ -67,6 +68,9 @@ public:
     void Format(const wchar_t* format, const Args&... args) {
         m_str = FormatArgs(format, fmt::make_wprintf_args(Project(args)...));
     }
+
+    // Formats with a run-time list of texts, each taking one %s in order.
+    void FormatTexts(const wchar_t* format, std::initializer_list<CString> texts);
 
 private:
     template <typename T>

@@ -27,3 +27,8 @@ const CString& CStringList::GetNext(POSITION& pos) const {
 CStringList::POSITION CStringList::Find(const CString& text) const {
     return Make(std::find(m_items.begin(), m_items.end(), text));
 }
+
+void CStringList::SetAt(POSITION pos, const CString& text) {
+    // An empty erase turns the position's read-only iterator into a writable one.
+    *m_items.erase(pos.m_it, pos.m_it) = text;
+}

@@ -41,6 +41,7 @@ public:
     const CString& GetNext(POSITION& pos) const;
     const CString& GetAt(POSITION pos) const { return *pos.m_it; }
     POSITION Find(const CString& text) const;
+    void SetAt(POSITION pos, const CString& text);
 
 private:
     POSITION Make(Items::const_iterator it) const;

@@ -1,0 +1,165 @@
+#include "cli/Commands.h"
+
+#include <fmt/format.h>
+
+#include <iostream>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "cli/ModuleHost.h"
+#include "cli/RuleCatalogue.h"
+#include "cli/RuleDocument.h"
+#include "cli/UnitCodes.h"
+#include "params/NumberText.h"
+#include "params/OperatorText.h"
+#include "params/SeverityText.h"
+#include "platform/Utf.h"
+
+namespace {
+
+std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+
+void PrintRule(const CTeskRule& rule) {
+    std::cout << Utf8(rule.m_strName) << "\n"
+              << "  display name: " << Utf8(rule.m_strDisplayName) << "\n"
+              << "  severity: " << rule.m_nSeverity << " (" << Utf8(SeverityText(rule.m_nSeverity)) << ")\n"
+              << "  description: " << Utf8(rule.m_strDescription) << "\n";
+}
+
+std::string ValuesText(CTeskParamStorage& param) {
+    std::string text;
+    param.Visit([&text](auto tag, auto& data) {
+        for (int i = 0; i < data.Values.GetCount(); ++i) {
+            text += i == 0 ? "" : ", ";
+            const auto& value = data.Values.ElementAt(i);
+            if constexpr (decltype(tag)::value == TESK_TYPE_DOUBLE) {
+                text += Utf8(FormatNumber(value));
+            } else if constexpr (decltype(tag)::value == TESK_TYPE_TEXT_LIST) {
+                std::string row;
+                for (POSITION pos = value ? value->GetHeadPosition() : POSITION(); pos;) {
+                    row += (row.empty() ? "" : " ") + Utf8(value->GetNext(pos));
+                }
+                text += "(" + row + ")";
+            } else if constexpr (decltype(tag)::value == TESK_TYPE_TEXT) {
+                text += value ? Utf8(*value) : "";
+            } else {
+                text += std::to_string(value);
+            }
+        }
+    });
+    return text;
+}
+
+void PrintParameters(CTeskRule& rule) {
+    for (int i = 0; i < rule.m_arrParams.GetCount(); ++i) {
+        CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
+        const TeskParamFields* fields = param ? param->GetFields() : nullptr;
+        if (!fields) {
+            continue;
+        }
+        std::cout << "  parameter " << fields->Id << ": " << (fields->Status ? "on" : "off") << ", operator "
+                  << (OperatorToText(fields->Operator).IsEmpty() ? std::to_string(fields->Operator)
+                                                                 : Utf8(OperatorToText(fields->Operator)))
+                  << ", values " << ValuesText(*param) << "\n";
+    }
+}
+
+std::int32_t LinearUnitOrThrow(const std::string& text) {
+    const auto code = ParseLinearUnit(text);
+    if (!code) {
+        throw std::invalid_argument(fmt::format(
+            "unknown length unit \"{}\": use 0 to 10 or mm, cm, m, in, ft, ft-in, angstrom, nm, um, mil, uin", text));
+    }
+    return *code;
+}
+
+std::int32_t AngularUnitOrThrow(const std::string& text) {
+    const auto code = ParseAngularUnit(text);
+    if (!code) {
+        throw std::invalid_argument(
+            fmt::format("unknown angle unit \"{}\": use 0 to 3 or deg, rad, deg-min, deg-min-sec", text));
+    }
+    return *code;
+}
+
+CString ModuleText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+
+}  // namespace
+
+int RunInfo() {
+    const ModuleHost module(ModuleHost::StagedModulePath());
+    const CTeskCommonRulesApp* app = module.Application();
+    std::cout << "module: " << Utf8(module.ModuleName()) << "\n"
+              << "summary: " << Utf8(module.ModuleSummary()) << "\n"
+              << "language: " << Utf8(app ? app->m_strLanguage : CString()) << "\n"
+              << "folder: " << Utf8(app ? app->m_strLangFolder : CString()) << "\n"
+              << "help: " << Utf8(app ? app->m_strHelpFilePath : CString()) << "\n";
+    return 0;
+}
+
+int RunList() {
+    bool first = true;
+    for (const RuleKind& kind : RuleCatalogue()) {
+        std::cout << (first ? "" : "\n");
+        PrintRule(*kind.makeDefault());
+        first = false;
+    }
+    return 0;
+}
+
+int RunNew(const NewOptions& options) {
+    const RuleUnitSystemStructure built{0, 0};
+    const RuleUnitSystemStructure chosen{LinearUnitOrThrow(options.unit), AngularUnitOrThrow(options.angle)};
+    std::error_code error;
+    if (!options.force && std::filesystem::exists(options.file, error)) {
+        throw DocumentError(options.file.string() + ": already exists (use --force to overwrite it)");
+    }
+    RuleDocument document(chosen.linearUnit, chosen.angularUnit);
+    for (const RuleKind& kind : RuleCatalogue()) {
+        const std::unique_ptr<CTeskRule> rule =
+            options.casting ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
+                            : kind.makeDefault();
+        rule->UpdateRule(&built, &chosen);
+        document.AppendRule(*rule);
+    }
+    document.SaveAtomically(options.file);
+    return 0;
+}
+
+int RunShow(const std::filesystem::path& file) {
+    const std::unique_ptr<RuleDocument> document = RuleDocument::Load(file);
+    const RuleUnitSystemStructure units = document->Units();
+    std::cout << "units: " << LinearUnitName(units.linearUnit) << ", " << AngularUnitName(units.angularUnit)
+              << "\n";
+    for (LoadedRule& loaded : document->LoadRules()) {
+        std::cout << "\n";
+        if (!loaded.rule) {
+            CString name;
+            loaded.element->GetAttributeValue(ModuleText(2020), name);
+            std::cout << "<" << Utf8(loaded.element->GetNodeName()) << "> " << Utf8(name)
+                      << "\n  (not a rule of this module: kept as it is)\n";
+            continue;
+        }
+        PrintRule(*loaded.rule);
+        PrintParameters(*loaded.rule);
+    }
+    return 0;
+}
+
+int RunUnits(const UnitsOptions& options) {
+    std::unique_ptr<RuleDocument> document = RuleDocument::Load(options.file);
+    const RuleUnitSystemStructure from = document->Units();
+    const RuleUnitSystemStructure to{options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
+                                     options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
+    for (LoadedRule& loaded : document->LoadRules()) {
+        if (loaded.rule) {
+            loaded.rule->UpdateRule(&from, &to);
+            document->ReplaceRuleElement(loaded);
+        }
+    }
+    document->SetUnits(to);
+    document->SaveAtomically(options.file);
+    std::cout << options.file.string() << ": " << LinearUnitName(from.linearUnit) << ", "
+              << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit) << ", "
+              << AngularUnitName(to.angularUnit) << "\n";
+    return 0;
+}

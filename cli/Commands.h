@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The commands of veritor-rules. Each returns the process exit status; problems with a file
+// are thrown as DocumentError.
+int RunInfo();
+int RunList();
+
+struct NewOptions {
+    std::filesystem::path file;
+    std::string unit = "mm";
+    std::string angle = "deg";
+    bool casting = false;
+    bool force = false;
+};
+int RunNew(const NewOptions& options);
+
+int RunShow(const std::filesystem::path& file);
+
+struct UnitsOptions {
+    std::filesystem::path file;
+    std::optional<std::string> unit;
+    std::optional<std::string> angle;
+};
+int RunUnits(const UnitsOptions& options);

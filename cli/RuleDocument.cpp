@@ -1,0 +1,238 @@
+#include "cli/RuleDocument.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fmt/format.h>
+#include <fstream>
+#include <sstream>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "app/ModuleExports.h"
+#include "cli/RuleCatalogue.h"
+#include "cli/UnitCodes.h"
+#include "platform/Utf.h"
+
+namespace {
+
+constexpr UINT IDS_RULE_ELEMENT = 2019;
+constexpr UINT IDS_ATTR_NAME = 2020;
+constexpr const char* kRootName = "RuleSet";
+
+std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+
+CString ModuleText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+
+// The English name of each rule kind, as its elements carry it.
+struct KnownRule {
+    CString name;
+    const RuleKind* kind;
+};
+
+std::vector<KnownRule> KnownRules() {
+    std::vector<KnownRule> known;
+    for (const RuleKind& kind : RuleCatalogue()) {
+        known.push_back({kind.makeDefault()->m_strName, &kind});
+    }
+    return known;
+}
+
+const RuleKind* FindKind(const std::vector<KnownRule>& known, TeskXMLNode& element) {
+    CString name;
+    if (element.GetNodeName() != ModuleText(IDS_RULE_ELEMENT) ||
+        !element.GetAttributeValue(ModuleText(IDS_ATTR_NAME), name)) {
+        return nullptr;
+    }
+    for (const KnownRule& rule : known) {
+        if (rule.name == name) {
+            return rule.kind;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<long long> WholeNumber(const std::string& text) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool IsDecimalNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& root, const char* name,
+                               std::int32_t last) {
+    CString text;
+    if (!root.GetAttributeValue(CString(platform::WideFromUtf8(name)), text)) {
+        throw DocumentError(fmt::format("{}: the RuleSet element has no {} attribute", path.string(), name));
+    }
+    const std::optional<long long> code = WholeNumber(Utf8(text));
+    if (!code || *code < 0 || *code > last) {
+        throw DocumentError(fmt::format("{}: {}=\"{}\" is not a unit code from 0 to {}", path.string(), name,
+                                        Utf8(text), last));
+    }
+    return static_cast<std::int32_t>(*code);
+}
+
+// A parameter record the module would read with made-up values is refused instead.
+void CheckParameter(const std::filesystem::path& path, const CString& ruleName, CTeskRule& rule,
+                    TeskXMLNode& parameter) {
+    const auto fail = [&](const std::string& problem) {
+        throw DocumentError(fmt::format("{}: rule \"{}\": {}", path.string(), Utf8(ruleName), problem));
+    };
+    CString typeText;
+    if (!parameter.GetAttributeValue(L"Type", typeText) || !WholeNumber(Utf8(typeText))) {
+        fail("a Parameter element has no numeric Type attribute");
+    }
+    const std::string id = Utf8(typeText);
+    for (const wchar_t* child : {L"Operator", L"ParameterType"}) {
+        const std::unique_ptr<TeskXMLNode> node(parameter.SelectSingleNode(child));
+        int number = 0;
+        if (node && !node->GetNodeValueInInt(number)) {
+            fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, Utf8(child),
+                             Utf8(node->GetNodeValue())));
+        }
+    }
+    CTeskParamStorage* target = rule.FindParameterInArray(static_cast<std::int32_t>(*WholeNumber(id)));
+    if (!target || target->GetValueType() != TESK_TYPE_DOUBLE) {
+        return;
+    }
+    const std::unique_ptr<TeskXMLNodeList> values(parameter.GetNodeList(L"Value"));
+    for (int i = 0; i < values->GetSize(); ++i) {
+        const std::string text = Utf8(values->GetItem(i)->GetNodeValue());
+        if (!IsDecimalNumber(text)) {
+            fail(fmt::format("parameter {}: value \"{}\" is not a number", id, text));
+        }
+    }
+}
+
+void CheckRuleElement(const std::filesystem::path& path, const RuleKind& kind, TeskXMLNode& element) {
+    const std::unique_ptr<CTeskRule> rule = kind.makeDefault();
+    const std::unique_ptr<TeskXMLNodeList> parameters(element.GetNodeList(L"Parameter"));
+    for (int i = 0; i < parameters->GetSize(); ++i) {
+        CheckParameter(path, rule->m_strName, *rule, *parameters->GetItem(i));
+    }
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw DocumentError(fmt::format("{}: {}", path.string(),
+                                        std::filesystem::exists(path, error) ? "not a regular file" : "no such file"));
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (!file) {
+        throw DocumentError(fmt::format("{}: cannot be read", path.string()));
+    }
+    return bytes.str();
+}
+
+}  // namespace
+
+RuleDocument::RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit) {
+    std::unique_ptr<TeskXMLNode> root(m_xml.CreateNode(L"RuleSet"));
+    m_xml.SetRootNode(root.get());
+    m_root.reset(m_xml.GetRootNode());
+    SetUnits({linearUnit, angularUnit});
+}
+
+RuleDocument::RuleDocument(const std::filesystem::path& path) {
+    std::string error;
+    if (!m_xml.LoadText(ReadFile(path), error)) {
+        throw DocumentError(fmt::format("{}: not a readable XML document: {}", path.string(), error));
+    }
+    m_root.reset(m_xml.GetRootNode());
+    if (Utf8(m_root->GetNodeName()) != kRootName) {
+        throw DocumentError(fmt::format("{}: the root element is <{}>, not <{}>", path.string(),
+                                        Utf8(m_root->GetNodeName()), kRootName));
+    }
+    m_units.linearUnit = ReadUnitAttribute(path, *m_root, "Unit", kLastLinearUnit);
+    m_units.angularUnit = ReadUnitAttribute(path, *m_root, "AngularUnit", kLastAngularUnit);
+}
+
+std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& path) {
+    std::unique_ptr<RuleDocument> document(new RuleDocument(path));
+    const std::vector<KnownRule> known = KnownRules();
+    const std::unique_ptr<TeskXMLNodeList> children(document->Root().GetChildNodes());
+    for (int i = 0; i < children->GetSize(); ++i) {
+        if (const RuleKind* kind = FindKind(known, *children->GetItem(i))) {
+            CheckRuleElement(path, *kind, *children->GetItem(i));
+        }
+    }
+    return document;
+}
+
+void RuleDocument::SetUnits(const RuleUnitSystemStructure& units) {
+    m_units = units;
+    m_root->AddAttribute(L"Unit", CString(std::to_wstring(units.linearUnit)));
+    m_root->AddAttribute(L"AngularUnit", CString(std::to_wstring(units.angularUnit)));
+}
+
+void RuleDocument::AppendRule(CTeskRule& rule) {
+    SetXMLDoc(&m_xml);
+    const std::unique_ptr<TeskXMLNode> element(rule.GetXML());
+    delete Root().AppendNode(element.get());
+}
+
+std::vector<LoadedRule> RuleDocument::LoadRules() {
+    SetXMLDoc(&m_xml);
+    const std::vector<KnownRule> known = KnownRules();
+    std::vector<LoadedRule> loaded;
+    const std::unique_ptr<TeskXMLNodeList> children(Root().GetChildNodes());
+    for (int i = 0; i < children->GetSize(); ++i) {
+        TeskXMLNode& element = *children->GetItem(i);
+        LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr};
+        if (const RuleKind* kind = FindKind(known, element)) {
+            entry.rule = kind->makeDefault();
+            entry.rule->PopulateParametersFromXML(&element);
+            entry.rule->UpdateRule(&m_units, &m_units);
+        }
+        loaded.push_back(std::move(entry));
+    }
+    return loaded;
+}
+
+void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {
+    SetXMLDoc(&m_xml);
+    std::unique_ptr<TeskXMLNode> element(loaded.rule->GetXML());
+    if (element && Root().ReplaceChild(loaded.element.get(), element.get())) {
+        loaded.element = std::move(element);
+    }
+}
+
+void RuleDocument::SaveAtomically(const std::filesystem::path& path) const {
+    const std::string text = m_xml.SaveText();
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        throw DocumentError(fmt::format("{}: cannot write beside it: {}", path.string(), std::strerror(errno)));
+    }
+    struct stat existing {};
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
+    bool written = ::fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        written = n > 0;
+        done += written ? static_cast<std::size_t>(n) : 0;
+    }
+    written = written && ::fsync(fd) == 0;
+    written = (::close(fd) == 0) && written;
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(temporary.c_str());
+        throw DocumentError(fmt::format("{}: cannot be saved: {}", path.string(), reason));
+    }
+}

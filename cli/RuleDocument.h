@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/CTeskRule.h"
+#include "host/TeskXMLDocument.h"
+#include "host/TeskXMLNode.h"
+
+// A problem with a rule document; the message names the file.
+class DocumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A rule element of the document together with the rule loaded from it; unknown elements (rules
+// of other modules) have no rule and are kept as they are.
+struct LoadedRule {
+    std::unique_ptr<TeskXMLNode> element;
+    std::unique_ptr<CTeskRule> rule;
+};
+
+// A rule document: a "RuleSet" root whose "Unit" and "AngularUnit" attributes give the unit
+// system and whose children are rule elements.
+class RuleDocument {
+public:
+    // An empty document in this unit system.
+    RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit);
+    // Reads and checks the file; throws DocumentError naming the file and the problem.
+    static std::unique_ptr<RuleDocument> Load(const std::filesystem::path& path);
+
+    TeskXMLDocument& Xml() { return m_xml; }
+    RuleUnitSystemStructure Units() const { return m_units; }
+    void SetUnits(const RuleUnitSystemStructure& units);
+
+    // Appends the rule's element as the rule writes it.
+    void AppendRule(CTeskRule& rule);
+    // Loads every known rule element into a new rule of its class, in the document's units.
+    std::vector<LoadedRule> LoadRules();
+    // Puts the rule's element, as the rule writes it now, in place of the old one.
+    void ReplaceRuleElement(LoadedRule& loaded);
+
+    // Writes beside the file, then renames over it: the old document stays whole on failure.
+    void SaveAtomically(const std::filesystem::path& path) const;
+
+private:
+    explicit RuleDocument(const std::filesystem::path& path);
+    TeskXMLNode& Root() { return *m_root; }
+
+    std::string m_source;
+    TeskXMLDocument m_xml;
+    std::unique_ptr<TeskXMLNode> m_root;
+    RuleUnitSystemStructure m_units;
+};

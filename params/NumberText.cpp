@@ -1,0 +1,67 @@
+#include "params/NumberText.h"
+
+#include <locale.h>
+#include <wchar.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr const wchar_t* kNumberCharacters = L".0123456789";
+
+// Stored documents and the display form always use a point, whatever locale the process
+// has chosen.
+locale_t ClassicLocale() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", nullptr);
+    return classic;
+}
+
+}  // namespace
+
+CString FormatNumber(double value) {
+    CString text;
+    text.Format(L"%lf", value);
+    TrimNumberText(text);
+    return text;
+}
+
+double ParseNumber(const CString& text) {
+    CString trimmed(text);
+    trimmed.Trim();
+    return ScanDouble(trimmed.SpanIncluding(kNumberCharacters)).value_or(0.0);
+}
+
+void TrimNumberText(CString& text) {
+    if (text.Find(L'.') < 0) {
+        return;
+    }
+    text.TrimRight(L'0');
+    if (!text.IsEmpty() && text.GetAt(text.GetLength() - 1) == L'.') {
+        text += L'0';
+    }
+}
+
+bool IsNumberText(const CString& text) {
+    return text.SpanIncluding(kNumberCharacters).GetLength() == text.GetLength();
+}
+
+std::optional<std::int64_t> ScanInteger(const CString& text) {
+    const wchar_t* begin = text.GetString();
+    wchar_t* end = nullptr;
+    const long long value = std::wcstoll(begin, &end, 10);
+    if (end == begin) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> ScanDouble(const CString& text) {
+    const wchar_t* begin = text.GetString();
+    wchar_t* end = nullptr;
+    const locale_t classic = ClassicLocale();
+    const double value = classic ? wcstod_l(begin, &end, classic) : std::wcstod(begin, &end);
+    if (end == begin) {
+        return std::nullopt;
+    }
+    return value;
+}

@@ -1,0 +1,223 @@
+#include "params/ParameterXml.h"
+
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "host/TeskXMLDocument.h"
+#include "host/TeskXMLNode.h"
+#include "params/NumberText.h"
+#include "params/ValueConversion.h"
+
+namespace {
+
+constexpr const wchar_t* kParameterElement = L"Parameter";
+constexpr const wchar_t* kNameAttribute = L"Name";
+constexpr const wchar_t* kIdAttribute = L"Type";
+constexpr const wchar_t* kStatusAttribute = L"Status";
+constexpr const wchar_t* kOperatorElement = L"Operator";
+constexpr const wchar_t* kParameterTypeElement = L"ParameterType";
+constexpr const wchar_t* kValueElement = L"Value";
+constexpr const wchar_t* kRemarksElement = L"Remarks";
+
+// Rows are written with all their strings, but only this many are read back.
+constexpr int kReadRowColumns = 4;
+
+using NodePtr = std::unique_ptr<TeskXMLNode>;
+using NodeListPtr = std::unique_ptr<TeskXMLNodeList>;
+
+CString Decimal(std::int32_t number) {
+    return CString(std::to_wstring(number));
+}
+
+// Columns count from 1.
+CString RowAttributeName(int column) {
+    CString name;
+    name.Format(L"Attribute%d", column);
+    return name;
+}
+
+void AppendTextChild(TeskXMLNode& parent, const wchar_t* name, const CString& text) {
+    if (const NodePtr child{parent.AppendNode(name)}) {
+        child->SetNodeValue(text);
+    }
+}
+
+// An empty row leaves no trace in the document.
+void AppendRow(TeskXMLNode& parent, const CStringList& row) {
+    if (row.IsEmpty()) {
+        return;
+    }
+    const NodePtr value(parent.AppendNode(kValueElement));
+    if (!value) {
+        return;
+    }
+    int column = 1;
+    for (POSITION pos = row.GetHeadPosition(); pos;) {
+        value->AddAttribute(RowAttributeName(column++), row.GetNext(pos));
+    }
+}
+
+std::unique_ptr<CStringList> ReadRow(const TeskXMLNode& value) {
+    auto row = std::make_unique<CStringList>();
+    for (int column = 1; column <= kReadRowColumns; ++column) {
+        CString text;
+        if (value.GetAttributeValue(RowAttributeName(column), text)) {
+            row->AddTail(text);
+        }
+    }
+    return row;
+}
+
+// A range takes pairs or triples of values; any other count is dropped before writing.
+template <typename T>
+void NormaliseRangeValues(TeskParamData<T>& record) {
+    const int count = record.Values.GetCount();
+    if (record.Operator == TESK_OP_RANGE && count % 3 != 0 && count % 2 != 0) {
+        record.Values.Reset();
+    }
+}
+
+template <Type_e E>
+void WriteValues(const TeskParamDataOf<E>& record, TeskXMLNode& element) {
+    for (int i = 0; i < record.Values.GetCount(); ++i) {
+        const TeskValueOf<E>& value = record.Values.ElementAt(i);
+        if (record.ParameterType == TESK_PARAM_TABLE) {
+            AppendRow(element, ValueToStrings<E>(value));
+        } else {
+            AppendTextChild(element, kValueElement, ValueToText<E>(value));
+        }
+    }
+}
+
+// The parameter's id, or nothing when "Type" is missing, does not start with a number or
+// lies outside the 32-bit range: such an element names no parameter.
+std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
+    CString text;
+    if (!element.GetAttributeValue(kIdAttribute, text)) {
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> id = ScanInteger(text);
+    using Limits = std::numeric_limits<std::int32_t>;
+    if (!id || *id < Limits::min() || *id > Limits::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*id);
+}
+
+// The first element of the list with this id; it belongs to the list.
+TeskXMLNode* FindParameterElement(const TeskXMLNodeList& parameters, std::int32_t id) {
+    for (int i = 0; i < parameters.GetSize(); ++i) {
+        TeskXMLNode* element = parameters.GetItem(i);
+        if (element && ReadParameterId(*element) == id) {
+            return element;
+        }
+    }
+    return nullptr;
+}
+
+// The child's whole-number text; 0 when the child is missing or its text is not a number
+// that fits.
+std::int32_t ReadChildNumber(const TeskXMLNode& parent, const wchar_t* name) {
+    int number = 0;
+    if (const NodePtr child{parent.SelectSingleNode(name)}) {
+        child->GetNodeValueInInt(number);
+    }
+    return number;
+}
+
+// Only an explicit "0" switches the parameter off.
+bool ReadStatus(const TeskXMLNode& element) {
+    CString text;
+    return !(element.GetAttributeValue(kStatusAttribute, text) && text == L"0");
+}
+
+template <Type_e E>
+void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
+    const NodeListPtr values(element.GetNodeList(kValueElement));
+    if (!values) {
+        return;
+    }
+    for (int i = 0; i < values->GetSize(); ++i) {
+        const TeskXMLNode* node = values->GetItem(i);
+        TeskValueOf<E> value{};
+        if (node && record.ParameterType == TESK_PARAM_TABLE) {
+            StringsToValue<E>(ReadRow(*node), value);
+        } else if (node) {
+            TextToValue<E>(node->GetNodeValue(), value);
+        }
+        record.Values.Add(value);
+    }
+}
+
+}  // namespace
+
+template <Type_e E>
+TeskXMLNode* GetParameterXML(TeskParamDataOf<E>& record) {
+    if (!g_pXMLDoc) {
+        return nullptr;
+    }
+    NormaliseRangeValues(record);
+    NodePtr element(g_pXMLDoc->CreateNode(kParameterElement));
+    if (!element) {
+        return nullptr;
+    }
+    element->AddAttribute(kNameAttribute, record.Name);
+    element->AddAttribute(kIdAttribute, Decimal(record.Id));
+    element->AddAttribute(kStatusAttribute, record.Status ? L"1" : L"0");
+    AppendTextChild(*element, kOperatorElement, Decimal(record.Operator));
+    AppendTextChild(*element, kParameterTypeElement, Decimal(record.ParameterType));
+    WriteValues<E>(record, *element);
+    AppendTextChild(*element, kRemarksElement, record.Remarks);
+    return element.release();
+}
+
+template <Type_e E>
+void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleElement) {
+    if (!ruleElement) {
+        return;
+    }
+    // The matching element belongs to the list, which must outlive the reading.
+    const NodeListPtr parameters(ruleElement->GetNodeList(kParameterElement));
+    const TeskXMLNode* element =
+        parameters ? FindParameterElement(*parameters, record.Id) : nullptr;
+    if (!element) {
+        return;
+    }
+    record.Operator = static_cast<TeskOperator_e>(ReadChildNumber(*element, kOperatorElement));
+    record.ParameterType =
+        static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeElement));
+    record.Status = ReadStatus(*element);
+    ReadValues<E>(*element, record);
+}
+
+TeskXMLNode* WriteParameterXML(CTeskParamStorage& parameter) {
+    TeskXMLNode* element = nullptr;
+    parameter.Visit([&element](auto valueType, auto& record) {
+        element = GetParameterXML<decltype(valueType)::value>(record);
+    });
+    return element;
+}
+
+bool ReadParameterXML(CTeskParamStorage& parameter, TeskXMLNode* ruleElement) {
+    return parameter.Visit([ruleElement](auto valueType, auto& record) {
+        PopulateParameterFromXML<decltype(valueType)::value>(record, ruleElement);
+    });
+}
+
+#define INSTANTIATE_PARAMETER_XML(E)                               \
+    template TeskXMLNode* GetParameterXML<E>(TeskParamDataOf<E>&); \
+    template void PopulateParameterFromXML<E>(TeskParamDataOf<E>&, TeskXMLNode*);
+
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_INT)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_LONG)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_BOOL)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_DOUBLE)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_TEXT)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_OPAQUE)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_UNSIGNED)
+INSTANTIATE_PARAMETER_XML(TESK_TYPE_TEXT_LIST)
+
+#undef INSTANTIATE_PARAMETER_XML

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rules/CTeskCommonRule.h"
+
+// Draft angles on the core and the cavity side: both at least a minimum angle.
+class CTeskIMDraftAngleRule : public CTeskCommonRule {
+public:
+    explicit CTeskIMDraftAngleRule(int helpContextId);
+    CTeskIMDraftAngleRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
+                          int helpContextId);
+
+    void InitializeParamStorage() override;
+    using CTeskCommonRule::UpdateRule;
+    void UpdateRule(std::int32_t, std::int32_t) {}
+
+    static constexpr std::int32_t kCoreSideAngle = 2120;
+    static constexpr std::int32_t kCavitySideAngle = 2121;
+
+protected:
+    void ReadXML() override;
+
+private:
+    void Compose(const CString& coreOrEqual, const CString& coreValue, const CString& cavityOrEqual,
+                 const CString& cavityValue);
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "rules/CTeskCommonRule.h"
+
+// Mould wall thickness: a thickness ratio and a wall thickness, each of which can be switched off.
+class CTeskIMMoldWallThicknessRule : public CTeskCommonRule {
+public:
+    explicit CTeskIMMoldWallThicknessRule(int helpContextId);
+    CTeskIMMoldWallThicknessRule(const CString& engineName, const CString& validatorName,
+                                 TeskRuleCategory_e category, int helpContextId);
+
+    void InitializeParamStorage() override;
+    using CTeskCommonRule::UpdateRule;
+    void UpdateRule(std::int32_t, std::int32_t) {}
+
+    static constexpr std::int32_t kThicknessRatio = 2094;
+    static constexpr std::int32_t kWallThickness = 2095;
+
+protected:
+    void ReadXML() override;
+    void NormaliseValues() override;
+};

@@ -1,0 +1,32 @@
+#include "rules/CTeskIMUndercutDetectionRule.h"
+
+namespace {
+
+// No values, so loading reads the attributes alone and a unit change does nothing.
+constexpr RuleDefinition kDefinition{
+    .nameId = 2111,
+    .descriptionId = 2112,
+    .secondDescriptionId = 0,
+    .descriptionJoiner = L"",
+    .defaultSeverity = 3,
+    .executeResult = 0,
+    .usesHostImport = false,
+    .betaLabelPrefix = false,
+    .params = {},
+    .unitOnLoad = UnitOnLoad::None,
+    .convertedValues = {},
+    .storedUnits = StoredUnits::None,
+};
+
+}  // namespace
+
+CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(int helpContextId)
+    : CTeskCommonRule(kDefinition, helpContextId) {
+    InitializeParamStorage();
+}
+
+CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(const CString& engineName, const CString& validatorName,
+                                                           TeskRuleCategory_e category, int helpContextId)
+    : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
+    InitializeParamStorage();
+}

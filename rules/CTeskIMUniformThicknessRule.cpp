@@ -1,0 +1,106 @@
+#include "rules/CTeskIMUniformThicknessRule.h"
+
+#include <array>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "app/ResourceHandleSwitch.h"
+#include "params/NumberText.h"
+#include "params/UnitLabels.h"
+
+namespace {
+
+constexpr UINT IDS_MINIMUM_PART = 2023;
+constexpr UINT IDS_MAXIMUM_PART = 2024;
+constexpr UINT IDS_OR_EQUAL_TO = 2043;
+
+// Value 0 is the on/off value, value 1 the thickness.
+constexpr std::array<RuleParamSpec, 2> kParams{{
+    {CTeskIMUniformThicknessRule::kMinimumThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, true, 2},
+    {CTeskIMUniformThicknessRule::kMaximumThickness, TESK_TYPE_DOUBLE, TESK_OP_LESS_EQUAL, TeskParamType_e{1}, true, 2},
+}};
+
+constexpr std::array<ConvertedValue, 2> kConverted{{
+    {CTeskIMUniformThicknessRule::kMinimumThickness, 1, TESK_UNIT_KIND_LENGTH},
+    {CTeskIMUniformThicknessRule::kMaximumThickness, 1, TESK_UNIT_KIND_LENGTH},
+}};
+
+constexpr RuleDefinition kDefinition{
+    .nameId = 2047,
+    .descriptionId = IDS_MINIMUM_PART,
+    .secondDescriptionId = IDS_MAXIMUM_PART,
+    .descriptionJoiner = L"",
+    .defaultSeverity = 2,
+    .executeResult = -3,
+    .usesHostImport = false,
+    .betaLabelPrefix = false,
+    .params = kParams,
+    .unitOnLoad = UnitOnLoad::None,
+    .convertedValues = kConverted,
+    .storedUnits = StoredUnits::Both,
+};
+
+}  // namespace
+
+CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(int helpContextId)
+    : CTeskCommonRule(kDefinition, helpContextId) {
+    InitializeParamStorage();
+}
+
+CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(const CString& engineName, const CString& validatorName,
+                                                         TeskRuleCategory_e category, int helpContextId,
+                                                         TeskXMLNode*)
+    : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
+    InitializeParamStorage();
+}
+
+void CTeskIMUniformThicknessRule::InitializeParamStorage() {
+    CreateParameters();
+    TeskValueArray<double>* minimum = DoubleValues(kMinimumThickness);
+    TeskValueArray<double>* maximum = DoubleValues(kMaximumThickness);
+    if (!minimum || !maximum) {
+        return;
+    }
+    const bool casting = GetRuleCategoryEnum() == TESK_CATEGORY_CASTING;
+    const double minimumDefault = casting ? 3.0 : 2.0;
+    const double maximumDefault = casting ? 5.0 : 3.0;
+    SetDefaults(*minimum, {1.0, minimumDefault});
+    SetDefaults(*maximum, {1.0, maximumDefault});
+    const CString orEqual = ResourceText(IDS_OR_EQUAL_TO);
+    const CString unit = LinearUnitLabel(m_nLinearUnit);
+    m_strDescription = FormatResource(IDS_MINIMUM_PART, {orEqual, FormatNumber(minimumDefault), unit}) +
+                       FormatResource(IDS_MAXIMUM_PART, {orEqual, FormatNumber(maximumDefault), unit});
+    m_bParamsReady = true;
+}
+
+void CTeskIMUniformThicknessRule::NormaliseValues() {
+    for (const std::int32_t id : {kMinimumThickness, kMaximumThickness}) {
+        if (TeskValueArray<double>* values = DoubleValues(id)) {
+            EnsureLeadingOnValue(*values);
+        }
+    }
+}
+
+void CTeskIMUniformThicknessRule::ReadXML() {
+    if (!g_pTheApp) {
+        return;
+    }
+    CResourceHandleSwitch languageResources;
+    TeskParamDataOf<TESK_TYPE_DOUBLE>* minimum = DoubleParam(kMinimumThickness);
+    TeskParamDataOf<TESK_TYPE_DOUBLE>* maximum = DoubleParam(kMaximumThickness);
+    if (!minimum || !maximum) {
+        return;
+    }
+    NormaliseValues();
+    const CString unit = LinearUnitLabel(m_nLinearUnit);
+    CString minimumPart;
+    if (IsSwitchedOn(minimum->Values)) {
+        minimumPart = FormatResource(IDS_MINIMUM_PART, {OrEqualToText(minimum->Operator, TESK_OP_GREATER_EQUAL),
+                                                        ValueText(minimum->Values, 1), unit});
+    }
+    CString maximumPart;
+    if (IsSwitchedOn(maximum->Values)) {
+        maximumPart = FormatResource(IDS_MAXIMUM_PART, {OrEqualToText(maximum->Operator, TESK_OP_LESS_EQUAL),
+                                                        ValueText(maximum->Values, 1), unit});
+    }
+    m_strDescription = minimumPart + maximumPart;
+}

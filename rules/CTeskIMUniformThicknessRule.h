@@ -1,0 +1,24 @@
+#pragma once
+
+#include "rules/CTeskCommonRule.h"
+
+class TeskXMLNode;
+
+// Uniform thickness: a lower and an upper wall thickness, each with a leading on/off value.
+class CTeskIMUniformThicknessRule : public CTeskCommonRule {
+public:
+    explicit CTeskIMUniformThicknessRule(int helpContextId);
+    CTeskIMUniformThicknessRule(const CString& engineName, const CString& validatorName,
+                                TeskRuleCategory_e category, int helpContextId, TeskXMLNode* unused);
+
+    void InitializeParamStorage() override;
+    using CTeskCommonRule::UpdateRule;
+    void UpdateRule(std::int32_t, std::int32_t) {}
+
+    static constexpr std::int32_t kMinimumThickness = 2045;
+    static constexpr std::int32_t kMaximumThickness = 2046;
+
+protected:
+    void ReadXML() override;
+    void NormaliseValues() override;
+};

@@ -1,0 +1,56 @@
+#include "rules/CTeskSurfaceFinishRule.h"
+
+#include <array>
+
+#include "app/ResourceHandleSwitch.h"
+
+namespace {
+
+using Rule = CTeskSurfaceFinishRule;
+
+constexpr std::array<RuleParamSpec, 2> kParams{{
+    {Rule::kMinimumFinish, TESK_TYPE_DOUBLE, TESK_OP_LESS, TeskParamType_e{1}, true, 1},
+    {Rule::kMaximumFinish, TESK_TYPE_DOUBLE, TESK_OP_GREATER, TeskParamType_e{1}, true, 1},
+}};
+
+constexpr RuleDefinition kDefinition{
+    .nameId = 2163,
+    .descriptionId = 2162,
+    .secondDescriptionId = 0,
+    .descriptionJoiner = L"",
+    .defaultSeverity = 2,
+    .executeResult = 0,
+    .usesHostImport = true,
+    .betaLabelPrefix = false,
+    .params = kParams,
+    .unitOnLoad = UnitOnLoad::None,
+    .convertedValues = {},
+    .storedUnits = StoredUnits::None,
+};
+
+}  // namespace
+
+CTeskSurfaceFinishRule::CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName,
+                                               TeskRuleCategory_e category, int helpContextId)
+    : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
+    InitializeParamStorage();
+}
+
+void CTeskSurfaceFinishRule::InitializeParamStorage() {
+    CreateParameters();
+    if (!HasAllParameters()) {
+        return;
+    }
+    SetDefaults(*DoubleValues(kMinimumFinish), {0.05});
+    SetDefaults(*DoubleValues(kMaximumFinish), {0.3});
+    ReadXML();
+    m_bParamsReady = true;
+}
+
+void CTeskSurfaceFinishRule::ReadXML() {
+    CResourceHandleSwitch languageResources;
+    if (HasAllParameters()) {
+        m_strDescription = FormatDescription({ValueText(*DoubleValues(kMinimumFinish), 0),
+                                              ValueText(*DoubleValues(kMaximumFinish), 0)});
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "rules/CTeskCommonRule.h"
+
+// Surface finish: a lower and an upper finish value, never converted.
+class CTeskSurfaceFinishRule : public CTeskCommonRule {
+public:
+    CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
+                           int helpContextId);
+
+    void InitializeParamStorage() override;
+
+    static constexpr std::int32_t kMinimumFinish = 2152;
+    static constexpr std::int32_t kMaximumFinish = 2153;
+
+protected:
+    // Composes the description whenever both values are there.
+    void ReadXML() override;
+};

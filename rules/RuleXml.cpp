@@ -1,0 +1,183 @@
+#include "rules/RuleXml.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <limits>
+#include <memory>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "app/ResourceHandleSwitch.h"
+#include "host/CTeskRule.h"
+#include "host/TeskXMLDocument.h"
+#include "params/ParameterXml.h"
+#include "platform/MessageSink.h"
+
+namespace {
+
+constexpr UINT IDS_RULE_ELEMENT = 2019;
+constexpr UINT IDS_ATTR_NAME = 2020;
+constexpr UINT IDS_ATTR_RULE_STATUS = 2021;
+constexpr UINT IDS_ATTR_LIFE_STATUS = 2022;
+constexpr UINT IDS_ATTR_DESCRIPTION = 2033;
+constexpr UINT IDS_ATTR_VALIDATOR = 2034;
+constexpr UINT IDS_ATTR_AUX_TEXT = 2035;
+constexpr UINT IDS_ATTR_MODULE_FILE = 2036;
+constexpr UINT IDS_ATTR_SEVERITY = 2037;
+constexpr UINT IDS_ATTR_CATEGORY = 2038;
+constexpr UINT IDS_UNKNOWN_VALUE_TYPE = 2044;
+constexpr const wchar_t* kConstraintElement = L"Constraint";
+
+CString Name(UINT id) { return LoadString(g_pTheApp->m_hLangResDll, id); }
+
+CString Decimal(std::int32_t value) {
+    CString text;
+    text.Format(L"%d", value);
+    return text;
+}
+
+// The file-name part of a path: the text after its last separator, or all of it.
+CString FileNamePart(const CString& path) {
+    const int separator = std::max(path.ReverseFind(L'\\'), path.ReverseFind(L'/'));
+    return separator < 0 ? path : path.Mid(separator + 1);
+}
+
+// The number a text starts with (after blanks, with an optional sign), kept within 32 bits;
+// -1 when the text does not start with a number.
+std::int32_t LeadingNumberOr(const CString& text, std::int32_t fallback) {
+    const std::wstring& s = text.str();
+    std::size_t pos = 0;
+    while (pos < s.size() && std::iswspace(static_cast<wint_t>(s[pos]))) {
+        ++pos;
+    }
+    const bool negative = pos < s.size() && s[pos] == L'-';
+    if (pos < s.size() && (s[pos] == L'-' || s[pos] == L'+')) {
+        ++pos;
+    }
+    if (pos == s.size() || !std::iswdigit(static_cast<wint_t>(s[pos]))) {
+        return fallback;
+    }
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
+    std::int64_t magnitude = 0;
+    for (; pos < s.size() && s[pos] >= L'0' && s[pos] <= L'9'; ++pos) {
+        magnitude = std::min<std::int64_t>(magnitude * 10 + (s[pos] - L'0'), kLimit + 1);
+    }
+    const std::int64_t value = negative ? -magnitude : std::min(magnitude, kLimit);
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
+    CString text;
+    if (!element.GetAttributeValue(Name(nameId), text)) {
+        return -1;
+    }
+    return LeadingNumberOr(text, -1);
+}
+
+void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {
+    element.AddAttribute(Name(IDS_ATTR_NAME), rule.m_strName);
+    element.AddAttribute(Name(IDS_ATTR_RULE_STATUS), Decimal(rule.m_nRuleStatus));
+    element.AddAttribute(Name(IDS_ATTR_LIFE_STATUS), Decimal(rule.m_nLifeStatus));
+    element.AddAttribute(Name(IDS_ATTR_DESCRIPTION), rule.m_strDescription);
+    element.AddAttribute(Name(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
+    element.AddAttribute(Name(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
+    element.AddAttribute(Name(IDS_ATTR_MODULE_FILE), FileNamePart(rule.m_strModuleFileName));
+    element.AddAttribute(Name(IDS_ATTR_SEVERITY), Decimal(rule.m_nSeverity));
+    element.AddAttribute(Name(IDS_ATTR_CATEGORY), rule.m_strCategory);
+}
+
+void AppendChild(TeskXMLNode& element, TeskXMLNode* child) {
+    std::unique_ptr<TeskXMLNode> owned(child);
+    delete element.AppendNode(owned.get());
+}
+
+void WriteParameters(CTeskRule& rule, TeskXMLNode& element) {
+    for (int i = 0; i < rule.m_arrParams.GetCount(); ++i) {
+        CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
+        const TeskParamFields* fields = param ? param->GetFields() : nullptr;
+        if (!fields) {
+            AfxMessageBox(Name(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
+            continue;
+        }
+        if (fields->Operator == TESK_OP_NONE || fields->Operator == TESK_OP_HIDDEN) {
+            continue;
+        }
+        AppendChild(element, WriteParameterXML(*param));
+    }
+}
+
+void WriteConstraints(const CTeskRule& rule, TeskXMLNode& element) {
+    for (int i = 0; i < rule.m_arrConstraints.GetCount(); ++i) {
+        if (const CTeskConstraint* constraint = rule.m_arrConstraints.ElementAt(i)) {
+            AppendChild(element, constraint->GetXMLNode());
+        }
+    }
+}
+
+void ReadAttributes(CTeskRule& rule, TeskXMLNode& element) {
+    element.GetAttributeValue(Name(IDS_ATTR_NAME), rule.m_strName);
+    element.GetAttributeValue(Name(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
+    element.GetAttributeValue(Name(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
+    element.GetAttributeValue(Name(IDS_ATTR_MODULE_FILE), rule.m_strModuleFileName);
+    rule.m_nRuleStatus = ReadNumberAttribute(element, IDS_ATTR_RULE_STATUS);
+    rule.m_nLifeStatus = ReadNumberAttribute(element, IDS_ATTR_LIFE_STATUS);
+    rule.m_nSeverity = ReadNumberAttribute(element, IDS_ATTR_SEVERITY);
+}
+
+// False when a parameter has a value type the readers do not know.
+bool ReadParameters(CTeskRule& rule, TeskXMLNode& element) {
+    for (int i = 0; i < rule.m_arrParams.GetCount(); ++i) {
+        CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
+        if (!param || !ReadParameterXML(*param, &element)) {
+            AfxMessageBox(Name(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Constraints are read only when the element holds exactly one per constraint of the rule.
+void ReadConstraints(CTeskRule& rule, TeskXMLNode& element) {
+    const std::unique_ptr<TeskXMLNodeList> children(element.GetNodeList(kConstraintElement));
+    if (children->GetSize() != rule.m_arrConstraints.GetCount()) {
+        return;
+    }
+    for (int i = 0; i < children->GetSize(); ++i) {
+        TeskXMLNode* child = children->GetItem(i);
+        if (CTeskConstraint* constraint = rule.m_arrConstraints.ElementAt(i)) {
+            constraint->PopulateFromXML(child);
+        }
+    }
+}
+
+}  // namespace
+
+TeskXMLNode* WriteRuleXML(CTeskRule* rule) {
+    if (!rule || !g_pTheApp) {
+        return nullptr;
+    }
+    CResourceHandleSwitch languageResources;
+    if (!g_pXMLDoc) {
+        return nullptr;
+    }
+    TeskXMLNode* element = g_pXMLDoc->CreateNode(Name(IDS_RULE_ELEMENT));
+    WriteAttributes(*rule, *element);
+    WriteParameters(*rule, *element);
+    WriteConstraints(*rule, *element);
+    return element;
+}
+
+void ReadRuleXML(CTeskRule* rule, TeskXMLNode* element) {
+    if (!rule || !element || !g_pTheApp) {
+        return;
+    }
+    CResourceHandleSwitch languageResources;
+    ReadAttributes(*rule, *element);
+    if (!ReadParameters(*rule, *element)) {
+        return;
+    }
+    ReadConstraints(*rule, *element);
+    rule->m_bParamsReady = true;
+    rule->PostPopulate();
+}
+
+void AppendParam(TeskValueArray<CTeskParamStorage*>& params, CTeskParamStorage* param) { params.Add(param); }
