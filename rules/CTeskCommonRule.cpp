@@ -20,7 +20,9 @@ constexpr UINT IDS_OR_EQUAL_TO = 2043;
 constexpr UINT IDS_BETA_LABEL = 2387;
 constexpr const wchar_t* kAngularUnitAttribute = L"AngularUnit";
 
-CString LanguageText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+CString LanguageText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
 
 // A unit code attribute: a whole decimal number, 0 when it is not one.
 std::int32_t ParseUnitCode(const CString& text) {
@@ -30,7 +32,8 @@ std::int32_t ParseUnitCode(const CString& text) {
     return whole && code >= 0 && code <= 0xFFFF ? static_cast<std::int32_t>(code) : 0;
 }
 
-bool UnitKindChanges(int unitKind, const RuleUnitSystemStructure& from, const RuleUnitSystemStructure& to) {
+bool UnitKindChanges(int unitKind, const RuleUnitSystemStructure& from,
+                     const RuleUnitSystemStructure& to) {
     return unitKind == TESK_UNIT_KIND_ANGLE ? from.angularUnit != to.angularUnit
                                             : from.linearUnit != to.linearUnit;
 }
@@ -50,7 +53,8 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, int helpConte
 }
 
 CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString& engineName,
-                                 const CString& validatorName, TeskRuleCategory_e category, int helpContextId)
+                                 const CString& validatorName, TeskRuleCategory_e category,
+                                 int helpContextId)
     : m_definition(definition) {
     if (!g_pTheApp) {
         return;
@@ -64,7 +68,8 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString
 
 void CTeskCommonRule::LoadTexts() {
     const CString name = LanguageText(m_definition.nameId);
-    m_strDisplayName = m_definition.betaLabelPrefix ? LanguageText(IDS_BETA_LABEL) + L" - " + name : name;
+    m_strDisplayName =
+        m_definition.betaLabelPrefix ? LanguageText(IDS_BETA_LABEL) + L" - " + name : name;
     m_strName = g_pTheApp->LoadEnglishString(m_definition.nameId);
     m_strDescription = FormatDescription({L"", L"", L"", L"", L"", L"", L"", L"", L""});
     m_nSeverity = m_definition.defaultSeverity;
@@ -88,8 +93,8 @@ CString CTeskCommonRule::FormatDescription(std::initializer_list<CString> texts)
 
 void CTeskCommonRule::CreateParameters() {
     for (const RuleParamSpec& spec : m_definition.params) {
-        AppendParam(m_arrParams, CreateParamStorageObject(spec.valueType, spec.id, spec.op, spec.paramType,
-                                                          spec.status, false));
+        AppendParam(m_arrParams, CreateParamStorageObject(spec.valueType, spec.id, spec.op,
+                                                          spec.paramType, spec.status, false));
     }
 }
 
@@ -112,7 +117,8 @@ TeskValueArray<double>* CTeskCommonRule::DoubleValues(std::int32_t id) {
     return param ? &param->Values : nullptr;
 }
 
-void CTeskCommonRule::SetDefaults(TeskValueArray<double>& values, std::initializer_list<double> defaults) {
+void CTeskCommonRule::SetDefaults(TeskValueArray<double>& values,
+                                  std::initializer_list<double> defaults) {
     int index = 0;
     for (const double value : defaults) {
         if (index < values.GetCount()) {
@@ -130,7 +136,9 @@ CString CTeskCommonRule::FormatResource(UINT formatId, std::initializer_list<CSt
     return text;
 }
 
-CString CTeskCommonRule::ResourceText(UINT id) { return LanguageText(id); }
+CString CTeskCommonRule::ResourceText(UINT id) {
+    return LanguageText(id);
+}
 
 void CTeskCommonRule::EnsureLeadingOnValue(TeskValueArray<double>& values) {
     if (values.GetCount() == 1) {
@@ -158,9 +166,12 @@ std::int32_t CTeskCommonRule::Execute(TeskICadSys*, const CTeskData*&, TeskResul
     return m_definition.executeResult;
 }
 
-std::int32_t CTeskCommonRule::Import(TeskXMLDocument* document, TeskXMLNode* element, const CTeskData*& data,
-                                     TeskICadSys* cadSystem, TeskResultSet*& results) const {
-    return m_definition.usesHostImport ? CTeskRule::Import(document, element, data, cadSystem, results) : 0;
+std::int32_t CTeskCommonRule::Import(TeskXMLDocument* document, TeskXMLNode* element,
+                                     const CTeskData*& data, TeskICadSys* cadSystem,
+                                     TeskResultSet*& results) const {
+    return m_definition.usesHostImport
+               ? CTeskRule::Import(document, element, data, cadSystem, results)
+               : 0;
 }
 
 void CTeskCommonRule::RemoveDefaultValues() {
@@ -170,7 +181,8 @@ void CTeskCommonRule::RemoveDefaultValues() {
             continue;
         }
         param->Visit([&spec](auto, auto& data) {
-            const int count = spec.defaultValueCount == kAllValues ? data.Values.GetCount() : spec.defaultValueCount;
+            const int count = spec.defaultValueCount == kAllValues ? data.Values.GetCount()
+                                                                   : spec.defaultValueCount;
             for (int i = count - 1; i >= 0; --i) {
                 data.Values.RemoveAt(i);
             }
@@ -219,17 +231,22 @@ TeskXMLNode* CTeskCommonRule::GetXML() {
     return element;
 }
 
-void CTeskCommonRule::ConvertValues(const RuleUnitSystemStructure& from, const RuleUnitSystemStructure& to) {
+void CTeskCommonRule::ConvertValues(const RuleUnitSystemStructure& from,
+                                    const RuleUnitSystemStructure& to) {
     const CTeskUnitConvertor convertor;
     for (const ConvertedValue& converted : m_definition.convertedValues) {
         TeskValueArray<double>* values = DoubleValues(converted.id);
-        if (!values || converted.index >= values->GetCount() || !UnitKindChanges(converted.unitKind, from, to)) {
+        if (!values || converted.index >= values->GetCount() ||
+            !UnitKindChanges(converted.unitKind, from, to)) {
             continue;
         }
-        const int fromCode = converted.unitKind == TESK_UNIT_KIND_ANGLE ? from.angularUnit : from.linearUnit;
-        const int toCode = converted.unitKind == TESK_UNIT_KIND_ANGLE ? to.angularUnit : to.linearUnit;
+        const int fromCode =
+            converted.unitKind == TESK_UNIT_KIND_ANGLE ? from.angularUnit : from.linearUnit;
+        const int toCode =
+            converted.unitKind == TESK_UNIT_KIND_ANGLE ? to.angularUnit : to.linearUnit;
         double& value = values->ElementAt(converted.index);
-        value = convertor.ConversionFromOneUnitToAnother(value, converted.unitKind, fromCode, toCode);
+        value =
+            convertor.ConversionFromOneUnitToAnother(value, converted.unitKind, fromCode, toCode);
     }
 }
 
@@ -243,7 +260,8 @@ void CTeskCommonRule::StoreUnits(const RuleUnitSystemStructure& to) {
     }
 }
 
-void CTeskCommonRule::UpdateRule(const RuleUnitSystemStructure* from, const RuleUnitSystemStructure* to) {
+void CTeskCommonRule::UpdateRule(const RuleUnitSystemStructure* from,
+                                 const RuleUnitSystemStructure* to) {
     if (!from || !to || !HasAllParameters()) {
         return;
     }

@@ -31,21 +31,21 @@ enum class UnitOnLoad { None, ParentLinear, ParentAngular };
 // Which unit codes a unit change stores in the rule.
 enum class StoredUnits { None, AngularOnly, Both };
 
-// What distinguishes one rule from another, as data.
+// What distinguishes one rule from another, as data; a rule names only what differs from these.
 struct RuleDefinition {
-    UINT nameId;
+    UINT nameId = 0;
     // The description format: the first text, then the second (0 for none) after the joiner.
-    UINT descriptionId;
-    UINT secondDescriptionId;
-    const wchar_t* descriptionJoiner;
-    std::int32_t defaultSeverity;
-    std::int32_t executeResult;
-    bool usesHostImport;
-    bool betaLabelPrefix;
-    std::span<const RuleParamSpec> params;
-    UnitOnLoad unitOnLoad;
-    std::span<const ConvertedValue> convertedValues;
-    StoredUnits storedUnits;
+    UINT descriptionId = 0;
+    UINT secondDescriptionId = 0;
+    const wchar_t* descriptionJoiner = L"";
+    std::int32_t defaultSeverity = 1;
+    std::int32_t executeResult = 0;
+    bool usesHostImport = false;
+    bool betaLabelPrefix = false;
+    std::span<const RuleParamSpec> params = {};
+    UnitOnLoad unitOnLoad = UnitOnLoad::None;
+    std::span<const ConvertedValue> convertedValues = {};
+    StoredUnits storedUnits = StoredUnits::None;
 };
 
 // The rule pattern every rule of this module follows: construction with texts and defaults,
@@ -56,14 +56,16 @@ public:
     // The rule with the module's own validator, engine and category.
     CTeskCommonRule(const RuleDefinition& definition, int helpContextId);
     // The rule with the caller's names and category.
-    CTeskCommonRule(const RuleDefinition& definition, const CString& engineName, const CString& validatorName,
-                    TeskRuleCategory_e category, int helpContextId);
+    CTeskCommonRule(const RuleDefinition& definition, const CString& engineName,
+                    const CString& validatorName, TeskRuleCategory_e category, int helpContextId);
 
-    std::int32_t Execute(TeskICadSys* cadSystem, const CTeskData*& data, TeskResultSet*& results) const override;
+    std::int32_t Execute(TeskICadSys* cadSystem, const CTeskData*& data,
+                         TeskResultSet*& results) const override;
     void PopulateParametersFromXML(TeskXMLNode* element) override;
     TeskXMLNode* GetXML() override;
     void RunRule() override {}
-    void UpdateRule(const RuleUnitSystemStructure* from, const RuleUnitSystemStructure* to) override;
+    void UpdateRule(const RuleUnitSystemStructure* from,
+                    const RuleUnitSystemStructure* to) override;
     bool UpdateRule(CTeskRule*) override { return true; }
     void EditRule() override;
     std::int32_t Import(TeskXMLDocument* document, TeskXMLNode* element, const CTeskData*& data,
@@ -90,7 +92,8 @@ protected:
     // The display text of value index, empty when the parameter holds no such value.
     static CString ValueText(const TeskValueArray<double>& values, int index);
     // The or-equal-to phrase when op is the operator that includes equality, else empty.
-    static CString OrEqualToText(TeskOperator_e op, TeskOperator_e inclusiveOp = TESK_OP_GREATER_EQUAL);
+    static CString OrEqualToText(TeskOperator_e op,
+                                 TeskOperator_e inclusiveOp = TESK_OP_GREATER_EQUAL);
     // The definition's description format formatted with these texts.
     CString FormatDescription(std::initializer_list<CString> texts) const;
     // A format text of the language library formatted with these texts.

@@ -6,16 +6,8 @@ namespace {
 constexpr RuleDefinition kDefinition{
     .nameId = 2194,
     .descriptionId = 2195,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 1,
-    .executeResult = 0,
-    .usesHostImport = false,
     .betaLabelPrefix = true,
-    .params = {},
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
-    .storedUnits = StoredUnits::None,
 };
 
 }  // namespace
@@ -27,7 +19,8 @@ CTeskCoreCavitySurfAreaRatioRule::CTeskCoreCavitySurfAreaRatioRule(int helpConte
 
 CTeskCoreCavitySurfAreaRatioRule::CTeskCoreCavitySurfAreaRatioRule(const CString& engineName,
                                                                    const CString& validatorName,
-                                                                   TeskRuleCategory_e category, int helpContextId)
+                                                                   TeskRuleCategory_e category,
+                                                                   int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }

@@ -23,21 +23,16 @@ constexpr std::array<ConvertedValue, 2> kConverted{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2141,
     .descriptionId = 2146,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
-    .executeResult = 0,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
     .convertedValues = kConverted,
     .storedUnits = StoredUnits::Both,
 };
 
 }  // namespace
 
-CTeskFilletRadiusRule::CTeskFilletRadiusRule(const CString& engineName, const CString& validatorName,
+CTeskFilletRadiusRule::CTeskFilletRadiusRule(const CString& engineName,
+                                             const CString& validatorName,
                                              TeskRuleCategory_e category, int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();

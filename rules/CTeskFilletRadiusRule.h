@@ -5,8 +5,8 @@
 // Fillet radius: a lower and an upper fillet radius, both lengths.
 class CTeskFilletRadiusRule : public CTeskCommonRule {
 public:
-    CTeskFilletRadiusRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
-                          int helpContextId);
+    CTeskFilletRadiusRule(const CString& engineName, const CString& validatorName,
+                          TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
 

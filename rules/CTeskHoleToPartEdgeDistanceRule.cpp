@@ -21,14 +21,9 @@ constexpr std::array<ConvertedValue, 1> kConverted{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2150,
     .descriptionId = 2145,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
-    .executeResult = 0,
     .usesHostImport = true,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
     .convertedValues = kConverted,
     .storedUnits = StoredUnits::Both,
 };
@@ -37,7 +32,8 @@ constexpr RuleDefinition kDefinition{
 
 CTeskHoleToPartEdgeDistanceRule::CTeskHoleToPartEdgeDistanceRule(const CString& engineName,
                                                                  const CString& validatorName,
-                                                                 TeskRuleCategory_e category, int helpContextId)
+                                                                 TeskRuleCategory_e category,
+                                                                 int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
@@ -56,7 +52,8 @@ void CTeskHoleToPartEdgeDistanceRule::InitializeParamStorage() {
 void CTeskHoleToPartEdgeDistanceRule::ReadXML() {
     CResourceHandleSwitch languageResources;
     if (TeskParamDataOf<TESK_TYPE_DOUBLE>* distance = DoubleParam(kDistance)) {
-        m_strDescription = FormatDescription({OperatorToText(distance->Operator), ValueText(distance->Values, 0),
-                                              LinearUnitLabel(m_nLinearUnit)});
+        m_strDescription =
+            FormatDescription({OperatorToText(distance->Operator), ValueText(distance->Values, 0),
+                               LinearUnitLabel(m_nLinearUnit)});
     }
 }

@@ -12,8 +12,10 @@ namespace {
 constexpr const wchar_t* kCastingValidator = L"TeskCastingRulesValidator";
 
 constexpr std::array<RuleParamSpec, 2> kParams{{
-    {CTeskIMDraftAngleRule::kCoreSideAngle, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{2}, true, 1},
-    {CTeskIMDraftAngleRule::kCavitySideAngle, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{2}, true, 1},
+    {CTeskIMDraftAngleRule::kCoreSideAngle, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{2}, true, 1},
+    {CTeskIMDraftAngleRule::kCavitySideAngle, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{2}, true, 1},
 }};
 
 constexpr std::array<ConvertedValue, 2> kConverted{{
@@ -24,12 +26,8 @@ constexpr std::array<ConvertedValue, 2> kConverted{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2115,
     .descriptionId = 2116,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
     .unitOnLoad = UnitOnLoad::ParentAngular,
     .convertedValues = kConverted,
@@ -38,11 +36,13 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
-CTeskIMDraftAngleRule::CTeskIMDraftAngleRule(int helpContextId) : CTeskCommonRule(kDefinition, helpContextId) {
+CTeskIMDraftAngleRule::CTeskIMDraftAngleRule(int helpContextId)
+    : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();
 }
 
-CTeskIMDraftAngleRule::CTeskIMDraftAngleRule(const CString& engineName, const CString& validatorName,
+CTeskIMDraftAngleRule::CTeskIMDraftAngleRule(const CString& engineName,
+                                             const CString& validatorName,
                                              TeskRuleCategory_e category, int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
@@ -74,12 +74,13 @@ void CTeskIMDraftAngleRule::ReadXML() {
     if (!core || !cavity) {
         return;
     }
-    Compose(OrEqualToText(core->Operator), ValueText(core->Values, 0), OrEqualToText(cavity->Operator),
-            ValueText(cavity->Values, 0));
+    Compose(OrEqualToText(core->Operator), ValueText(core->Values, 0),
+            OrEqualToText(cavity->Operator), ValueText(cavity->Values, 0));
 }
 
 void CTeskIMDraftAngleRule::Compose(const CString& coreOrEqual, const CString& coreValue,
                                     const CString& cavityOrEqual, const CString& cavityValue) {
     const CString unit = AngularUnitLabel(m_nAngularUnit);
-    m_strDescription = FormatDescription({coreOrEqual, coreValue, unit, cavityOrEqual, cavityValue, unit});
+    m_strDescription =
+        FormatDescription({coreOrEqual, coreValue, unit, cavityOrEqual, cavityValue, unit});
 }

@@ -6,8 +6,8 @@
 class CTeskIMDraftAngleRule : public CTeskCommonRule {
 public:
     explicit CTeskIMDraftAngleRule(int helpContextId);
-    CTeskIMDraftAngleRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
-                          int helpContextId);
+    CTeskIMDraftAngleRule(const CString& engineName, const CString& validatorName,
+                          TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
     using CTeskCommonRule::UpdateRule;

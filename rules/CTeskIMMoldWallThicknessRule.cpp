@@ -5,8 +5,8 @@
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
 #include "params/NumberText.h"
-#include "params/ValueConversion.h"
 #include "params/UnitLabels.h"
+#include "params/ValueConversion.h"
 
 namespace {
 
@@ -14,8 +14,10 @@ constexpr UINT IDS_RATIO_PART = 2097;
 constexpr UINT IDS_THICKNESS_PART = 2098;
 
 constexpr std::array<RuleParamSpec, 2> kParams{{
-    {CTeskIMMoldWallThicknessRule::kThicknessRatio, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, true, 1},
-    {CTeskIMMoldWallThicknessRule::kWallThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, false, 1},
+    {CTeskIMMoldWallThicknessRule::kThicknessRatio, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{1}, true, 1},
+    {CTeskIMMoldWallThicknessRule::kWallThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{1}, false, 1},
 }};
 
 // The ratio is a factor and never converted.
@@ -30,8 +32,6 @@ constexpr RuleDefinition kDefinition{
     .descriptionJoiner = L" ",
     .defaultSeverity = 2,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
     .unitOnLoad = UnitOnLoad::ParentLinear,
     .convertedValues = kConverted,
@@ -45,8 +45,10 @@ CTeskIMMoldWallThicknessRule::CTeskIMMoldWallThicknessRule(int helpContextId)
     InitializeParamStorage();
 }
 
-CTeskIMMoldWallThicknessRule::CTeskIMMoldWallThicknessRule(const CString& engineName, const CString& validatorName,
-                                                           TeskRuleCategory_e category, int helpContextId)
+CTeskIMMoldWallThicknessRule::CTeskIMMoldWallThicknessRule(const CString& engineName,
+                                                           const CString& validatorName,
+                                                           TeskRuleCategory_e category,
+                                                           int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
@@ -62,7 +64,9 @@ void CTeskIMMoldWallThicknessRule::InitializeParamStorage() {
     const double ratioDefault = GetRuleCategoryEnum() == TESK_CATEGORY_CASTING ? 3.0 : 2.0;
     SetDefaults(ratio->Values, {ratioDefault});
     SetDefaults(*thickness, {1.0});
-    m_strDescription = FormatResource(IDS_RATIO_PART, {OrEqualToText(ratio->Operator), FormatNumber(ratioDefault)}) + L" ";
+    m_strDescription = FormatResource(IDS_RATIO_PART, {OrEqualToText(ratio->Operator),
+                                                       FormatNumber(ratioDefault)}) +
+                       L" ";
     m_bParamsReady = true;
 }
 
@@ -87,13 +91,14 @@ void CTeskIMMoldWallThicknessRule::ReadXML() {
     NormaliseValues();
     CString ratioPart;
     if (ratio->Status) {
-        ratioPart = FormatResource(IDS_RATIO_PART, {OrEqualToText(ratio->Operator), ValueText(ratio->Values, 0)});
+        ratioPart = FormatResource(IDS_RATIO_PART,
+                                   {OrEqualToText(ratio->Operator), ValueText(ratio->Values, 0)});
     }
     CString thicknessPart;
     if (thickness->Status) {
-        thicknessPart = FormatResource(IDS_THICKNESS_PART, {OrEqualToText(thickness->Operator),
-                                                            ValueText(thickness->Values, 0),
-                                                            LinearUnitLabel(m_nLinearUnit)});
+        thicknessPart = FormatResource(
+            IDS_THICKNESS_PART, {OrEqualToText(thickness->Operator),
+                                 ValueText(thickness->Values, 0), LinearUnitLabel(m_nLinearUnit)});
     }
     m_strDescription = ratioPart + L" " + thicknessPart;
 }

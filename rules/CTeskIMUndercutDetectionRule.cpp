@@ -6,16 +6,7 @@ namespace {
 constexpr RuleDefinition kDefinition{
     .nameId = 2111,
     .descriptionId = 2112,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 3,
-    .executeResult = 0,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
-    .params = {},
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
-    .storedUnits = StoredUnits::None,
 };
 
 }  // namespace
@@ -25,8 +16,10 @@ CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(int helpContextId)
     InitializeParamStorage();
 }
 
-CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(const CString& engineName, const CString& validatorName,
-                                                           TeskRuleCategory_e category, int helpContextId)
+CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(const CString& engineName,
+                                                           const CString& validatorName,
+                                                           TeskRuleCategory_e category,
+                                                           int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }

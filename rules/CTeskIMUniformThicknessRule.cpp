@@ -15,8 +15,10 @@ constexpr UINT IDS_OR_EQUAL_TO = 2043;
 
 // Value 0 is the on/off value, value 1 the thickness.
 constexpr std::array<RuleParamSpec, 2> kParams{{
-    {CTeskIMUniformThicknessRule::kMinimumThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, true, 2},
-    {CTeskIMUniformThicknessRule::kMaximumThickness, TESK_TYPE_DOUBLE, TESK_OP_LESS_EQUAL, TeskParamType_e{1}, true, 2},
+    {CTeskIMUniformThicknessRule::kMinimumThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{1}, true, 2},
+    {CTeskIMUniformThicknessRule::kMaximumThickness, TESK_TYPE_DOUBLE, TESK_OP_LESS_EQUAL,
+     TeskParamType_e{1}, true, 2},
 }};
 
 constexpr std::array<ConvertedValue, 2> kConverted{{
@@ -28,13 +30,9 @@ constexpr RuleDefinition kDefinition{
     .nameId = 2047,
     .descriptionId = IDS_MINIMUM_PART,
     .secondDescriptionId = IDS_MAXIMUM_PART,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
     .convertedValues = kConverted,
     .storedUnits = StoredUnits::Both,
 };
@@ -46,9 +44,10 @@ CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(int helpContextId)
     InitializeParamStorage();
 }
 
-CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(const CString& engineName, const CString& validatorName,
-                                                         TeskRuleCategory_e category, int helpContextId,
-                                                         TeskXMLNode*)
+CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(const CString& engineName,
+                                                         const CString& validatorName,
+                                                         TeskRuleCategory_e category,
+                                                         int helpContextId, TeskXMLNode*)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
@@ -67,8 +66,9 @@ void CTeskIMUniformThicknessRule::InitializeParamStorage() {
     SetDefaults(*maximum, {1.0, maximumDefault});
     const CString orEqual = ResourceText(IDS_OR_EQUAL_TO);
     const CString unit = LinearUnitLabel(m_nLinearUnit);
-    m_strDescription = FormatResource(IDS_MINIMUM_PART, {orEqual, FormatNumber(minimumDefault), unit}) +
-                       FormatResource(IDS_MAXIMUM_PART, {orEqual, FormatNumber(maximumDefault), unit});
+    m_strDescription =
+        FormatResource(IDS_MINIMUM_PART, {orEqual, FormatNumber(minimumDefault), unit}) +
+        FormatResource(IDS_MAXIMUM_PART, {orEqual, FormatNumber(maximumDefault), unit});
     m_bParamsReady = true;
 }
 
@@ -94,13 +94,15 @@ void CTeskIMUniformThicknessRule::ReadXML() {
     const CString unit = LinearUnitLabel(m_nLinearUnit);
     CString minimumPart;
     if (IsSwitchedOn(minimum->Values)) {
-        minimumPart = FormatResource(IDS_MINIMUM_PART, {OrEqualToText(minimum->Operator, TESK_OP_GREATER_EQUAL),
-                                                        ValueText(minimum->Values, 1), unit});
+        minimumPart = FormatResource(IDS_MINIMUM_PART,
+                                     {OrEqualToText(minimum->Operator, TESK_OP_GREATER_EQUAL),
+                                      ValueText(minimum->Values, 1), unit});
     }
     CString maximumPart;
     if (IsSwitchedOn(maximum->Values)) {
-        maximumPart = FormatResource(IDS_MAXIMUM_PART, {OrEqualToText(maximum->Operator, TESK_OP_LESS_EQUAL),
-                                                        ValueText(maximum->Values, 1), unit});
+        maximumPart =
+            FormatResource(IDS_MAXIMUM_PART, {OrEqualToText(maximum->Operator, TESK_OP_LESS_EQUAL),
+                                              ValueText(maximum->Values, 1), unit});
     }
     m_strDescription = minimumPart + maximumPart;
 }

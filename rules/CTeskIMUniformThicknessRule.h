@@ -9,7 +9,8 @@ class CTeskIMUniformThicknessRule : public CTeskCommonRule {
 public:
     explicit CTeskIMUniformThicknessRule(int helpContextId);
     CTeskIMUniformThicknessRule(const CString& engineName, const CString& validatorName,
-                                TeskRuleCategory_e category, int helpContextId, TeskXMLNode* unused);
+                                TeskRuleCategory_e category, int helpContextId,
+                                TeskXMLNode* unused);
 
     void InitializeParamStorage() override;
     using CTeskCommonRule::UpdateRule;

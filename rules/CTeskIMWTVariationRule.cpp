@@ -11,32 +11,28 @@ namespace {
 constexpr UINT IDS_INFO_TEXT = 2134;
 
 constexpr std::array<RuleParamSpec, 1> kParams{{
-    {CTeskIMWTVariationRule::kVariation, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, true, 1},
+    {CTeskIMWTVariationRule::kVariation, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL,
+     TeskParamType_e{1}, true, 1},
 }};
 
 constexpr RuleDefinition kDefinition{
     .nameId = 2135,
     .descriptionId = 2130,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 1,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
-    .storedUnits = StoredUnits::None,
 };
 
 }  // namespace
 
-CTeskIMWTVariationRule::CTeskIMWTVariationRule(int helpContextId) : CTeskCommonRule(kDefinition, helpContextId) {
+CTeskIMWTVariationRule::CTeskIMWTVariationRule(int helpContextId)
+    : CTeskCommonRule(kDefinition, helpContextId) {
     LoadInfoTexts();
     InitializeParamStorage();
 }
 
-CTeskIMWTVariationRule::CTeskIMWTVariationRule(const CString& engineName, const CString& validatorName,
+CTeskIMWTVariationRule::CTeskIMWTVariationRule(const CString& engineName,
+                                               const CString& validatorName,
                                                TeskRuleCategory_e category, int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     LoadInfoTexts();

@@ -6,8 +6,8 @@
 class CTeskIMWTVariationRule : public CTeskCommonRule {
 public:
     explicit CTeskIMWTVariationRule(int helpContextId);
-    CTeskIMWTVariationRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
-                           int helpContextId);
+    CTeskIMWTVariationRule(const CString& engineName, const CString& validatorName,
+                           TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
     using CTeskCommonRule::UpdateRule;

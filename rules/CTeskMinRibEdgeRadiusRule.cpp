@@ -22,15 +22,9 @@ constexpr std::array<RuleParamSpec, 5> kParams{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2239,
     .descriptionId = 2240,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
     .storedUnits = StoredUnits::Both,
 };
 
@@ -48,11 +42,13 @@ constexpr std::array<RangeDefault, 3> kRangeDefaults{{
 
 }  // namespace
 
-CTeskMinRibEdgeRadiusRule::CTeskMinRibEdgeRadiusRule(int helpContextId) : CTeskCommonRule(kDefinition, helpContextId) {
+CTeskMinRibEdgeRadiusRule::CTeskMinRibEdgeRadiusRule(int helpContextId)
+    : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();
 }
 
-CTeskMinRibEdgeRadiusRule::CTeskMinRibEdgeRadiusRule(const CString& engineName, const CString& validatorName,
+CTeskMinRibEdgeRadiusRule::CTeskMinRibEdgeRadiusRule(const CString& engineName,
+                                                     const CString& validatorName,
                                                      TeskRuleCategory_e category, int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();

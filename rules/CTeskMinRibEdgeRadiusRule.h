@@ -6,8 +6,8 @@
 class CTeskMinRibEdgeRadiusRule : public CTeskCommonRule {
 public:
     explicit CTeskMinRibEdgeRadiusRule(int helpContextId);
-    CTeskMinRibEdgeRadiusRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
-                              int helpContextId);
+    CTeskMinRibEdgeRadiusRule(const CString& engineName, const CString& validatorName,
+                              TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
     using CTeskCommonRule::UpdateRule;

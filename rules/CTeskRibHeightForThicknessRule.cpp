@@ -17,27 +17,21 @@ constexpr std::array<RuleParamSpec, 1> kParams{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2230,
     .descriptionId = 2231,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
     .executeResult = -3,
-    .usesHostImport = false,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
     .storedUnits = StoredUnits::Both,
 };
 
-CString ConvertText(const CTeskUnitConvertor& convertor, const CString& text, const RuleUnitSystemStructure& from,
-                    const RuleUnitSystemStructure& to) {
-    return FormatNumber(convertor.ConversionFromOneUnitToAnother(ParseNumber(text), TESK_UNIT_KIND_LENGTH,
-                                                                 from.linearUnit, to.linearUnit));
+CString ConvertText(const CTeskUnitConvertor& convertor, const CString& text,
+                    const RuleUnitSystemStructure& from, const RuleUnitSystemStructure& to) {
+    return FormatNumber(convertor.ConversionFromOneUnitToAnother(
+        ParseNumber(text), TESK_UNIT_KIND_LENGTH, from.linearUnit, to.linearUnit));
 }
 
 // Rows with fewer than the two texts are left as they are.
-void ConvertRow(const CTeskUnitConvertor& convertor, CStringList& row, const RuleUnitSystemStructure& from,
-                const RuleUnitSystemStructure& to) {
+void ConvertRow(const CTeskUnitConvertor& convertor, CStringList& row,
+                const RuleUnitSystemStructure& from, const RuleUnitSystemStructure& to) {
     if (row.GetCount() < 2) {
         return;
     }
@@ -57,14 +51,16 @@ CTeskRibHeightForThicknessRule::CTeskRibHeightForThicknessRule(int helpContextId
 
 CTeskRibHeightForThicknessRule::CTeskRibHeightForThicknessRule(const CString& engineName,
                                                                const CString& validatorName,
-                                                               TeskRuleCategory_e category, int helpContextId)
+                                                               TeskRuleCategory_e category,
+                                                               int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
 
 TeskValueArray<CStringList*>* CTeskRibHeightForThicknessRule::Rows() {
     CTeskParamStorage* table = FindParameterInArray(kThicknessHeightTable);
-    TeskParamDataOf<TESK_TYPE_TEXT_LIST>* data = table ? table->GetData<TESK_TYPE_TEXT_LIST>() : nullptr;
+    TeskParamDataOf<TESK_TYPE_TEXT_LIST>* data =
+        table ? table->GetData<TESK_TYPE_TEXT_LIST>() : nullptr;
     return data ? &data->Values : nullptr;
 }
 

@@ -11,7 +11,8 @@ public:
                                    TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
-    void UpdateRule(const RuleUnitSystemStructure* from, const RuleUnitSystemStructure* to) override;
+    void UpdateRule(const RuleUnitSystemStructure* from,
+                    const RuleUnitSystemStructure* to) override;
     using CTeskCommonRule::UpdateRule;
     void UpdateRule(std::int32_t, std::int32_t) {}
 

@@ -25,11 +25,7 @@ constexpr std::array<ConvertedValue, 1> kConverted{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2184,
     .descriptionId = 2189,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 1,
-    .executeResult = 0,
-    .usesHostImport = false,
     .betaLabelPrefix = true,
     .params = kParams,
     .unitOnLoad = UnitOnLoad::ParentLinear,
@@ -46,7 +42,8 @@ CTeskSnapFitMoldParametersRule::CTeskSnapFitMoldParametersRule(int helpContextId
 
 CTeskSnapFitMoldParametersRule::CTeskSnapFitMoldParametersRule(const CString& engineName,
                                                                const CString& validatorName,
-                                                               TeskRuleCategory_e category, int helpContextId)
+                                                               TeskRuleCategory_e category,
+                                                               int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
@@ -68,7 +65,8 @@ void CTeskSnapFitMoldParametersRule::ReadXML() {
     }
     CResourceHandleSwitch languageResources;
     if (HasAllParameters()) {
-        Compose(ValueText(*DoubleValues(kOverhang), 0), ValueText(*DoubleValues(kHeightToWidthRatio), 0));
+        Compose(ValueText(*DoubleValues(kOverhang), 0),
+                ValueText(*DoubleValues(kHeightToWidthRatio), 0));
     }
 }
 
@@ -76,6 +74,6 @@ void CTeskSnapFitMoldParametersRule::ReadXML() {
 // a new rule shows them too, so its description reads the same as after any later change.
 void CTeskSnapFitMoldParametersRule::Compose(const CString& overhang, const CString& ratio) {
     m_strDescription = FormatDescription({OperatorToText(TESK_OP_GREATER_EQUAL), overhang,
-                                          LinearUnitLabel(m_nLinearUnit), OperatorToText(TESK_OP_LESS_EQUAL),
-                                          ratio});
+                                          LinearUnitLabel(m_nLinearUnit),
+                                          OperatorToText(TESK_OP_LESS_EQUAL), ratio});
 }

@@ -16,21 +16,15 @@ constexpr std::array<RuleParamSpec, 2> kParams{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2163,
     .descriptionId = 2162,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 2,
-    .executeResult = 0,
     .usesHostImport = true,
-    .betaLabelPrefix = false,
     .params = kParams,
-    .unitOnLoad = UnitOnLoad::None,
-    .convertedValues = {},
-    .storedUnits = StoredUnits::None,
 };
 
 }  // namespace
 
-CTeskSurfaceFinishRule::CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName,
+CTeskSurfaceFinishRule::CTeskSurfaceFinishRule(const CString& engineName,
+                                               const CString& validatorName,
                                                TeskRuleCategory_e category, int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();

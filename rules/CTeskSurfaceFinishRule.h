@@ -5,8 +5,8 @@
 // Surface finish: a lower and an upper finish value, never converted.
 class CTeskSurfaceFinishRule : public CTeskCommonRule {
 public:
-    CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName, TeskRuleCategory_e category,
-                           int helpContextId);
+    CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName,
+                           TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override;
 

@@ -28,11 +28,8 @@ constexpr std::array<ConvertedValue, 3> kConverted{{
 constexpr RuleDefinition kDefinition{
     .nameId = 2182,
     .descriptionId = 2199,
-    .secondDescriptionId = 0,
-    .descriptionJoiner = L"",
     .defaultSeverity = 1,
     .executeResult = -3,
-    .usesHostImport = false,
     .betaLabelPrefix = true,
     .params = kParams,
     .unitOnLoad = UnitOnLoad::ParentLinear,
@@ -49,7 +46,8 @@ CTeskUndercutInterferenceRule::CTeskUndercutInterferenceRule(int helpContextId)
 
 CTeskUndercutInterferenceRule::CTeskUndercutInterferenceRule(const CString& engineName,
                                                              const CString& validatorName,
-                                                             TeskRuleCategory_e category, int helpContextId)
+                                                             TeskRuleCategory_e category,
+                                                             int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
 }
@@ -72,14 +70,17 @@ void CTeskUndercutInterferenceRule::ReadXML() {
     }
     CResourceHandleSwitch languageResources;
     if (HasAllParameters()) {
-        Compose(ValueText(*DoubleValues(kDieThickness), 0), ValueText(*DoubleValues(kDieOverhang), 0),
+        Compose(ValueText(*DoubleValues(kDieThickness), 0),
+                ValueText(*DoubleValues(kDieOverhang), 0),
                 ValueText(*DoubleValues(kRequiredGap), 0));
     }
 }
 
 // Every value is shown with the or-equal-to phrase, whatever its operator.
-void CTeskUndercutInterferenceRule::Compose(const CString& thickness, const CString& overhang, const CString& gap) {
+void CTeskUndercutInterferenceRule::Compose(const CString& thickness, const CString& overhang,
+                                            const CString& gap) {
     const CString orEqual = ResourceText(IDS_OR_EQUAL_TO);
     const CString unit = LinearUnitLabel(m_nLinearUnit);
-    m_strDescription = FormatDescription({orEqual, thickness, unit, orEqual, overhang, unit, orEqual, gap, unit});
+    m_strDescription =
+        FormatDescription({orEqual, thickness, unit, orEqual, overhang, unit, orEqual, gap, unit});
 }

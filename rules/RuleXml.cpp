@@ -27,7 +27,9 @@ constexpr UINT IDS_ATTR_CATEGORY = 2038;
 constexpr UINT IDS_UNKNOWN_VALUE_TYPE = 2044;
 constexpr const wchar_t* kConstraintElement = L"Constraint";
 
-CString Name(UINT id) { return LoadString(g_pTheApp->m_hLangResDll, id); }
+CString Name(UINT id) {
+    return LoadString(g_pTheApp->m_hLangResDll, id);
+}
 
 CString Decimal(std::int32_t value) {
     CString text;
@@ -180,4 +182,6 @@ void ReadRuleXML(CTeskRule* rule, TeskXMLNode* element) {
     rule->PostPopulate();
 }
 
-void AppendParam(TeskValueArray<CTeskParamStorage*>& params, CTeskParamStorage* param) { params.Add(param); }
+void AppendParam(TeskValueArray<CTeskParamStorage*>& params, CTeskParamStorage* param) {
+    params.Add(param);
+}
