@@ -1,0 +1,192 @@
+#include <gmock/gmock.h>
+
+#include <map>
+#include <regex>
+
+#include "tests/cli/CommandRunner.h"
+#include "tests/platform/TestSupport.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+// "parameter ID: ..., values A, B" lines of show, by rule and parameter id.
+using ShownValues = std::map<std::string, std::vector<double>>;
+
+ShownValues ParseValues(const std::string& shown) {
+    ShownValues values;
+    std::istringstream lines(shown);
+    std::string rule;
+    const std::regex parameter(R"(  parameter (\d+): .*, values (.*))");
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (!line.empty() && line[0] != ' ') {
+            rule = line;
+        } else if (std::regex_match(line, match, parameter)) {
+            std::vector<double>& list = values[rule + "/" + match[1].str()];
+            std::string text = std::regex_replace(match[2].str(), std::regex(R"([(),])"), " ");
+            std::istringstream numbers(text);
+            for (double number; numbers >> number;) {
+                list.push_back(number);
+            }
+        }
+    }
+    return values;
+}
+
+class RuleDocumentCommands : public ::testing::Test {
+protected:
+    CommandResult Run(const std::string& arguments) {
+        return RunVeritorRules(m_folder.Path(), arguments);
+    }
+    std::filesystem::path File(const std::string& name) const { return m_folder.Path() / name; }
+    void Write(const std::string& name, const std::string& text) {
+        std::ofstream(File(name)) << text;
+    }
+
+    TemporaryFolder m_folder;
+};
+
+TEST_F(RuleDocumentCommands, ListShowsThirteenRulesWithDescriptions) {
+    const CommandResult list = Run("list");
+    ASSERT_EQ(list.status, 0) << list.err;
+    const std::regex block(
+        R"((^|\n)\S[^\n]*\n  display name: [^\n]+\n  severity: [1-5] \([^\n]+\)\n  description: \S)");
+    const auto blocks = std::distance(std::sregex_iterator(list.out.begin(), list.out.end(), block),
+                                      std::sregex_iterator());
+    EXPECT_EQ(blocks, 13) << list.out;
+}
+
+TEST_F(RuleDocumentCommands, NewInInchesKeepsAnglesAndShowReadsItBack) {
+    ASSERT_EQ(Run("new doc.xml --unit in").status, 0);
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")),
+                HasSubstr("<RuleSet Unit=\"3\" AngularUnit=\"0\">"));
+    const CommandResult shown = Run("show doc.xml");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const ShownValues values = ParseValues(shown.out);
+    EXPECT_EQ(values.at("Draft Angle/2120"), std::vector<double>{0.5});
+    EXPECT_EQ(values.at("Draft Angle/2121"), std::vector<double>{5.0});
+    EXPECT_NEAR(values.at("Fillet Radius/2142").at(0), 0.1 / 25.4, 1e-6);
+
+    const CommandResult again = Run("show doc.xml");
+    EXPECT_EQ(again.out, shown.out);
+}
+
+TEST_F(RuleDocumentCommands, UnitsRoundTripGivesTheOriginalValues) {
+    ASSERT_EQ(Run("new mm.xml").status, 0);
+    ASSERT_EQ(Run("new doc.xml --unit in").status, 0);
+    const CommandResult converted = Run("units doc.xml --unit mm");
+    ASSERT_EQ(converted.status, 0) << converted.err;
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")), HasSubstr("Unit=\"0\""));
+    const ShownValues original = ParseValues(Run("show mm.xml").out);
+    const ShownValues back = ParseValues(Run("show doc.xml").out);
+    ASSERT_EQ(back.size(), original.size());
+    for (const auto& [key, values] : original) {
+        ASSERT_EQ(back.at(key).size(), values.size()) << key;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            EXPECT_NEAR(back.at(key)[i], values[i], 1e-5 * std::max(1.0, values[i])) << key;
+        }
+    }
+}
+
+TEST_F(RuleDocumentCommands, AngleUnitChangeConvertsBothDraftAngles) {
+    ASSERT_EQ(Run("new doc.xml --unit in").status, 0);
+    ASSERT_EQ(Run("units doc.xml --angle rad").status, 0);
+    const ShownValues values = ParseValues(Run("show doc.xml").out);
+    EXPECT_NEAR(values.at("Draft Angle/2120").at(0), 0.5 * M_PI / 180, 1e-6);
+    EXPECT_NEAR(values.at("Draft Angle/2121").at(0), 5.0 * M_PI / 180, 1e-6);
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")),
+                HasSubstr("<RuleSet Unit=\"3\" AngularUnit=\"1\">"));
+}
+
+TEST_F(RuleDocumentCommands, CastingRulesHaveTheCastingDefaults) {
+    ASSERT_EQ(Run("new doc.xml --casting").status, 0);
+    const ShownValues values = ParseValues(Run("show doc.xml").out);
+    EXPECT_EQ(values.at("Draft Angle/2121"), std::vector<double>{3.0});
+    EXPECT_EQ(values.at("Mould Wall Thickness/2094"), std::vector<double>{3.0});
+    EXPECT_EQ(values.at("Uniform Thickness/2045"), (std::vector<double>{1.0, 3.0}));
+    EXPECT_EQ(values.at("Uniform Thickness/2046"), (std::vector<double>{1.0, 5.0}));
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")),
+                HasSubstr("Validator=\"TeskCastingRulesValidator\""));
+}
+
+TEST_F(RuleDocumentCommands, NewRefusesToOverwriteUnlessForced) {
+    Write("doc.xml", "keep me");
+    const CommandResult refused = Run("new doc.xml");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_THAT(refused.err, HasSubstr("doc.xml"));
+    EXPECT_EQ(ReadWholeFile(File("doc.xml")), "keep me");
+    EXPECT_EQ(Run("new doc.xml --force").status, 0);
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")), StartsWith("<?xml"));
+}
+
+TEST_F(RuleDocumentCommands, OtherModulesRulesAreKeptUnchanged) {
+    ASSERT_EQ(Run("new doc.xml").status, 0);
+    std::string text = ReadWholeFile(File("doc.xml"));
+    const std::string foreign =
+        "<Rule Name=\"Someone Else's Rule\" Severity=\"9\"><Parameter "
+        "Type=\"1\"><Value>x</Value></Parameter></Rule>";
+    text.insert(text.find("</RuleSet>"), foreign + "<Note>kept</Note>");
+    Write("doc.xml", text);
+    ASSERT_EQ(Run("units doc.xml --unit cm").status, 0);
+    const std::string converted = ReadWholeFile(File("doc.xml"));
+    EXPECT_THAT(converted, HasSubstr("<Rule Name=\"Someone Else's Rule\" Severity=\"9\">"));
+    EXPECT_THAT(converted, HasSubstr("<Value>x</Value>"));
+    EXPECT_THAT(converted, HasSubstr("<Note>kept</Note>"));
+}
+
+TEST_F(RuleDocumentCommands, OldShapeRecordsLoadAsSwitchedParts) {
+    Write("old.xml",
+          "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Mould Wall Thickness\">"
+          "<Parameter Type=\"2095\" "
+          "Status=\"0\"><Operator>7</Operator><ParameterType>1</ParameterType>"
+          "<Value>1.0</Value><Value>4.0</Value></Parameter></Rule>"
+          "<Rule Name=\"Uniform Thickness\"><Parameter Type=\"2045\"><Operator>7</Operator>"
+          "<ParameterType>1</ParameterType><Value>2.5</Value></Parameter></Rule></RuleSet>");
+    const CommandResult shown = Run("show old.xml");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_THAT(shown.out, HasSubstr("parameter 2095: on, operator >=, values 4.0"));
+    EXPECT_THAT(shown.out, HasSubstr("parameter 2045: on, operator >=, values 1.0, 2.5"));
+}
+
+// Every refused document: one line naming the file and the problem, and the file as it was.
+TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
+    ASSERT_EQ(Run("new good.xml").status, 0);
+    const std::string good = ReadWholeFile(File("good.xml"));
+    struct Case {
+        std::string text;
+        std::string problem;
+    };
+    const std::vector<Case> cases{
+        {good.substr(0, good.size() / 2), "not a readable XML document"},
+        {"just text", "not a readable XML document"},
+        {"<Rules Unit=\"0\" AngularUnit=\"0\"/>", "not <RuleSet>"},
+        {"<RuleSet Unit=\"mm\" AngularUnit=\"0\"/>", "Unit=\"mm\""},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"7\"/>", "AngularUnit=\"7\""},
+        {"<RuleSet AngularUnit=\"0\"/>", "no Unit attribute"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
+         "Type=\"2120\">"
+         "<Value>abc</Value></Parameter></Rule></RuleSet>",
+         "value \"abc\" is not a number"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter>"
+         "<Value>1</Value></Parameter></Rule></RuleSet>",
+         "no numeric Type"},
+    };
+    for (const Case& c : cases) {
+        Write("bad.xml", c.text);
+        for (const std::string command : {"show bad.xml", "units bad.xml --unit in"}) {
+            const CommandResult result = Run(command);
+            EXPECT_NE(result.status, 0) << command << ": " << c.text;
+            EXPECT_THAT(result.err, StartsWith("veritor-rules: bad.xml: ")) << c.text;
+            EXPECT_THAT(result.err, HasSubstr(c.problem));
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+            EXPECT_EQ(ReadWholeFile(File("bad.xml")), c.text);
+        }
+    }
+    const CommandResult missing = Run("show absent.xml");
+    EXPECT_NE(missing.status, 0);
+    EXPECT_THAT(missing.err, HasSubstr("absent.xml: no such file"));
+}
+
+}  // namespace
