@@ -111,7 +111,7 @@ std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
 TeskXMLNode* FindParameterElement(const TeskXMLNodeList& parameters, std::int32_t id) {
     for (int i = 0; i < parameters.GetSize(); ++i) {
         TeskXMLNode* element = parameters.GetItem(i);
-        if (element && ReadParameterId(*element) == id) {
+        if (ReadParameterId(*element) == id) {
             return element;
         }
     }
@@ -137,15 +137,12 @@ bool ReadStatus(const TeskXMLNode& element) {
 template <Type_e E>
 void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
     const NodeListPtr values(element.GetNodeList(kValueElement));
-    if (!values) {
-        return;
-    }
     for (int i = 0; i < values->GetSize(); ++i) {
         const TeskXMLNode* node = values->GetItem(i);
         TeskValueOf<E> value{};
-        if (node && record.ParameterType == TESK_PARAM_TABLE) {
+        if (record.ParameterType == TESK_PARAM_TABLE) {
             StringsToValue<E>(ReadRow(*node), value);
-        } else if (node) {
+        } else {
             TextToValue<E>(node->GetNodeValue(), value);
         }
         record.Values.Add(value);
@@ -181,8 +178,7 @@ void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleEleme
     }
     // The matching element belongs to the list, which must outlive the reading.
     const NodeListPtr parameters(ruleElement->GetNodeList(kParameterElement));
-    const TeskXMLNode* element =
-        parameters ? FindParameterElement(*parameters, record.Id) : nullptr;
+    const TeskXMLNode* element = FindParameterElement(*parameters, record.Id);
     if (!element) {
         return;
     }

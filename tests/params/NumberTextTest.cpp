@@ -1,0 +1,80 @@
+#include "params/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(NumberText, FormatNumberKeepsSixDecimalsWithoutTrailingZeros) {
+    const struct {
+        double value;
+        const wchar_t* text;
+    } cases[] = {
+        {0.5, L"0.5"},
+        {3, L"3.0"},
+        {10, L"10.0"},
+        {0, L"0.0"},
+        {2.25, L"2.25"},
+        {-1.5, L"-1.5"},
+        {0.1234567, L"0.123457"},
+        {0.0000001, L"0.0"},
+        {100, L"100.0"},
+        {1e20, L"100000000000000000000.0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
+    }
+}
+
+TEST(NumberText, ParseNumberReadsTheLeadingRunOfDigitsAndPoints) {
+    const struct {
+        const wchar_t* text;
+        double value;
+    } cases[] = {
+        {L"2.5", 2.5}, {L" 12 mm", 12}, {L"1.2.3", 1.2}, {L"-4", 0}, {L"1e3", 1},
+        {L"abc", 0},   {L".5", 0.5},    {L"", 0},        {L".", 0},  {L"\t7 \n", 7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(ParseNumber(c.text), c.value) << CString(c.text);
+    }
+}
+
+TEST(NumberText, ParseNumberOfAnEndlessDigitRunIsInfiniteNotUndefined) {
+    EXPECT_TRUE(std::isinf(ParseNumber(CString(L'9', 400))));
+}
+
+TEST(NumberText, TrimNumberTextDropsZerosAfterThePointOnly) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* trimmed;
+    } cases[] = {
+        {L"2.500", L"2.5"}, {L"3.000", L"3.0"}, {L"0.0", L"0.0"}, {L"100", L"100"}, {L"", L""},
+    };
+    for (const auto& c : cases) {
+        CString text(c.text);
+        TrimNumberText(text);
+        EXPECT_EQ(text, c.trimmed) << CString(c.text);
+    }
+}
+
+TEST(NumberText, IsNumberTextAcceptsDigitsAndPointsOnly) {
+    EXPECT_TRUE(IsNumberText(L"1.5"));
+    EXPECT_TRUE(IsNumberText(L""));
+    EXPECT_FALSE(IsNumberText(L"1,5"));
+    EXPECT_FALSE(IsNumberText(L"-1"));
+    EXPECT_FALSE(IsNumberText(L"1 "));
+}
+
+TEST(NumberText, ScanIntegerSaturatesInsteadOfOverflowing) {
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(ScanInteger(L" -42abc"), -42);
+    EXPECT_EQ(ScanInteger(L"99999999999999999999999"), kMax);
+    EXPECT_EQ(ScanInteger(L"-99999999999999999999999"), kMin);
+    EXPECT_EQ(ScanInteger(L"abc"), std::nullopt);
+    EXPECT_EQ(ScanInteger(L"-"), std::nullopt);
+}
+
+}  // namespace
