@@ -1,7 +1,6 @@
 #include "rules/RuleXml.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <limits>
 #include <memory>
 
@@ -9,6 +8,7 @@
 #include "app/ResourceHandleSwitch.h"
 #include "host/CTeskRule.h"
 #include "host/TeskXMLDocument.h"
+#include "params/NumberText.h"
 #include "params/ParameterXml.h"
 #include "platform/MessageSink.h"
 
@@ -43,28 +43,15 @@ CString FileNamePart(const CString& path) {
     return separator < 0 ? path : path.Mid(separator + 1);
 }
 
-// The number a text starts with (after blanks, with an optional sign), kept within 32 bits;
-// -1 when the text does not start with a number.
-std::int32_t LeadingNumberOr(const CString& text, std::int32_t fallback) {
-    const std::wstring& s = text.str();
-    std::size_t pos = 0;
-    while (pos < s.size() && std::iswspace(static_cast<wint_t>(s[pos]))) {
-        ++pos;
+// The number the text starts with, kept within 32 bits; -1 when it does not start with one.
+std::int32_t LeadingNumber(const CString& text) {
+    const std::optional<std::int64_t> number = ScanInteger(text);
+    if (!number) {
+        return -1;
     }
-    const bool negative = pos < s.size() && s[pos] == L'-';
-    if (pos < s.size() && (s[pos] == L'-' || s[pos] == L'+')) {
-        ++pos;
-    }
-    if (pos == s.size() || !std::iswdigit(static_cast<wint_t>(s[pos]))) {
-        return fallback;
-    }
-    constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
-    std::int64_t magnitude = 0;
-    for (; pos < s.size() && s[pos] >= L'0' && s[pos] <= L'9'; ++pos) {
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (s[pos] - L'0'), kLimit + 1);
-    }
-    const std::int64_t value = negative ? -magnitude : std::min(magnitude, kLimit);
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(*number, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
@@ -72,7 +59,7 @@ std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
     if (!element.GetAttributeValue(Name(nameId), text)) {
         return -1;
     }
-    return LeadingNumberOr(text, -1);
+    return LeadingNumber(text);
 }
 
 void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {
