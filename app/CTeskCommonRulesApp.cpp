@@ -23,7 +23,9 @@ CString ParentOf(const CString& path) {
 
 CTeskCommonRulesApp::CTeskCommonRulesApp() = default;
 
-CTeskCommonRulesApp::~CTeskCommonRulesApp() { m_lstDBModules.RemoveAll(); }
+CTeskCommonRulesApp::~CTeskCommonRulesApp() {
+    m_lstDBModules.RemoveAll();
+}
 
 BOOL CTeskCommonRulesApp::InitInstance() {
     CWinApp::InitInstance();
@@ -35,6 +37,10 @@ BOOL CTeskCommonRulesApp::InitInstance() {
 int CTeskCommonRulesApp::ExitInstance() {
     for (HINSTANCE* library : {&m_hLangResDll, &m_hEnglishResDll}) {
         if (*library) {
+            // The current resource handle is process-wide: never leave it naming a closed library.
+            if (AfxGetResourceHandle() == *library) {
+                AfxSetResourceHandle(nullptr);
+            }
             AfxFreeLibrary(*library);
             *library = nullptr;
         }

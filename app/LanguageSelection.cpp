@@ -41,7 +41,8 @@ DWORD ReadRegistryNumber(const CString& subKey, const wchar_t* valueName, DWORD 
     DWORD type = 0;
     DWORD value = preset;
     DWORD size = sizeof value;
-    const LONG result = RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    const LONG result =
+        RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     RegCloseKey(key);
     return result == ERROR_SUCCESS && type == REG_DWORD && size == sizeof value ? value : preset;
 }
@@ -61,8 +62,10 @@ CString SystemLocaleFolder() {
     const LCID locale = GetSystemDefaultLCID();
     std::array<wchar_t, 9> language{};
     std::array<wchar_t, 9> country{};
-    GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, language.data(), static_cast<int>(language.size()));
-    GetLocaleInfoW(locale, LOCALE_SISO3166CTRYNAME, country.data(), static_cast<int>(country.size()));
+    GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, language.data(),
+                   static_cast<int>(language.size()));
+    GetLocaleInfoW(locale, LOCALE_SISO3166CTRYNAME, country.data(),
+                   static_cast<int>(country.size()));
     return CString(language.data()) + L"_" + country.data();
 }
 
@@ -86,7 +89,8 @@ CString DetermineLanguage() {
         return L"english";
     }
     if (option == kFollowHost) {
-        return HostForcesEnglish() ? CString(L"english") : LanguageNameFromLangId(GetUserDefaultLangID());
+        return HostForcesEnglish() ? CString(L"english")
+                                   : LanguageNameFromLangId(GetUserDefaultLangID());
     }
     return LanguageNameFromLangId(static_cast<LANGID>(option <= 0xFFFF ? option : 0));
 }

@@ -15,6 +15,7 @@ CString LanguageNameFromLangId(LANGID langId);
 CString LanguageFolderFor(const CString& language);
 
 // The registry keys the language choice reads, under HKEY_CURRENT_USER.
-inline constexpr const wchar_t* kModuleRegistryKey = L"SOFTWARE\\Halvard\\KVL_PRODUCT\\Veritor\\Add-in";
+inline constexpr const wchar_t* kModuleRegistryKey =
+    L"SOFTWARE\\Halvard\\KVL_PRODUCT\\Veritor\\Add-in";
 inline constexpr const wchar_t* kHostVersion2007 = L"Corvid 2007";
 inline constexpr const wchar_t* kHostVersion2008 = L"Corvid 2008";

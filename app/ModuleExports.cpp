@@ -13,7 +13,9 @@ constexpr UINT IDS_ATTR_RULE_NAME = 2020;
 
 }  // namespace
 
-void SetXMLDoc(TeskXMLDocument* document) { g_pXMLDoc = document; }
+void SetXMLDoc(TeskXMLDocument* document) {
+    g_pXMLDoc = document;
+}
 
 void SetDBModuleList(const CStringList* modules) {
     if (!g_pTheApp) {

@@ -16,12 +16,15 @@
 
 namespace {
 
-std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+std::string Utf8(const CString& text) {
+    return platform::Utf8FromWide(text.str());
+}
 
 void PrintRule(const CTeskRule& rule) {
     std::cout << Utf8(rule.m_strName) << "\n"
               << "  display name: " << Utf8(rule.m_strDisplayName) << "\n"
-              << "  severity: " << rule.m_nSeverity << " (" << Utf8(SeverityText(rule.m_nSeverity)) << ")\n"
+              << "  severity: " << rule.m_nSeverity << " (" << Utf8(SeverityText(rule.m_nSeverity))
+              << ")\n"
               << "  description: " << Utf8(rule.m_strDescription) << "\n";
 }
 
@@ -56,9 +59,11 @@ void PrintParameters(CTeskRule& rule) {
         if (!fields) {
             continue;
         }
-        std::cout << "  parameter " << fields->Id << ": " << (fields->Status ? "on" : "off") << ", operator "
-                  << (OperatorToText(fields->Operator).IsEmpty() ? std::to_string(fields->Operator)
-                                                                 : Utf8(OperatorToText(fields->Operator)))
+        std::cout << "  parameter " << fields->Id << ": " << (fields->Status ? "on" : "off")
+                  << ", operator "
+                  << (OperatorToText(fields->Operator).IsEmpty()
+                          ? std::to_string(fields->Operator)
+                          : Utf8(OperatorToText(fields->Operator)))
                   << ", values " << ValuesText(*param) << "\n";
     }
 }
@@ -66,8 +71,10 @@ void PrintParameters(CTeskRule& rule) {
 std::int32_t LinearUnitOrThrow(const std::string& text) {
     const auto code = ParseLinearUnit(text);
     if (!code) {
-        throw std::invalid_argument(fmt::format(
-            "unknown length unit \"{}\": use 0 to 10 or mm, cm, m, in, ft, ft-in, angstrom, nm, um, mil, uin", text));
+        throw std::invalid_argument(
+            fmt::format("unknown length unit \"{}\": use 0 to 10 or mm, cm, m, in, ft, ft-in, "
+                        "angstrom, nm, um, mil, uin",
+                        text));
     }
     return *code;
 }
@@ -75,13 +82,15 @@ std::int32_t LinearUnitOrThrow(const std::string& text) {
 std::int32_t AngularUnitOrThrow(const std::string& text) {
     const auto code = ParseAngularUnit(text);
     if (!code) {
-        throw std::invalid_argument(
-            fmt::format("unknown angle unit \"{}\": use 0 to 3 or deg, rad, deg-min, deg-min-sec", text));
+        throw std::invalid_argument(fmt::format(
+            "unknown angle unit \"{}\": use 0 to 3 or deg, rad, deg-min, deg-min-sec", text));
     }
     return *code;
 }
 
-CString ModuleText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+CString ModuleText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
 
 }  // namespace
 
@@ -108,16 +117,19 @@ int RunList() {
 
 int RunNew(const NewOptions& options) {
     const RuleUnitSystemStructure built{0, 0};
-    const RuleUnitSystemStructure chosen{LinearUnitOrThrow(options.unit), AngularUnitOrThrow(options.angle)};
+    const RuleUnitSystemStructure chosen{LinearUnitOrThrow(options.unit),
+                                         AngularUnitOrThrow(options.angle)};
     std::error_code error;
     if (!options.force && std::filesystem::exists(options.file, error)) {
-        throw DocumentError(options.file.string() + ": already exists (use --force to overwrite it)");
+        throw DocumentError(options.file.string() +
+                            ": already exists (use --force to overwrite it)");
     }
     RuleDocument document(chosen.linearUnit, chosen.angularUnit);
     for (const RuleKind& kind : RuleCatalogue()) {
         const std::unique_ptr<CTeskRule> rule =
-            options.casting ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
-                            : kind.makeDefault();
+            options.casting
+                ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
+                : kind.makeDefault();
         rule->UpdateRule(&built, &chosen);
         document.AppendRule(*rule);
     }
@@ -128,8 +140,8 @@ int RunNew(const NewOptions& options) {
 int RunShow(const std::filesystem::path& file) {
     const std::unique_ptr<RuleDocument> document = RuleDocument::Load(file);
     const RuleUnitSystemStructure units = document->Units();
-    std::cout << "units: " << LinearUnitName(units.linearUnit) << ", " << AngularUnitName(units.angularUnit)
-              << "\n";
+    std::cout << "units: " << LinearUnitName(units.linearUnit) << ", "
+              << AngularUnitName(units.angularUnit) << "\n";
     for (LoadedRule& loaded : document->LoadRules()) {
         std::cout << "\n";
         if (!loaded.rule) {
@@ -148,8 +160,9 @@ int RunShow(const std::filesystem::path& file) {
 int RunUnits(const UnitsOptions& options) {
     std::unique_ptr<RuleDocument> document = RuleDocument::Load(options.file);
     const RuleUnitSystemStructure from = document->Units();
-    const RuleUnitSystemStructure to{options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
-                                     options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
+    const RuleUnitSystemStructure to{
+        options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
+        options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
     for (LoadedRule& loaded : document->LoadRules()) {
         if (loaded.rule) {
             loaded.rule->UpdateRule(&from, &to);
@@ -159,7 +172,7 @@ int RunUnits(const UnitsOptions& options) {
     document->SetUnits(to);
     document->SaveAtomically(options.file);
     std::cout << options.file.string() << ": " << LinearUnitName(from.linearUnit) << ", "
-              << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit) << ", "
-              << AngularUnitName(to.angularUnit) << "\n";
+              << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit)
+              << ", " << AngularUnitName(to.angularUnit) << "\n";
     return 0;
 }

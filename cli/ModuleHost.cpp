@@ -42,7 +42,9 @@ CString ModuleHost::ModuleSummary() const {
     return summary;
 }
 
-const CTeskCommonRulesApp* ModuleHost::Application() const { return *m_ppTheApp; }
+const CTeskCommonRulesApp* ModuleHost::Application() const {
+    return *m_ppTheApp;
+}
 
 std::filesystem::path ModuleHost::StagedModulePath() {
     std::error_code error;

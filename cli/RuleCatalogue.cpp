@@ -21,11 +21,15 @@ constexpr int kHelpContextId = 0;
 constexpr UINT IDS_MODULE_VALIDATOR = 2041;
 constexpr UINT IDS_MODULE_ENGINE = 2042;
 
-CString ModuleText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+CString ModuleText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
 
 template <typename Rule>
-std::unique_ptr<CTeskRule> MakeNamed(const CString& engine, const CString& validator, TeskRuleCategory_e category) {
-    if constexpr (std::is_constructible_v<Rule, CString, CString, TeskRuleCategory_e, int, TeskXMLNode*>) {
+std::unique_ptr<CTeskRule> MakeNamed(const CString& engine, const CString& validator,
+                                     TeskRuleCategory_e category) {
+    if constexpr (std::is_constructible_v<Rule, CString, CString, TeskRuleCategory_e, int,
+                                          TeskXMLNode*>) {
         return std::make_unique<Rule>(engine, validator, category, kHelpContextId, nullptr);
     } else {
         return std::make_unique<Rule>(engine, validator, category, kHelpContextId);

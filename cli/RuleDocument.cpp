@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fmt/format.h>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fmt/format.h>
 #include <fstream>
 #include <sstream>
 
@@ -23,9 +23,13 @@ constexpr UINT IDS_RULE_ELEMENT = 2019;
 constexpr UINT IDS_ATTR_NAME = 2020;
 constexpr const char* kRootName = "RuleSet";
 
-std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+std::string Utf8(const CString& text) {
+    return platform::Utf8FromWide(text.str());
+}
 
-CString ModuleText(UINT id) { return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString(); }
+CString ModuleText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
 
 // The English name of each rule kind, as its elements carry it.
 struct KnownRule {
@@ -70,16 +74,17 @@ bool IsDecimalNumber(const std::string& text) {
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& root, const char* name,
-                               std::int32_t last) {
+std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& root,
+                               const char* name, std::int32_t last) {
     CString text;
     if (!root.GetAttributeValue(CString(platform::WideFromUtf8(name)), text)) {
-        throw DocumentError(fmt::format("{}: the RuleSet element has no {} attribute", path.string(), name));
+        throw DocumentError(
+            fmt::format("{}: the RuleSet element has no {} attribute", path.string(), name));
     }
     const std::optional<long long> code = WholeNumber(Utf8(text));
     if (!code || *code < 0 || *code > last) {
-        throw DocumentError(fmt::format("{}: {}=\"{}\" is not a unit code from 0 to {}", path.string(), name,
-                                        Utf8(text), last));
+        throw DocumentError(fmt::format("{}: {}=\"{}\" is not a unit code from 0 to {}",
+                                        path.string(), name, Utf8(text), last));
     }
     return static_cast<std::int32_t>(*code);
 }
@@ -88,7 +93,8 @@ std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& r
 void CheckParameter(const std::filesystem::path& path, const CString& ruleName, CTeskRule& rule,
                     TeskXMLNode& parameter) {
     const auto fail = [&](const std::string& problem) {
-        throw DocumentError(fmt::format("{}: rule \"{}\": {}", path.string(), Utf8(ruleName), problem));
+        throw DocumentError(
+            fmt::format("{}: rule \"{}\": {}", path.string(), Utf8(ruleName), problem));
     };
     CString typeText;
     if (!parameter.GetAttributeValue(L"Type", typeText) || !WholeNumber(Utf8(typeText))) {
@@ -103,7 +109,8 @@ void CheckParameter(const std::filesystem::path& path, const CString& ruleName, 
                              Utf8(node->GetNodeValue())));
         }
     }
-    CTeskParamStorage* target = rule.FindParameterInArray(static_cast<std::int32_t>(*WholeNumber(id)));
+    CTeskParamStorage* target =
+        rule.FindParameterInArray(static_cast<std::int32_t>(*WholeNumber(id)));
     if (!target || target->GetValueType() != TESK_TYPE_DOUBLE) {
         return;
     }
@@ -116,7 +123,8 @@ void CheckParameter(const std::filesystem::path& path, const CString& ruleName, 
     }
 }
 
-void CheckRuleElement(const std::filesystem::path& path, const RuleKind& kind, TeskXMLNode& element) {
+void CheckRuleElement(const std::filesystem::path& path, const RuleKind& kind,
+                      TeskXMLNode& element) {
     const std::unique_ptr<CTeskRule> rule = kind.makeDefault();
     const std::unique_ptr<TeskXMLNodeList> parameters(element.GetNodeList(L"Parameter"));
     for (int i = 0; i < parameters->GetSize(); ++i) {
@@ -127,8 +135,9 @@ void CheckRuleElement(const std::filesystem::path& path, const RuleKind& kind, T
 std::string ReadFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        throw DocumentError(fmt::format("{}: {}", path.string(),
-                                        std::filesystem::exists(path, error) ? "not a regular file" : "no such file"));
+        throw DocumentError(fmt::format(
+            "{}: {}", path.string(),
+            std::filesystem::exists(path, error) ? "not a regular file" : "no such file"));
     }
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;
@@ -151,7 +160,8 @@ RuleDocument::RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit) {
 RuleDocument::RuleDocument(const std::filesystem::path& path) {
     std::string error;
     if (!m_xml.LoadText(ReadFile(path), error)) {
-        throw DocumentError(fmt::format("{}: not a readable XML document: {}", path.string(), error));
+        throw DocumentError(
+            fmt::format("{}: not a readable XML document: {}", path.string(), error));
     }
     m_root.reset(m_xml.GetRootNode());
     if (Utf8(m_root->GetNodeName()) != kRootName) {
@@ -218,7 +228,8 @@ void RuleDocument::SaveAtomically(const std::filesystem::path& path) const {
     std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
-        throw DocumentError(fmt::format("{}: cannot write beside it: {}", path.string(), std::strerror(errno)));
+        throw DocumentError(
+            fmt::format("{}: cannot write beside it: {}", path.string(), std::strerror(errno)));
     }
     struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;

@@ -10,21 +10,25 @@ namespace {
 
 constexpr const char* kVersion = "0.1.0";
 
-void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created, std::filesystem::path& shown,
-                         UnitsOptions& converted) {
-    cli.add_subcommand("list", "Show every rule of the module at its defaults")->callback([&status] {
-        status = RunList();
-    });
+void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
+                         std::filesystem::path& shown, UnitsOptions& converted) {
+    cli.add_subcommand("list", "Show every rule of the module at its defaults")
+        ->callback([&status] { status = RunList(); });
 
-    CLI::App* create = cli.add_subcommand("new", "Write a rule document with every rule at its defaults");
+    CLI::App* create =
+        cli.add_subcommand("new", "Write a rule document with every rule at its defaults");
     create->add_option("FILE", created.file, "The document to write")->required();
-    create->add_option("--unit", created.unit, "Length unit: 0-10 or mm, cm, m, in, ft, ft-in, angstrom, nm, um, mil, uin");
-    create->add_option("--angle", created.angle, "Angle unit: 0-3 or deg, rad, deg-min, deg-min-sec");
-    create->add_flag("--casting", created.casting, "Build the rules for casting (casting validator, category 12)");
+    create->add_option("--unit", created.unit,
+                       "Length unit: 0-10 or mm, cm, m, in, ft, ft-in, angstrom, nm, um, mil, uin");
+    create->add_option("--angle", created.angle,
+                       "Angle unit: 0-3 or deg, rad, deg-min, deg-min-sec");
+    create->add_flag("--casting", created.casting,
+                     "Build the rules for casting (casting validator, category 12)");
     create->add_flag("--force", created.force, "Overwrite an existing file");
     create->callback([&] { status = RunNew(created); });
 
-    CLI::App* show = cli.add_subcommand("show", "Load a rule document and show its rules and parameters");
+    CLI::App* show =
+        cli.add_subcommand("show", "Load a rule document and show its rules and parameters");
     show->add_option("FILE", shown, "The document to read")->required();
     show->callback([&] { status = RunShow(shown); });
 
@@ -43,7 +47,8 @@ void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created, std::f
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App cli{"veritor-rules: runs the moulding and casting design-rule module without the CAD system"};
+    CLI::App cli{
+        "veritor-rules: runs the moulding and casting design-rule module without the CAD system"};
     cli.set_version_flag("--version", std::string("veritor-rules ") + kVersion);
     cli.require_subcommand(1);
 

@@ -9,14 +9,22 @@ std::unique_ptr<TeskParamFields> MakeRecord() {
 
 std::unique_ptr<TeskParamFields> MakeRecordFor(Type_e valueType) {
     switch (valueType) {
-        case TESK_TYPE_INT: return MakeRecord<TESK_TYPE_INT>();
-        case TESK_TYPE_LONG: return MakeRecord<TESK_TYPE_LONG>();
-        case TESK_TYPE_BOOL: return MakeRecord<TESK_TYPE_BOOL>();
-        case TESK_TYPE_DOUBLE: return MakeRecord<TESK_TYPE_DOUBLE>();
-        case TESK_TYPE_TEXT: return MakeRecord<TESK_TYPE_TEXT>();
-        case TESK_TYPE_OPAQUE: return MakeRecord<TESK_TYPE_OPAQUE>();
-        case TESK_TYPE_UNSIGNED: return MakeRecord<TESK_TYPE_UNSIGNED>();
-        case TESK_TYPE_TEXT_LIST: return MakeRecord<TESK_TYPE_TEXT_LIST>();
+        case TESK_TYPE_INT:
+            return MakeRecord<TESK_TYPE_INT>();
+        case TESK_TYPE_LONG:
+            return MakeRecord<TESK_TYPE_LONG>();
+        case TESK_TYPE_BOOL:
+            return MakeRecord<TESK_TYPE_BOOL>();
+        case TESK_TYPE_DOUBLE:
+            return MakeRecord<TESK_TYPE_DOUBLE>();
+        case TESK_TYPE_TEXT:
+            return MakeRecord<TESK_TYPE_TEXT>();
+        case TESK_TYPE_OPAQUE:
+            return MakeRecord<TESK_TYPE_OPAQUE>();
+        case TESK_TYPE_UNSIGNED:
+            return MakeRecord<TESK_TYPE_UNSIGNED>();
+        case TESK_TYPE_TEXT_LIST:
+            return MakeRecord<TESK_TYPE_TEXT_LIST>();
     }
     return nullptr;
 }

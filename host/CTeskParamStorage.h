@@ -8,8 +8,8 @@
 // has no record.
 class CTeskParamStorage {
 public:
-    CTeskParamStorage(Type_e valueType, std::int32_t id, TeskOperator_e op, TeskParamType_e paramType,
-                      bool status);
+    CTeskParamStorage(Type_e valueType, std::int32_t id, TeskOperator_e op,
+                      TeskParamType_e paramType, bool status);
     virtual ~CTeskParamStorage();
     CTeskParamStorage(const CTeskParamStorage&) = delete;
     CTeskParamStorage& operator=(const CTeskParamStorage&) = delete;
@@ -47,14 +47,30 @@ bool CTeskParamStorage::Visit(Visitor&& visitor) {
         return false;
     }
     switch (m_eValueType) {
-        case TESK_TYPE_INT: VisitAs<TESK_TYPE_INT>(visitor); return true;
-        case TESK_TYPE_LONG: VisitAs<TESK_TYPE_LONG>(visitor); return true;
-        case TESK_TYPE_BOOL: VisitAs<TESK_TYPE_BOOL>(visitor); return true;
-        case TESK_TYPE_DOUBLE: VisitAs<TESK_TYPE_DOUBLE>(visitor); return true;
-        case TESK_TYPE_TEXT: VisitAs<TESK_TYPE_TEXT>(visitor); return true;
-        case TESK_TYPE_OPAQUE: VisitAs<TESK_TYPE_OPAQUE>(visitor); return true;
-        case TESK_TYPE_UNSIGNED: VisitAs<TESK_TYPE_UNSIGNED>(visitor); return true;
-        case TESK_TYPE_TEXT_LIST: VisitAs<TESK_TYPE_TEXT_LIST>(visitor); return true;
+        case TESK_TYPE_INT:
+            VisitAs<TESK_TYPE_INT>(visitor);
+            return true;
+        case TESK_TYPE_LONG:
+            VisitAs<TESK_TYPE_LONG>(visitor);
+            return true;
+        case TESK_TYPE_BOOL:
+            VisitAs<TESK_TYPE_BOOL>(visitor);
+            return true;
+        case TESK_TYPE_DOUBLE:
+            VisitAs<TESK_TYPE_DOUBLE>(visitor);
+            return true;
+        case TESK_TYPE_TEXT:
+            VisitAs<TESK_TYPE_TEXT>(visitor);
+            return true;
+        case TESK_TYPE_OPAQUE:
+            VisitAs<TESK_TYPE_OPAQUE>(visitor);
+            return true;
+        case TESK_TYPE_UNSIGNED:
+            VisitAs<TESK_TYPE_UNSIGNED>(visitor);
+            return true;
+        case TESK_TYPE_TEXT_LIST:
+            VisitAs<TESK_TYPE_TEXT_LIST>(visitor);
+            return true;
     }
     return false;
 }

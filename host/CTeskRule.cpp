@@ -82,17 +82,28 @@ CTeskParamStorage* CTeskRule::FindParameterInArray(std::int32_t id) {
     return nullptr;
 }
 
-bool CTeskRule::ValidateInputData() { return true; }
-std::int32_t CTeskRule::GetRequiredInputData() { return 0; }
+bool CTeskRule::ValidateInputData() {
+    return true;
+}
+std::int32_t CTeskRule::GetRequiredInputData() {
+    return 0;
+}
 void CTeskRule::SetInputData(CString&) {}
 void CTeskRule::SetPreExecutionData(CTeskData*&) {}
-std::int32_t CTeskRule::GetRuleId() { return 0; }
-bool CTeskRule::GetMaterialStatus() { return false; }
+std::int32_t CTeskRule::GetRuleId() {
+    return 0;
+}
+bool CTeskRule::GetMaterialStatus() {
+    return false;
+}
 void CTeskRule::PostPopulate() {}
-bool CTeskRule::GetCutterStatus() { return false; }
+bool CTeskRule::GetCutterStatus() {
+    return false;
+}
 void CTeskRule::Heal() {}
 
-CTeskParamStorage* CTeskRule::CreateParamStorageObject(Type_e valueType, std::int32_t id, TeskOperator_e op,
-                                                       TeskParamType_e paramType, bool status, bool /*flag*/) {
+CTeskParamStorage* CTeskRule::CreateParamStorageObject(Type_e valueType, std::int32_t id,
+                                                       TeskOperator_e op, TeskParamType_e paramType,
+                                                       bool status, bool /*flag*/) {
     return new CTeskParamStorage(valueType, id, op, paramType, status);
 }

@@ -26,11 +26,13 @@ public:
     virtual void PopulateParametersFromXML(TeskXMLNode* element) = 0;
     virtual TeskXMLNode* GetXML() = 0;
     virtual void RunRule() = 0;
-    virtual void UpdateRule(const RuleUnitSystemStructure* from, const RuleUnitSystemStructure* to) = 0;
+    virtual void UpdateRule(const RuleUnitSystemStructure* from,
+                            const RuleUnitSystemStructure* to) = 0;
     virtual bool UpdateRule(CTeskRule* other) = 0;
     virtual void EditRule() = 0;
-    virtual std::int32_t Import(TeskXMLDocument* document, TeskXMLNode* element, const CTeskData*& data,
-                                TeskICadSys* cadSystem, TeskResultSet*& results) const;
+    virtual std::int32_t Import(TeskXMLDocument* document, TeskXMLNode* element,
+                                const CTeskData*& data, TeskICadSys* cadSystem,
+                                TeskResultSet*& results) const;
     virtual ~CTeskRule();
     // Takes over the other rule's texts, states, units and the values of the parameters both
     // rules have (same id and value type).
@@ -52,8 +54,9 @@ public:
 
     // A new parameter of this value type (one without values for a type outside 1 to 8); the
     // caller appends it to a rule's parameter array, which then owns it.
-    static CTeskParamStorage* CreateParamStorageObject(Type_e valueType, std::int32_t id, TeskOperator_e op,
-                                                       TeskParamType_e paramType, bool status, bool flag);
+    static CTeskParamStorage* CreateParamStorageObject(Type_e valueType, std::int32_t id,
+                                                       TeskOperator_e op, TeskParamType_e paramType,
+                                                       bool status, bool flag);
 
     void SetRuleCategory(TeskRuleCategory_e category) { m_eCategory = category; }
     TeskRuleCategory_e GetRuleCategoryEnum() const { return m_eCategory; }

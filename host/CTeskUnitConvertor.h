@@ -7,5 +7,6 @@
 class CTeskUnitConvertor {
 public:
     // The value expressed in the target unit; an unknown kind or code leaves it unchanged.
-    double ConversionFromOneUnitToAnother(double value, int unitKind, int fromCode, int toCode) const;
+    double ConversionFromOneUnitToAnother(double value, int unitKind, int fromCode,
+                                          int toCode) const;
 };

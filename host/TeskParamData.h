@@ -29,14 +29,38 @@ struct TeskParamData : TeskParamFields {
 // Element type of each value type. Texts and text lists are heap objects owned by the record.
 template <Type_e E>
 struct TeskValueTypeOf;
-template <> struct TeskValueTypeOf<TESK_TYPE_INT> { using type = std::int32_t; };
-template <> struct TeskValueTypeOf<TESK_TYPE_LONG> { using type = std::int32_t; };
-template <> struct TeskValueTypeOf<TESK_TYPE_BOOL> { using type = bool; };
-template <> struct TeskValueTypeOf<TESK_TYPE_DOUBLE> { using type = double; };
-template <> struct TeskValueTypeOf<TESK_TYPE_TEXT> { using type = CString*; };
-template <> struct TeskValueTypeOf<TESK_TYPE_OPAQUE> { using type = std::uint64_t; };
-template <> struct TeskValueTypeOf<TESK_TYPE_UNSIGNED> { using type = std::uint32_t; };
-template <> struct TeskValueTypeOf<TESK_TYPE_TEXT_LIST> { using type = CStringList*; };
+template <>
+struct TeskValueTypeOf<TESK_TYPE_INT> {
+    using type = std::int32_t;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_LONG> {
+    using type = std::int32_t;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_BOOL> {
+    using type = bool;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_DOUBLE> {
+    using type = double;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_TEXT> {
+    using type = CString*;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_OPAQUE> {
+    using type = std::uint64_t;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_UNSIGNED> {
+    using type = std::uint32_t;
+};
+template <>
+struct TeskValueTypeOf<TESK_TYPE_TEXT_LIST> {
+    using type = CStringList*;
+};
 
 template <Type_e E>
 using TeskValueOf = typename TeskValueTypeOf<E>::type;

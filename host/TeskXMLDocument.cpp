@@ -12,7 +12,8 @@ namespace {
 constexpr const char* kPoolName = "tesk:detached";
 
 std::string LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
-    const auto end = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text.size())));
+    const auto end = static_cast<std::size_t>(
+        std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text.size())));
     const std::string_view before = text.substr(0, end);
     const auto line = std::count(before.begin(), before.end(), '\n') + 1;
     const std::size_t lineStart = before.rfind('\n');
@@ -25,7 +26,8 @@ std::string LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
 TeskXMLDocument::TeskXMLDocument() = default;
 
 bool TeskXMLDocument::IsDetachedPool(pugi::xml_node node) {
-    return node.parent().type() == pugi::node_document && std::string_view(node.name()) == kPoolName;
+    return node.parent().type() == pugi::node_document &&
+           std::string_view(node.name()) == kPoolName;
 }
 
 pugi::xml_node TeskXMLDocument::DetachedPool() {
@@ -47,7 +49,8 @@ pugi::xml_node TeskXMLDocument::RootElement() const {
 }
 
 TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
-    const pugi::xml_node node = DetachedPool().append_child(platform::Utf8FromWide(name.str()).c_str());
+    const pugi::xml_node node =
+        DetachedPool().append_child(platform::Utf8FromWide(name.str()).c_str());
     return node ? new TeskXMLNode(node) : nullptr;
 }
 
@@ -88,8 +91,9 @@ void TeskXMLDocument::SetRootNode(TeskXMLNode* node) {
     if (old == node->Handle()) {
         return;
     }
-    const pugi::xml_node placed = node->Handle().root() == m_doc.root() ? m_doc.append_move(node->Handle())
-                                                                        : m_doc.append_copy(node->Handle());
+    const pugi::xml_node placed = node->Handle().root() == m_doc.root()
+                                      ? m_doc.append_move(node->Handle())
+                                      : m_doc.append_copy(node->Handle());
     if (placed && old) {
         m_doc.remove_child(old);
     }

@@ -9,9 +9,13 @@
 
 namespace {
 
-std::string Utf8(const CString& text) { return platform::Utf8FromWide(text.str()); }
+std::string Utf8(const CString& text) {
+    return platform::Utf8FromWide(text.str());
+}
 
-CString Wide(const char* text) { return CString(platform::WideFromUtf8(text ? text : "")); }
+CString Wide(const char* text) {
+    return CString(platform::WideFromUtf8(text ? text : ""));
+}
 
 template <typename Accept>
 TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
@@ -30,7 +34,9 @@ bool IsAttachedParent(pugi::xml_node parent) {
 
 }  // namespace
 
-CString TeskXMLNode::GetNodeName() const { return Wide(m_node.name()); }
+CString TeskXMLNode::GetNodeName() const {
+    return Wide(m_node.name());
+}
 
 void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
     const std::string key = Utf8(name);
@@ -70,15 +76,19 @@ bool TeskXMLNode::ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement) {
         return false;
     }
     const bool sameDocument = replacement->m_node.root() == m_node.root();
-    const pugi::xml_node inserted = sameDocument
-                                        ? m_node.insert_move_before(replacement->m_node, child->m_node)
-                                        : m_node.insert_copy_before(replacement->m_node, child->m_node);
+    const pugi::xml_node inserted =
+        sameDocument ? m_node.insert_move_before(replacement->m_node, child->m_node)
+                     : m_node.insert_copy_before(replacement->m_node, child->m_node);
     return inserted && m_node.remove_child(child->m_node);
 }
 
-void TeskXMLNode::SetNodeValue(const CString& text) { m_node.text().set(Utf8(text).c_str()); }
+void TeskXMLNode::SetNodeValue(const CString& text) {
+    m_node.text().set(Utf8(text).c_str());
+}
 
-CString TeskXMLNode::GetNodeValue() const { return Wide(m_node.text().get()); }
+CString TeskXMLNode::GetNodeValue() const {
+    return Wide(m_node.text().get());
+}
 
 bool TeskXMLNode::GetNodeValueInInt(int& out) const {
     const char* text = m_node.text().get();

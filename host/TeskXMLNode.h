@@ -52,7 +52,8 @@ private:
 // Child elements taken from a node. The list owns the node wrappers it hands out.
 class TeskXMLNodeList {
 public:
-    explicit TeskXMLNodeList(std::vector<std::unique_ptr<TeskXMLNode>> nodes) : m_nodes(std::move(nodes)) {}
+    explicit TeskXMLNodeList(std::vector<std::unique_ptr<TeskXMLNode>> nodes)
+        : m_nodes(std::move(nodes)) {}
 
     int GetSize() const { return static_cast<int>(m_nodes.size()); }
     // The node at index (from 0), owned by the list; null outside the list.

@@ -1,7 +1,7 @@
 #include "platform/CString.h"
 
-#include <algorithm>
 #include <fmt/args.h>
+#include <algorithm>
 #include <cwctype>
 #include <ostream>
 
@@ -17,13 +17,19 @@ std::size_t Clamp(int value, std::size_t limit) {
     return std::min(static_cast<std::size_t>(value), limit);
 }
 
-int FoundAt(std::size_t pos) { return pos == std::wstring::npos ? -1 : static_cast<int>(pos); }
+int FoundAt(std::size_t pos) {
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
 
-bool IsSpace(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0; }
+bool IsSpace(wchar_t c) {
+    return std::iswspace(static_cast<wint_t>(c)) != 0;
+}
 
 }  // namespace
 
-int CString::Compare(const wchar_t* other) const { return m_str.compare(other ? other : L""); }
+int CString::Compare(const wchar_t* other) const {
+    return m_str.compare(other ? other : L"");
+}
 
 int CString::CompareNoCase(const wchar_t* other) const {
     const std::wstring_view right(other ? other : L"");
@@ -55,16 +61,22 @@ int CString::Find(const wchar_t* sub, int start) const {
     return FoundAt(m_str.find(sub, static_cast<std::size_t>(start)));
 }
 
-int CString::ReverseFind(wchar_t ch) const { return FoundAt(m_str.rfind(ch)); }
+int CString::ReverseFind(wchar_t ch) const {
+    return FoundAt(m_str.rfind(ch));
+}
 
-CString CString::Left(int count) const { return CString(m_str.substr(0, Clamp(count, m_str.size()))); }
+CString CString::Left(int count) const {
+    return CString(m_str.substr(0, Clamp(count, m_str.size())));
+}
 
 CString CString::Right(int count) const {
     const std::size_t n = Clamp(count, m_str.size());
     return CString(m_str.substr(m_str.size() - n));
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
 
 CString CString::Mid(int first, int count) const {
     const std::size_t from = Clamp(first, m_str.size());
@@ -76,7 +88,9 @@ CString CString::SpanIncluding(const wchar_t* charSet) const {
     return CString(m_str.substr(0, end));
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 CString& CString::TrimLeft() {
     m_str.erase(m_str.begin(), std::find_if_not(m_str.begin(), m_str.end(), IsSpace));
@@ -95,14 +109,16 @@ CString& CString::TrimRight(wchar_t ch) {
 }
 
 CString& CString::MakeUpper() {
-    std::transform(m_str.begin(), m_str.end(), m_str.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c))); });
+    std::transform(m_str.begin(), m_str.end(), m_str.begin(), [](wchar_t c) {
+        return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    });
     return *this;
 }
 
 CString& CString::MakeLower() {
-    std::transform(m_str.begin(), m_str.end(), m_str.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
+    std::transform(m_str.begin(), m_str.end(), m_str.begin(), [](wchar_t c) {
+        return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    });
     return *this;
 }
 
@@ -128,10 +144,18 @@ std::wstring CString::FormatArgs(const wchar_t* format, fmt::wprintf_args args) 
     }
 }
 
-CString operator+(const CString& left, const CString& right) { return CString(left.str() + right.str()); }
-CString operator+(const CString& left, const wchar_t* right) { return left + CString(right); }
-CString operator+(const wchar_t* left, const CString& right) { return CString(left) + right; }
-CString operator+(const CString& left, wchar_t right) { return CString(left.str() + right); }
+CString operator+(const CString& left, const CString& right) {
+    return CString(left.str() + right.str());
+}
+CString operator+(const CString& left, const wchar_t* right) {
+    return left + CString(right);
+}
+CString operator+(const wchar_t* left, const CString& right) {
+    return CString(left) + right;
+}
+CString operator+(const CString& left, wchar_t right) {
+    return CString(left.str() + right);
+}
 
 std::ostream& operator<<(std::ostream& out, const CString& text) {
     return out << platform::Utf8FromWide(text.str());

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <fmt/printf.h>
 #include <compare>
 #include <initializer_list>
-#include <fmt/printf.h>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -17,8 +17,8 @@ class CString {
 public:
     CString() = default;
     CString(const wchar_t* text) : m_str(text ? text : L"") {}  // NOLINT: implicit as on Windows
-    CString(std::wstring text) : m_str(std::move(text)) {}       // NOLINT
-    CString(std::wstring_view text) : m_str(text) {}             // NOLINT
+    CString(std::wstring text) : m_str(std::move(text)) {}      // NOLINT
+    CString(std::wstring_view text) : m_str(text) {}            // NOLINT
     CString(wchar_t ch, int repeat) : m_str(repeat > 0 ? repeat : 0, ch) {}
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
@@ -91,9 +91,15 @@ CString operator+(const CString& left, const wchar_t* right);
 CString operator+(const wchar_t* left, const CString& right);
 CString operator+(const CString& left, wchar_t right);
 
-inline bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
-inline bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
-inline bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
+inline bool operator==(const CString& a, const CString& b) {
+    return a.str() == b.str();
+}
+inline bool operator==(const CString& a, const wchar_t* b) {
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const wchar_t* a, const CString& b) {
+    return b.Compare(a) == 0;
+}
 inline std::strong_ordering operator<=>(const CString& a, const CString& b) {
     return a.str() <=> b.str();
 }

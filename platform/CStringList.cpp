@@ -16,7 +16,9 @@ CStringList::POSITION CStringList::AddHead(const CString& text) {
     return Make(m_items.begin());
 }
 
-CStringList::POSITION CStringList::GetHeadPosition() const { return Make(m_items.begin()); }
+CStringList::POSITION CStringList::GetHeadPosition() const {
+    return Make(m_items.begin());
+}
 
 const CString& CStringList::GetNext(POSITION& pos) const {
     const CString& text = *pos.m_it;

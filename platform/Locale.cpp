@@ -72,8 +72,9 @@ LANGID LangIdFromLocale(const LocaleName& locale) {
 }
 
 LocaleName LocaleFromLangId(LANGID langId) {
-    const auto found = std::find_if(kKnownLocales.begin(), kKnownLocales.end(),
-                                    [langId](const KnownLocale& known) { return known.langId == langId; });
+    const auto found =
+        std::find_if(kKnownLocales.begin(), kKnownLocales.end(),
+                     [langId](const KnownLocale& known) { return known.langId == langId; });
     if (found == kKnownLocales.end()) {
         return {"en", "US"};
     }
@@ -82,9 +83,13 @@ LocaleName LocaleFromLangId(LANGID langId) {
 
 }  // namespace platform
 
-LANGID GetUserDefaultLangID() { return platform::LangIdFromLocale(platform::EnvironmentLocale()); }
+LANGID GetUserDefaultLangID() {
+    return platform::LangIdFromLocale(platform::EnvironmentLocale());
+}
 
-LCID GetSystemDefaultLCID() { return GetUserDefaultLangID(); }
+LCID GetSystemDefaultLCID() {
+    return GetUserDefaultLangID();
+}
 
 int GetLocaleInfoW(LCID locale, DWORD type, LPWSTR buffer, int size) {
     const platform::LocaleName name = locale == GetSystemDefaultLCID()

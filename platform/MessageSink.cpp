@@ -16,9 +16,13 @@ CRecordingMessageSink& DefaultMessageSink() {
     return sink;
 }
 
-IMessageSink& GetMessageSink() { return g_pSink ? *g_pSink : DefaultMessageSink(); }
+IMessageSink& GetMessageSink() {
+    return g_pSink ? *g_pSink : DefaultMessageSink();
+}
 
-void SetMessageSink(IMessageSink* sink) { g_pSink = sink; }
+void SetMessageSink(IMessageSink* sink) {
+    g_pSink = sink;
+}
 
 int AfxMessageBox(const CString& text, UINT type) {
     return GetMessageSink().Show({ShownMessage::Kind::MessageBox, L"Veritor Rules", text, type});

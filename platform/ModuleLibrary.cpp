@@ -31,11 +31,17 @@ HINSTANCE AfxLoadLibrary(const wchar_t* path) {
     return static_cast<HINSTANCE>(dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL));
 }
 
-bool AfxFreeLibrary(HINSTANCE library) { return library && dlclose(library) == 0; }
+bool AfxFreeLibrary(HINSTANCE library) {
+    return library && dlclose(library) == 0;
+}
 
-HINSTANCE AfxGetResourceHandle() { return g_hResourceHandle; }
+HINSTANCE AfxGetResourceHandle() {
+    return g_hResourceHandle;
+}
 
-void AfxSetResourceHandle(HINSTANCE library) { g_hResourceHandle = library; }
+void AfxSetResourceHandle(HINSTANCE library) {
+    g_hResourceHandle = library;
+}
 
 CString LoadString(HINSTANCE library, UINT id) {
     const TeskStringTable* table = StringTableOf(library);
@@ -57,6 +63,7 @@ CString ModuleFileNameContaining(const void* address) {
     if (dladdr(address, &info) == 0 || !info.dli_fname) {
         return {};
     }
-    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr), &std::free);
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr),
+                                                         &std::free);
     return CString(platform::WideFromUtf8(resolved ? resolved.get() : info.dli_fname));
 }

@@ -96,9 +96,10 @@ std::optional<platform::RegistryValue> ReadDword(std::wstring_view digits) {
         if (!std::iswxdigit(static_cast<wint_t>(c))) {
             return std::nullopt;
         }
-        const DWORD digit = std::iswdigit(static_cast<wint_t>(c))
-                                ? static_cast<DWORD>(c - L'0')
-                                : static_cast<DWORD>(std::towlower(static_cast<wint_t>(c)) - L'a' + 10);
+        const DWORD digit =
+            std::iswdigit(static_cast<wint_t>(c))
+                ? static_cast<DWORD>(c - L'0')
+                : static_cast<DWORD>(std::towlower(static_cast<wint_t>(c)) - L'a' + 10);
         number = (number << 4) | digit;
     }
     platform::RegistryValue value{REG_DWORD, std::vector<BYTE>(sizeof number)};
@@ -124,11 +125,13 @@ std::optional<platform::RegistryValue> ReadBinary(std::wstring_view hexList) {
     std::wstring byte;
     while (std::getline(stream, byte, L',')) {
         const std::wstring_view digits = TrimSpaces(byte);
-        if (digits.empty() || digits.size() > 2 || !std::iswxdigit(static_cast<wint_t>(digits[0])) ||
+        if (digits.empty() || digits.size() > 2 ||
+            !std::iswxdigit(static_cast<wint_t>(digits[0])) ||
             (digits.size() == 2 && !std::iswxdigit(static_cast<wint_t>(digits[1])))) {
             return std::nullopt;
         }
-        value.data.push_back(static_cast<BYTE>(std::wcstoul(std::wstring(digits).c_str(), nullptr, 16)));
+        value.data.push_back(
+            static_cast<BYTE>(std::wcstoul(std::wstring(digits).c_str(), nullptr, 16)));
     }
     return value;
 }
@@ -244,7 +247,8 @@ std::optional<platform::RegistryKeys> ReadRegistryFile() {
 
 }  // namespace
 
-LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desiredAccess*/, HKEY* result) {
+LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desiredAccess*/,
+                   HKEY* result) {
     if (!result) {
         return ERROR_INVALID_HANDLE;
     }

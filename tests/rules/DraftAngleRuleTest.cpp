@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
-#include "rules/CTeskIMDraftAngleRule.h"
 #include "app/ResourceHandleSwitch.h"
+#include "rules/CTeskIMDraftAngleRule.h"
 #include "tests/rules/RuleFixture.h"
 
 namespace {
@@ -33,8 +33,8 @@ TEST_F(DraftAngleRule, CavityDefaultDependsOnTheExactCastingValidatorName) {
         const wchar_t* validator;
         double cavity;
     };
-    for (const Case& c : {Case{L"TeskCastingRulesValidator", 3.0}, Case{L"teskcastingrulesvalidator", 5.0},
-                          Case{L"Other", 5.0}}) {
+    for (const Case& c : {Case{L"TeskCastingRulesValidator", 3.0},
+                          Case{L"teskcastingrulesvalidator", 5.0}, Case{L"Other", 5.0}}) {
         CTeskIMDraftAngleRule rule(L"Engine", c.validator, TESK_CATEGORY_CASTING, 7);
         EXPECT_THAT(Doubles(rule, kCore), ElementsAre(0.5));
         EXPECT_THAT(Doubles(rule, kCavity), ElementsAre(c.cavity)) << CString(c.validator);
@@ -56,7 +56,8 @@ TEST_F(DraftAngleRule, ModuleConstructorGivesTheModuleNamesAndDefaults) {
     EXPECT_TRUE(rule.m_bParamsReady);
     EXPECT_THAT(Doubles(rule, kCavity), ElementsAre(5.0));
     EXPECT_EQ(rule.m_strDescription,
-              L"Draft angle greater than or equal to 0.5 deg on the core side and greater than or equal to 5.0 deg "
+              L"Draft angle greater than or equal to 0.5 deg on the core side and greater than or "
+              L"equal to 5.0 deg "
               L"on the cavity side");
     const CTeskData* data = nullptr;
     TeskResultSet* results = nullptr;
@@ -70,8 +71,9 @@ TEST_F(DraftAngleRule, ElementHasNineAttributesInOrderAndItsParameters) {
     rule.m_strModuleFileName = L"C:\\rules\\bin\\TeskCommonRulesu.dll";
     const std::unique_ptr<TeskXMLNode> element = Save(rule);
     EXPECT_EQ(element->GetNodeName(), L"Rule");
-    EXPECT_THAT(AttributeNames(*element), ElementsAre("Name", "Status", "LifeStatus", "Description", "Validator",
-                                                      "Note", "ModuleFile", "Severity", "Category"));
+    EXPECT_THAT(AttributeNames(*element),
+                ElementsAre("Name", "Status", "LifeStatus", "Description", "Validator", "Note",
+                            "ModuleFile", "Severity", "Category"));
     CString file;
     element->GetAttributeValue(L"ModuleFile", file);
     EXPECT_EQ(file, L"TeskCommonRulesu.dll");
@@ -103,7 +105,8 @@ TEST_F(DraftAngleRule, RoundTripReadsValuesOperatorsAndTheParentsAngleUnit) {
     EXPECT_EQ(loaded.m_nAngularUnit, 1);
     EXPECT_EQ(loaded.m_nLinearUnit, 0);
     EXPECT_EQ(loaded.m_strDescription,
-              L"Draft angle greater than 0.5 rad on the core side and greater than or equal to 5.0 rad on the "
+              L"Draft angle greater than 0.5 rad on the core side and greater than or equal to 5.0 "
+              L"rad on the "
               L"cavity side");
 }
 
@@ -126,11 +129,13 @@ TEST_F(DraftAngleRule, RuleAttributesReadAsTheirLeadingNumberOrMinusOne) {
         const char* severity;
         std::int32_t expected;
     };
-    for (const Case& c : {Case{nullptr, -1}, Case{"3abc", 3}, Case{"abc", -1}, Case{"", -1}, Case{" 5", 5},
-                          Case{"99999999999", 2147483647}}) {
-        const std::string severity = c.severity ? std::string(" Severity=\"") + c.severity + "\"" : "";
+    for (const Case& c : {Case{nullptr, -1}, Case{"3abc", 3}, Case{"abc", -1}, Case{"", -1},
+                          Case{" 5", 5}, Case{"99999999999", 2147483647}}) {
+        const std::string severity =
+            c.severity ? std::string(" Severity=\"") + c.severity + "\"" : "";
         const std::unique_ptr<TeskXMLNode> element = LoadElement(
-            "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\" Status=\"1\"" + severity + "/></RuleSet>");
+            "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\" Status=\"1\"" +
+            severity + "/></RuleSet>");
         CTeskIMDraftAngleRule rule(0);
         rule.PopulateParametersFromXML(element.get());
         EXPECT_EQ(rule.m_nSeverity, c.expected) << (c.severity ? c.severity : "(missing)");
@@ -142,7 +147,9 @@ TEST_F(DraftAngleRule, RuleAttributesReadAsTheirLeadingNumberOrMinusOne) {
 TEST_F(DraftAngleRule, ConstraintsAreReadOnlyWhenTheirCountMatches) {
     const std::unique_ptr<TeskXMLNode> element = LoadElement(
         "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\">"
-        "<Parameter Type=\"2120\"><Operator>7</Operator><ParameterType>2</ParameterType><Value>1.5</Value></Parameter>"
+        "<Parameter "
+        "Type=\"2120\"><Operator>7</Operator><ParameterType>2</ParameterType><Value>1.5</Value></"
+        "Parameter>"
         "<Constraint Name=\"a\" Expression=\"x\"/></Rule></RuleSet>");
     for (const int constraints : {1, 2}) {
         CTeskIMDraftAngleRule rule(0);
@@ -159,8 +166,8 @@ TEST_F(DraftAngleRule, ConstraintsAreReadOnlyWhenTheirCountMatches) {
 
 TEST_F(DraftAngleRule, UnknownValueTypeIsReportedAndSkippedWhenWritingButStopsReading) {
     CTeskIMDraftAngleRule rule(0);
-    rule.m_arrParams.Add(CTeskRule::CreateParamStorageObject(Type_e{9}, 9999, TESK_OP_EQUAL, TeskParamType_e{1},
-                                                             true, false));
+    rule.m_arrParams.Add(CTeskRule::CreateParamStorageObject(Type_e{9}, 9999, TESK_OP_EQUAL,
+                                                             TeskParamType_e{1}, true, false));
     const std::unique_ptr<TeskXMLNode> element(rule.GetXML());
     EXPECT_THAT(ParameterIds(*element), ElementsAre("2120", "2121"));
     ASSERT_EQ(DefaultMessageSink().Messages().size(), 1u);

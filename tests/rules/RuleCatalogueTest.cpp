@@ -28,10 +28,13 @@ using Factory = std::function<std::unique_ptr<CTeskRule>()>;
 template <typename Rule>
 Factory Named(TeskRuleCategory_e category = TESK_CATEGORY_MOULDING) {
     return [category] {
-        if constexpr (std::is_constructible_v<Rule, CString, CString, TeskRuleCategory_e, int, TeskXMLNode*>) {
-            return std::unique_ptr<CTeskRule>(std::make_unique<Rule>(L"Engine", L"Validator", category, 0, nullptr));
+        if constexpr (std::is_constructible_v<Rule, CString, CString, TeskRuleCategory_e, int,
+                                              TeskXMLNode*>) {
+            return std::unique_ptr<CTeskRule>(
+                std::make_unique<Rule>(L"Engine", L"Validator", category, 0, nullptr));
         } else {
-            return std::unique_ptr<CTeskRule>(std::make_unique<Rule>(L"Engine", L"Validator", category, 0));
+            return std::unique_ptr<CTeskRule>(
+                std::make_unique<Rule>(L"Engine", L"Validator", category, 0));
         }
     };
 }
@@ -47,32 +50,37 @@ struct Expected {
 
 const std::vector<Expected>& Catalogue() {
     static const std::vector<Expected> rules{
-        {Named<CTeskIMMoldWallThicknessRule>(), L"Mould Wall Thickness", L"Mould Wall Thickness", 2, -3,
-         L"Mould wall thickness ratio greater than or equal to 2.0. "},
+        {Named<CTeskIMMoldWallThicknessRule>(), L"Mould Wall Thickness", L"Mould Wall Thickness", 2,
+         -3, L"Mould wall thickness ratio greater than or equal to 2.0. "},
         {Named<CTeskIMUniformThicknessRule>(), L"Uniform Thickness", L"Uniform Thickness", 2, -3,
          L"Walls greater than or equal to 2.0 mm thick. Walls less than or equal to 3.0 mm thick."},
-        {Named<CTeskIMWTVariationRule>(), L"Wall Thickness Variation", L"Wall Thickness Variation", 1, -3,
-         L"Wall thickness variation limit: 25.0%"},
-        {Named<CTeskMinRibEdgeRadiusRule>(), L"Minimum Rib Edge Radius", L"Minimum Rib Edge Radius", 2, -3,
-         L"Rib edge radius at least 0.5 times the wall thickness"},
-        {Named<CTeskRibHeightForThicknessRule>(), L"Rib Height for Thickness", L"Rib Height for Thickness", 2, -3,
+        {Named<CTeskIMWTVariationRule>(), L"Wall Thickness Variation", L"Wall Thickness Variation",
+         1, -3, L"Wall thickness variation limit: 25.0%"},
+        {Named<CTeskMinRibEdgeRadiusRule>(), L"Minimum Rib Edge Radius", L"Minimum Rib Edge Radius",
+         2, -3, L"Rib edge radius at least 0.5 times the wall thickness"},
+        {Named<CTeskRibHeightForThicknessRule>(), L"Rib Height for Thickness",
+         L"Rib Height for Thickness", 2, -3,
          L"Rib height must not exceed the largest height given for the wall thickness"},
         {Named<CTeskIMUndercutDetectionRule>(), L"Undercut Detection", L"Undercut Detection", 3, 0,
-         L"Detects undercuts that keep the part from being released from the mould in the direction of pull"},
-        {Named<CTeskUndercutInterferenceRule>(), L"Undercut Interference", L"Beta - Undercut Interference", 1, -3,
-         L"Die thickness greater than or equal to 4.0 mm with die overhang less than or equal to 0.0 mm and "
+         L"Detects undercuts that keep the part from being released from the mould in the "
+         L"direction of pull"},
+        {Named<CTeskUndercutInterferenceRule>(), L"Undercut Interference",
+         L"Beta - Undercut Interference", 1, -3,
+         L"Die thickness greater than or equal to 4.0 mm with die overhang less than or equal to "
+         L"0.0 mm and "
          L"required gap less than or equal to 1.0 mm"},
         {Named<CTeskCoreCavitySurfAreaRatioRule>(), L"Core/Cavity Surface Area Ratio",
          L"Beta - Core/Cavity Surface Area Ratio", 1, 0,
          L"Compares the surface area of the core side with that of the cavity side"},
-        {Named<CTeskSnapFitMoldParametersRule>(), L"Snap-Fit Mould Parameters", L"Beta - Snap-Fit Mould Parameters",
-         1, 0, L"Snap-fit overhang >= 0.5 mm and height-to-width ratio <= 3.0"},
+        {Named<CTeskSnapFitMoldParametersRule>(), L"Snap-Fit Mould Parameters",
+         L"Beta - Snap-Fit Mould Parameters", 1, 0,
+         L"Snap-fit overhang >= 0.5 mm and height-to-width ratio <= 3.0"},
         {Named<CTeskSurfaceFinishRule>(), L"Surface Finish", L"Surface Finish", 2, 0,
          L"Surface finish between 0.05 and 0.3"},
         {Named<CTeskFilletRadiusRule>(), L"Fillet Radius", L"Fillet Radius", 2, 0,
          L"Fillet radius between 0.1 and 0.2 mm"},
-        {Named<CTeskHoleToPartEdgeDistanceRule>(), L"Hole to Part Edge Distance", L"Hole to Part Edge Distance", 2, 0,
-         L"Distance from holes to the part edge >= 1.0 mm"},
+        {Named<CTeskHoleToPartEdgeDistanceRule>(), L"Hole to Part Edge Distance",
+         L"Hole to Part Edge Distance", 2, 0, L"Distance from holes to the part edge >= 1.0 mm"},
     };
     return rules;
 }
@@ -127,14 +135,17 @@ TEST_F(Rules, EveryRuleReadsBackWhatItWrote) {
 
 struct UnitCase {
     Factory make;
-    std::vector<std::int32_t> converted;  // parameters whose first measured value follows the length unit
+    std::vector<std::int32_t>
+        converted;  // parameters whose first measured value follows the length unit
     bool storesUnits;
 };
 
 TEST_F(Rules, LengthUnitChangeConvertsExactlyTheMeasuredValues) {
     using namespace std::placeholders;
     const std::vector<UnitCase> cases{
-        {Named<CTeskIMMoldWallThicknessRule>(), {CTeskIMMoldWallThicknessRule::kWallThickness}, true},
+        {Named<CTeskIMMoldWallThicknessRule>(),
+         {CTeskIMMoldWallThicknessRule::kWallThickness},
+         true},
         {Named<CTeskIMWTVariationRule>(), {}, false},
         {Named<CTeskMinRibEdgeRadiusRule>(), {}, true},
         {Named<CTeskUndercutInterferenceRule>(),
@@ -143,11 +154,16 @@ TEST_F(Rules, LengthUnitChangeConvertsExactlyTheMeasuredValues) {
          true},
         {Named<CTeskIMUndercutDetectionRule>(), {}, false},
         {Named<CTeskCoreCavitySurfAreaRatioRule>(), {}, false},
-        {Named<CTeskSnapFitMoldParametersRule>(), {CTeskSnapFitMoldParametersRule::kOverhang}, true},
-        {Named<CTeskSurfaceFinishRule>(), {}, false},
-        {Named<CTeskFilletRadiusRule>(), {CTeskFilletRadiusRule::kMinimumRadius, CTeskFilletRadiusRule::kMaximumRadius},
+        {Named<CTeskSnapFitMoldParametersRule>(),
+         {CTeskSnapFitMoldParametersRule::kOverhang},
          true},
-        {Named<CTeskHoleToPartEdgeDistanceRule>(), {CTeskHoleToPartEdgeDistanceRule::kDistance}, true},
+        {Named<CTeskSurfaceFinishRule>(), {}, false},
+        {Named<CTeskFilletRadiusRule>(),
+         {CTeskFilletRadiusRule::kMinimumRadius, CTeskFilletRadiusRule::kMaximumRadius},
+         true},
+        {Named<CTeskHoleToPartEdgeDistanceRule>(),
+         {CTeskHoleToPartEdgeDistanceRule::kDistance},
+         true},
     };
     const RuleUnitSystemStructure mm{0, 0};
     const RuleUnitSystemStructure inches{3, 2};
@@ -174,7 +190,8 @@ TEST_F(Rules, LengthUnitChangeConvertsExactlyTheMeasuredValues) {
 }
 
 TEST_F(Rules, MouldWallThicknessDefaultsFollowTheCategoryAndOldRecordsSplitTheirFlag) {
-    EXPECT_THAT(Doubles(*Named<CTeskIMMoldWallThicknessRule>(TESK_CATEGORY_CASTING)(), 2094), ElementsAre(3.0));
+    EXPECT_THAT(Doubles(*Named<CTeskIMMoldWallThicknessRule>(TESK_CATEGORY_CASTING)(), 2094),
+                ElementsAre(3.0));
     CTeskIMMoldWallThicknessRule rule(0);
     EXPECT_THAT(Doubles(rule, 2094), ElementsAre(2.0));
     EXPECT_FALSE(Fields(rule, 2095).Status);
@@ -183,8 +200,10 @@ TEST_F(Rules, MouldWallThicknessDefaultsFollowTheCategoryAndOldRecordsSplitTheir
     for (const auto& [flag, status] : {std::pair{"1.0", true}, std::pair{"0.0", false}}) {
         const std::unique_ptr<TeskXMLNode> element = LoadElement(
             std::string("<RuleSet Unit=\"1\" AngularUnit=\"0\"><Rule Name=\"Mould Wall Thickness\">"
-                        "<Parameter Type=\"2095\" Status=\"0\"><Operator>7</Operator><ParameterType>1</ParameterType>"
-                        "<Value>") + flag + "</Value><Value>4.0</Value></Parameter></Rule></RuleSet>");
+                        "<Parameter Type=\"2095\" "
+                        "Status=\"0\"><Operator>7</Operator><ParameterType>1</ParameterType>"
+                        "<Value>") +
+            flag + "</Value><Value>4.0</Value></Parameter></Rule></RuleSet>");
         CTeskIMMoldWallThicknessRule loaded(0);
         loaded.PopulateParametersFromXML(element.get());
         EXPECT_THAT(Doubles(loaded, 2095), ElementsAre(4.0));
@@ -207,11 +226,13 @@ TEST_F(Rules, UniformThicknessTakesSingleValuesAsSwitchedOnAndKeepsItsUnitOnLoad
         const char* values;
         bool shown;
     };
-    for (const Case& c : {Case{"<Value>2.5</Value>", true}, Case{"<Value>0.0</Value><Value>2.5</Value>", false},
-                          Case{"<Value>0.9</Value><Value>2.5</Value>", false}, Case{"", false}}) {
+    for (const Case& c :
+         {Case{"<Value>2.5</Value>", true}, Case{"<Value>0.0</Value><Value>2.5</Value>", false},
+          Case{"<Value>0.9</Value><Value>2.5</Value>", false}, Case{"", false}}) {
         const std::unique_ptr<TeskXMLNode> element = LoadElement(
-            std::string("<RuleSet Unit=\"3\" AngularUnit=\"0\"><Rule Name=\"Uniform Thickness\">"
-                        "<Parameter Type=\"2045\"><Operator>7</Operator><ParameterType>1</ParameterType>") +
+            std::string(
+                "<RuleSet Unit=\"3\" AngularUnit=\"0\"><Rule Name=\"Uniform Thickness\">"
+                "<Parameter Type=\"2045\"><Operator>7</Operator><ParameterType>1</ParameterType>") +
             c.values + "</Parameter></Rule></RuleSet>");
         CTeskIMUniformThicknessRule rule(0);
         rule.PopulateParametersFromXML(element.get());
@@ -289,13 +310,15 @@ TEST_F(Rules, RibHeightTableIsReplacedOnLoadAndConvertedRowByRow) {
     const RuleUnitSystemStructure inches{3, 1};
     rule.UpdateRule(&radians, &inches);
     EXPECT_THAT(Rows(rule), ElementsAre(Row{"0.03937", "0.1"}, Row{"25.4"}, Row{"0.07874", "0.0"}));
-    EXPECT_EQ(rule.m_strDescription, L"Rib height must not exceed the largest height given for the wall thickness");
+    EXPECT_EQ(rule.m_strDescription,
+              L"Rib height must not exceed the largest height given for the wall thickness");
 }
 
 TEST_F(Rules, UndercutDetectionWritesNoParametersAndIgnoresUnits) {
     CTeskIMUndercutDetectionRule rule(0);
     const std::unique_ptr<TeskXMLNode> element = Save(rule);
-    EXPECT_TRUE(element->Handle().children("Parameter").begin() == element->Handle().children("Parameter").end());
+    EXPECT_TRUE(element->Handle().children("Parameter").begin() ==
+                element->Handle().children("Parameter").end());
     const RuleUnitSystemStructure mm{0, 0};
     const RuleUnitSystemStructure inches{3, 1};
     rule.UpdateRule(&mm, &inches);
@@ -306,7 +329,8 @@ TEST_F(Rules, DescriptionsShowFixedOrOwnOperatorsAsEachRuleDoes) {
     CTeskUndercutInterferenceRule interference(0);
     Fields(interference, 2179).Operator = TESK_OP_LESS;
     std::unique_ptr<TeskXMLNode>(interference.GetXML());
-    EXPECT_THAT(interference.m_strDescription.str(), HasSubstr(L"overhang less than or equal to 0.0"));
+    EXPECT_THAT(interference.m_strDescription.str(),
+                HasSubstr(L"overhang less than or equal to 0.0"));
 
     CTeskSnapFitMoldParametersRule snapFit(0);
     Fields(snapFit, 2185).Operator = TESK_OP_LESS;
@@ -325,7 +349,8 @@ TEST_F(Rules, DescriptionsShowFixedOrOwnOperatorsAsEachRuleDoes) {
 }
 
 TEST_F(Rules, RulesWithoutTheUnitOnLoadKeepTheirLinearCode) {
-    for (const Factory& make : {Named<CTeskFilletRadiusRule>(), Named<CTeskHoleToPartEdgeDistanceRule>()}) {
+    for (const Factory& make :
+         {Named<CTeskFilletRadiusRule>(), Named<CTeskHoleToPartEdgeDistanceRule>()}) {
         const std::unique_ptr<CTeskRule> saved = make();
         SetUnits(3, 0);
         const std::unique_ptr<TeskXMLNode> element = Save(*saved);

@@ -39,8 +39,8 @@ protected:
         EXPECT_TRUE(m_doc.LoadText(xml, error)) << error;
         m_root.reset(m_doc.GetRootNode());
         std::unique_ptr<TeskXMLNodeList> children(m_root->GetChildNodes());
-        return std::unique_ptr<TeskXMLNode>(children->GetSize() ? new TeskXMLNode(children->GetItem(0)->Handle())
-                                                                : nullptr);
+        return std::unique_ptr<TeskXMLNode>(
+            children->GetSize() ? new TeskXMLNode(children->GetItem(0)->Handle()) : nullptr);
     }
 
     TeskXMLDocument m_doc;
@@ -62,7 +62,9 @@ inline std::vector<double> ValuesOf<double>(CTeskRule& rule, std::int32_t id) {
     return values;
 }
 
-inline std::vector<double> Doubles(CTeskRule& rule, std::int32_t id) { return ValuesOf<double>(rule, id); }
+inline std::vector<double> Doubles(CTeskRule& rule, std::int32_t id) {
+    return ValuesOf<double>(rule, id);
+}
 
 inline TeskParamFields& Fields(CTeskRule& rule, std::int32_t id) {
     CTeskParamStorage* param = rule.FindParameterInArray(id);

@@ -1,0 +1,70 @@
+// The heap a rule document takes once loaded: the module's document with every rule loaded
+// against pugixml's DOM of the same file.
+#include <benchmark/benchmark.h>
+
+#include <pugixml.hpp>
+
+#include <memory>
+#include <vector>
+
+#include "bench/AllocationCounter.h"
+#include "bench/RatioReporter.h"
+#include "bench/RuleDocumentFiles.h"
+#include "cli/RuleDocument.h"
+
+namespace {
+
+constexpr int kRuleCount = 10000;
+
+struct Usage {
+    std::ptrdiff_t held = 0;
+    std::size_t peak = 0;
+};
+
+void SetCounters(benchmark::State& state, const Usage& usage, int ruleCount) {
+    state.counters["held_per_rule"] = static_cast<double>(usage.held) / ruleCount;
+    state.counters["peak_per_rule"] = static_cast<double>(usage.peak) / ruleCount;
+}
+
+void BM_ModuleMemory(benchmark::State& state) {
+    const int ruleCount = static_cast<int>(state.range(0));
+    const RuleDocumentFile& file = RuleDocumentOf(ruleCount);
+    Usage usage;
+    for (auto _ : state) {
+        const allocation::Watch watch;
+        const std::unique_ptr<RuleDocument> document = RuleDocument::Load(file.path);
+        const std::vector<LoadedRule> rules = document->LoadRules();
+        usage = {watch.Held(), watch.Peak()};
+    }
+    SetCounters(state, usage, ruleCount);
+}
+
+void BM_PugixmlMemory(benchmark::State& state) {
+    const int ruleCount = static_cast<int>(state.range(0));
+    const RuleDocumentFile& file = RuleDocumentOf(ruleCount);
+    Usage usage;
+    for (auto _ : state) {
+        const allocation::Watch watch;
+        pugi::xml_document document;
+        document.load_file(file.path.c_str());
+        usage = {watch.Held(), watch.Peak()};
+    }
+    SetCounters(state, usage, ruleCount);
+}
+
+// One load tells the heap; timing it again would add nothing.
+BENCHMARK(BM_ModuleMemory)->Arg(kRuleCount)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PugixmlMemory)->Arg(kRuleCount)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    allocation::CountPugixml();
+    const std::string size = std::to_string(kRuleCount);
+    return RunBenchmarksWithRatios(
+        argc, argv,
+        {{"heap held per rule, module / pugixml, " + size + " rules", "BM_ModuleMemory/" + size,
+          "BM_PugixmlMemory/" + size, "held_per_rule"},
+         {"peak heap per rule, module / pugixml, " + size + " rules", "BM_ModuleMemory/" + size,
+          "BM_PugixmlMemory/" + size, "peak_per_rule"}});
+}

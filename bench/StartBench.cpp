@@ -1,0 +1,110 @@
+// Starting the module: loading a copy of it, which starts its application object and loads its
+// language libraries, and unloading it again, against loading the language library alone.
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "bench/BenchFolder.h"
+#include "bench/RatioReporter.h"
+
+namespace {
+
+const std::filesystem::path kStage = VERITOR_STAGE_DIR;
+const std::filesystem::path kResourceLibrary = "Lang/english/TeskIMRulesResu.so";
+
+// A staged tree of the module and its English library in a temporary folder. The module is a
+// copy so that no other part of this process holds it: every load really loads it.
+class StagedCopy {
+public:
+    StagedCopy() {
+        Copy("bin/TeskCommonRulesu.so");
+        Copy(kResourceLibrary);
+    }
+    std::filesystem::path Module() const { return m_root.Path() / "bin/TeskCommonRulesu.so"; }
+
+private:
+    void Copy(const std::filesystem::path& relative) {
+        std::filesystem::create_directories((m_root.Path() / relative).parent_path());
+        std::filesystem::copy_file(kStage / relative, m_root.Path() / relative);
+    }
+
+    BenchFolder m_root;
+};
+
+bool IsLoaded(const std::filesystem::path& library) {
+    void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (handle) {
+        dlclose(handle);
+    }
+    return handle != nullptr;
+}
+
+// Loads and unloads the library once, untimed: it must load and must leave nothing behind,
+// or the timed loads would measure something else.
+bool LoadsAndUnloads(benchmark::State& state, const std::filesystem::path& library) {
+    void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        state.SkipWithError(dlerror());
+        return false;
+    }
+    dlclose(handle);
+    if (IsLoaded(library)) {
+        state.SkipWithError("the library stays loaded after dlclose");
+        return false;
+    }
+    return true;
+}
+
+void LoadUnload(benchmark::State& state, const std::filesystem::path& library) {
+    if (!LoadsAndUnloads(state, library)) {
+        return;
+    }
+    for (auto _ : state) {
+        void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+        benchmark::DoNotOptimize(handle);
+        dlclose(handle);
+    }
+}
+
+void BM_ModuleStart(benchmark::State& state) {
+    static const StagedCopy staged;
+    LoadUnload(state, staged.Module());
+}
+
+void BM_ResourceLibraryLoad(benchmark::State& state) {
+    LoadUnload(state, kStage / kResourceLibrary);
+}
+
+BENCHMARK(BM_ModuleStart)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResourceLibraryLoad)->Unit(benchmark::kMicrosecond);
+
+// The host holds its framework, and through it the platform library, for its whole life: a
+// module start loads only the module and its language libraries.
+void HoldFramework() {
+    if (!dlopen((kStage / "bin/veritorframeworku.so").c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        throw std::runtime_error(dlerror());
+    }
+}
+
+// The module reads the language from the locale and the registry at each start; these fix
+// both, as the tests do.
+void FixLanguage() {
+    ::setenv("VERITOR_REGISTRY", "/nonexistent/user.reg", 1);
+    ::setenv("LC_ALL", "C", 1);
+    ::setenv("LANG", "C", 1);
+    ::unsetenv("LC_MESSAGES");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    HoldFramework();
+    FixLanguage();
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"start, module / English language library alone",
+                                     "BM_ModuleStart", "BM_ResourceLibraryLoad", "", 3.0}});
+}

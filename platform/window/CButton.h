@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/window/CWnd.h"
+#include "platform/window/WindowManager.h"
+
+constexpr int BST_UNCHECKED = 0;
+constexpr int BST_CHECKED = 1;
+
+// Push buttons, check boxes and group boxes. A click (the mouse pressed and released on the
+// button) sends BN_CLICKED to the parent; an automatic check box toggles first, so the parent
+// reads the new state.
+class CButton : public CWnd {
+public:
+    int GetCheck() const;
+    // Sends nothing. Check boxes have two states: any non-zero state checks the box.
+    void SetCheck(int check);
+    // The button type, one of the BS_ values.
+    UINT GetButtonStyle() const;
+};
+
+namespace platform {
+const WindowClass& ButtonWindowClass();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/window/CWnd.h"
+#include "platform/window/WindowManager.h"
+
+// wParam: first character; lParam: end of the selection (-1 to the end of the text).
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_SHOWBALLOONTIP = 0x1503;
+constexpr UINT EM_HIDEBALLOONTIP = 0x1504;
+
+constexpr int TTI_NONE = 0;
+constexpr int TTI_INFO = 1;
+constexpr int TTI_WARNING = 2;
+constexpr int TTI_ERROR = 3;
+
+struct EDITBALLOONTIP {
+    DWORD cbStruct = sizeof(EDITBALLOONTIP);
+    LPCWSTR pszTitle = nullptr;
+    LPCWSTR pszText = nullptr;
+    int ttiIcon = TTI_NONE;
+};
+using PEDITBALLOONTIP = EDITBALLOONTIP*;
+
+namespace platform {
+
+// A balloon tip as the person sees it over an edit box.
+struct BalloonTip {
+    CString title;
+    CString text;
+    int icon = TTI_NONE;
+};
+
+const WindowClass& EditWindowClass();
+
+}  // namespace platform
+
+// An edit box. Every change of its text goes one way: typing (one change per character),
+// pasting, deleting and setting the text all replace a part of it and then tell the parent
+// EN_UPDATE followed by EN_CHANGE; the new text is in place when the parent hears of it. A
+// multi-line box tells nothing when the program sets its text, and the text a box is created
+// with is never told. Losing the focus sends EN_KILLFOCUS. The text limit holds for what the
+// person types or pastes, not for text the program sets.
+//
+// A multi-line box keeps Enter and Tab from the dialog and inserts nothing for them.
+class CEdit : public CWnd {
+public:
+    // A box with an empty text, as a child of parent; false when this object has a window.
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+
+    // Selects from start up to end; an end of -1 selects to the end of the text, a start of
+    // -1 removes the selection. Sends nothing.
+    void SetSel(int start, int end, BOOL noScroll = FALSE);
+    void GetSel(int& start, int& end) const;
+
+    // 0 sets the largest limit.
+    void LimitText(int chars = 0);
+    void SetLimitText(UINT chars) { LimitText(static_cast<int>(chars)); }
+    UINT GetLimitText() const;
+
+    // The tip shows until the text changes, the box loses the focus or it is hidden; it is also
+    // handed to the message sink as a balloon tip. A record of the wrong size is refused.
+    BOOL ShowBalloonTip(PEDITBALLOONTIP tip);
+    BOOL ShowBalloonTip(LPCWSTR title, LPCWSTR text, int icon = TTI_NONE);
+    BOOL HideBalloonTip();
+    std::optional<platform::BalloonTip> GetVisibleBalloonTip() const;
+};

@@ -1,0 +1,402 @@
+#include "platform/window/CListCtrl.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <utility>
+#include <vector>
+
+#include "platform/window/WindowStyles.h"
+
+using platform::FindWindowRecord;
+using platform::FindWindowState;
+
+namespace {
+
+struct Column {
+    CString heading;
+    int format = LVCFMT_LEFT;
+    int width = CListCtrl::kDefaultColumnWidth;
+};
+
+struct Item {
+    std::vector<CString> cells;  // one per column; the first is the label
+    UINT state = 0;
+};
+
+class ListState : public platform::WindowState {
+public:
+    std::vector<Column> columns;
+    std::vector<Item> items;
+    DWORD extendedStyle = 0;
+    HWND header = nullptr;
+
+    bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
+    bool IsColumn(int index) const {
+        return index >= 0 && index < static_cast<int>(columns.size());
+    }
+    Item& ItemAt(int index) { return items[static_cast<std::size_t>(index)]; }
+    const Item& ItemAt(int index) const { return items[static_cast<std::size_t>(index)]; }
+    Item NewItem(LPCWSTR label) const {
+        Item item;
+        item.cells.resize(std::max<std::size_t>(columns.size(), 1));
+        item.cells[0] = label;
+        return item;
+    }
+};
+
+int HeaderHeight(const ListState& state) { return state.header ? CListCtrl::kHeaderHeight : 0; }
+
+int ColumnLeft(const ListState& state, int column) {
+    int left = 0;
+    for (int i = 0; i < column; ++i) {
+        left += state.columns[static_cast<std::size_t>(i)].width;
+    }
+    return left;
+}
+
+void SelectOnly(ListState& state, int index) {
+    for (Item& item : state.items) {
+        item.state &= ~(LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    if (state.IsItem(index)) {
+        state.ItemAt(index).state |= LVIS_SELECTED | LVIS_FOCUSED;
+    }
+}
+
+void Toggle(ListState& state, int index) {
+    for (Item& item : state.items) {
+        item.state &= ~LVIS_FOCUSED;
+    }
+    state.ItemAt(index).state ^= LVIS_SELECTED;
+    state.ItemAt(index).state |= LVIS_FOCUSED;
+}
+
+void CreateHeader(HWND list) {
+    const platform::WindowRecord* record = FindWindowRecord(list);
+    if ((record->style & LVS_REPORT) == 0 || (record->style & LVS_NOCOLUMNHEADER) != 0) {
+        return;
+    }
+    platform::WindowCreation creation;
+    creation.windowClass = &platform::HeaderWindowClass();
+    creation.parent = list;
+    creation.style = WS_CHILD | WS_VISIBLE;
+    creation.rect = CRect(0, 0, record->rect.Width(), CListCtrl::kHeaderHeight);
+    FindWindowState<ListState>(list)->header = platform::CreateWindowHandle(creation);
+}
+
+void Click(HWND list, WPARAM keys, LPARAM point) {
+    SetFocus(list);
+    auto* state = FindWindowState<ListState>(list);
+    auto* control = dynamic_cast<CListCtrl*>(CWnd::FromHandle(list));
+    if (!state || !control) {
+        return;
+    }
+    const int index = control->HitTest(CPoint(GET_X_LPARAM(point), GET_Y_LPARAM(point)));
+    const bool multiple = (FindWindowRecord(list)->style & LVS_SINGLESEL) == 0;
+    if ((keys & MK_CONTROL) != 0 && multiple) {
+        if (index >= 0) {
+            Toggle(*state, index);
+        }
+    } else {
+        SelectOnly(*state, index);
+    }
+}
+
+void PressKey(HWND list, UINT key) {
+    auto* state = FindWindowState<ListState>(list);
+    if (state->items.empty() || (key != VK_UP && key != VK_DOWN)) {
+        return;
+    }
+    int focused = -1;
+    for (int i = 0; i < static_cast<int>(state->items.size()); ++i) {
+        if ((state->ItemAt(i).state & LVIS_FOCUSED) != 0) {
+            focused = i;
+        }
+    }
+    const int last = static_cast<int>(state->items.size()) - 1;
+    SelectOnly(*state, std::clamp(focused + (key == VK_DOWN ? 1 : -1), 0, last));
+}
+
+LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: CreateHeader(window); return 0;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: Click(window, wParam, lParam); return 0;
+        case WM_KEYDOWN: PressKey(window, static_cast<UINT>(wParam)); return 0;
+        default: return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+    }
+}
+
+LRESULT HeaderProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int CHeaderCtrl::GetItemCount() const {
+    const platform::WindowRecord* record = FindWindowRecord(m_hWnd);
+    const auto* list = record ? FindWindowState<ListState>(record->parent) : nullptr;
+    return list ? static_cast<int>(list->columns.size()) : -1;
+}
+
+int CListCtrl::InsertColumn(int nCol, LPCWSTR heading, int format, int width, int) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || nCol < 0) {
+        return -1;
+    }
+    nCol = std::min(nCol, static_cast<int>(state->columns.size()));
+    state->columns.insert(state->columns.begin() + nCol,
+                          Column{heading, format, width < 0 ? kDefaultColumnWidth : width});
+    for (Item& item : state->items) {
+        if (state->columns.size() > 1) {
+            item.cells.insert(item.cells.begin() + nCol, CString());
+        }
+    }
+    return nCol;
+}
+
+BOOL CListCtrl::DeleteColumn(int nCol) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsColumn(nCol)) {
+        return FALSE;
+    }
+    state->columns.erase(state->columns.begin() + nCol);
+    for (Item& item : state->items) {
+        if (item.cells.size() > 1) {
+            item.cells.erase(item.cells.begin() + nCol);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsColumn(nCol) || !column) {
+        return FALSE;
+    }
+    const Column& source = state->columns[static_cast<std::size_t>(nCol)];
+    if (column->mask & LVCF_FMT) {
+        column->fmt = source.format;
+    }
+    if (column->mask & LVCF_WIDTH) {
+        column->cx = source.width;
+    }
+    if ((column->mask & LVCF_TEXT) && column->pszText && column->cchTextMax > 0) {
+        const auto size = static_cast<std::size_t>(column->cchTextMax);
+        std::wcsncpy(column->pszText, source.heading.GetString(), size - 1);
+        column->pszText[size - 1] = L'\0';
+    }
+    return TRUE;
+}
+
+int CListCtrl::GetColumnWidth(int nCol) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    return state && state->IsColumn(nCol) ? state->columns[static_cast<std::size_t>(nCol)].width
+                                           : 0;
+}
+
+BOOL CListCtrl::SetColumnWidth(int nCol, int width) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsColumn(nCol) || width < 0) {
+        return FALSE;
+    }
+    state->columns[static_cast<std::size_t>(nCol)].width = width;
+    return TRUE;
+}
+
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    return state ? dynamic_cast<CHeaderCtrl*>(FromHandle(state->header)) : nullptr;
+}
+
+int CListCtrl::InsertItem(int nItem, LPCWSTR label) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || nItem < 0) {
+        return -1;
+    }
+    nItem = std::min(nItem, static_cast<int>(state->items.size()));
+    state->items.insert(state->items.begin() + nItem, state->NewItem(label));
+    return nItem;
+}
+
+BOOL CListCtrl::DeleteItem(int nItem) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsItem(nItem)) {
+        return FALSE;
+    }
+    state->items.erase(state->items.begin() + nItem);
+    return TRUE;
+}
+
+BOOL CListCtrl::DeleteAllItems() {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state) {
+        return FALSE;
+    }
+    state->items.clear();
+    return TRUE;
+}
+
+int CListCtrl::GetItemCount() const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    return state ? static_cast<int>(state->items.size()) : 0;
+}
+
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR text) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsItem(nItem) || (nSubItem != 0 && !state->IsColumn(nSubItem))) {
+        return FALSE;
+    }
+    state->ItemAt(nItem).cells[static_cast<std::size_t>(nSubItem)] = text;
+    return TRUE;
+}
+
+CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsItem(nItem) || nSubItem < 0) {
+        return {};
+    }
+    const std::vector<CString>& cells = state->ItemAt(nItem).cells;
+    return static_cast<std::size_t>(nSubItem) < cells.size()
+               ? cells[static_cast<std::size_t>(nSubItem)]
+               : CString();
+}
+
+UINT CListCtrl::GetItemState(int nItem, UINT mask) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    return state && state->IsItem(nItem) ? state->ItemAt(nItem).state & mask : 0;
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT itemState, UINT mask) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || (nItem != -1 && !state->IsItem(nItem))) {
+        return FALSE;
+    }
+    for (int i = 0; i < static_cast<int>(state->items.size()); ++i) {
+        if (nItem == -1 || i == nItem) {
+            Item& item = state->ItemAt(i);
+            item.state = (item.state & ~mask) | (itemState & mask);
+        }
+    }
+    return TRUE;
+}
+
+int CListCtrl::GetNextItem(int nItem, int flags) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state) {
+        return -1;
+    }
+    const UINT wanted = ((flags & LVNI_SELECTED) ? LVIS_SELECTED : 0) |
+                        ((flags & LVNI_FOCUSED) ? LVIS_FOCUSED : 0);
+    for (int i = std::max(nItem + 1, 0); i < static_cast<int>(state->items.size()); ++i) {
+        if ((state->ItemAt(i).state & wanted) == wanted) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+UINT CListCtrl::GetSelectedCount() const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state) {
+        return 0;
+    }
+    return static_cast<UINT>(std::count_if(state->items.begin(), state->items.end(),
+                                           [](const Item& item) {
+                                               return (item.state & LVIS_SELECTED) != 0;
+                                           }));
+}
+
+DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
+    auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state) {
+        return 0;
+    }
+    return std::exchange(state->extendedStyle, exStyle);
+}
+
+DWORD CListCtrl::GetExtendedStyle() const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    return state ? state->extendedStyle : 0;
+}
+
+BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!state || !state->IsItem(nItem) || !state->IsColumn(nSubItem)) {
+        return FALSE;
+    }
+    const int top = HeaderHeight(*state) + nItem * kRowHeight;
+    const int left = ColumnLeft(*state, nSubItem);
+    const int width = state->columns[static_cast<std::size_t>(nSubItem)].width;
+    switch (area) {
+        case LVIR_ICON: rect = CRect(left, top, left, top + kRowHeight); break;
+        case LVIR_BOUNDS:
+            rect = nSubItem == 0
+                       ? CRect(0, top, ColumnLeft(*state, static_cast<int>(state->columns.size())),
+                               top + kRowHeight)
+                       : CRect(left, top, left + width, top + kRowHeight);
+            break;
+        default: rect = CRect(left, top, left + width, top + kRowHeight); break;
+    }
+    return TRUE;
+}
+
+int CListCtrl::SubItemHitTest(LPLVHITTESTINFO info) const {
+    const auto* state = FindWindowState<ListState>(m_hWnd);
+    if (!info) {
+        return -1;
+    }
+    info->iItem = -1;
+    info->iSubItem = -1;
+    info->flags = LVHT_NOWHERE;
+    if (!state || info->pt.y < HeaderHeight(*state) || info->pt.x < 0) {
+        return -1;
+    }
+    const int row = (info->pt.y - HeaderHeight(*state)) / kRowHeight;
+    if (!state->IsItem(row)) {
+        return -1;
+    }
+    for (int column = 0; column < static_cast<int>(state->columns.size()); ++column) {
+        const int left = ColumnLeft(*state, column);
+        if (info->pt.x >= left && info->pt.x < left + state->columns[column].width) {
+            info->iItem = row;
+            info->iSubItem = column;
+            info->flags = LVHT_ONITEMLABEL;
+            return row;
+        }
+    }
+    if (state->extendedStyle & LVS_EX_FULLROWSELECT) {
+        info->iItem = row;
+        info->flags = LVHT_ONITEMLABEL;
+    }
+    return info->iItem;
+}
+
+int CListCtrl::HitTest(CPoint point, UINT* flags) const {
+    LVHITTESTINFO info;
+    info.pt = point;
+    const int item = SubItemHitTest(&info);
+    if (flags) {
+        *flags = info.flags;
+    }
+    return item;
+}
+
+namespace platform {
+
+const WindowClass& ListViewWindowClass() {
+    static const WindowClass kClass{
+        &ListProcedure, [] { return std::unique_ptr<CWnd>(std::make_unique<CListCtrl>()); },
+        [] { return std::unique_ptr<WindowState>(std::make_unique<ListState>()); }};
+    return kClass;
+}
+
+const WindowClass& HeaderWindowClass() {
+    static const WindowClass kClass{
+        &HeaderProcedure, [] { return std::unique_ptr<CWnd>(std::make_unique<CHeaderCtrl>()); },
+        [] { return std::unique_ptr<WindowState>(std::make_unique<WindowState>()); }};
+    return kClass;
+}
+
+}  // namespace platform

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "platform/window/CWnd.h"
+#include "platform/window/WindowManager.h"
+
+constexpr int LVCFMT_LEFT = 0;
+constexpr int LVCFMT_RIGHT = 1;
+constexpr int LVCFMT_CENTER = 2;
+
+constexpr UINT LVCF_FMT = 0x1;
+constexpr UINT LVCF_WIDTH = 0x2;
+constexpr UINT LVCF_TEXT = 0x4;
+
+constexpr UINT LVIS_FOCUSED = 0x1;
+constexpr UINT LVIS_SELECTED = 0x2;
+
+constexpr int LVNI_ALL = 0x0;
+constexpr int LVNI_FOCUSED = 0x1;
+constexpr int LVNI_SELECTED = 0x2;
+
+constexpr int LVIR_BOUNDS = 0;
+constexpr int LVIR_ICON = 1;
+constexpr int LVIR_LABEL = 2;
+
+constexpr UINT LVHT_NOWHERE = 0x1;
+constexpr UINT LVHT_ONITEMLABEL = 0x4;
+
+constexpr DWORD LVS_EX_GRIDLINES = 0x001;
+constexpr DWORD LVS_EX_HEADERDRAGDROP = 0x010;
+constexpr DWORD LVS_EX_FULLROWSELECT = 0x020;
+constexpr DWORD LVS_EX_ONECLICKACTIVATE = 0x040;
+constexpr DWORD LVS_EX_INFOTIP = 0x400;
+
+struct LVCOLUMN {
+    UINT mask = 0;
+    int fmt = LVCFMT_LEFT;
+    int cx = 0;
+    LPWSTR pszText = nullptr;
+    int cchTextMax = 0;
+};
+
+struct LVHITTESTINFO {
+    POINT pt;
+    UINT flags = 0;
+    int iItem = -1;
+    int iSubItem = -1;
+};
+using LPLVHITTESTINFO = LVHITTESTINFO*;
+
+// The column header of a list view in report style: one item per column of the list.
+class CHeaderCtrl : public CWnd {
+public:
+    int GetItemCount() const;
+};
+
+// A list view in report style: columns under a header, and rows (items) whose cells are the
+// item's label (column 0) and its subitems. The geometry is fixed: the header is 24 pixels
+// high, every row 18, each column as wide as it was made, with no scrolling, so a cell has one
+// rectangle and every point one cell. A click selects the row under the mouse (with MK_CONTROL
+// it adds or removes the row); Up and Down move the selection. It sends no notifications.
+class CListCtrl : public CWnd {
+public:
+    static constexpr int kHeaderHeight = 24;
+    static constexpr int kRowHeight = 18;
+    static constexpr int kDefaultColumnWidth = 100;
+
+    // Inserts before column nCol; returns its index, or -1. A width of -1 gives the default.
+    int InsertColumn(int nCol, LPCWSTR heading, int format = LVCFMT_LEFT, int width = -1,
+                     int subItem = -1);
+    BOOL DeleteColumn(int nCol);
+    BOOL GetColumn(int nCol, LVCOLUMN* column) const;
+    int GetColumnWidth(int nCol) const;
+    BOOL SetColumnWidth(int nCol, int width);
+    // Null without a header (no report style, or LVS_NOCOLUMNHEADER).
+    CHeaderCtrl* GetHeaderCtrl() const;
+
+    // Inserts an item with this label before nItem (past the end appends); returns its index.
+    int InsertItem(int nItem, LPCWSTR label);
+    BOOL DeleteItem(int nItem);
+    BOOL DeleteAllItems();
+    int GetItemCount() const;
+    // Cells exist for existing items and columns only; writing elsewhere does nothing.
+    BOOL SetItemText(int nItem, int nSubItem, LPCWSTR text);
+    CString GetItemText(int nItem, int nSubItem) const;
+
+    UINT GetItemState(int nItem, UINT mask) const;
+    // nItem -1 sets the state of every item.
+    BOOL SetItemState(int nItem, UINT state, UINT mask);
+    // The next item after nItem (-1 starts at the first) having the LVNI_ states; -1 for none.
+    int GetNextItem(int nItem, int flags) const;
+    UINT GetSelectedCount() const;
+
+    DWORD SetExtendedStyle(DWORD exStyle);
+    DWORD GetExtendedStyle() const;
+
+    // The cell's rectangle in the list's client coordinates; FALSE, with rect left as it was,
+    // for a cell that does not exist.
+    BOOL GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) const;
+    // Fills iItem, iSubItem and flags for the point; returns iItem (-1 off the items).
+    int SubItemHitTest(LPLVHITTESTINFO info) const;
+    int HitTest(CPoint point, UINT* flags = nullptr) const;
+};
+
+namespace platform {
+const WindowClass& ListViewWindowClass();
+const WindowClass& HeaderWindowClass();
+}  // namespace platform

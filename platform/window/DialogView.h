@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/CString.h"
+#include "platform/MessageSink.h"
+#include "platform/window/CEdit.h"
+
+// What a person sees of a dialog: its visible controls with their texts and states.
+namespace platform {
+
+enum class ControlKind { Button, CheckBox, GroupBox, Edit, Static, ComboBox, ListView };
+
+struct ControlView {
+    int id = 0;
+    ControlKind kind = ControlKind::Static;
+    CString text;
+    bool enabled = true;
+    bool focused = false;
+    int check = 0;  // check boxes
+    std::vector<CString> items;  // combo boxes
+    int selection = -1;
+    std::vector<CString> columns;  // list views
+    std::vector<std::vector<CString>> rows;
+    std::vector<int> selectedRows;
+    std::optional<BalloonTip> balloonTip;  // edit boxes
+};
+
+struct DialogView {
+    CString caption;
+    // In tab order; a control's own visible children (a table's cell editor) follow it.
+    std::vector<ControlView> controls;
+    std::optional<int> focusId;
+    std::vector<ShownMessage> messages;
+};
+
+DialogView DescribeDialog(HWND dialog);
+
+// The view as text lines, one per control, then the message boxes shown and the focus:
+//
+//     dialog "Draft Angle"
+//     combobox 1111 ">=" items ">" ">="
+//     edit 1113 "0.5" focus
+//       balloon warning "Angle out of range" "Enter an angle from 0 to 90 degrees."
+//     checkbox 1078 "Minimum" checked disabled
+//     listview 2257 columns "Thickness (mm)" "Height (mm)" rows 262
+//       row 0 "2.0" "5.0" selected
+//     message "Veritor" "..."
+//     focus 1113
+//
+// Texts are quoted, with \" \\ \n and \t escaped; a list shows only rows with text or selected.
+std::vector<CString> RenderDialogView(const DialogView& view);
+
+const wchar_t* ControlKindName(ControlKind kind);
+
+}  // namespace platform

@@ -1,0 +1,344 @@
+#include "platform/window/SimulatedUser.h"
+
+#include <array>
+#include <cwctype>
+#include <string>
+
+#include "platform/window/CComboBox.h"
+#include "platform/window/CListCtrl.h"
+#include "platform/window/Clipboard.h"
+
+namespace platform {
+namespace {
+
+constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
+constexpr LPARAM kKeyDownFlags = 1;
+constexpr LPARAM kKeyUpFlags = 0xC0000001;
+
+struct KeyInfo {
+    UserKey key;
+    const wchar_t* name;
+    UINT virtualKey;
+    wchar_t character;  // 0: the key types none
+};
+
+constexpr std::array<KeyInfo, 10> kKeys{{
+    {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
+    {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
+    {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
+    {UserKey::Left, L"Left", VK_LEFT, 0},
+    {UserKey::Right, L"Right", VK_RIGHT, 0},
+    {UserKey::Up, L"Up", VK_UP, 0},
+    {UserKey::Down, L"Down", VK_DOWN, 0},
+    {UserKey::Delete, L"Delete", VK_DELETE, 0},
+    {UserKey::Backspace, L"Backspace", VK_BACK, 0x08},
+    {UserKey::F1, L"F1", VK_F1, 0},
+}};
+
+const KeyInfo& InfoOf(UserKey key) {
+    for (const KeyInfo& info : kKeys) {
+        if (info.key == key) {
+            return info;
+        }
+    }
+    return kKeys.front();
+}
+
+// The key a person presses for a character. Keys are not characters: '.' is the full-stop
+// key, whose code differs from the character code (which is the Delete key's).
+UINT VirtualKeyFor(wchar_t ch) {
+    if ((ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z')) {
+        return ch;
+    }
+    if (ch >= L'a' && ch <= L'z') {
+        return static_cast<UINT>(std::towupper(static_cast<wint_t>(ch)));
+    }
+    switch (ch) {
+        case L'.': return VK_OEM_PERIOD;
+        case L',': return VK_OEM_COMMA;
+        case L'-': return VK_OEM_MINUS;
+        case L'+': return VK_OEM_PLUS;
+        case L' ': return VK_SPACE;
+        default: return VK_PACKET;
+    }
+}
+
+UserActionResult Failed(const CString& reason) { return {false, reason}; }
+
+CString ControlName(int id) { return L"control " + CString(std::to_wstring(id)); }
+
+CPoint ClientCenter(HWND window) {
+    CRect client;
+    CWnd::FromHandle(window)->GetClientRect(&client);
+    return client.CenterPoint();
+}
+
+}  // namespace
+
+std::optional<UserKey> UserKeyFromName(std::wstring_view name) {
+    for (const KeyInfo& info : kKeys) {
+        if (CString(name).CompareNoCase(info.name) == 0) {
+            return info.key;
+        }
+    }
+    return std::nullopt;
+}
+
+SimulatedUser::SimulatedUser(ModalLoop& loop, const std::vector<ShownMessage>& messages)
+    : m_loop(loop), m_messages(messages) {}
+
+UserActionResult SimulatedUser::Type(int id, const CString& text) {
+    for (wchar_t ch : text.str()) {
+        if (ch < 0x20) {
+            return Failed(L"only printable characters are typed; keys are pressed");
+        }
+    }
+    HWND box = nullptr;
+    if (UserActionResult reached = ReachEditBox(id, box); !reached) {
+        return reached;
+    }
+    for (wchar_t ch : text.str()) {
+        if (!IsOpen()) {
+            return Failed(L"the dialog closed while typing");
+        }
+        Keystroke(VirtualKeyFor(ch), ch);
+        m_loop.Idle();
+    }
+    return {};
+}
+
+UserActionResult SimulatedUser::Clear(int id) {
+    HWND box = nullptr;
+    if (UserActionResult reached = ReachEditBox(id, box); !reached) {
+        return reached;
+    }
+    Keystroke(VK_DELETE, std::nullopt);
+    return Finish();
+}
+
+UserActionResult SimulatedUser::Paste(int id, const CString& text) {
+    HWND box = nullptr;
+    if (UserActionResult reached = ReachEditBox(id, box); !reached) {
+        return reached;
+    }
+    SetClipboardText(text);
+    m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_CONTROL, kKeyDownFlags});
+    Keystroke('V', kPasteCharacter);
+    m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_CONTROL, kKeyUpFlags});
+    return Finish();
+}
+
+UserActionResult SimulatedUser::Choose(int id, const CString& item) {
+    HWND window = nullptr;
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    const auto* combo = dynamic_cast<const CComboBox*>(FindWindowRecord(window)->standIn.get());
+    if (!combo) {
+        return Failed(ControlName(id) + L" is not a combo box");
+    }
+    const int index = combo->FindStringExact(-1, item);
+    if (index == CB_ERR) {
+        return Failed(ControlName(id) + L" has no item \"" + item + L"\"");
+    }
+    CRect client;
+    combo->GetClientRect(&client);
+    m_loop.Deliver({window, WM_LBUTTONDOWN, MK_LBUTTON,
+                    MAKELPARAM(client.CenterPoint().x, client.CenterPoint().y)});
+    const CPoint itemPoint = DroppedItemRect(index, client.Width()).CenterPoint();
+    m_loop.Deliver({window, WM_LBUTTONUP, 0, MAKELPARAM(itemPoint.x, itemPoint.y)});
+    return Finish();
+}
+
+UserActionResult SimulatedUser::Click(int id) {
+    HWND window = nullptr;
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    MouseClick(window, ClientCenter(window), 0);
+    return Finish();
+}
+
+UserActionResult SimulatedUser::PressKey(UserKey key) {
+    if (!IsOpen()) {
+        return Failed(L"no dialog is open");
+    }
+    const KeyInfo& info = InfoOf(key);
+    Keystroke(info.virtualKey,
+              info.character ? std::optional<wchar_t>(info.character) : std::nullopt);
+    return Finish();
+}
+
+UserActionResult SimulatedUser::ClickCell(int id, int row, int column, bool addToSelection) {
+    HWND window = nullptr;
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    const auto* list = dynamic_cast<const CListCtrl*>(FindWindowRecord(window)->standIn.get());
+    if (!list) {
+        return Failed(ControlName(id) + L" is not a list");
+    }
+    const int columns = list->GetHeaderCtrl() ? list->GetHeaderCtrl()->GetItemCount() : 0;
+    const bool beyondCells = column == columns && columns > 0;
+    CRect cell;
+    if (!list->GetSubItemRect(row, beyondCells ? columns - 1 : column, LVIR_LABEL, cell)) {
+        return Failed(ControlName(id) + L" has no cell at row " + CString(std::to_wstring(row)) +
+                      L", column " + CString(std::to_wstring(column)));
+    }
+    if (beyondCells) {
+        cell.OffsetRect(cell.Width(), 0);
+    }
+    MouseClick(window, cell.CenterPoint(), addToSelection ? MK_CONTROL : 0);
+    return Finish();
+}
+
+UserActionResult SimulatedUser::Focus(int id) {
+    HWND window = nullptr;
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    if (SendMessage(window, WM_GETDLGCODE) & DLGC_STATIC) {
+        return Failed(ControlName(id) + L" cannot take the focus");
+    }
+    m_loop.Dialog().GotoDlgCtrl(CWnd::FromHandle(window));
+    return Finish();
+}
+
+UserActionResult SimulatedUser::PressOk() {
+    if (IsOpen() && !FindChild(m_loop.Dialog().m_hWnd, IDOK)) {
+        return Failed(L"the dialog has no OK button");
+    }
+    return Click(IDOK);
+}
+
+UserActionResult SimulatedUser::PressCancel() {
+    if (!IsOpen()) {
+        return Failed(L"no dialog is open");
+    }
+    const HWND dialog = m_loop.Dialog().m_hWnd;
+    if (FindChild(dialog, IDCANCEL)) {
+        return Click(IDCANCEL);
+    }
+    m_loop.Deliver({dialog, WM_NCLBUTTONDOWN, HTCLOSE, 0});
+    return Finish();
+}
+
+DialogView SimulatedUser::View() const {
+    DialogView view = DescribeDialog(IsOpen() ? m_loop.Dialog().m_hWnd : nullptr);
+    view.messages = m_messages;
+    return view;
+}
+
+std::optional<ControlView> SimulatedUser::Control(int id) const {
+    DialogView view = View();
+    for (ControlView& control : view.controls) {
+        if (control.id == id) {
+            return std::move(control);
+        }
+    }
+    return std::nullopt;
+}
+
+CString SimulatedUser::Text(int id) const {
+    const std::optional<ControlView> control = Control(id);
+    return control ? control->text : CString();
+}
+
+std::optional<int> SimulatedUser::FocusId() const { return View().focusId; }
+
+UserActionResult SimulatedUser::Reach(int id, HWND& window) const {
+    if (!IsOpen()) {
+        return Failed(L"no dialog is open");
+    }
+    window = FindDescendant(m_loop.Dialog().m_hWnd, id);
+    if (!window) {
+        return Failed(L"the dialog has no " + ControlName(id));
+    }
+    if (!IsWindowVisible(window)) {
+        return Failed(ControlName(id) + L" is hidden");
+    }
+    if (!IsWindowEnabled(window)) {
+        return Failed(ControlName(id) + L" is disabled");
+    }
+    return {};
+}
+
+UserActionResult SimulatedUser::ReachEditBox(int id, HWND& window) {
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    if (!dynamic_cast<const CEdit*>(FindWindowRecord(window)->standIn.get())) {
+        return Failed(ControlName(id) + L" is not an edit box");
+    }
+    SelectWholeText(window);
+    if (!IsOpen() || GetFocus() != window) {
+        return Failed(ControlName(id) + L" did not keep the focus");
+    }
+    return {};
+}
+
+void SimulatedUser::SelectWholeText(HWND box) {
+    if (GetFocus() == box) {
+        SendMessage(box, EM_SETSEL, 0, -1);
+    } else {
+        m_loop.Dialog().GotoDlgCtrl(CWnd::FromHandle(box));
+    }
+    m_loop.Idle();
+}
+
+HWND SimulatedUser::KeyTarget() const {
+    const HWND dialog = m_loop.Dialog().m_hWnd;
+    const HWND focus = GetFocus();
+    return IsWithin(focus, dialog) ? focus : dialog;
+}
+
+// The key goes down on the window holding the focus, its character follows to that same window,
+// and the key comes up on whichever window holds the focus by then.
+void SimulatedUser::Keystroke(UINT virtualKey, std::optional<wchar_t> character) {
+    const HWND target = KeyTarget();
+    m_loop.Deliver({target, WM_KEYDOWN, virtualKey, kKeyDownFlags});
+    if (character) {
+        m_loop.Deliver({target, WM_CHAR, static_cast<WPARAM>(*character), kKeyDownFlags});
+    }
+    if (IsOpen()) {
+        m_loop.Deliver({KeyTarget(), WM_KEYUP, virtualKey, kKeyUpFlags});
+    }
+}
+
+void SimulatedUser::MouseClick(HWND window, CPoint point, UINT keys) {
+    const LPARAM position = MAKELPARAM(point.x, point.y);
+    m_loop.Deliver({window, WM_LBUTTONDOWN, MK_LBUTTON | keys, position});
+    m_loop.Deliver({window, WM_LBUTTONUP, keys, position});
+}
+
+UserActionResult SimulatedUser::Finish() {
+    m_loop.Idle();
+    return {};
+}
+
+SimulatedUserScope::SimulatedUserScope(Script script)
+    : m_script(std::move(script)),
+      m_previousSource(SetModalInputSource(this)),
+      m_previousSink(&GetMessageSink()) {
+    SetMessageSink(this);
+}
+
+SimulatedUserScope::~SimulatedUserScope() {
+    SetMessageSink(m_previousSink);
+    SetModalInputSource(m_previousSource);
+}
+
+void SimulatedUserScope::Drive(ModalLoop& loop) {
+    ++m_dialogsRun;
+    SimulatedUser person(loop, m_messages);
+    if (m_script) {
+        m_script(person);
+    }
+}
+
+int SimulatedUserScope::Show(const ShownMessage& message) {
+    m_messages.push_back(message);
+    return m_previousSink->Show(message);
+}
+
+}  // namespace platform

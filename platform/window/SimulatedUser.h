@@ -1,0 +1,115 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "platform/MessageSink.h"
+#include "platform/window/DialogView.h"
+#include "platform/window/ModalLoop.h"
+
+// The simulated user: a person in front of a running modal dialog. Every action sends only the
+// messages the platform would send for it, through the modal loop (so pre-translation and the
+// dialog's keyboard handling see them), and ends with one idle message. Keys go to the window
+// holding the focus. A person cannot reach a control that is missing, hidden or disabled: the
+// action is then not done, and its result says why.
+//
+// Install one around code that runs dialogs deep inside (a rule's EditRule):
+//
+//     platform::SimulatedUserScope user([](platform::SimulatedUser& person) {
+//         person.Type(1113, L"2.5");
+//         person.PressOk();
+//     });
+//     rule.EditRule();
+//
+// Each modal dialog started while the scope lives is handed to the script; when the script
+// returns and the dialog is still open, the dialog ends with IDCANCEL.
+namespace platform {
+
+enum class UserKey { Tab, Enter, Escape, Left, Right, Up, Down, Delete, Backspace, F1 };
+
+// "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1",
+// without regard to case.
+std::optional<UserKey> UserKeyFromName(std::wstring_view name);
+
+struct UserActionResult {
+    bool done = true;
+    CString reason;  // why it could not be done
+
+    explicit operator bool() const { return done; }
+};
+
+class SimulatedUser {
+public:
+    SimulatedUser(ModalLoop& loop, const std::vector<ShownMessage>& messages);
+
+    // Typing, clearing and pasting first move the focus to the box as Tab does (or, when it
+    // has the focus already, select all of it), so the new text replaces the old: typing one
+    // character at a time, clearing with Delete, pasting with Ctrl+V from the clipboard.
+    // Typed text holds printable characters only; keys such as Tab are pressed with PressKey.
+    UserActionResult Type(int id, const CString& text);
+    UserActionResult Clear(int id);
+    UserActionResult Paste(int id, const CString& text);
+    // Opens the combo box's list with the mouse and clicks the item of this text (compared
+    // without regard to case).
+    UserActionResult Choose(int id, const CString& item);
+    // Presses and releases the mouse in the middle of the control.
+    UserActionResult Click(int id);
+    UserActionResult PressKey(UserKey key);
+    // Clicks the middle of a list view's cell; a column one past the last clicks the row right
+    // of its cells. With addToSelection the Ctrl key is held.
+    UserActionResult ClickCell(int id, int row, int column, bool addToSelection = false);
+    // Moves the focus to the control as Tab would, without the Tab key itself.
+    UserActionResult Focus(int id);
+    // Clicks the OK button; clicks Cancel, or the close box of a dialog without one.
+    UserActionResult PressOk();
+    UserActionResult PressCancel();
+
+    bool IsOpen() const { return m_loop.IsRunning(); }
+    DialogView View() const;
+    std::optional<ControlView> Control(int id) const;
+    CString Text(int id) const;
+    std::optional<int> FocusId() const;
+    // Message boxes and balloon tips shown since the scope was installed, in order.
+    const std::vector<ShownMessage>& Messages() const { return m_messages; }
+
+private:
+    UserActionResult Reach(int id, HWND& window) const;
+    UserActionResult ReachEditBox(int id, HWND& window);
+    void SelectWholeText(HWND box);
+    HWND KeyTarget() const;
+    void Keystroke(UINT virtualKey, std::optional<wchar_t> character);
+    void MouseClick(HWND window, CPoint point, UINT keys);
+    UserActionResult Finish();
+
+    ModalLoop& m_loop;
+    const std::vector<ShownMessage>& m_messages;
+};
+
+class SimulatedUserScope : private IModalInputSource, private IMessageSink {
+public:
+    using Script = std::function<void(SimulatedUser& person)>;
+
+    // Also records every message box and balloon tip, passing each on to the sink installed
+    // before, whose answer it returns.
+    explicit SimulatedUserScope(Script script);
+    ~SimulatedUserScope() override;
+    SimulatedUserScope(const SimulatedUserScope&) = delete;
+    SimulatedUserScope& operator=(const SimulatedUserScope&) = delete;
+
+    const std::vector<ShownMessage>& Messages() const { return m_messages; }
+    int DialogsRun() const { return m_dialogsRun; }
+
+private:
+    void Drive(ModalLoop& loop) override;
+    int Show(const ShownMessage& message) override;
+
+    Script m_script;
+    IModalInputSource* m_previousSource;
+    IMessageSink* m_previousSink;
+    std::vector<ShownMessage> m_messages;
+    int m_dialogsRun = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/WinTypes.h"
+
+// Window handles, messages and their parameters. A handle names a window of the window
+// manager; it stays invalid once the window is destroyed, it is never reused.
+struct HWND__;
+using HWND = HWND__*;
+// Font handles, in the same way.
+struct HFONT__;
+using HFONT = HFONT__*;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
+
+struct POINT {
+    LONG x = 0;
+    LONG y = 0;
+};
+
+struct MSG {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+using LPMSG = MSG*;
+
+// What WM_CREATE carries.
+struct CREATESTRUCT {
+    HWND hwndParent = nullptr;
+    int id = 0;
+    DWORD style = 0;
+    LPCWSTR lpszName = nullptr;
+};
+using LPCREATESTRUCT = CREATESTRUCT*;
+
+constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WPARAM MAKEWPARAM(UINT low, UINT high) { return (low & 0xFFFF) | ((high & 0xFFFF) << 16); }
+constexpr LPARAM MAKELPARAM(int low, int high) {
+    return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
+}
+// Mouse positions travel as two signed 16-bit halves.
+constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<std::int16_t>(value & 0xFFFF); }
+constexpr int GET_Y_LPARAM(LPARAM value) { return static_cast<std::int16_t>((value >> 16) & 0xFFFF); }
+
+// Window messages.
+constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_CREATE = 0x0001;
+constexpr UINT WM_SETFOCUS = 0x0007;
+constexpr UINT WM_KILLFOCUS = 0x0008;
+constexpr UINT WM_SETTEXT = 0x000C;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_KEYUP = 0x0101;
+constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_INITDIALOG = 0x0110;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_VSCROLL = 0x0115;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_USER = 0x0400;
+// A notification handed back to the control that sent it carries this offset.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+
+// Notification codes of WM_COMMAND.
+constexpr UINT BN_CLICKED = 0;
+constexpr UINT CBN_SELCHANGE = 1;
+constexpr UINT EN_SETFOCUS = 0x0100;
+constexpr UINT EN_KILLFOCUS = 0x0200;
+constexpr UINT EN_CHANGE = 0x0300;
+constexpr UINT EN_UPDATE = 0x0400;
+constexpr UINT EN_MAXTEXT = 0x0501;
+
+// Virtual keys.
+constexpr UINT VK_BACK = 0x08;
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_OEM_PLUS = 0xBB;
+constexpr UINT VK_OEM_COMMA = 0xBC;
+constexpr UINT VK_OEM_MINUS = 0xBD;
+constexpr UINT VK_OEM_PERIOD = 0xBE;
+// A character typed without a key of its own.
+constexpr UINT VK_PACKET = 0xE7;
+
+// Mouse key flags in the wParam of mouse messages.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_CONTROL = 0x0008;
+
+// Non-client hit-test codes.
+constexpr UINT HTCAPTION = 2;
+constexpr UINT HTCLOSE = 20;
+constexpr UINT HTHELP = 21;
+
+// Answers to WM_GETDLGCODE: which keys a control keeps from the dialog's keyboard handling.
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTTAB = 0x0002;
+constexpr UINT DLGC_WANTALLKEYS = 0x0004;
+constexpr UINT DLGC_HASSETSEL = 0x0008;
+constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
+constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
+constexpr UINT DLGC_STATIC = 0x0100;
+constexpr UINT DLGC_BUTTON = 0x2000;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// A language's strings.txt: one text per line, the decimal string id, blanks, then the text in
+// double quotes. Texts stay UTF-8.
+namespace resgen {
+
+using StringTable = std::map<std::uint32_t, std::string>;
+
+// Throws ParseError naming the file and line.
+StringTable ReadStringTable(const std::string& path);
+
+}  // namespace resgen

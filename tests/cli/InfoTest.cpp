@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "platform/ModuleLibrary.h"
+#include "platform/Utf.h"
+#include "tests/platform/TestSupport.h"
+
+namespace {
+
+const std::filesystem::path kStage = std::filesystem::canonical(VERITOR_STAGE_DIR);
+
+struct InfoOutput {
+    int status = -1;
+    std::map<std::string, std::string> fields;  // "name: value" lines of standard output
+};
+
+// Runs the staged "veritor-rules info" with this locale and registry file, nothing else
+// inherited that could choose a language.
+InfoOutput RunInfo(const std::string& locale, const std::filesystem::path& registry) {
+    const std::string command = "env -u LC_ALL -u LC_MESSAGES LANG='" + locale +
+                                "' VERITOR_REGISTRY='" + registry.string() + "' '" +
+                                (kStage / "bin/veritor-rules").string() + "' info";
+    InfoOutput run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        ADD_FAILURE() << "cannot run " << command;
+        return run;
+    }
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, n);
+    }
+    run.status = ::pclose(pipe);
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(": ");
+        run.fields[line.substr(0, colon)] =
+            colon == std::string::npos ? "" : line.substr(colon + 2);
+    }
+    return run;
+}
+
+std::string Field(const InfoOutput& run, const std::string& name) {
+    const auto found = run.fields.find(name);
+    return found == run.fields.end() ? "<no " + name + " line>" : found->second;
+}
+
+class VeritorRulesInfo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const CString path((kStage / "Lang/english/TeskIMRulesResu.so").wstring());
+        HINSTANCE english = AfxLoadLibrary(path);
+        ASSERT_NE(english, nullptr);
+        m_name = platform::Utf8FromWide(LoadString(english, 2139).str());
+        m_summary = platform::Utf8FromWide(LoadString(english, 2148).str());
+        AfxFreeLibrary(english);
+        ASSERT_FALSE(m_name.empty());
+        ASSERT_FALSE(m_summary.empty());
+    }
+
+    TemporaryFolder m_folder;
+    std::string m_name;
+    std::string m_summary;
+};
+
+TEST_F(VeritorRulesInfo, FrenchUserWithoutFrenchLibraryGetsEnglishTexts) {
+    const InfoOutput run = RunInfo("fr_FR.UTF-8", m_folder.Path() / "absent.reg");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Field(run, "language"), "french");
+    EXPECT_EQ(Field(run, "folder"), "english");
+    EXPECT_EQ(Field(run, "help"), (kStage / "Lang/english/veritor.chm").string());
+    EXPECT_EQ(Field(run, "module"), m_name);
+    EXPECT_EQ(Field(run, "summary"), m_summary);
+}
+
+TEST_F(VeritorRulesInfo, RegistryLanguageOverridesTheLocale) {
+    const std::filesystem::path registry =
+        m_folder.Write("user.reg",
+                       "Windows Registry Editor Version 5.00\r\n\r\n"
+                       "[HKEY_CURRENT_USER\\SOFTWARE\\Halvard\\KVL_PRODUCT\\Veritor\\Add-in]\r\n"
+                       "\"OptionsLanguage\"=dword:00000407\r\n");
+    const InfoOutput run = RunInfo("fr_FR.UTF-8", registry);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Field(run, "language"), "german");
+    EXPECT_EQ(Field(run, "folder"), "english");
+    EXPECT_EQ(Field(run, "module"), m_name);
+    EXPECT_EQ(Field(run, "summary"), m_summary);
+}
+
+}  // namespace
