@@ -2,10 +2,13 @@
 
 #include <fmt/format.h>
 
+#include <fstream>
 #include <iostream>
 
 #include "app/CTeskCommonRulesApp.h"
+#include "cli/EditScript.h"
 #include "cli/ModuleHost.h"
+#include "cli/PrintingMessageSink.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/RuleDocument.h"
 #include "cli/UnitCodes.h"
@@ -174,5 +177,74 @@ int RunUnits(const UnitsOptions& options) {
     std::cout << options.file.string() << ": " << LinearUnitName(from.linearUnit) << ", "
               << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit)
               << ", " << AngularUnitName(to.angularUnit) << "\n";
+    return 0;
+}
+
+namespace {
+
+LoadedRule* FindRule(std::vector<LoadedRule>& rules, const std::string& name,
+                     const std::filesystem::path& file) {
+    std::string known;
+    for (LoadedRule& loaded : rules) {
+        if (!loaded.rule) {
+            continue;
+        }
+        if (Utf8(loaded.rule->m_strName) == name) {
+            return &loaded;
+        }
+        known += (known.empty() ? "" : ", ") + Utf8(loaded.rule->m_strName);
+    }
+    throw DocumentError(fmt::format("{}: no rule named \"{}\" (the document holds: {})",
+                                    file.string(), name,
+                                    known.empty() ? "no rule of this module" : known));
+}
+
+}  // namespace
+
+int RunEdit(const EditOptions& options) {
+    std::unique_ptr<RuleDocument> document = RuleDocument::Load(options.file);
+    std::vector<LoadedRule> rules = document->LoadRules();
+    LoadedRule& loaded = *FindRule(rules, options.rule, options.file);
+
+    std::ifstream scriptFile;
+    if (options.script) {
+        scriptFile.open(*options.script);
+        if (!scriptFile) {
+            throw DocumentError(options.script->string() + ": cannot be read");
+        }
+    }
+    EditScriptRunner runner(options.script ? static_cast<std::istream&>(scriptFile) : std::cin,
+                            std::cout, !options.script);
+    std::optional<std::string> scriptError;
+    CPrintingMessageSink shown(std::cout);
+    const CScopedMessageSink messages(shown);
+    platform::SimulatedUserScope person([&](platform::SimulatedUser& user) {
+        try {
+            runner.Run(user);
+        } catch (const ScriptError& error) {
+            scriptError = error.what();
+        }
+    });
+    loaded.rule->EditRule();
+
+    if (person.DialogsRun() == 0) {
+        throw DocumentError(fmt::format("{}: the rule \"{}\" has no editing dialog",
+                                        options.file.string(), options.rule));
+    }
+    if (scriptError) {
+        throw ScriptError(
+            fmt::format("{}; {} left unchanged", *scriptError, options.file.string()));
+    }
+    if (runner.UnreadLineNumber() != 0) {
+        std::cerr << "veritor-rules: script lines from " << runner.UnreadLineNumber()
+                  << " on were not run: the dialog had closed\n";
+    }
+    if (person.LastResult() != IDOK) {
+        std::cout << options.file.string() << ": left unchanged (the dialog was cancelled)\n";
+        return 0;
+    }
+    document->ReplaceRuleElement(loaded);
+    document->SaveAtomically(options.file);
+    std::cout << options.file.string() << ": saved\n";
     return 0;
 }

@@ -26,3 +26,11 @@ struct UnitsOptions {
     std::optional<std::string> angle;
 };
 int RunUnits(const UnitsOptions& options);
+
+struct EditOptions {
+    std::filesystem::path file;
+    std::string rule;
+    std::optional<std::filesystem::path> script;
+};
+// The document is saved only when the person confirms the dialog with OK.
+int RunEdit(const EditOptions& options);

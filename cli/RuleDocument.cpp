@@ -31,29 +31,35 @@ CString ModuleText(UINT id) {
     return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
 }
 
-// The English name of each rule kind, as its elements carry it.
+// Each rule kind with a rule of it at its defaults, whose English name the kind's elements
+// carry and whose parameters tell how the elements are checked; with the element and
+// attribute names, these are read once per document, not once per element.
 struct KnownRule {
-    CString name;
+    std::unique_ptr<CTeskRule> rule;
     const RuleKind* kind;
 };
 
-std::vector<KnownRule> KnownRules() {
-    std::vector<KnownRule> known;
-    for (const RuleKind& kind : RuleCatalogue()) {
-        known.push_back({kind.makeDefault()->m_strName, &kind});
-    }
-    return known;
-}
+struct KnownRules {
+    CString element = ModuleText(IDS_RULE_ELEMENT);
+    CString nameAttribute = ModuleText(IDS_ATTR_NAME);
+    std::vector<KnownRule> rules;
 
-const RuleKind* FindKind(const std::vector<KnownRule>& known, TeskXMLNode& element) {
+    KnownRules() {
+        for (const RuleKind& kind : RuleCatalogue()) {
+            rules.push_back({kind.makeDefault(), &kind});
+        }
+    }
+};
+
+const KnownRule* FindKind(const KnownRules& known, TeskXMLNode& element) {
     CString name;
-    if (element.GetNodeName() != ModuleText(IDS_RULE_ELEMENT) ||
-        !element.GetAttributeValue(ModuleText(IDS_ATTR_NAME), name)) {
+    if (element.GetNodeName() != known.element ||
+        !element.GetAttributeValue(known.nameAttribute, name)) {
         return nullptr;
     }
-    for (const KnownRule& rule : known) {
-        if (rule.name == name) {
-            return rule.kind;
+    for (const KnownRule& rule : known.rules) {
+        if (rule.rule->m_strName == name) {
+            return &rule;
         }
     }
     return nullptr;
@@ -123,9 +129,9 @@ void CheckParameter(const std::filesystem::path& path, const CString& ruleName, 
     }
 }
 
-void CheckRuleElement(const std::filesystem::path& path, const RuleKind& kind,
+void CheckRuleElement(const std::filesystem::path& path, const KnownRule& known,
                       TeskXMLNode& element) {
-    const std::unique_ptr<CTeskRule> rule = kind.makeDefault();
+    const std::unique_ptr<CTeskRule>& rule = known.rule;
     const std::unique_ptr<TeskXMLNodeList> parameters(element.GetNodeList(L"Parameter"));
     for (int i = 0; i < parameters->GetSize(); ++i) {
         CheckParameter(path, rule->m_strName, *rule, *parameters->GetItem(i));
@@ -157,9 +163,9 @@ RuleDocument::RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit) {
     SetUnits({linearUnit, angularUnit});
 }
 
-RuleDocument::RuleDocument(const std::filesystem::path& path) {
+RuleDocument::RuleDocument(std::string_view bytes, const std::filesystem::path& path) {
     std::string error;
-    if (!m_xml.LoadText(ReadFile(path), error)) {
+    if (!m_xml.LoadText(bytes, error)) {
         throw DocumentError(
             fmt::format("{}: not a readable XML document: {}", path.string(), error));
     }
@@ -173,12 +179,17 @@ RuleDocument::RuleDocument(const std::filesystem::path& path) {
 }
 
 std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& path) {
-    std::unique_ptr<RuleDocument> document(new RuleDocument(path));
-    const std::vector<KnownRule> known = KnownRules();
+    return Parse(ReadFile(path), path);
+}
+
+std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
+                                                  const std::filesystem::path& path) {
+    std::unique_ptr<RuleDocument> document(new RuleDocument(bytes, path));
+    const KnownRules known;
     const std::unique_ptr<TeskXMLNodeList> children(document->Root().GetChildNodes());
     for (int i = 0; i < children->GetSize(); ++i) {
-        if (const RuleKind* kind = FindKind(known, *children->GetItem(i))) {
-            CheckRuleElement(path, *kind, *children->GetItem(i));
+        if (const KnownRule* rule = FindKind(known, *children->GetItem(i))) {
+            CheckRuleElement(path, *rule, *children->GetItem(i));
         }
     }
     return document;
@@ -198,14 +209,14 @@ void RuleDocument::AppendRule(CTeskRule& rule) {
 
 std::vector<LoadedRule> RuleDocument::LoadRules() {
     SetXMLDoc(&m_xml);
-    const std::vector<KnownRule> known = KnownRules();
+    const KnownRules known;
     std::vector<LoadedRule> loaded;
     const std::unique_ptr<TeskXMLNodeList> children(Root().GetChildNodes());
     for (int i = 0; i < children->GetSize(); ++i) {
         TeskXMLNode& element = *children->GetItem(i);
         LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr};
-        if (const RuleKind* kind = FindKind(known, element)) {
-            entry.rule = kind->makeDefault();
+        if (const KnownRule* rule = FindKind(known, element)) {
+            entry.rule = rule->kind->makeDefault();
             entry.rule->PopulateParametersFromXML(&element);
             entry.rule->UpdateRule(&m_units, &m_units);
         }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/CTeskRule.h"
@@ -31,6 +32,9 @@ public:
     RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit);
     // Reads and checks the file; throws DocumentError naming the file and the problem.
     static std::unique_ptr<RuleDocument> Load(const std::filesystem::path& path);
+    // Checks the document's bytes as Load does; messages name the document by displayName.
+    static std::unique_ptr<RuleDocument> Parse(std::string_view bytes,
+                                               const std::filesystem::path& displayName);
 
     TeskXMLDocument& Xml() { return m_xml; }
     RuleUnitSystemStructure Units() const { return m_units; }
@@ -47,7 +51,7 @@ public:
     void SaveAtomically(const std::filesystem::path& path) const;
 
 private:
-    explicit RuleDocument(const std::filesystem::path& path);
+    RuleDocument(std::string_view bytes, const std::filesystem::path& path);
     TeskXMLNode& Root() { return *m_root; }
 
     std::string m_source;

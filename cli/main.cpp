@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     cli.set_version_flag("--version", std::string("veritor-rules ") + kVersion);
     cli.require_subcommand(1);
 
-    CPrintingMessageSink messages;
+    CPrintingMessageSink messages(std::cerr);
     SetMessageSink(&messages);
 
     int status = 0;
@@ -62,6 +62,19 @@ int main(int argc, char** argv) {
     cli.add_subcommand("info", "Load the staged module and show its name, summary and language")
         ->callback([&status] { status = RunInfo(); });
     AddDocumentCommands(cli, status, created, shown, converted);
+
+    EditOptions edited;
+    CLI::App* edit =
+        cli.add_subcommand("edit", "Open a rule's dialog and save what is confirmed with OK");
+    edit->add_option("FILE", edited.file, "The document holding the rule")->required();
+    edit->add_option("RULE", edited.rule, "The rule's English name, e.g. \"Draft Angle\"")
+        ->required();
+    edit->add_option(
+        "--script", edited.script,
+        "Lines acting as the person: type ID TEXT, clear ID, paste ID TEXT, choose ID TEXT, "
+        "click ID, key NAME, cell ROW COL, focus ID, show, ok, cancel; without it they are "
+        "read from standard input and the dialog is shown after each");
+    edit->callback([&] { status = RunEdit(edited); });
 
     try {
         cli.parse(argc, argv);

@@ -3,7 +3,9 @@
 #include <fmt/args.h>
 #include <algorithm>
 #include <cwctype>
+#include <functional>
 #include <ostream>
+#include <vector>
 
 #include "platform/ModuleLibrary.h"
 #include "platform/Utf.h"
@@ -128,9 +130,16 @@ bool CString::LoadString(UINT id) {
 }
 
 void CString::FormatTexts(const wchar_t* format, std::initializer_list<CString> texts) {
-    fmt::dynamic_format_arg_store<fmt::wprintf_context> store;
+    // The store refers to the texts, which outlive the formatting, instead of copying each.
+    std::vector<const wchar_t*> pointers;
+    pointers.reserve(texts.size());
     for (const CString& text : texts) {
-        store.push_back(text.GetString());
+        pointers.push_back(text.GetString());
+    }
+    fmt::dynamic_format_arg_store<fmt::wprintf_context> store;
+    store.reserve(pointers.size(), 0);
+    for (const wchar_t* const& pointer : pointers) {
+        store.push_back(std::cref(pointer));
     }
     m_str = FormatArgs(format, store);
 }

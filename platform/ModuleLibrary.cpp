@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 
 #include "platform/ResourceTable.h"
 #include "platform/Utf.h"
@@ -21,6 +24,64 @@ const TeskStringTable* StringTableOf(HINSTANCE library) {
     return static_cast<const TeskStringTable*>(dlsym(library, kStringTableSymbol));
 }
 
+// The UTF-8 text with this id; null when the table lacks it.
+const char* FindText(const TeskStringTable* table, UINT id) {
+    if (!table || !table->entries) {
+        return nullptr;
+    }
+    const TeskResourceString* begin = table->entries;
+    const TeskResourceString* end = begin + table->count;
+    const auto* found = std::lower_bound(
+        begin, end, id, [](const TeskResourceString& entry, UINT key) { return entry.id < key; });
+    return found == end || found->id != id ? nullptr : found->text;
+}
+
+// A library open through AfxLoadLibrary keeps its string table and the texts read from it:
+// the same texts are read over and over (every rule element names its attributes with them),
+// so each is looked up and converted from UTF-8 once. The entry goes with the last
+// AfxFreeLibrary of the handle; a library opened some other way is read afresh every time.
+class OpenedLibrary {
+public:
+    explicit OpenedLibrary(HINSTANCE library) : m_library(library) {}
+
+    void Open() { ++m_opens; }
+    // True when this was the last open of the handle.
+    bool Close() { return --m_opens == 0; }
+
+    const std::wstring& Text(UINT id) {
+        const auto [entry, added] = m_texts.try_emplace(id);
+        if (added) {
+            if (!m_tableFound) {
+                m_table = StringTableOf(m_library);
+                m_tableFound = true;
+            }
+            if (const char* text = FindText(m_table, id)) {
+                entry->second = platform::WideFromUtf8(text);
+            }
+        }
+        return entry->second;
+    }
+
+private:
+    HINSTANCE m_library;
+    int m_opens = 0;
+    const TeskStringTable* m_table = nullptr;
+    bool m_tableFound = false;
+    std::unordered_map<UINT, std::wstring> m_texts;
+};
+
+// Never destroyed: modules free their libraries while the process shuts down, in an order
+// that static destruction does not know.
+std::map<HINSTANCE, OpenedLibrary>& OpenedLibraries() {
+    static auto& libraries = *new std::map<HINSTANCE, OpenedLibrary>();
+    return libraries;
+}
+
+std::mutex& OpenedLibrariesMutex() {
+    static auto& mutex = *new std::mutex();
+    return mutex;
+}
+
 }  // namespace
 
 HINSTANCE AfxLoadLibrary(const wchar_t* path) {
@@ -28,11 +89,26 @@ HINSTANCE AfxLoadLibrary(const wchar_t* path) {
         return nullptr;
     }
     const std::string file = platform::Utf8FromWide(path);
-    return static_cast<HINSTANCE>(dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL));
+    const auto library = static_cast<HINSTANCE>(dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (library) {
+        const std::lock_guard lock(OpenedLibrariesMutex());
+        OpenedLibraries().try_emplace(library, library).first->second.Open();
+    }
+    return library;
 }
 
 bool AfxFreeLibrary(HINSTANCE library) {
-    return library && dlclose(library) == 0;
+    if (!library) {
+        return false;
+    }
+    {
+        const std::lock_guard lock(OpenedLibrariesMutex());
+        const auto opened = OpenedLibraries().find(library);
+        if (opened != OpenedLibraries().end() && opened->second.Close()) {
+            OpenedLibraries().erase(opened);
+        }
+    }
+    return dlclose(library) == 0;
 }
 
 HINSTANCE AfxGetResourceHandle() {
@@ -44,18 +120,18 @@ void AfxSetResourceHandle(HINSTANCE library) {
 }
 
 CString LoadString(HINSTANCE library, UINT id) {
-    const TeskStringTable* table = StringTableOf(library);
-    if (!table || !table->entries) {
+    if (!library) {
         return {};
     }
-    const TeskResourceString* begin = table->entries;
-    const TeskResourceString* end = begin + table->count;
-    const auto* found = std::lower_bound(
-        begin, end, id, [](const TeskResourceString& entry, UINT key) { return entry.id < key; });
-    if (found == end || found->id != id || !found->text) {
-        return {};
+    {
+        const std::lock_guard lock(OpenedLibrariesMutex());
+        const auto opened = OpenedLibraries().find(library);
+        if (opened != OpenedLibraries().end()) {
+            return CString(opened->second.Text(id));
+        }
     }
-    return CString(platform::WideFromUtf8(found->text));
+    const char* text = FindText(StringTableOf(library), id);
+    return text ? CString(platform::WideFromUtf8(text)) : CString();
 }
 
 CString ModuleFileNameContaining(const void* address) {

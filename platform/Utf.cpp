@@ -1,6 +1,8 @@
 #include "platform/Utf.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 namespace platform {
 namespace {
@@ -65,9 +67,21 @@ void EncodeOne(char32_t code, std::string& out) {
     }
 }
 
+// Most texts (names, numbers, English words) are ASCII, where every character is one unit in
+// both forms and needs no decoding.
+template <typename Char>
+bool IsAscii(std::basic_string_view<Char> text) {
+    return std::all_of(text.begin(), text.end(), [](Char c) {
+        return static_cast<std::make_unsigned_t<Char>>(c) < 0x80;
+    });
+}
+
 }  // namespace
 
 std::wstring WideFromUtf8(std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        return std::wstring(utf8.begin(), utf8.end());
+    }
     std::wstring wide;
     wide.reserve(utf8.size());
     std::size_t pos = 0;
@@ -78,6 +92,9 @@ std::wstring WideFromUtf8(std::string_view utf8) {
 }
 
 std::string Utf8FromWide(std::wstring_view wide) {
+    if (IsAscii(wide)) {
+        return std::string(wide.begin(), wide.end());
+    }
     std::string utf8;
     utf8.reserve(wide.size());
     for (wchar_t c : wide) {

@@ -273,6 +273,6 @@ void CTeskCommonRule::UpdateRule(const RuleUnitSystemStructure* from,
 
 void CTeskCommonRule::EditRule() {
     CResourceHandleSwitch languageResources;
-    // TODO(#6): run the rule's dialog here once the window system exists.
+    RunDialog();
     ReadXML();
 }

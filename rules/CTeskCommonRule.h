@@ -75,6 +75,8 @@ public:
 protected:
     // Recomposes m_strDescription from the current values; rules with a fixed text keep it.
     virtual void ReadXML() {}
+    // Runs the rule's editing dialog; a rule without one only recomposes its description.
+    virtual void RunDialog() {}
     // Brings old value shapes into the current one before values are converted.
     virtual void NormaliseValues() {}
 

@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskIMDraftAngleDlg.h"
 #include "params/NumberText.h"
 #include "params/UnitLabels.h"
 
@@ -83,4 +84,10 @@ void CTeskIMDraftAngleRule::Compose(const CString& coreOrEqual, const CString& c
     const CString unit = AngularUnitLabel(m_nAngularUnit);
     m_strDescription =
         FormatDescription({coreOrEqual, coreValue, unit, cavityOrEqual, cavityValue, unit});
+}
+
+void CTeskIMDraftAngleRule::RunDialog() {
+    CTeskIMDraftAngleDlg dialog(nullptr, this);
+    dialog.SetUnitString(AngularUnitLabel(m_nAngularUnit));
+    dialog.DoModal();
 }

@@ -18,6 +18,7 @@ public:
 
 protected:
     void ReadXML() override;
+    void RunDialog() override;
 
 private:
     void Compose(const CString& coreOrEqual, const CString& coreValue, const CString& cavityOrEqual,

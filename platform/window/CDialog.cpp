@@ -203,7 +203,8 @@ bool CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate) {
     creation.windowClass = &platform::DialogWindowClass();
     creation.parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     creation.text = dialogTemplate.caption;
-    creation.style = dialogTemplate.style;
+    // A modal dialog shows at once, whatever its template says.
+    creation.style = dialogTemplate.style | WS_VISIBLE;
     creation.exStyle = dialogTemplate.exStyle;
     creation.rect = dialogTemplate.rect;
     MapDialogRect(&creation.rect);

@@ -5,6 +5,7 @@
 
 #include "platform/window/CFont.h"
 #include "platform/window/CWnd.h"
+#include "platform/window/DataExchange.h"
 #include "platform/window/DialogTemplate.h"
 #include "platform/window/WindowManager.h"
 
@@ -31,6 +32,8 @@ public:
     void EndDialog(int nResult);
     // Whether the modal loop goes on: the dialog has its window and has not been ended.
     BOOL ContinueModal() const;
+    // The value given to EndDialog in the current or last run; -1 before it ends.
+    int GetModalResult() const { return m_nModalResult; }
 
     virtual BOOL OnInitDialog();
 

@@ -44,7 +44,7 @@ DialogView DescribeDialog(HWND dialog);
 //     edit 1113 "0.5" focus
 //       balloon warning "Angle out of range" "Enter an angle from 0 to 90 degrees."
 //     checkbox 1078 "Minimum" checked disabled
-//     listview 2257 columns "Thickness (mm)" "Height (mm)" rows 262
+//     listview 2257 "" columns "Thickness (mm)" "Height (mm)" rows 262
 //       row 0 "2.0" "5.0" selected
 //     message "Veritor" "..."
 //     focus 1113

@@ -61,6 +61,13 @@ protected:                                         \
          (static_cast<ThisClass&>(wnd).*(memberFxn))();                            \
          return true;                                                              \
      }},
+// The same for a range of control ids; the handler takes the control's id.
+#define ON_CONTROL_RANGE(code, id, idLast, memberFxn)                                 \
+    {WM_COMMAND, code, LOWORD(static_cast<UINT>(id)), LOWORD(static_cast<UINT>(idLast)), \
+     [](CWnd& wnd, WPARAM wParam, LPARAM, LRESULT&) {                                 \
+         (static_cast<ThisClass&>(wnd).*(memberFxn))(LOWORD(wParam));                 \
+         return true;                                                                 \
+     }},
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)

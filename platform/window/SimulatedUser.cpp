@@ -334,6 +334,7 @@ void SimulatedUserScope::Drive(ModalLoop& loop) {
     if (m_script) {
         m_script(person);
     }
+    m_lastResult = loop.IsRunning() ? IDCANCEL : loop.Dialog().GetModalResult();
 }
 
 int SimulatedUserScope::Show(const ShownMessage& message) {

@@ -100,6 +100,8 @@ public:
 
     const std::vector<ShownMessage>& Messages() const { return m_messages; }
     int DialogsRun() const { return m_dialogsRun; }
+    // How the last dialog ended: IDOK, IDCANCEL, ...; one the script left open ends as IDCANCEL.
+    int LastResult() const { return m_lastResult; }
 
 private:
     void Drive(ModalLoop& loop) override;
@@ -110,6 +112,7 @@ private:
     IMessageSink* m_previousSink;
     std::vector<ShownMessage> m_messages;
     int m_dialogsRun = 0;
+    int m_lastResult = -1;
 };
 
 }  // namespace platform

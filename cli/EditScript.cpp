@@ -1,0 +1,220 @@
+#include "cli/EditScript.h"
+
+#include <fmt/format.h>
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <sstream>
+
+#include "platform/Utf.h"
+#include "platform/window/DialogView.h"
+
+namespace {
+
+using Kind = EditCommand::Kind;
+
+struct CommandShape {
+    Kind kind;
+    bool takesId;
+    bool takesText;
+};
+
+const std::map<std::string, CommandShape>& Shapes() {
+    static const std::map<std::string, CommandShape> shapes{
+        {"type", {Kind::Type, true, true}},       {"clear", {Kind::Clear, true, false}},
+        {"paste", {Kind::Paste, true, true}},     {"choose", {Kind::Choose, true, true}},
+        {"click", {Kind::Click, true, false}},    {"key", {Kind::Key, false, true}},
+        {"cell", {Kind::Cell, false, true}},      {"focus", {Kind::Focus, true, false}},
+        {"show", {Kind::Show, false, false}},     {"ok", {Kind::Ok, false, false}},
+        {"cancel", {Kind::Cancel, false, false}},
+    };
+    return shapes;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string_view NextWord(std::string_view& rest) {
+    rest = TrimBlanks(rest);
+    const std::size_t end = rest.find_first_of(" \t");
+    const std::string_view word = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
+    return word;
+}
+
+std::optional<int> Number(std::string_view word) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || error != std::errc() || end != word.data() + word.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The rest of the line, or the quoted text it holds.
+std::optional<std::string> Text(std::string_view rest) {
+    rest = TrimBlanks(rest);
+    if (rest.empty() || rest.front() != '"') {
+        return std::string(rest);
+    }
+    std::string text;
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        if (rest[i] == '\\' && i + 1 < rest.size()) {
+            text += rest[++i];
+        } else if (rest[i] == '"') {
+            return TrimBlanks(rest.substr(i + 1)).empty() ? std::optional(text) : std::nullopt;
+        } else {
+            text += rest[i];
+        }
+    }
+    return std::nullopt;
+}
+
+[[noreturn]] void Fail(int number, const std::string& problem) {
+    throw ScriptError(fmt::format("script line {}: {}", number, problem));
+}
+
+void ReadArguments(EditCommand& command, const std::string& name, std::string_view rest,
+                   int number) {
+    const std::optional<std::string> text = Text(rest);
+    if (!text) {
+        Fail(number, "the quoted text of \"" + name + "\" is not closed");
+    }
+    if (command.kind == Kind::Key) {
+        const auto key = platform::UserKeyFromName(platform::WideFromUtf8(*text));
+        if (!key) {
+            Fail(number, "unknown key \"" + *text +
+                             "\" (Tab, Enter, Escape, Left, Right, Up, Down, Delete)");
+        }
+        command.key = *key;
+    } else if (command.kind == Kind::Cell) {
+        std::string_view words = *text;
+        const auto row = Number(NextWord(words));
+        const auto column = Number(NextWord(words));
+        if (!row || !column || !TrimBlanks(words).empty()) {
+            Fail(number, "\"cell\" takes a row and a column number");
+        }
+        command.row = *row, command.column = *column;
+    } else {
+        command.text = CString(platform::WideFromUtf8(*text));
+    }
+}
+
+}  // namespace
+
+std::optional<EditCommand> ParseEditCommand(const std::string& line, int number) {
+    std::string_view rest = TrimBlanks(line);
+    if (rest.empty() || rest.front() == '#') {
+        return std::nullopt;
+    }
+    const std::string name(NextWord(rest));
+    const auto shape = Shapes().find(name);
+    if (shape == Shapes().end()) {
+        Fail(number, "unknown command \"" + name + "\"");
+    }
+    EditCommand command;
+    command.kind = shape->second.kind;
+    if (shape->second.takesId) {
+        const std::string_view word = NextWord(rest);
+        const auto id = Number(word);
+        if (!id) {
+            Fail(number, "\"" + name + "\" needs a control id, not \"" + std::string(word) + "\"");
+        }
+        command.id = *id;
+    }
+    if (shape->second.takesText) {
+        ReadArguments(command, name, rest, number);
+    } else if (!TrimBlanks(rest).empty()) {
+        Fail(number,
+             "\"" + name + "\" takes nothing after " + (shape->second.takesId ? "the id" : "it"));
+    }
+    return command;
+}
+
+void EditScriptRunner::Run(platform::SimulatedUser& person) {
+    std::string line;
+    int number = 0;
+    if (m_showAfterEach) {
+        Show(person);
+    }
+    while (person.IsOpen() && std::getline(m_script, line)) {
+        ++number;
+        if (const std::optional<EditCommand> command = ParseEditCommand(line, number)) {
+            Perform(person, *command, number);
+            if (m_showAfterEach && person.IsOpen() && command->kind != Kind::Show) {
+                Show(person);
+            }
+        }
+    }
+    while (std::getline(m_script, line)) {
+        ++number;
+        if (!m_unreadLine && ParseEditCommand(line, number)) {
+            m_unreadLine = number;
+        }
+    }
+}
+
+void EditScriptRunner::Perform(platform::SimulatedUser& person, const EditCommand& command,
+                               int number) {
+    platform::UserActionResult result;
+    switch (command.kind) {
+        case Kind::Type:
+            result = person.Type(command.id, command.text);
+            break;
+        case Kind::Clear:
+            result = person.Clear(command.id);
+            break;
+        case Kind::Paste:
+            result = person.Paste(command.id, command.text);
+            break;
+        case Kind::Choose:
+            result = person.Choose(command.id, command.text);
+            break;
+        case Kind::Click:
+            result = person.Click(command.id);
+            break;
+        case Kind::Key:
+            result = person.PressKey(command.key);
+            break;
+        case Kind::Focus:
+            result = person.Focus(command.id);
+            break;
+        case Kind::Ok:
+            result = person.PressOk();
+            break;
+        case Kind::Cancel:
+            result = person.PressCancel();
+            break;
+        case Kind::Show:
+            Show(person);
+            break;
+        case Kind::Cell: {
+            const platform::DialogView view = person.View();
+            const auto table =
+                std::find_if(view.controls.begin(), view.controls.end(),
+                             [](const platform::ControlView& control) {
+                                 return control.kind == platform::ControlKind::ListView;
+                             });
+            if (table == view.controls.end()) {
+                Fail(number, "the dialog has no table");
+            }
+            result = person.ClickCell(table->id, command.row, command.column);
+            break;
+        }
+    }
+    if (!result) {
+        Fail(number, platform::Utf8FromWide(result.reason.str()));
+    }
+}
+
+void EditScriptRunner::Show(const platform::SimulatedUser& person) {
+    for (const CString& line : platform::RenderDialogView(person.View())) {
+        m_out << platform::Utf8FromWide(line.str()) << "\n";
+    }
+    m_out.flush();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "platform/window/SimulatedUser.h"
+
+// A line of an edit script the person's actions are read from:
+//     type ID TEXT     clear ID        paste ID TEXT    choose ID TEXT
+//     click ID         key NAME        cell ROW COL     focus ID
+//     show             ok              cancel
+// TEXT is the rest of the line, or a quoted text ("\"", "\\" escaped) to keep blanks.
+// Blank lines and lines starting with # are skipped.
+struct EditCommand {
+    enum class Kind { Type, Clear, Paste, Choose, Click, Key, Cell, Focus, Show, Ok, Cancel };
+    Kind kind = Kind::Show;
+    int id = 0;
+    CString text;
+    platform::UserKey key = platform::UserKey::Tab;
+    int row = 0;
+    int column = 0;
+};
+
+// A script line that cannot be read or done; the message names the line.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Empty for a blank or comment line; throws ScriptError naming the line number.
+std::optional<EditCommand> ParseEditCommand(const std::string& line, int number);
+
+// Acts out the script's lines on the dialog in front of the person, printing what "show"
+// shows (and, with showAfterEach, the dialog after every line) to out. Stops when the dialog
+// closes; throws ScriptError for a line that cannot be done.
+class EditScriptRunner {
+public:
+    EditScriptRunner(std::istream& script, std::ostream& out, bool showAfterEach)
+        : m_script(script), m_out(out), m_showAfterEach(showAfterEach) {}
+
+    void Run(platform::SimulatedUser& person);
+    // Lines left unread when the dialog closed.
+    int UnreadLineNumber() const { return m_unreadLine; }
+
+private:
+    void Perform(platform::SimulatedUser& person, const EditCommand& command, int number);
+    void Show(const platform::SimulatedUser& person);
+
+    std::istream& m_script;
+    std::ostream& m_out;
+    bool m_showAfterEach;
+    int m_unreadLine = 0;
+};

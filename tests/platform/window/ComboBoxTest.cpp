@@ -1,0 +1,119 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/window/CComboBox.h"
+#include "tests/platform/window/WindowTestSupport.h"
+
+using platform::SimulatedUser;
+using testing::ElementsAre;
+using testing::IsEmpty;
+using namespace windowtest;
+
+namespace {
+
+constexpr int kCombo = 1121;
+
+class CComboDialog : public CRecordingDialog {
+public:
+    CComboDialog() : CRecordingDialog(MakeTemplate({ComboItem(kCombo), EditItem(1001)})) {}
+    CComboBox m_combo;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override {
+        CRecordingDialog::DoDataExchange(dx);
+        DDX_Control(dx, kCombo, m_combo);
+    }
+    BOOL OnInitDialog() override {
+        CRecordingDialog::OnInitDialog();
+        for (const wchar_t* text : {L"Very low", L"Low", L"Medium", L"High", L"Very high"}) {
+            m_combo.AddString(text);
+        }
+        return TRUE;
+    }
+};
+
+TEST(ComboBox, ItemsKeepTheirOrderAndNoneIsSelectedAtFirst) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        const auto combo = person.Control(kCombo);
+        ASSERT_TRUE(combo);
+        EXPECT_THAT(combo->items, ElementsAre(L"Very low", L"Low", L"Medium", L"High", L"Very high"));
+        EXPECT_EQ(dialog.m_combo.GetCurSel(), CB_ERR);
+        EXPECT_EQ(combo->text, L"");
+    });
+}
+
+TEST(ComboBox, FindStringExactMatchesWholeItemsWithoutCase) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser&) {
+        dialog.m_combo.AddString(L"low");
+        struct Case {
+            int start;
+            const wchar_t* text;
+            int found;
+        };
+        const Case cases[] = {
+            {-1, L"high", 3},  {-1, L"VERY HIGH", 4}, {-1, L"Hig", CB_ERR},
+            {-1, L"", CB_ERR}, {-1, nullptr, CB_ERR}, {1, L"Low", 5},
+            {5, L"low", 1},  // the search starts after start and goes round
+        };
+        for (const Case& c : cases) {
+            EXPECT_EQ(dialog.m_combo.FindStringExact(c.start, c.text), c.found)
+                << "start " << c.start << " text " << (c.text ? CString(c.text) : CString(L"(null)"));
+        }
+    });
+}
+
+TEST(ComboBox, OnlyThePersonChangingTheSelectionIsTold) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        EXPECT_EQ(dialog.m_combo.SetCurSel(2), 2);
+        EXPECT_EQ(person.Text(kCombo), L"Medium");
+        EXPECT_THAT(dialog.With("CBN_SELCHANGE"), IsEmpty());
+
+        person.Choose(kCombo, L"low");
+        person.Choose(kCombo, L"Low");
+        person.PressKey(platform::UserKey::Down);
+        EXPECT_EQ(person.Text(kCombo), L"Medium");
+        EXPECT_FALSE(dialog.m_combo.GetDroppedState());
+
+        EXPECT_EQ(dialog.m_combo.SetCurSel(99), CB_ERR);
+        EXPECT_EQ(dialog.m_combo.GetCurSel(), CB_ERR);
+        dialog.m_combo.SetCurSel(1);
+        EXPECT_EQ(dialog.m_combo.SetCurSel(-1), CB_ERR);
+        EXPECT_EQ(dialog.m_combo.GetCurSel(), CB_ERR);
+    });
+    EXPECT_THAT(dialog.With("CBN_SELCHANGE"),
+                ElementsAre("CBN_SELCHANGE 1121 Low", "CBN_SELCHANGE 1121 Medium"));
+}
+
+TEST(ComboBox, ChoosingAnItemThatIsNotThereIsNotDone) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        const platform::UserActionResult result = person.Choose(kCombo, L"Extreme");
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.reason, L"control 1121 has no item \"Extreme\"");
+    });
+    EXPECT_THAT(dialog.With("CBN_SELCHANGE"), IsEmpty());
+}
+
+TEST(ComboBox, TheSelectedItemKeepsItsSelectionWhileOthersComeAndGo) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser&) {
+        CComboBox& combo = dialog.m_combo;
+        combo.SetCurSel(2);
+        EXPECT_EQ(combo.InsertString(0, L"None"), 0);
+        EXPECT_EQ(combo.GetCurSel(), 3);
+        EXPECT_EQ(combo.InsertString(99, L"past"), CB_ERR);
+        EXPECT_EQ(combo.DeleteString(0), 5);
+        EXPECT_EQ(combo.GetCurSel(), 2);
+        combo.DeleteString(2);
+        EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+        combo.ResetContent();
+        combo.AddString(L"only");
+        EXPECT_EQ(combo.GetCount(), 1);
+        EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+    });
+}
+
+}  // namespace
