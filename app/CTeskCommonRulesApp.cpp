@@ -83,6 +83,10 @@ CString CTeskCommonRulesApp::LoadEnglishString(UINT id) const {
     return text;
 }
 
+CString LanguageLibraryText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
+
 namespace {
 
 // The library's application object and, right after it, the entry point that starts it on

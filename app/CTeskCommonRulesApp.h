@@ -34,6 +34,10 @@ public:
     CString m_strLangFolder;
 };
 
+// The text with this id from the language library, loaded by its handle; empty while the module
+// is not started.
+CString LanguageLibraryText(UINT id);
+
 // Module-wide state. Both are exported unmangled so that a host can find them by name.
 extern "C" {
 // The application object between InitInstance and ExitInstance, null outside.

@@ -20,10 +20,6 @@ constexpr UINT IDS_OR_EQUAL_TO = 2043;
 constexpr UINT IDS_BETA_LABEL = 2387;
 constexpr const wchar_t* kAngularUnitAttribute = L"AngularUnit";
 
-CString LanguageText(UINT id) {
-    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
-}
-
 // A unit code attribute: a whole decimal number, 0 when it is not one.
 std::int32_t ParseUnitCode(const CString& text) {
     wchar_t* end = nullptr;
@@ -46,8 +42,8 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, int helpConte
         return;
     }
     LoadTexts();
-    m_strValidatorName = LanguageText(IDS_MODULE_VALIDATOR);
-    m_lstEngines.AddTail(LanguageText(IDS_MODULE_ENGINE));
+    m_strValidatorName = LanguageLibraryText(IDS_MODULE_VALIDATOR);
+    m_lstEngines.AddTail(LanguageLibraryText(IDS_MODULE_ENGINE));
     SetRuleCategory(TESK_CATEGORY_MOULDING);
     m_nHelpContextId = helpContextId;
 }
@@ -67,9 +63,9 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString
 }
 
 void CTeskCommonRule::LoadTexts() {
-    const CString name = LanguageText(m_definition.nameId);
+    const CString name = LanguageLibraryText(m_definition.nameId);
     m_strDisplayName =
-        m_definition.betaLabelPrefix ? LanguageText(IDS_BETA_LABEL) + L" - " + name : name;
+        m_definition.betaLabelPrefix ? LanguageLibraryText(IDS_BETA_LABEL) + L" - " + name : name;
     m_strName = g_pTheApp->LoadEnglishString(m_definition.nameId);
     m_strDescription = FormatDescription({L"", L"", L"", L"", L"", L"", L"", L"", L""});
     m_nSeverity = m_definition.defaultSeverity;
@@ -77,10 +73,10 @@ void CTeskCommonRule::LoadTexts() {
 }
 
 CString CTeskCommonRule::DescriptionFormat() const {
-    CString format = LanguageText(m_definition.descriptionId);
+    CString format = LanguageLibraryText(m_definition.descriptionId);
     if (m_definition.secondDescriptionId != 0) {
         format += m_definition.descriptionJoiner;
-        format += LanguageText(m_definition.secondDescriptionId);
+        format += LanguageLibraryText(m_definition.secondDescriptionId);
     }
     return format;
 }
@@ -132,12 +128,12 @@ void CTeskCommonRule::SetDefaults(TeskValueArray<double>& values,
 
 CString CTeskCommonRule::FormatResource(UINT formatId, std::initializer_list<CString> texts) {
     CString text;
-    text.FormatTexts(LanguageText(formatId), texts);
+    text.FormatTexts(LanguageLibraryText(formatId), texts);
     return text;
 }
 
 CString CTeskCommonRule::ResourceText(UINT id) {
-    return LanguageText(id);
+    return LanguageLibraryText(id);
 }
 
 void CTeskCommonRule::EnsureLeadingOnValue(TeskValueArray<double>& values) {
@@ -159,7 +155,7 @@ CString CTeskCommonRule::ValueText(const TeskValueArray<double>& values, int ind
 }
 
 CString CTeskCommonRule::OrEqualToText(TeskOperator_e op, TeskOperator_e inclusiveOp) {
-    return op == inclusiveOp ? LanguageText(IDS_OR_EQUAL_TO) : CString();
+    return op == inclusiveOp ? LanguageLibraryText(IDS_OR_EQUAL_TO) : CString();
 }
 
 std::int32_t CTeskCommonRule::Execute(TeskICadSys*, const CTeskData*&, TeskResultSet*&) const {

@@ -27,10 +27,6 @@ constexpr UINT IDS_ATTR_CATEGORY = 2038;
 constexpr UINT IDS_UNKNOWN_VALUE_TYPE = 2044;
 constexpr const wchar_t* kConstraintElement = L"Constraint";
 
-CString Name(UINT id) {
-    return LoadString(g_pTheApp->m_hLangResDll, id);
-}
-
 CString Decimal(std::int32_t value) {
     CString text;
     text.Format(L"%d", value);
@@ -56,22 +52,23 @@ std::int32_t LeadingNumber(const CString& text) {
 
 std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
     CString text;
-    if (!element.GetAttributeValue(Name(nameId), text)) {
+    if (!element.GetAttributeValue(LanguageLibraryText(nameId), text)) {
         return -1;
     }
     return LeadingNumber(text);
 }
 
 void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {
-    element.AddAttribute(Name(IDS_ATTR_NAME), rule.m_strName);
-    element.AddAttribute(Name(IDS_ATTR_RULE_STATUS), Decimal(rule.m_nRuleStatus));
-    element.AddAttribute(Name(IDS_ATTR_LIFE_STATUS), Decimal(rule.m_nLifeStatus));
-    element.AddAttribute(Name(IDS_ATTR_DESCRIPTION), rule.m_strDescription);
-    element.AddAttribute(Name(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
-    element.AddAttribute(Name(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
-    element.AddAttribute(Name(IDS_ATTR_MODULE_FILE), FileNamePart(rule.m_strModuleFileName));
-    element.AddAttribute(Name(IDS_ATTR_SEVERITY), Decimal(rule.m_nSeverity));
-    element.AddAttribute(Name(IDS_ATTR_CATEGORY), rule.m_strCategory);
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_NAME), rule.m_strName);
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_RULE_STATUS), Decimal(rule.m_nRuleStatus));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_LIFE_STATUS), Decimal(rule.m_nLifeStatus));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_DESCRIPTION), rule.m_strDescription);
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_MODULE_FILE),
+                         FileNamePart(rule.m_strModuleFileName));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_SEVERITY), Decimal(rule.m_nSeverity));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_CATEGORY), rule.m_strCategory);
 }
 
 void AppendChild(TeskXMLNode& element, TeskXMLNode* child) {
@@ -84,7 +81,7 @@ void WriteParameters(CTeskRule& rule, TeskXMLNode& element) {
         CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
         const TeskParamFields* fields = param ? param->GetFields() : nullptr;
         if (!fields) {
-            AfxMessageBox(Name(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
+            AfxMessageBox(LanguageLibraryText(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
             continue;
         }
         if (fields->Operator == TESK_OP_NONE || fields->Operator == TESK_OP_HIDDEN) {
@@ -103,10 +100,10 @@ void WriteConstraints(const CTeskRule& rule, TeskXMLNode& element) {
 }
 
 void ReadAttributes(CTeskRule& rule, TeskXMLNode& element) {
-    element.GetAttributeValue(Name(IDS_ATTR_NAME), rule.m_strName);
-    element.GetAttributeValue(Name(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
-    element.GetAttributeValue(Name(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
-    element.GetAttributeValue(Name(IDS_ATTR_MODULE_FILE), rule.m_strModuleFileName);
+    element.GetAttributeValue(LanguageLibraryText(IDS_ATTR_NAME), rule.m_strName);
+    element.GetAttributeValue(LanguageLibraryText(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
+    element.GetAttributeValue(LanguageLibraryText(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
+    element.GetAttributeValue(LanguageLibraryText(IDS_ATTR_MODULE_FILE), rule.m_strModuleFileName);
     rule.m_nRuleStatus = ReadNumberAttribute(element, IDS_ATTR_RULE_STATUS);
     rule.m_nLifeStatus = ReadNumberAttribute(element, IDS_ATTR_LIFE_STATUS);
     rule.m_nSeverity = ReadNumberAttribute(element, IDS_ATTR_SEVERITY);
@@ -117,7 +114,7 @@ bool ReadParameters(CTeskRule& rule, TeskXMLNode& element) {
     for (int i = 0; i < rule.m_arrParams.GetCount(); ++i) {
         CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
         if (!param || !ReadParameterXML(*param, &element)) {
-            AfxMessageBox(Name(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
+            AfxMessageBox(LanguageLibraryText(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
             return false;
         }
     }
@@ -148,7 +145,7 @@ TeskXMLNode* WriteRuleXML(CTeskRule* rule) {
     if (!g_pXMLDoc) {
         return nullptr;
     }
-    TeskXMLNode* element = g_pXMLDoc->CreateNode(Name(IDS_RULE_ELEMENT));
+    TeskXMLNode* element = g_pXMLDoc->CreateNode(LanguageLibraryText(IDS_RULE_ELEMENT));
     WriteAttributes(*rule, *element);
     WriteParameters(*rule, *element);
     WriteConstraints(*rule, *element);
