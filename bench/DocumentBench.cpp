@@ -89,9 +89,9 @@ std::vector<Ratio> Ratios() {
                                              std::tuple{"pugixml", "BM_PugixmlLoadSave/", 0.0}}) {
         for (const int count : {kRuleCounts[1], kRuleCounts[2]}) {
             const std::string size = std::to_string(count);
-            ratios.push_back({std::string(name) + " cost per rule, " + size + " / " + smallest +
-                                  " rules",
-                              path + size, path + smallest, "per_rule", target});
+            ratios.push_back(
+                {std::string(name) + " cost per rule, " + size + " / " + smallest + " rules",
+                 path + size, path + smallest, "per_rule", target});
         }
     }
     return ratios;

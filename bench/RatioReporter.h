@@ -16,7 +16,7 @@ struct Ratio {
     // A user counter; empty for the CPU time per iteration, which other work on the machine
     // disturbs less than the wall-clock time.
     std::string counter;
-    double target = 0;        // the most the ratio should be; 0 for none
+    double target = 0;  // the most the ratio should be; 0 for none
 };
 
 // The console table, followed by the ratios of the runs it saw. With repetitions the median

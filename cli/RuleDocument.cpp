@@ -7,8 +7,10 @@
 #include <fmt/format.h>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "app/CTeskCommonRulesApp.h"
@@ -77,7 +79,9 @@ std::optional<long long> WholeNumber(const std::string& text) {
 bool IsDecimalNumber(const std::string& text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+    // Infinities and NaN are no values a rule can compare with.
+    return error == std::errc() && end == text.data() + text.size() && !text.empty() &&
+           std::isfinite(value);
 }
 
 std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& root,
@@ -96,11 +100,10 @@ std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& r
 }
 
 // A parameter record the module would read with made-up values is refused instead.
-void CheckParameter(const std::filesystem::path& path, const CString& ruleName, CTeskRule& rule,
+void CheckParameter(const std::string& where, const CString& ruleName, CTeskRule& rule,
                     TeskXMLNode& parameter) {
     const auto fail = [&](const std::string& problem) {
-        throw DocumentError(
-            fmt::format("{}: rule \"{}\": {}", path.string(), Utf8(ruleName), problem));
+        throw DocumentError(fmt::format("{}: rule \"{}\": {}", where, Utf8(ruleName), problem));
     };
     CString typeText;
     if (!parameter.GetAttributeValue(L"Type", typeText) || !WholeNumber(Utf8(typeText))) {
@@ -115,26 +118,52 @@ void CheckParameter(const std::filesystem::path& path, const CString& ruleName, 
                              Utf8(node->GetNodeValue())));
         }
     }
-    CTeskParamStorage* target =
-        rule.FindParameterInArray(static_cast<std::int32_t>(*WholeNumber(id)));
-    if (!target || target->GetValueType() != TESK_TYPE_DOUBLE) {
+    // An id beyond 32 bits names no parameter of the module.
+    const long long number = *WholeNumber(id);
+    if (number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max()) {
         return;
     }
-    const std::unique_ptr<TeskXMLNodeList> values(parameter.GetNodeList(L"Value"));
-    for (int i = 0; i < values->GetSize(); ++i) {
-        const std::string text = Utf8(values->GetItem(i)->GetNodeValue());
-        if (!IsDecimalNumber(text)) {
-            fail(fmt::format("parameter {}: value \"{}\" is not a number", id, text));
+    CTeskParamStorage* target = rule.FindParameterInArray(static_cast<std::int32_t>(number));
+    if (!target) {
+        return;
+    }
+    if (target->GetValueType() == TESK_TYPE_DOUBLE) {
+        const std::unique_ptr<TeskXMLNodeList> values(parameter.GetNodeList(L"Value"));
+        for (int i = 0; i < values->GetSize(); ++i) {
+            const std::string text = Utf8(values->GetItem(i)->GetNodeValue());
+            if (!IsDecimalNumber(text)) {
+                fail(fmt::format("parameter {}: value \"{}\" is not a number", id, text));
+            }
         }
+    }
+    // The module leaves a parameter without an operator (0, also when the element is missing)
+    // or with the hidden one out of the document it saves: its values would vanish unseen.
+    const std::unique_ptr<TeskXMLNode> operatorNode(parameter.SelectSingleNode(L"Operator"));
+    int op = TESK_OP_NONE;
+    if (!operatorNode || !operatorNode->GetNodeValueInInt(op) || op == TESK_OP_NONE ||
+        op == TESK_OP_HIDDEN) {
+        fail(
+            fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }
 }
 
-void CheckRuleElement(const std::filesystem::path& path, const KnownRule& known,
-                      TeskXMLNode& element) {
+void CheckRuleElement(const std::string& where, const KnownRule& known, TeskXMLNode& element) {
     const std::unique_ptr<CTeskRule>& rule = known.rule;
     const std::unique_ptr<TeskXMLNodeList> parameters(element.GetNodeList(L"Parameter"));
     for (int i = 0; i < parameters->GetSize(); ++i) {
-        CheckParameter(path, rule->m_strName, *rule, *parameters->GetItem(i));
+        CheckParameter(where, rule->m_strName, *rule, *parameters->GetItem(i));
+    }
+}
+
+// Checks every rule element of this module; messages start with where.
+void CheckRuleElements(const std::string& where, const TeskXMLNode& root) {
+    const KnownRules known;
+    const std::unique_ptr<TeskXMLNodeList> children(root.GetChildNodes());
+    for (int i = 0; i < children->GetSize(); ++i) {
+        if (const KnownRule* rule = FindKind(known, *children->GetItem(i))) {
+            CheckRuleElement(where, *rule, *children->GetItem(i));
+        }
     }
 }
 
@@ -185,13 +214,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& pa
 std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
                                                   const std::filesystem::path& path) {
     std::unique_ptr<RuleDocument> document(new RuleDocument(bytes, path));
-    const KnownRules known;
-    const std::unique_ptr<TeskXMLNodeList> children(document->Root().GetChildNodes());
-    for (int i = 0; i < children->GetSize(); ++i) {
-        if (const KnownRule* rule = FindKind(known, *children->GetItem(i))) {
-            CheckRuleElement(path, *rule, *children->GetItem(i));
-        }
-    }
+    CheckRuleElements(path.string(), document->Root());
     return document;
 }
 
@@ -233,8 +256,13 @@ void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {
     }
 }
 
+std::string RuleDocument::SaveText(const std::filesystem::path& path) const {
+    CheckRuleElements(path.string() + ": not saved", *m_root);
+    return m_xml.SaveText();
+}
+
 void RuleDocument::SaveAtomically(const std::filesystem::path& path) const {
-    const std::string text = m_xml.SaveText();
+    const std::string text = SaveText(path);
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary.data());

@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <sstream>
+#include <utility>
 
 #include "platform/Utf.h"
 
@@ -20,6 +20,14 @@ std::string LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
     const std::size_t column = lineStart == std::string_view::npos ? end + 1 : end - lineStart;
     return fmt::format("line {}, column {}", line, column);
 }
+
+// Collects the printed document straight into a string, without a stream's formatting layer.
+struct TextWriter : pugi::xml_writer {
+    void write(const void* data, std::size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
 
 }  // namespace
 
@@ -70,12 +78,12 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
 }
 
 std::string TeskXMLDocument::SaveText() const {
-    std::ostringstream out;
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    TextWriter out;
+    out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     if (const pugi::xml_node root = RootElement()) {
         root.print(out, "  ", pugi::format_indent);
     }
-    return out.str();
+    return std::move(out.text);
 }
 
 TeskXMLNode* TeskXMLDocument::GetRootNode() const {

@@ -3,6 +3,9 @@
 #include <locale.h>
 #include <wchar.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -18,9 +21,28 @@ locale_t ClassicLocale() {
 
 }  // namespace
 
-CString FormatNumber(double value) {
+CString DecimalText(std::int64_t value) {
+    std::array<char, 24> digits;
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    return CString(std::wstring(digits.data(), written.ptr));
+}
+
+// to_chars rounds exactly as printf does, without parsing a format for every number.
+CString FixedText(double value) {
     CString text;
-    text.Format(L"%lf", value);
+    if (!std::isfinite(value)) {
+        text.Format(L"%f", value);
+        return text;
+    }
+    // The largest double has 309 digits before the point.
+    std::array<char, 320> digits;
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                       std::chars_format::fixed, 6);
+    return CString(std::wstring(digits.data(), written.ptr));
+}
+
+CString FormatNumber(double value) {
+    CString text = FixedText(value);
     TrimNumberText(text);
     return text;
 }

@@ -7,6 +7,12 @@
 
 // The module's display form of numbers and its tolerant readers of number texts.
 
+// The whole number as "%d" writes it.
+CString DecimalText(std::int64_t value);
+
+// The value as "%f" writes it: six decimals, with a point whatever the locale.
+CString FixedText(double value);
+
 // Six decimals at most, trailing zeros dropped, at least one digit after the point:
 // 3 gives "3.0", 0.1234567 gives "0.123457".
 CString FormatNumber(double value);

@@ -28,10 +28,6 @@ constexpr int kReadRowColumns = 4;
 using NodePtr = std::unique_ptr<TeskXMLNode>;
 using NodeListPtr = std::unique_ptr<TeskXMLNodeList>;
 
-CString Decimal(std::int32_t number) {
-    return CString(std::to_wstring(number));
-}
-
 // Columns count from 1.
 CString RowAttributeName(int column) {
     CString name;
@@ -162,10 +158,10 @@ TeskXMLNode* GetParameterXML(TeskParamDataOf<E>& record) {
         return nullptr;
     }
     element->AddAttribute(kNameAttribute, record.Name);
-    element->AddAttribute(kIdAttribute, Decimal(record.Id));
+    element->AddAttribute(kIdAttribute, DecimalText(record.Id));
     element->AddAttribute(kStatusAttribute, record.Status ? L"1" : L"0");
-    AppendTextChild(*element, kOperatorElement, Decimal(record.Operator));
-    AppendTextChild(*element, kParameterTypeElement, Decimal(record.ParameterType));
+    AppendTextChild(*element, kOperatorElement, DecimalText(record.Operator));
+    AppendTextChild(*element, kParameterTypeElement, DecimalText(record.ParameterType));
     WriteValues<E>(record, *element);
     AppendTextChild(*element, kRemarksElement, record.Remarks);
     return element.release();

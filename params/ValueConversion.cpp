@@ -47,13 +47,11 @@ void AssignOwned(T*& value, Content&& content) {
 template <Type_e E>
 CString ValueToText(const TeskValueOf<E>& value) {
     if constexpr (E == TESK_TYPE_INT || E == TESK_TYPE_LONG || E == TESK_TYPE_UNSIGNED) {
-        return CString(std::to_wstring(value));
+        return DecimalText(value);
     } else if constexpr (E == TESK_TYPE_BOOL) {
         return StoredByteIsOne(value) ? L"1" : L"0";
     } else if constexpr (E == TESK_TYPE_DOUBLE) {
-        CString text;
-        text.Format(L"%f", value);
-        return text;
+        return FixedText(value);
     } else if constexpr (E == TESK_TYPE_TEXT) {
         return value ? *value : CString();
     } else {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -25,6 +26,32 @@ int FoundAt(std::size_t pos) {
 
 bool IsSpace(wchar_t c) {
     return std::iswspace(static_cast<wint_t>(c)) != 0;
+}
+
+// A format of plain text, "%s" and "%%" only, with a text for every "%s", filled in as printf
+// fills it in (a text ends at its first null); nothing when the format is anything else.
+// Descriptions are composed this way over and over, and their formats are all of this kind.
+std::optional<std::wstring> SubstitutedTexts(std::wstring_view format,
+                                             std::initializer_list<CString> texts) {
+    std::wstring out;
+    const CString* next = texts.begin();
+    for (std::size_t pos = 0; pos < format.size();) {
+        const std::size_t percent = std::min(format.find(L'%', pos), format.size());
+        out.append(format.substr(pos, percent - pos));
+        if (percent == format.size()) {
+            break;
+        }
+        const wchar_t conversion = percent + 1 < format.size() ? format[percent + 1] : L'\0';
+        if (conversion == L'%') {
+            out += L'%';
+        } else if (conversion == L's' && next != texts.end()) {
+            out.append(std::wstring_view((next++)->GetString()));
+        } else {
+            return std::nullopt;
+        }
+        pos = percent + 2;
+    }
+    return out;
 }
 
 }  // namespace
@@ -130,6 +157,11 @@ bool CString::LoadString(UINT id) {
 }
 
 void CString::FormatTexts(const wchar_t* format, std::initializer_list<CString> texts) {
+    if (std::optional<std::wstring> text =
+            SubstitutedTexts(std::wstring_view(format ? format : L""), texts)) {
+        m_str = std::move(*text);
+        return;
+    }
     // The store refers to the texts, which outlive the formatting, instead of copying each.
     std::vector<const wchar_t*> pointers;
     pointers.reserve(texts.size());

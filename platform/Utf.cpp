@@ -71,9 +71,8 @@ void EncodeOne(char32_t code, std::string& out) {
 // both forms and needs no decoding.
 template <typename Char>
 bool IsAscii(std::basic_string_view<Char> text) {
-    return std::all_of(text.begin(), text.end(), [](Char c) {
-        return static_cast<std::make_unsigned_t<Char>>(c) < 0x80;
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](Char c) { return static_cast<std::make_unsigned_t<Char>>(c) < 0x80; });
 }
 
 }  // namespace

@@ -27,12 +27,6 @@ constexpr UINT IDS_ATTR_CATEGORY = 2038;
 constexpr UINT IDS_UNKNOWN_VALUE_TYPE = 2044;
 constexpr const wchar_t* kConstraintElement = L"Constraint";
 
-CString Decimal(std::int32_t value) {
-    CString text;
-    text.Format(L"%d", value);
-    return text;
-}
-
 // The file-name part of a path: the text after its last separator, or all of it.
 CString FileNamePart(const CString& path) {
     const int separator = std::max(path.ReverseFind(L'\\'), path.ReverseFind(L'/'));
@@ -60,14 +54,16 @@ std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
 
 void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_NAME), rule.m_strName);
-    element.AddAttribute(LanguageLibraryText(IDS_ATTR_RULE_STATUS), Decimal(rule.m_nRuleStatus));
-    element.AddAttribute(LanguageLibraryText(IDS_ATTR_LIFE_STATUS), Decimal(rule.m_nLifeStatus));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_RULE_STATUS),
+                         DecimalText(rule.m_nRuleStatus));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_LIFE_STATUS),
+                         DecimalText(rule.m_nLifeStatus));
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_DESCRIPTION), rule.m_strDescription);
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_VALIDATOR), rule.m_strValidatorName);
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_AUX_TEXT), rule.m_strAuxText);
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_MODULE_FILE),
                          FileNamePart(rule.m_strModuleFileName));
-    element.AddAttribute(LanguageLibraryText(IDS_ATTR_SEVERITY), Decimal(rule.m_nSeverity));
+    element.AddAttribute(LanguageLibraryText(IDS_ATTR_SEVERITY), DecimalText(rule.m_nSeverity));
     element.AddAttribute(LanguageLibraryText(IDS_ATTR_CATEGORY), rule.m_strCategory);
 }
 

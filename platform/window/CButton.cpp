@@ -17,10 +17,14 @@ DWORD ButtonType(HWND window) {
 
 UINT DialogCode(DWORD type) {
     switch (type) {
-        case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-        case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-        case BS_GROUPBOX: return DLGC_STATIC;
-        default: return DLGC_BUTTON;
+        case BS_DEFPUSHBUTTON:
+            return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        case BS_PUSHBUTTON:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case BS_GROUPBOX:
+            return DLGC_STATIC;
+        default:
+            return DLGC_BUTTON;
     }
 }
 
@@ -68,7 +72,9 @@ void CButton::SetCheck(int check) {
     }
 }
 
-UINT CButton::GetButtonStyle() const { return ButtonType(m_hWnd); }
+UINT CButton::GetButtonStyle() const {
+    return ButtonType(m_hWnd);
+}
 
 namespace platform {
 

@@ -53,8 +53,10 @@ void PressKey(HWND window, UINT key) {
 LRESULT ComboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = FindWindowState<ComboState>(window);
     switch (message) {
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_SETTEXT: return CB_ERR;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_SETTEXT:
+            return CB_ERR;
         case WM_LBUTTONDOWN:
             state->dropped = true;
             SetFocus(window);
@@ -65,15 +67,22 @@ LRESULT ComboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
                 ChooseByUser(window, ItemAt(lParam));
             }
             return 0;
-        case WM_KILLFOCUS: state->dropped = false; return 0;
-        case WM_KEYDOWN: PressKey(window, static_cast<UINT>(wParam)); return 0;
-        default: return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+        case WM_KILLFOCUS:
+            state->dropped = false;
+            return 0;
+        case WM_KEYDOWN:
+            PressKey(window, static_cast<UINT>(wParam));
+            return 0;
+        default:
+            return platform::DefaultWindowProcedure(window, message, wParam, lParam);
     }
 }
 
 }  // namespace
 
-int CComboBox::AddString(LPCWSTR text) { return InsertString(-1, text); }
+int CComboBox::AddString(LPCWSTR text) {
+    return InsertString(-1, text);
+}
 
 int CComboBox::InsertString(int index, LPCWSTR text) {
     auto* state = FindWindowState<ComboState>(m_hWnd);
@@ -136,8 +145,8 @@ int CComboBox::SetCurSel(int index) {
 
 void CComboBox::GetLBText(int index, CString& text) const {
     const auto* state = FindWindowState<ComboState>(m_hWnd);
-    text = state && IsIndex(*state, index) ? state->items[static_cast<std::size_t>(index)]
-                                           : CString();
+    text =
+        state && IsIndex(*state, index) ? state->items[static_cast<std::size_t>(index)] : CString();
 }
 
 int CComboBox::GetLBTextLen(int index) const {

@@ -22,15 +22,22 @@ int MulDiv(int value, int numerator, int denominator) {
 
 const platform::WindowClass& ClassOf(DialogItemKind kind) {
     switch (kind) {
-        case DialogItemKind::Button: return platform::ButtonWindowClass();
-        case DialogItemKind::Edit: return platform::EditWindowClass();
-        case DialogItemKind::ComboBox: return platform::ComboBoxWindowClass();
-        case DialogItemKind::ListView: return platform::ListViewWindowClass();
-        default: return platform::StaticWindowClass();
+        case DialogItemKind::Button:
+            return platform::ButtonWindowClass();
+        case DialogItemKind::Edit:
+            return platform::EditWindowClass();
+        case DialogItemKind::ComboBox:
+            return platform::ComboBoxWindowClass();
+        case DialogItemKind::ListView:
+            return platform::ListViewWindowClass();
+        default:
+            return platform::StaticWindowClass();
     }
 }
 
-UINT DialogCode(HWND window) { return static_cast<UINT>(SendMessage(window, WM_GETDLGCODE)); }
+UINT DialogCode(HWND window) {
+    return static_cast<UINT>(SendMessage(window, WM_GETDLGCODE));
+}
 
 bool IsPushButton(HWND window) {
     return (DialogCode(window) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
@@ -38,8 +45,7 @@ bool IsPushButton(HWND window) {
 
 bool IsTabStop(HWND window) {
     const platform::WindowRecord* record = FindWindowRecord(window);
-    return (record->style & WS_TABSTOP) != 0 && IsWindowVisible(window) &&
-           IsWindowEnabled(window);
+    return (record->style & WS_TABSTOP) != 0 && IsWindowVisible(window) && IsWindowEnabled(window);
 }
 
 LRESULT DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,9 +63,9 @@ LRESULT DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, &CDialog::OnOK)
-    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -105,7 +111,9 @@ void CDialog::EndDialog(int nResult) {
     m_bEnded = true;
 }
 
-BOOL CDialog::ContinueModal() const { return IsWindow(m_hWnd) && !m_bEnded; }
+BOOL CDialog::ContinueModal() const {
+    return IsWindow(m_hWnd) && !m_bEnded;
+}
 
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
@@ -153,10 +161,10 @@ BOOL CDialog::IsDialogMessage(LPMSG msg) {
         return FALSE;
     }
     const auto key = static_cast<UINT>(msg->wParam);
-    const UINT code = msg->hwnd == m_hWnd ? 0
-                                          : static_cast<UINT>(::SendMessage(
-                                                msg->hwnd, WM_GETDLGCODE, msg->wParam,
-                                                reinterpret_cast<LPARAM>(msg)));
+    const UINT code = msg->hwnd == m_hWnd
+                          ? 0
+                          : static_cast<UINT>(::SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam,
+                                                            reinterpret_cast<LPARAM>(msg)));
     const bool keepsTab = (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0;
     const bool keepsEnter = (code & DLGC_WANTALLKEYS) != 0;
     if (msg->message == WM_CHAR) {
@@ -176,8 +184,11 @@ BOOL CDialog::IsDialogMessage(LPMSG msg) {
             }
             PressDefaultButton();
             return TRUE;
-        case VK_ESCAPE: PressCancelButton(); return TRUE;
-        default: return FALSE;
+        case VK_ESCAPE:
+            PressCancelButton();
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 
@@ -194,9 +205,13 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    return OnInitDialog();
+}
 
 bool CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate) {
     platform::WindowCreation creation;
@@ -259,7 +274,7 @@ void CDialog::PressDefaultButton() {
     HWND button = ::GetFocus();
     if (!platform::IsWithin(button, m_hWnd) || !IsPushButton(button)) {
         button = platform::FindChild(m_hWnd, IDOK);
-        for (HWND child : FindWindowRecord(m_hWnd)->children) {
+        for (HWND child : std::vector<HWND>(FindWindowRecord(m_hWnd)->children)) {
             if (DialogCode(child) & DLGC_DEFPUSHBUTTON) {
                 button = child;
                 break;

@@ -25,7 +25,9 @@ public:
     std::optional<platform::BalloonTip> balloon;
 };
 
-bool IsMultiLine(const WindowRecord& record) { return (record.style & ES_MULTILINE) != 0; }
+bool IsMultiLine(const WindowRecord& record) {
+    return (record.style & ES_MULTILINE) != 0;
+}
 
 void NotifyChange(HWND window) {
     platform::NotifyParent(window, EN_UPDATE);
@@ -132,12 +134,19 @@ void MoveCaret(HWND window, bool forward) {
 
 void PressKey(HWND window, UINT key) {
     switch (key) {
-        case VK_DELETE: DeleteByUser(window, false); break;
+        case VK_DELETE:
+            DeleteByUser(window, false);
+            break;
         case VK_LEFT:
-        case VK_UP: MoveCaret(window, false); break;
+        case VK_UP:
+            MoveCaret(window, false);
+            break;
         case VK_RIGHT:
-        case VK_DOWN: MoveCaret(window, true); break;
-        default: break;
+        case VK_DOWN:
+            MoveCaret(window, true);
+            break;
+        default:
+            break;
     }
 }
 
@@ -174,17 +183,26 @@ UINT DialogCode(HWND window) {
 
 LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_GETDLGCODE: return DialogCode(window);
-        case WM_SETTEXT: SetTextByProgram(window, reinterpret_cast<LPCWSTR>(lParam)); return TRUE;
-        case WM_CHAR: TypeCharacter(window, static_cast<wchar_t>(wParam)); return 0;
-        case WM_KEYDOWN: PressKey(window, static_cast<UINT>(wParam)); return 0;
+        case WM_GETDLGCODE:
+            return DialogCode(window);
+        case WM_SETTEXT:
+            SetTextByProgram(window, reinterpret_cast<LPCWSTR>(lParam));
+            return TRUE;
+        case WM_CHAR:
+            TypeCharacter(window, static_cast<wchar_t>(wParam));
+            return 0;
+        case WM_KEYDOWN:
+            PressKey(window, static_cast<UINT>(wParam));
+            return 0;
         case WM_LBUTTONDOWN: {
             auto* state = FindWindowState<EditState>(window);
             state->selStart = state->selEnd = FindWindowRecord(window)->text.GetLength();
             SetFocus(window);
             return 0;
         }
-        case WM_SETFOCUS: platform::NotifyParent(window, EN_SETFOCUS); return 0;
+        case WM_SETFOCUS:
+            platform::NotifyParent(window, EN_SETFOCUS);
+            return 0;
         case WM_KILLFOCUS:
             FindWindowState<EditState>(window)->balloon.reset();
             platform::NotifyParent(window, EN_KILLFOCUS);
@@ -194,8 +212,11 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case EM_SHOWBALLOONTIP:
             return ShowBalloon(window, reinterpret_cast<const EDITBALLOONTIP*>(lParam));
-        case EM_HIDEBALLOONTIP: FindWindowState<EditState>(window)->balloon.reset(); return TRUE;
-        default: return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+        case EM_HIDEBALLOONTIP:
+            FindWindowState<EditState>(window)->balloon.reset();
+            return TRUE;
+        default:
+            return platform::DefaultWindowProcedure(window, message, wParam, lParam);
     }
 }
 
@@ -248,7 +269,9 @@ BOOL CEdit::ShowBalloonTip(LPCWSTR title, LPCWSTR text, int icon) {
     return ShowBalloonTip(&tip);
 }
 
-BOOL CEdit::HideBalloonTip() { return static_cast<BOOL>(SendMessage(EM_HIDEBALLOONTIP)); }
+BOOL CEdit::HideBalloonTip() {
+    return static_cast<BOOL>(SendMessage(EM_HIDEBALLOONTIP));
+}
 
 std::optional<platform::BalloonTip> CEdit::GetVisibleBalloonTip() const {
     const auto* state = FindWindowState<EditState>(m_hWnd);

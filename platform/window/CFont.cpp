@@ -18,14 +18,15 @@ FontTable& Fonts() {
 
 }  // namespace
 
-CFont::~CFont() { DeleteObject(); }
+CFont::~CFont() {
+    DeleteObject();
+}
 
 BOOL CFont::CreatePointFont(int pointSize, LPCWSTR faceName, CDC*) {
     LOGFONT logFont;
     // Tenths of a point to pixels at 96 dots per inch, rounded.
     logFont.lfHeight = -((pointSize * 96 + 360) / 720);
-    std::wcsncpy(logFont.lfFaceName, faceName ? faceName : L"",
-                 std::size(logFont.lfFaceName) - 1);
+    std::wcsncpy(logFont.lfFaceName, faceName ? faceName : L"", std::size(logFont.lfFaceName) - 1);
     return CreateFontIndirect(&logFont);
 }
 

@@ -44,7 +44,9 @@ public:
     }
 };
 
-int HeaderHeight(const ListState& state) { return state.header ? CListCtrl::kHeaderHeight : 0; }
+int HeaderHeight(const ListState& state) {
+    return state.header ? CListCtrl::kHeaderHeight : 0;
+}
 
 int ColumnLeft(const ListState& state, int column) {
     int left = 0;
@@ -119,12 +121,20 @@ void PressKey(HWND list, UINT key) {
 
 LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: CreateHeader(window); return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_CREATE:
+            CreateHeader(window);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: Click(window, wParam, lParam); return 0;
-        case WM_KEYDOWN: PressKey(window, static_cast<UINT>(wParam)); return 0;
-        default: return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            Click(window, wParam, lParam);
+            return 0;
+        case WM_KEYDOWN:
+            PressKey(window, static_cast<UINT>(wParam));
+            return 0;
+        default:
+            return platform::DefaultWindowProcedure(window, message, wParam, lParam);
     }
 }
 
@@ -193,7 +203,7 @@ BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const {
 int CListCtrl::GetColumnWidth(int nCol) const {
     const auto* state = FindWindowState<ListState>(m_hWnd);
     return state && state->IsColumn(nCol) ? state->columns[static_cast<std::size_t>(nCol)].width
-                                           : 0;
+                                          : 0;
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int width) {
@@ -287,8 +297,8 @@ int CListCtrl::GetNextItem(int nItem, int flags) const {
     if (!state) {
         return -1;
     }
-    const UINT wanted = ((flags & LVNI_SELECTED) ? LVIS_SELECTED : 0) |
-                        ((flags & LVNI_FOCUSED) ? LVIS_FOCUSED : 0);
+    const UINT wanted =
+        ((flags & LVNI_SELECTED) ? LVIS_SELECTED : 0) | ((flags & LVNI_FOCUSED) ? LVIS_FOCUSED : 0);
     for (int i = std::max(nItem + 1, 0); i < static_cast<int>(state->items.size()); ++i) {
         if ((state->ItemAt(i).state & wanted) == wanted) {
             return i;
@@ -302,10 +312,9 @@ UINT CListCtrl::GetSelectedCount() const {
     if (!state) {
         return 0;
     }
-    return static_cast<UINT>(std::count_if(state->items.begin(), state->items.end(),
-                                           [](const Item& item) {
-                                               return (item.state & LVIS_SELECTED) != 0;
-                                           }));
+    return static_cast<UINT>(
+        std::count_if(state->items.begin(), state->items.end(),
+                      [](const Item& item) { return (item.state & LVIS_SELECTED) != 0; }));
 }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
@@ -330,14 +339,18 @@ BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) c
     const int left = ColumnLeft(*state, nSubItem);
     const int width = state->columns[static_cast<std::size_t>(nSubItem)].width;
     switch (area) {
-        case LVIR_ICON: rect = CRect(left, top, left, top + kRowHeight); break;
+        case LVIR_ICON:
+            rect = CRect(left, top, left, top + kRowHeight);
+            break;
         case LVIR_BOUNDS:
             rect = nSubItem == 0
                        ? CRect(0, top, ColumnLeft(*state, static_cast<int>(state->columns.size())),
                                top + kRowHeight)
                        : CRect(left, top, left + width, top + kRowHeight);
             break;
-        default: rect = CRect(left, top, left + width, top + kRowHeight); break;
+        default:
+            rect = CRect(left, top, left + width, top + kRowHeight);
+            break;
     }
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "platform/window/CWnd.h"
 
+#include "platform/MessageSink.h"
+
 #include "platform/window/CButton.h"
 #include "platform/window/CFont.h"
 #include "platform/window/DataExchange.h"
@@ -26,8 +28,7 @@ const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* map, UINT message, UI
 
 class CurrentMessageScope {
 public:
-    CurrentMessageScope(const MSG*& slot, const MSG& message)
-        : m_slot(slot), m_previous(slot) {
+    CurrentMessageScope(const MSG*& slot, const MSG& message) : m_slot(slot), m_previous(slot) {
         m_slot = &message;
     }
     ~CurrentMessageScope() { m_slot = m_previous; }
@@ -82,10 +83,6 @@ HWND CWnd::Detach() {
     return window;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
-    return parent && Attach(platform::FindChild(parent->m_hWnd, static_cast<int>(id)));
-}
-
 BOOL CWnd::DestroyWindow() {
     if (!IsWindow(m_hWnd)) {
         return FALSE;
@@ -105,7 +102,9 @@ CWnd* CWnd::GetParent() const {
     return record ? FromHandle(record->parent) : nullptr;
 }
 
-CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(platform::FindChild(m_hWnd, id)); }
+CWnd* CWnd::GetDlgItem(int id) const {
+    return FromHandle(platform::FindChild(m_hWnd, id));
+}
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
     const auto* button = dynamic_cast<const CButton*>(GetDlgItem(id));
@@ -132,13 +131,21 @@ int CWnd::GetWindowTextLength() const {
     return record ? record->text.GetLength() : 0;
 }
 
-BOOL CWnd::EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
+BOOL CWnd::EnableWindow(BOOL enable) {
+    return ::EnableWindow(m_hWnd, enable);
+}
 
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
 
-BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+BOOL CWnd::ShowWindow(int command) {
+    return ::ShowWindow(m_hWnd, command);
+}
 
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::IsWindowVisible() const {
+    return ::IsWindowVisible(m_hWnd);
+}
 
 DWORD CWnd::GetStyle() const {
     const WindowRecord* record = FindWindowRecord(m_hWnd);
@@ -150,20 +157,13 @@ DWORD CWnd::GetExStyle() const {
     return record ? record->exStyle : 0;
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT) {
-    WindowRecord* record = FindWindowRecord(m_hWnd);
-    if (!record) {
-        return FALSE;
-    }
-    const DWORD style = (record->style & ~remove) | add;
-    const bool changed = style != record->style;
-    record->style = style;
-    return changed;
+CWnd* CWnd::SetFocus() {
+    return FromHandle(::SetFocus(m_hWnd));
 }
 
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-
-CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
 
 void CWnd::SetFont(CFont* font, BOOL) {
     if (WindowRecord* record = FindWindowRecord(m_hWnd)) {
@@ -208,7 +208,13 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessage(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+int CWnd::MessageBox(LPCWSTR text, LPCWSTR caption, UINT type) const {
+    return caption ? MessageBoxW(text, caption, type) : AfxMessageBox(text, type);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
@@ -269,16 +275,36 @@ LRESULT CWnd::Default() {
     return DefWindowProc(message.message, message.wParam, message.lParam);
 }
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return static_cast<int>(Default());
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {
+    Default();
+}
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     static constexpr AFX_MSGMAP_ENTRY kEntries[] = {{0, 0, 0, 0, nullptr}};
@@ -286,7 +312,9 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     return &kMessageMap;
 }
 
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CWnd::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 bool CWnd::DispatchFromMap(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
                            LRESULT& result) {

@@ -34,7 +34,6 @@ public:
     BOOL Attach(HWND window);
     HWND Detach();
     BOOL SubclassWindow(HWND window) { return Attach(window); }
-    BOOL SubclassDlgItem(UINT id, CWnd* parent);
     virtual BOOL DestroyWindow();
 
     int GetDlgCtrlID() const;
@@ -54,7 +53,6 @@ public:
     BOOL IsWindowVisible() const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
-    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
@@ -72,6 +70,9 @@ public:
     void UpdateWindow();
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // A message box owned by this window, shown through the message sink; without a caption it
+    // carries the application's, as AfxMessageBox does. Returns the button pressed.
+    int MessageBox(LPCWSTR text, LPCWSTR caption = nullptr, UINT type = MB_OK) const;
 
     // Called with every input message for this window, and its children, before it is
     // dispatched; TRUE keeps the message from going further.
@@ -91,7 +92,6 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The built-in behaviour for the message being handled.
     LRESULT Default();
-    const MSG* GetCurrentMessage() const { return m_pCurrentMessage; }
 
     afx_msg int OnCreate(LPCREATESTRUCT create);
     afx_msg void OnSetFocus(CWnd* oldWnd);

@@ -10,8 +10,12 @@ CString& ClipboardText() {
 
 }  // namespace
 
-void SetClipboardText(const CString& text) { ClipboardText() = text; }
+void SetClipboardText(const CString& text) {
+    ClipboardText() = text;
+}
 
-CString GetClipboardText() { return ClipboardText(); }
+CString GetClipboardText() {
+    return ClipboardText();
+}
 
 }  // namespace platform

@@ -10,7 +10,9 @@ namespace {
 
 DialogTemplateOverride* g_pLatestOverride = nullptr;
 
-CString FromUtf8(const char* text) { return CString(platform::WideFromUtf8(text ? text : "")); }
+CString FromUtf8(const char* text) {
+    return CString(platform::WideFromUtf8(text ? text : ""));
+}
 
 CRect RectOf(std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
     return {x, y, x + cx, y + cy};
@@ -37,9 +39,8 @@ DialogTemplate Convert(const TeskDialogTemplate& source) {
 }  // namespace
 
 bool DialogTemplate::RemoveItem(int itemId) {
-    return std::erase_if(items, [itemId](const DialogItemTemplate& item) {
-               return item.id == itemId;
-           }) > 0;
+    return std::erase_if(
+               items, [itemId](const DialogItemTemplate& item) { return item.id == itemId; }) > 0;
 }
 
 std::optional<DialogTemplate> LoadDialogTemplate(HINSTANCE library, UINT id) {

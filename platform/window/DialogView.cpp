@@ -17,8 +17,12 @@ void DescribeButton(const CButton& button, ControlView& view) {
             view.kind = ControlKind::CheckBox;
             view.check = button.GetCheck();
             break;
-        case BS_GROUPBOX: view.kind = ControlKind::GroupBox; break;
-        default: view.kind = ControlKind::Button; break;
+        case BS_GROUPBOX:
+            view.kind = ControlKind::GroupBox;
+            break;
+        default:
+            view.kind = ControlKind::Button;
+            break;
     }
 }
 
@@ -88,11 +92,21 @@ CString Quote(const CString& text) {
     CString quoted = L"\"";
     for (wchar_t ch : text.str()) {
         switch (ch) {
-            case L'"': quoted += L"\\\""; break;
-            case L'\\': quoted += L"\\\\"; break;
-            case L'\n': quoted += L"\\n"; break;
-            case L'\t': quoted += L"\\t"; break;
-            default: quoted += ch; break;
+            case L'"':
+                quoted += L"\\\"";
+                break;
+            case L'\\':
+                quoted += L"\\\\";
+                break;
+            case L'\n':
+                quoted += L"\\n";
+                break;
+            case L'\t':
+                quoted += L"\\t";
+                break;
+            default:
+                quoted += ch;
+                break;
         }
     }
     return quoted + L"\"";
@@ -100,10 +114,14 @@ CString Quote(const CString& text) {
 
 const wchar_t* IconName(int icon) {
     switch (icon) {
-        case TTI_INFO: return L"info";
-        case TTI_WARNING: return L"warning";
-        case TTI_ERROR: return L"error";
-        default: return L"plain";
+        case TTI_INFO:
+            return L"info";
+        case TTI_WARNING:
+            return L"warning";
+        case TTI_ERROR:
+            return L"error";
+        default:
+            return L"plain";
     }
 }
 
@@ -195,13 +213,20 @@ std::vector<CString> RenderDialogView(const DialogView& view) {
 
 const wchar_t* ControlKindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Button: return L"button";
-        case ControlKind::CheckBox: return L"checkbox";
-        case ControlKind::GroupBox: return L"groupbox";
-        case ControlKind::Edit: return L"edit";
-        case ControlKind::ComboBox: return L"combobox";
-        case ControlKind::ListView: return L"listview";
-        default: return L"static";
+        case ControlKind::Button:
+            return L"button";
+        case ControlKind::CheckBox:
+            return L"checkbox";
+        case ControlKind::GroupBox:
+            return L"groupbox";
+        case ControlKind::Edit:
+            return L"edit";
+        case ControlKind::ComboBox:
+            return L"combobox";
+        case ControlKind::ListView:
+            return L"listview";
+        default:
+            return L"static";
     }
 }
 

@@ -18,7 +18,7 @@ struct ControlView {
     CString text;
     bool enabled = true;
     bool focused = false;
-    int check = 0;  // check boxes
+    int check = 0;               // check boxes
     std::vector<CString> items;  // combo boxes
     int selection = -1;
     std::vector<CString> columns;  // list views

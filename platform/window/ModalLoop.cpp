@@ -54,7 +54,9 @@ bool ModalLoop::PreTranslate(MSG& message) {
     return false;
 }
 
-IModalInputSource* GetModalInputSource() { return g_pInputSource; }
+IModalInputSource* GetModalInputSource() {
+    return g_pInputSource;
+}
 
 IModalInputSource* SetModalInputSource(IModalInputSource* source) {
     return std::exchange(g_pInputSource, source);

@@ -54,18 +54,28 @@ UINT VirtualKeyFor(wchar_t ch) {
         return static_cast<UINT>(std::towupper(static_cast<wint_t>(ch)));
     }
     switch (ch) {
-        case L'.': return VK_OEM_PERIOD;
-        case L',': return VK_OEM_COMMA;
-        case L'-': return VK_OEM_MINUS;
-        case L'+': return VK_OEM_PLUS;
-        case L' ': return VK_SPACE;
-        default: return VK_PACKET;
+        case L'.':
+            return VK_OEM_PERIOD;
+        case L',':
+            return VK_OEM_COMMA;
+        case L'-':
+            return VK_OEM_MINUS;
+        case L'+':
+            return VK_OEM_PLUS;
+        case L' ':
+            return VK_SPACE;
+        default:
+            return VK_PACKET;
     }
 }
 
-UserActionResult Failed(const CString& reason) { return {false, reason}; }
+UserActionResult Failed(const CString& reason) {
+    return {false, reason};
+}
 
-CString ControlName(int id) { return L"control " + CString(std::to_wstring(id)); }
+CString ControlName(int id) {
+    return L"control " + CString(std::to_wstring(id));
+}
 
 CPoint ClientCenter(HWND window) {
     CRect client;
@@ -244,7 +254,9 @@ CString SimulatedUser::Text(int id) const {
     return control ? control->text : CString();
 }
 
-std::optional<int> SimulatedUser::FocusId() const { return View().focusId; }
+std::optional<int> SimulatedUser::FocusId() const {
+    return View().focusId;
+}
 
 UserActionResult SimulatedUser::Reach(int id, HWND& window) const {
     if (!IsOpen()) {

@@ -39,7 +39,9 @@ public:
     DeliveryScope& operator=(const DeliveryScope&) = delete;
 };
 
-HWND NextHandle() { return reinterpret_cast<HWND>(++Table().lastHandle); }
+HWND NextHandle() {
+    return reinterpret_cast<HWND>(++Table().lastHandle);
+}
 
 bool HasStyleAlongParents(HWND window, DWORD style, bool wanted) {
     for (WindowRecord* record = FindWindowRecord(window); record;
@@ -173,8 +175,7 @@ LRESULT DefaultWindowProcedure(HWND window, UINT message, WPARAM, LPARAM lParam)
 void NotifyParent(HWND control, UINT code) {
     const WindowRecord* record = FindWindowRecord(control);
     if (record && record->parent) {
-        SendMessage(record->parent, WM_COMMAND,
-                    MAKEWPARAM(static_cast<UINT>(record->id), code),
+        SendMessage(record->parent, WM_COMMAND, MAKEWPARAM(static_cast<UINT>(record->id), code),
                     reinterpret_cast<LPARAM>(control));
     }
 }
@@ -192,7 +193,9 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return AfxCallWndProc(record->object, window, message, wParam, lParam);
 }
 
-BOOL IsWindow(HWND window) { return FindWindowRecord(window) != nullptr; }
+BOOL IsWindow(HWND window) {
+    return FindWindowRecord(window) != nullptr;
+}
 
 BOOL IsWindowEnabled(HWND window) {
     return IsWindow(window) && platform::HasStyleAlongParents(window, WS_DISABLED, false);
@@ -236,7 +239,9 @@ BOOL ShowWindow(HWND window, int command) {
     return wasVisible;
 }
 
-HWND GetFocus() { return platform::Table().focus; }
+HWND GetFocus() {
+    return platform::Table().focus;
+}
 
 HWND SetFocus(HWND window) {
     platform::WindowTable& table = platform::Table();

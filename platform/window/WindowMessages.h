@@ -38,15 +38,26 @@ struct CREATESTRUCT {
 };
 using LPCREATESTRUCT = CREATESTRUCT*;
 
-constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
-constexpr WPARAM MAKEWPARAM(UINT low, UINT high) { return (low & 0xFFFF) | ((high & 0xFFFF) << 16); }
+constexpr WORD LOWORD(std::uintptr_t value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
+constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
+    return (low & 0xFFFF) | ((high & 0xFFFF) << 16);
+}
 constexpr LPARAM MAKELPARAM(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
+    return static_cast<LPARAM>(
+        static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
 // Mouse positions travel as two signed 16-bit halves.
-constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<std::int16_t>(value & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM value) { return static_cast<std::int16_t>((value >> 16) & 0xFFFF); }
+constexpr int GET_X_LPARAM(LPARAM value) {
+    return static_cast<std::int16_t>(value & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM value) {
+    return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
+}
 
 // Window messages.
 constexpr UINT WM_NULL = 0x0000;
@@ -66,7 +77,6 @@ constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
-constexpr UINT WM_USER = 0x0400;
 // A notification handed back to the control that sent it carries this offset.
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
@@ -104,7 +114,6 @@ constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_CONTROL = 0x0008;
 
 // Non-client hit-test codes.
-constexpr UINT HTCAPTION = 2;
 constexpr UINT HTCLOSE = 20;
 constexpr UINT HTHELP = 21;
 

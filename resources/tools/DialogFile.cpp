@@ -152,9 +152,9 @@ private:
         item.caption = reader.ReadQuoted("the text");
         item.style = kControlStyle;
         ReadStyles(reader, item);
-        const bool taken = std::any_of(
-            dialog.items.begin(), dialog.items.end(),
-            [&item](const DialogItemDefinition& other) { return other.id == item.id; });
+        const bool taken =
+            std::any_of(dialog.items.begin(), dialog.items.end(),
+                        [&item](const DialogItemDefinition& other) { return other.id == item.id; });
         if (item.id != -1 && taken) {
             throw ParseError{"control " + std::to_string(item.id) + " appears twice in dialog " +
                              std::to_string(dialog.id)};

@@ -3,8 +3,12 @@
 namespace resgen {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -75,11 +79,20 @@ std::string LineReader::ReadQuoted(const char* what) {
             break;
         }
         switch (m_rest[i]) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            default: throw ParseError{std::string("unknown escape \\") + m_rest[i]};
+            case '"':
+                out += '"';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            default:
+                throw ParseError{std::string("unknown escape \\") + m_rest[i]};
         }
     }
     throw ParseError{std::string(what) + " is missing its closing quote"};

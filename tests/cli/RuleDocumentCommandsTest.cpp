@@ -172,6 +172,16 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
         {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter>"
          "<Value>1</Value></Parameter></Rule></RuleSet>",
          "no numeric Type"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
+         "Type=\"2120\"><Operator>7</Operator><Value>nan</Value></Parameter></Rule></RuleSet>",
+         "value \"nan\" is not a number"},
+        // Saving would leave out a parameter without an operator, and its values with it.
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
+         "Type=\"2120\"><Value>1.5</Value></Parameter></Rule></RuleSet>",
+         "parameter 2120: no comparison operator"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
+         "Type=\"2121\"><Operator>12</Operator><Value>1.5</Value></Parameter></Rule></RuleSet>",
+         "parameter 2121: no comparison operator"},
     };
     for (const Case& c : cases) {
         Write("bad.xml", c.text);
@@ -187,6 +197,19 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
     const CommandResult missing = Run("show absent.xml");
     EXPECT_NE(missing.status, 0);
     EXPECT_THAT(missing.err, HasSubstr("absent.xml: no such file"));
+}
+
+// A value that overflows in the conversion would make the saved document unreadable.
+TEST_F(RuleDocumentCommands, ConversionThatOverflowsIsRefusedAndWritesNothing) {
+    const std::string text =
+        "<RuleSet Unit=\"0\" AngularUnit=\"1\"><Rule Name=\"Draft Angle\"><Parameter "
+        "Type=\"2120\"><Operator>7</Operator><Value>1e307</Value></Parameter></Rule></RuleSet>";
+    Write("huge.xml", text);
+    const CommandResult result = Run("units huge.xml --angle deg");
+    EXPECT_NE(result.status, 0);
+    EXPECT_THAT(result.err, HasSubstr("huge.xml: not saved: rule \"Draft Angle\": parameter "
+                                      "2120: value \"inf\" is not a number"));
+    EXPECT_EQ(ReadWholeFile(File("huge.xml")), text);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -26,6 +27,50 @@ TEST(NumberText, FormatNumberKeepsSixDecimalsWithoutTrailingZeros) {
     for (const auto& c : cases) {
         EXPECT_EQ(FormatNumber(c.value), c.text) << c.value;
     }
+}
+
+TEST(NumberText, DecimalTextWritesTheWholeNumber) {
+    const struct {
+        std::int64_t value;
+        const wchar_t* text;
+    } cases[] = {
+        {0, L"0"},
+        {2120, L"2120"},
+        {-1, L"-1"},
+        {std::numeric_limits<std::int32_t>::min(), L"-2147483648"},
+        {std::numeric_limits<std::uint32_t>::max(), L"4294967295"},
+        {std::numeric_limits<std::int64_t>::min(), L"-9223372036854775808"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecimalText(c.value), c.text) << c.value;
+    }
+}
+
+// Exact halves between two sixth decimals, the extremes of the range and the values without
+// digits are where a formatter of its own could part from printf.
+TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
+    const double cases[] = {0.0078125,
+                            0.0234375,
+                            -0.0078125,
+                            2.5,
+                            0.1234565,
+                            -0.0,
+                            5e-324,
+                            1e-7,
+                            123456789.123456789,
+                            1e20,
+                            std::numeric_limits<double>::max(),
+                            -std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()};
+    for (const double value : cases) {
+        CString printed;
+        printed.Format(L"%f", value);
+        EXPECT_EQ(FixedText(value), printed) << value;
+    }
+    EXPECT_EQ(FixedText(0.0078125), L"0.007812");
+    EXPECT_EQ(FixedText(0.0234375), L"0.023438");
 }
 
 TEST(NumberText, ParseNumberReadsTheLeadingRunOfDigitsAndPoints) {

@@ -49,6 +49,23 @@ TEST(CStringFormat, NonFittingArgumentsGiveTheFormatText) {
     EXPECT_EQ(text, L"%d");
 }
 
+// Texts handed over as a list are formatted exactly as the same texts passed one by one.
+TEST(CStringFormat, FormatTextsFormatsAsFormatDoes) {
+    const CString first(L"2.5");
+    const CString second(std::wstring(L"mm\0hidden", 9));  // a text ends at its first null
+    const wchar_t* const formats[] = {
+        L"",  L"plain", L"%s",       L"%s of %s", L"100%% %s",  L"%s%%", L"%s %s %s",
+        L"%", L"%s %",  L"%-4s|%4s", L"%d %s",    L"%1$s %2$s", L"%S",   L"Å %s µm %s",
+    };
+    for (const wchar_t* format : formats) {
+        CString expected;
+        expected.Format(format, first, second);
+        CString text(L"previous");
+        text.FormatTexts(format, {first, second});
+        EXPECT_EQ(text, expected) << CString(format);
+    }
+}
+
 TEST(CStringFormat, NullFormatGivesEmptyTextAndNullTextArgumentIsSafe) {
     CString text(L"previous");
     text.Format(nullptr, 1);

@@ -25,12 +25,14 @@ protected:
         CheckDlgButton(kCheck, BST_CHECKED);
         return TRUE;
     }
-    afx_msg void OnCheckClicked() { statesSeen.push_back(static_cast<int>(IsDlgButtonChecked(kCheck))); }
+    afx_msg void OnCheckClicked() {
+        statesSeen.push_back(static_cast<int>(IsDlgButtonChecked(kCheck)));
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCheckDialog, CRecordingDialog)
-    ON_BN_CLICKED(kCheck, &CCheckDialog::OnCheckClicked)
+ON_BN_CLICKED(kCheck, &CCheckDialog::OnCheckClicked)
 END_MESSAGE_MAP()
 
 TEST(CheckBox, AClickTogglesAnAutomaticBoxBeforeTellingTheParent) {

@@ -37,7 +37,8 @@ TEST(ComboBox, ItemsKeepTheirOrderAndNoneIsSelectedAtFirst) {
     RunWithUser(dialog, [&](SimulatedUser& person) {
         const auto combo = person.Control(kCombo);
         ASSERT_TRUE(combo);
-        EXPECT_THAT(combo->items, ElementsAre(L"Very low", L"Low", L"Medium", L"High", L"Very high"));
+        EXPECT_THAT(combo->items,
+                    ElementsAre(L"Very low", L"Low", L"Medium", L"High", L"Very high"));
         EXPECT_EQ(dialog.m_combo.GetCurSel(), CB_ERR);
         EXPECT_EQ(combo->text, L"");
     });
@@ -45,23 +46,25 @@ TEST(ComboBox, ItemsKeepTheirOrderAndNoneIsSelectedAtFirst) {
 
 TEST(ComboBox, FindStringExactMatchesWholeItemsWithoutCase) {
     CComboDialog dialog;
-    RunWithUser(dialog, [&](SimulatedUser&) {
-        dialog.m_combo.AddString(L"low");
-        struct Case {
-            int start;
-            const wchar_t* text;
-            int found;
-        };
-        const Case cases[] = {
-            {-1, L"high", 3},  {-1, L"VERY HIGH", 4}, {-1, L"Hig", CB_ERR},
-            {-1, L"", CB_ERR}, {-1, nullptr, CB_ERR}, {1, L"Low", 5},
-            {5, L"low", 1},  // the search starts after start and goes round
-        };
-        for (const Case& c : cases) {
-            EXPECT_EQ(dialog.m_combo.FindStringExact(c.start, c.text), c.found)
-                << "start " << c.start << " text " << (c.text ? CString(c.text) : CString(L"(null)"));
-        }
-    });
+    RunWithUser(dialog,
+                [&](SimulatedUser&) {
+                    dialog.m_combo.AddString(L"low");
+                    struct Case {
+                        int start;
+                        const wchar_t* text;
+                        int found;
+                    };
+                    const Case cases[] = {
+                        {-1, L"high", 3},  {-1, L"VERY HIGH", 4}, {-1, L"Hig", CB_ERR},
+                        {-1, L"", CB_ERR}, {-1, nullptr, CB_ERR}, {1, L"Low", 5},
+                        {5, L"low", 1},  // the search starts after start and goes round
+                    };
+                    for (const Case& c : cases) {
+                        EXPECT_EQ(dialog.m_combo.FindStringExact(c.start, c.text), c.found)
+                            << "start " << c.start << " text "
+                            << (c.text ? CString(c.text) : CString(L"(null)"));
+                    }
+                });
 }
 
 TEST(ComboBox, OnlyThePersonChangingTheSelectionIsTold) {

@@ -40,10 +40,10 @@ TEST_F(StagedEnglishLibrary, TheDraftAngleTemplateHasEveryControlTheDialogAddres
         byId.emplace(item.id, item);
     }
     const std::map<int, DialogItemKind> expected = {
-        {1111, DialogItemKind::ComboBox}, {1116, DialogItemKind::ComboBox},
-        {1121, DialogItemKind::ComboBox}, {1113, DialogItemKind::Edit},
-        {1118, DialogItemKind::Edit},     {1114, DialogItemKind::Static},
-        {1119, DialogItemKind::Static},   {IDOK, DialogItemKind::Button},
+        {1111, DialogItemKind::ComboBox},   {1116, DialogItemKind::ComboBox},
+        {1121, DialogItemKind::ComboBox},   {1113, DialogItemKind::Edit},
+        {1118, DialogItemKind::Edit},       {1114, DialogItemKind::Static},
+        {1119, DialogItemKind::Static},     {IDOK, DialogItemKind::Button},
         {IDCANCEL, DialogItemKind::Button},
     };
     for (const auto& [id, kind] : expected) {

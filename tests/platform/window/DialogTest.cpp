@@ -19,14 +19,16 @@ constexpr int kCombo = 1003;
 constexpr int kCheck = 1078;
 
 DialogTemplate FullTemplate() {
-    return MakeTemplate({EditItem(kBox), ComboItem(kCombo),
-                         ButtonItem(kCheck, L"Minimum", BS_AUTOCHECKBOX),
-                         ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON), ButtonItem(IDCANCEL, L"Cancel")});
+    return MakeTemplate(
+        {EditItem(kBox), ComboItem(kCombo), ButtonItem(kCheck, L"Minimum", BS_AUTOCHECKBOX),
+         ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON), ButtonItem(IDCANCEL, L"Cancel")});
 }
 
 class CBindingDialog : public CDialog {
 public:
-    explicit CBindingDialog(const DialogTemplate& dialogTemplate) { InitModalIndirect(dialogTemplate); }
+    explicit CBindingDialog(const DialogTemplate& dialogTemplate) {
+        InitModalIndirect(dialogTemplate);
+    }
 
     CEdit m_edit;
     CComboBox m_combo;
@@ -134,7 +136,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CIntermediateDialog, CDialog)
-    ON_BN_CLICKED(IDOK, &CIntermediateDialog::OnIntermediateOk)
+ON_BN_CLICKED(IDOK, &CIntermediateDialog::OnIntermediateOk)
 END_MESSAGE_MAP()
 
 class CSkippingDialog : public CIntermediateDialog {
@@ -172,8 +174,10 @@ TEST(Dialog, AMessageMapFallsToTheBaseMapItNames) {
     };
     const Case cases[] = {
         {"names CDialog", [](const auto& t) { return std::make_unique<CSkippingDialog>(t); }, IDOK},
-        {"names its base", [](const auto& t) { return std::make_unique<CInheritingDialog>(t); }, 77},
-        {"overrides OnOK", [](const auto& t) { return std::make_unique<COverridingDialog>(t); }, 88},
+        {"names its base", [](const auto& t) { return std::make_unique<CInheritingDialog>(t); },
+         77},
+        {"overrides OnOK", [](const auto& t) { return std::make_unique<COverridingDialog>(t); },
+         88},
     };
     for (const Case& c : cases) {
         const std::unique_ptr<CDialog> dialog = c.make(FullTemplate());
@@ -185,7 +189,9 @@ TEST(Dialog, AMessageMapFallsToTheBaseMapItNames) {
 // Routes clicks on the frame explicitly, passing them on to the default handling.
 class CFrameDialog : public CDialog {
 public:
-    explicit CFrameDialog(const DialogTemplate& dialogTemplate) { InitModalIndirect(dialogTemplate); }
+    explicit CFrameDialog(const DialogTemplate& dialogTemplate) {
+        InitModalIndirect(dialogTemplate);
+    }
     std::vector<UINT> hitTests;
 
 protected:
@@ -197,7 +203,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CFrameDialog, CDialog)
-    ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONDOWN()
 END_MESSAGE_MAP()
 
 TEST(Dialog, CancelWithoutACancelButtonUsesTheCloseBox) {
@@ -225,8 +231,8 @@ TEST(Focus, ADisabledOrHiddenWindowDoesNotKeepTheFocus) {
         dialog.GetDlgItem(1003)->ShowWindow(SW_HIDE);
         EXPECT_EQ(CWnd::GetFocus(), &dialog) << "hiding hands the focus to the parent";
     });
-    EXPECT_EQ(dialog.With("EN_KILLFOCUS"), (std::vector<std::string>{"EN_KILLFOCUS 1001 ",
-                                                                      "EN_KILLFOCUS 1003 "}));
+    EXPECT_EQ(dialog.With("EN_KILLFOCUS"),
+              (std::vector<std::string>{"EN_KILLFOCUS 1001 ", "EN_KILLFOCUS 1003 "}));
 }
 
 TEST(Focus, OnInitDialogReturningFalseKeepsTheFocusItSet) {
@@ -239,6 +245,43 @@ TEST(Focus, OnInitDialogReturningFalseKeepsTheFocusItSet) {
         }
     } dialog(MakeTemplate({EditItem(kBox), EditItem(1002)}));
     RunWithUser(dialog, [](SimulatedUser& person) { EXPECT_EQ(person.FocusId(), 1002); });
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Dialog, ClosingSendsNothingToTheControlsOnTheirWayOut) {
+    CRecordingDialog dialog(FullTemplate());
+    RunWithUser(dialog, [](SimulatedUser& person) {
+        person.Type(kBox, L"4");
+        person.PressOk();
+    });
+    ASSERT_FALSE(dialog.notifications.empty());
+    EXPECT_EQ(dialog.notifications.back(), "BN_CLICKED 1 OK") << "no EN_KILLFOCUS after OK";
+}
+
+// Destroys the button whose click it is handling, while the button is still at work.
+class CSelfDestroyingDialog : public CDialog {
+public:
+    CSelfDestroyingDialog() { InitModalIndirect(MakeTemplate({ButtonItem(1500, L"Remove me")})); }
+
+protected:
+    afx_msg void OnRemove() { GetDlgItem(1500)->DestroyWindow(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfDestroyingDialog, CDialog)
+ON_BN_CLICKED(1500, &CSelfDestroyingDialog::OnRemove)
+END_MESSAGE_MAP()
+
+TEST(Dialog, AWindowDestroyedByItsOwnNotificationIsGoneSafely) {
+    CSelfDestroyingDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        EXPECT_TRUE(person.Click(1500));
+        EXPECT_EQ(dialog.GetDlgItem(1500), nullptr);
+        EXPECT_FALSE(person.Click(1500));
+    });
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ TEST(EditBox, TheProgramSettingTextNotifiesOnlyForSingleLineBoxes) {
     };
     for (const Case& c : cases) {
         CRecordingDialog dialog(MakeTemplate({EditItem(kBox, L"", c.style)}));
-        RunWithUser(dialog, [&](SimulatedUser&) { dialog.GetDlgItem(kBox)->SetWindowText(L"set"); });
+        RunWithUser(dialog,
+                    [&](SimulatedUser&) { dialog.GetDlgItem(kBox)->SetWindowText(L"set"); });
         EXPECT_EQ(Changes(dialog), c.expected) << "style " << c.style;
     }
 }
@@ -128,7 +129,7 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CDigitsEdit, CEdit)
-    ON_CONTROL_REFLECT(EN_CHANGE, &CDigitsEdit::OnReflectedChange)
+ON_CONTROL_REFLECT(EN_CHANGE, &CDigitsEdit::OnReflectedChange)
 END_MESSAGE_MAP()
 
 // Passes the notification on to the parent after counting it.
@@ -145,7 +146,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCountingEdit, CEdit)
-    ON_CONTROL_REFLECT_EX(EN_CHANGE, &CCountingEdit::OnReflectedChange)
+ON_CONTROL_REFLECT_EX(EN_CHANGE, &CCountingEdit::OnReflectedChange)
 END_MESSAGE_MAP()
 
 class CReflectingDialog : public CRecordingDialog {

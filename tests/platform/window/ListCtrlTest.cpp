@@ -138,8 +138,8 @@ protected:
         CRect cell;
         GetSubItemRect(hit.iItem, hit.iSubItem, LVIR_LABEL, cell);
         if (!m_editor.m_hWnd) {
-            m_editor.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_MULTILINE,
-                            cell, this, kEditor);
+            m_editor.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_MULTILINE, cell,
+                            this, kEditor);
         }
         m_editor.MoveWindow(cell);
         m_editor.ShowWindow(SW_SHOW);
@@ -151,7 +151,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CEditableList, CListCtrl)
-    ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 TEST(ListView, AControlOfItsOwnCanEditCellsInPlace) {

@@ -40,11 +40,11 @@ TEST(ModalLoop, EveryInputMessageIsPreTranslatedAndEachActionEndsWithOneIdleMess
         const std::size_t start = dialog.preTranslated.size();
         person.Type(kBox, L"5.");
         // The box has the focus already: selecting its text sends nothing, but is an action.
-        EXPECT_THAT(SeenSince(dialog, start),
-                    ElementsAre(Seen{WM_NULL, 0}, Seen{WM_KEYDOWN, '5'}, Seen{WM_CHAR, L'5'},
-                                Seen{WM_KEYUP, '5'}, Seen{WM_NULL, 0},
-                                Seen{WM_KEYDOWN, VK_OEM_PERIOD}, Seen{WM_CHAR, L'.'},
-                                Seen{WM_KEYUP, VK_OEM_PERIOD}, Seen{WM_NULL, 0}));
+        EXPECT_THAT(
+            SeenSince(dialog, start),
+            ElementsAre(Seen{WM_NULL, 0}, Seen{WM_KEYDOWN, '5'}, Seen{WM_CHAR, L'5'},
+                        Seen{WM_KEYUP, '5'}, Seen{WM_NULL, 0}, Seen{WM_KEYDOWN, VK_OEM_PERIOD},
+                        Seen{WM_CHAR, L'.'}, Seen{WM_KEYUP, VK_OEM_PERIOD}, Seen{WM_NULL, 0}));
     });
 }
 
@@ -82,8 +82,8 @@ private:
 };
 
 TEST(ModalLoop, AConsumedKeyGoesNoFurther) {
-    CSwallowingDialog dialog(MakeTemplate({EditItem(kBox), ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON)}),
-                             VK_RETURN);
+    CSwallowingDialog dialog(
+        MakeTemplate({EditItem(kBox), ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON)}), VK_RETURN);
     const INT_PTR result = RunWithUser(dialog, [&](SimulatedUser& person) {
         person.PressKey(UserKey::Enter);
         EXPECT_TRUE(person.IsOpen());
@@ -141,8 +141,9 @@ TEST(ModalLoop, EnterPressesTheDefaultButtonAndEscapePressesCancel) {
         {"Escape", UserKey::Escape, 0, true, IDCANCEL, {"BN_CLICKED 2 Cancel"}},
     };
     for (const Case& c : cases) {
-        CRecordingDialog dialog(MakeTemplate({EditItem(kBox), ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON),
-                                              ButtonItem(IDCANCEL, L"Cancel")}));
+        CRecordingDialog dialog(
+            MakeTemplate({EditItem(kBox), ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON),
+                          ButtonItem(IDCANCEL, L"Cancel")}));
         const INT_PTR result = RunWithUser(dialog, [&](SimulatedUser& person) {
             dialog.GetDlgItem(IDOK)->EnableWindow(c.okEnabled);
             if (c.focusId) {
@@ -156,8 +157,9 @@ TEST(ModalLoop, EnterPressesTheDefaultButtonAndEscapePressesCancel) {
 }
 
 TEST(ModalLoop, TabMovesToTheNextEnabledVisibleTabStopWithItsTextSelected) {
-    DialogTemplate layout = MakeTemplate({EditItem(kBox, L"1"), EditItem(1002, L"2"), EditItem(1003, L"3"),
-                                          EditItem(1004, L"4"), StaticItem(1005, L"label")});
+    DialogTemplate layout =
+        MakeTemplate({EditItem(kBox, L"1"), EditItem(1002, L"2"), EditItem(1003, L"3"),
+                      EditItem(1004, L"4"), StaticItem(1005, L"label")});
     layout.items[2].style |= WS_DISABLED;
     layout.items[3].style &= ~WS_VISIBLE;
     CRecordingDialog dialog(layout);

@@ -63,9 +63,11 @@ TEST(DialogFile, EachMistakeIsReportedWithItsFileAndLine) {
         {open + "slider 5 0 0 1 1 \"\"\nend\n", "dialogs.txt:2: unknown keyword slider"},
         {open + "edit 5 0 0 1 1 \"\" ES_NUMBER\nend\n", "dialogs.txt:2: unknown style ES_NUMBER"},
         {open + "edit 5 0 0 1 1\nend\n", "dialogs.txt:2: expected the text in double quotes"},
-        {open + "edit 5 0 0 1 1 \"open\nend\n", "dialogs.txt:2: the text is missing its closing quote"},
+        {open + "edit 5 0 0 1 1 \"open\nend\n",
+         "dialogs.txt:2: the text is missing its closing quote"},
         {open + "edit 5 0 0 -1 1 \"\"\nend\n", "dialogs.txt:2: width -1 is outside 0 to 32767"},
-        {open + "edit 70000 0 0 1 1 \"\"\nend\n", "dialogs.txt:2: control id 70000 is outside -1 to 65535"},
+        {open + "edit 70000 0 0 1 1 \"\"\nend\n",
+         "dialogs.txt:2: control id 70000 is outside -1 to 65535"},
         {open + "edit 5 0 0 1 1 \"\"\nedit 5 0 0 1 1 \"\"\nend\n",
          "dialogs.txt:3: control 5 appears twice in dialog 1"},
         {open + "font 8 \"A\"\nfont 9 \"B\"\nend\n", "dialogs.txt:3: the font is given twice"},
@@ -87,7 +89,8 @@ TEST(ResourceSource, ALanguageWithoutDialogsExportsAnEmptyDialogTable) {
 }
 
 TEST(ResourceSource, ADialogWithoutControlsHasNoItemArray) {
-    const std::string source = resgen::GenerateSource({}, Parse("dialog 7 0 0 9 9 \"Empty\"\nend\n"));
+    const std::string source =
+        resgen::GenerateSource({}, Parse("dialog 7 0 0 9 9 \"Empty\"\nend\n"));
     EXPECT_THAT(source, HasSubstr("TeskStrings = {0u, nullptr}"));
     EXPECT_THAT(source, HasSubstr("\"Empty\", \"\", 0u, 0u, nullptr}"));
 }

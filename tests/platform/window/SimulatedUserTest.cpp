@@ -18,10 +18,10 @@ using namespace windowtest;
 namespace {
 
 DialogTemplate SampleTemplate() {
-    DialogTemplate layout = MakeTemplate({StaticItem(-1, L"Severity:"), EditItem(1113, L"0.5"),
-                                          ComboItem(1121), ButtonItem(1078, L"Minimum", BS_AUTOCHECKBOX),
-                                          ListItem(2257), ButtonItem(IDOK, L"OK"),
-                                          StaticItem(1500, L"hidden")});
+    DialogTemplate layout =
+        MakeTemplate({StaticItem(-1, L"Severity:"), EditItem(1113, L"0.5"), ComboItem(1121),
+                      ButtonItem(1078, L"Minimum", BS_AUTOCHECKBOX), ListItem(2257),
+                      ButtonItem(IDOK, L"OK"), StaticItem(1500, L"hidden")});
     layout.items[3].style |= WS_DISABLED;
     layout.items[6].style &= ~WS_VISIBLE;
     return layout;
@@ -57,18 +57,20 @@ TEST(SimulatedUser, TheViewShowsWhatThePersonSees) {
     RunWithUser(dialog, [&](SimulatedUser& person) {
         static_cast<CEdit*>(dialog.GetDlgItem(1113))
             ->ShowBalloonTip(L"Out of range", L"Enter \"0\" to 90.", TTI_WARNING);
-        AfxMessageBox(L"Saved");
-        EXPECT_THAT(platform::RenderDialogView(person.View()),
-                    ElementsAre(L"dialog \"Test\"", L"static -1 \"Severity:\"",
-                                L"edit 1113 \"0.5\" focus",
-                                L"  balloon warning \"Out of range\" \"Enter \\\"0\\\" to 90.\"",
-                                L"combobox 1121 \"High\" items \"Low\" \"High\"",
-                                L"checkbox 1078 \"Minimum\" checked disabled",
-                                L"listview 2257 \"\" columns \"Thickness\" \"Height\" rows 3",
-                                L"  row 1 \"2\" \"5\"", L"  row 2 \"\" \"\" selected",
-                                L"button 1 \"OK\"", L"message \"Veritor Rules\" \"Saved\"",
-                                L"focus 1113"));
-        EXPECT_EQ(person.Messages().size(), 2u) << "the balloon tip and the message box";
+        dialog.MessageBox(L"Saved");
+        dialog.MessageBox(L"Duplicate", L"Veritor", MB_OK | MB_ICONERROR);
+        EXPECT_THAT(
+            platform::RenderDialogView(person.View()),
+            ElementsAre(L"dialog \"Test\"", L"static -1 \"Severity:\"", L"edit 1113 \"0.5\" focus",
+                        L"  balloon warning \"Out of range\" \"Enter \\\"0\\\" to 90.\"",
+                        L"combobox 1121 \"High\" items \"Low\" \"High\"",
+                        L"checkbox 1078 \"Minimum\" checked disabled",
+                        L"listview 2257 \"\" columns \"Thickness\" \"Height\" rows 3",
+                        L"  row 1 \"2\" \"5\"", L"  row 2 \"\" \"\" selected", L"button 1 \"OK\"",
+                        L"message \"Veritor Rules\" \"Saved\"",
+                        L"message \"Veritor\" \"Duplicate\"", L"focus 1113"));
+        ASSERT_EQ(person.Messages().size(), 3u) << "the balloon tip and the message boxes";
+        EXPECT_EQ(person.Messages()[2].style, MB_OK | MB_ICONERROR);
     });
 }
 
@@ -79,7 +81,8 @@ TEST(SimulatedUser, WhatThePersonCannotReachIsNotDone) {
         const wchar_t* reason;
     };
     const Case cases[] = {
-        {"missing", [](SimulatedUser& p) { return p.Click(9999); }, L"the dialog has no control 9999"},
+        {"missing", [](SimulatedUser& p) { return p.Click(9999); },
+         L"the dialog has no control 9999"},
         {"hidden", [](SimulatedUser& p) { return p.Click(1500); }, L"control 1500 is hidden"},
         {"disabled", [](SimulatedUser& p) { return p.Click(1078); }, L"control 1078 is disabled"},
         {"type into a combo box", [](SimulatedUser& p) { return p.Type(1121, L"x"); },

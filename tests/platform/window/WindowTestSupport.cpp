@@ -5,13 +5,13 @@
 namespace windowtest {
 
 BEGIN_MESSAGE_MAP(CRecordingDialog, CDialog)
-    ON_CONTROL_RANGE(EN_UPDATE, 0, 0xFFFF, &CRecordingDialog::OnUpdate)
-    ON_CONTROL_RANGE(EN_CHANGE, 0, 0xFFFF, &CRecordingDialog::OnChange)
-    ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditSetFocus)
-    ON_CONTROL_RANGE(EN_KILLFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditKillFocus)
-    ON_CONTROL_RANGE(EN_MAXTEXT, 0, 0xFFFF, &CRecordingDialog::OnMaxText)
-    ON_CONTROL_RANGE(CBN_SELCHANGE, 0, 0xFFFF, &CRecordingDialog::OnSelChange)
-    ON_CONTROL_RANGE(BN_CLICKED, 0, 0xFFFF, &CRecordingDialog::OnClicked)
+ON_CONTROL_RANGE(EN_UPDATE, 0, 0xFFFF, &CRecordingDialog::OnUpdate)
+ON_CONTROL_RANGE(EN_CHANGE, 0, 0xFFFF, &CRecordingDialog::OnChange)
+ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditSetFocus)
+ON_CONTROL_RANGE(EN_KILLFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditKillFocus)
+ON_CONTROL_RANGE(EN_MAXTEXT, 0, 0xFFFF, &CRecordingDialog::OnMaxText)
+ON_CONTROL_RANGE(CBN_SELCHANGE, 0, 0xFFFF, &CRecordingDialog::OnSelChange)
+ON_CONTROL_RANGE(BN_CLICKED, 0, 0xFFFF, &CRecordingDialog::OnClicked)
 END_MESSAGE_MAP()
 
 CRecordingDialog::CRecordingDialog(const DialogTemplate& dialogTemplate) {
