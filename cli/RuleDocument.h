@@ -57,7 +57,6 @@ private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
     TeskXMLNode& Root() { return *m_root; }
 
-    std::string m_source;
     TeskXMLDocument m_xml;
     std::unique_ptr<TeskXMLNode> m_root;
     RuleUnitSystemStructure m_units;
