@@ -4,25 +4,15 @@
 #include "host/CTeskRule.h"
 #include "host/TeskXMLDocument.h"
 #include "tests/app/StagedModule.h"
+#include "tests/host/MinimalRule.h"
 
 namespace {
 
 // A rule the host hands back for deletion; counts how often its destructor runs.
-class CountedRule : public CTeskRule {
+class CountedRule : public MinimalRule {
 public:
     explicit CountedRule(int& destroyed) : m_destroyed(destroyed) {}
     ~CountedRule() override { ++m_destroyed; }
-    void InitializeParamStorage() override {}
-    std::int32_t Execute(TeskICadSys*, const CTeskData*&, TeskResultSet*&) const override {
-        return 0;
-    }
-    void PopulateParametersFromXML(TeskXMLNode*) override {}
-    TeskXMLNode* GetXML() override { return nullptr; }
-    void RunRule() override {}
-    void UpdateRule(const RuleUnitSystemStructure*, const RuleUnitSystemStructure*) override {}
-    bool UpdateRule(CTeskRule*) override { return false; }
-    void EditRule() override {}
-    void SetRuleStatusForAssemblyModel(int) override {}
 
 private:
     int& m_destroyed;
