@@ -291,7 +291,8 @@ LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, DWORD* /*reserved*/, DWORD* t
         *dataSize = needed;
         return ERROR_MORE_DATA;
     }
-    if (data) {
+    // An empty value's buffer may be null, and memcpy must never see a null source.
+    if (data && needed > 0) {
         std::memcpy(data, value.data.data(), needed);
     }
     *dataSize = needed;
