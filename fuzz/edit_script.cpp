@@ -1,0 +1,97 @@
+// An edit script from outside, acted out on the draft-angle dialog as `veritor-rules edit` acts
+// it out: the rule is loaded from a document, the person's lines are run, and the rule goes
+// back into the document. Whatever the lines do, the dialog closes; a dialog closed without OK
+// leaves the rule exactly as it was; and what OK keeps saves, loads again and from then on
+// stays the same.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/EditScript.h"
+#include "cli/RuleDocument.h"
+#include "platform/MessageSink.h"
+#include "platform/window/SimulatedUser.h"
+#include "rules/CTeskIMDraftAngleRule.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* problem, const std::string& detail) {
+    std::fprintf(stderr, "%s\n%s\n", problem, detail.c_str());
+    std::abort();
+}
+
+// A document in millimetres and degrees holding the draft-angle rule as a new document has it.
+const std::string& OriginalDocument() {
+    static const std::string text = [] {
+        RuleDocument document(0, 0);
+        CTeskIMDraftAngleRule rule(0);
+        document.AppendRule(rule);
+        return document.SaveText("original.xml");
+    }();
+    return text;
+}
+
+std::string Resaved(const std::string& text, const char* name) {
+    try {
+        const std::unique_ptr<RuleDocument> document = RuleDocument::Parse(text, name);
+        for (LoadedRule& loaded : document->LoadRules()) {
+            if (loaded.rule) {
+                document->ReplaceRuleElement(loaded);
+            }
+        }
+        return document->SaveText(name);
+    } catch (const DocumentError& error) {
+        Fail("a document the dialog saved does not load and save again:", error.what());
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& original = OriginalDocument();
+    const std::unique_ptr<RuleDocument> document = RuleDocument::Parse(original, "original.xml");
+    std::vector<LoadedRule> rules = document->LoadRules();
+    if (rules.size() != 1 || !rules.front().rule) {
+        Fail("the draft-angle rule does not load from its own document:", original);
+    }
+    LoadedRule& loaded = rules.front();
+
+    std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
+    std::ostringstream shown;
+    EditScriptRunner runner(script, shown, false);
+    DefaultMessageSink().Clear();
+    platform::SimulatedUserScope person([&](platform::SimulatedUser& user) {
+        try {
+            runner.Run(user);
+        } catch (const ScriptError&) {
+            // The dialog is left open and ends as cancelled, as the program has it.
+        }
+    });
+    loaded.rule->EditRule();
+    if (person.DialogsRun() != 1) {
+        Fail("the draft-angle rule did not open its dialog exactly once", "");
+    }
+
+    document->ReplaceRuleElement(loaded);
+    std::string saved;
+    try {
+        saved = document->SaveText("edited.xml");
+    } catch (const DocumentError& error) {
+        Fail("the dialog kept what the document cannot save:", error.what());
+    }
+    if (person.LastResult() != IDOK) {
+        if (saved != original) {
+            Fail("a dialog closed without OK changed the rule:", saved);
+        }
+        return 0;
+    }
+    const std::string once = Resaved(saved, "saved.xml");
+    if (Resaved(once, "resaved.xml") != once) {
+        Fail("the edited document keeps changing when it is loaded and saved again:", once);
+    }
+    return 0;
+}
