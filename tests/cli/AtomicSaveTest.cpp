@@ -59,30 +59,29 @@ bool HasWritersTemporary(const std::filesystem::path& folder) {
     return false;
 }
 
-// "veritor-rules units --unit in" running on a document, its output discarded. A run the test
-// leaves early is killed, never left behind.
-class Conversion {
+// veritor-rules running with these arguments, its output discarded. A run the test leaves
+// early is killed, never left behind.
+class SavingRun {
 public:
-    explicit Conversion(const std::filesystem::path& document) {
+    explicit SavingRun(std::vector<std::string> arguments) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        std::string program = kProgram.string();
-        std::string file = document.string();
-        std::string command = "units";
-        std::string option = "--unit";
-        std::string unit = "in";
-        char* argv[] = {program.data(), command.data(), file.data(),
-                        option.data(),  unit.data(),    nullptr};
-        if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
+        arguments.insert(arguments.begin(), kProgram.string());
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
             m_pid = -1;
         }
         posix_spawn_file_actions_destroy(&actions);
     }
-    ~Conversion() { Kill(); }
-    Conversion(const Conversion&) = delete;
-    Conversion& operator=(const Conversion&) = delete;
+    ~SavingRun() { Kill(); }
+    SavingRun(const SavingRun&) = delete;
+    SavingRun& operator=(const SavingRun&) = delete;
 
     bool Started() const { return m_pid > 0; }
 
@@ -94,7 +93,7 @@ public:
         return m_ended || !Started();
     }
 
-    // Waits for the end; true when the conversion succeeded.
+    // Waits for the end; true when the run succeeded.
     bool Succeeded() {
         if (!m_ended && Started() && ::waitpid(m_pid, &m_status, 0) == m_pid) {
             m_ended = true;
@@ -139,7 +138,19 @@ private:
     bool m_ended = false;
 };
 
-class AtomicSave : public ::testing::Test {
+// A command that rewrites the document, its arguments given the document's name, and the
+// script it reads, if any.
+struct SavingCommand {
+    const char* name;
+    std::vector<std::string> (*arguments)(const std::string& document, const std::string& script);
+    const char* script;
+};
+
+void PrintTo(const SavingCommand& command, std::ostream* out) {
+    *out << command.name;
+}
+
+class AtomicSave : public ::testing::TestWithParam<SavingCommand> {
 protected:
     void SetUp() override {
         ASSERT_EQ(RunVeritorRules(m_folder.Path(), "new one.xml").status, 0);
@@ -153,6 +164,8 @@ protected:
             m_old += one.substr(rules, end - rules);
         }
         m_old += one.substr(end);
+        // Outside every document's folder, where it would count as a stray file.
+        m_script = m_folder.Write("script", GetParam().script).string();
     }
 
     // A fresh folder holding only the old document; returns the document's path.
@@ -160,28 +173,33 @@ protected:
         return m_folder.Write(std::filesystem::path(folder) / kDocumentName, m_old);
     }
 
-    // The document and the folder after the conversion was killed: the old or the new
-    // document, nothing else but the writer's temporary file.
+    std::vector<std::string> Arguments(const std::filesystem::path& document) const {
+        return GetParam().arguments(document.string(), m_script);
+    }
+
+    // The document and the folder after the run was killed: the old or the new document,
+    // nothing else but the writer's temporary file.
     void ExpectOldOrNew(const std::filesystem::path& document, const std::string& when) {
         const std::string now = ReadWholeFile(document);
         EXPECT_TRUE(now == m_old || now == m_new)
-            << when << ": the document is neither the old nor the converted one (" << now.size()
+            << when << ": the document is neither the old nor the new one (" << now.size()
             << " bytes)";
         EXPECT_EQ(StrayFiles(document.parent_path()), std::vector<std::string>{}) << when;
         m_endedOld += now == m_old ? 1 : 0;
     }
 
     TemporaryFolder m_folder;
+    std::string m_script;
     std::string m_old;
     std::string m_new;
     int m_endedOld = 0;
 };
 
-TEST_F(AtomicSave, KilledConversionLeavesTheOldOrTheNewDocument) {
+TEST_P(AtomicSave, KilledRunLeavesTheOldOrTheNewDocument) {
     // An uninterrupted run gives the new document and the lengths of the run and of its save.
     const std::filesystem::path reference = FreshCopy("reference");
     const Clock::time_point start = Clock::now();
-    Conversion complete(reference);
+    SavingRun complete(Arguments(reference));
     ASSERT_TRUE(complete.Started());
     ASSERT_TRUE(complete.AwaitSave(reference.parent_path()));
     const Clock::time_point saveStart = Clock::now();
@@ -201,7 +219,7 @@ TEST_F(AtomicSave, KilledConversionLeavesTheOldOrTheNewDocument) {
 
     for (int i = 0; i < kKillsOverRun; ++i) {
         const std::filesystem::path document = FreshCopy("run-" + std::to_string(i));
-        Conversion killed(document);
+        SavingRun killed(Arguments(document));
         ASSERT_TRUE(killed.Started());
         std::this_thread::sleep_for(run * i / kKillsOverRun);
         killed.Kill();
@@ -212,7 +230,7 @@ TEST_F(AtomicSave, KilledConversionLeavesTheOldOrTheNewDocument) {
     int killedWhileSaving = 0;
     for (int i = 0; i < kKillsDuringSave; ++i) {
         const std::filesystem::path document = FreshCopy("save-" + std::to_string(i));
-        Conversion killed(document);
+        SavingRun killed(Arguments(document));
         ASSERT_TRUE(killed.Started());
         if (killed.AwaitSave(document.parent_path())) {
             std::this_thread::sleep_for(save * i / kKillsDuringSave);
@@ -222,10 +240,26 @@ TEST_F(AtomicSave, KilledConversionLeavesTheOldOrTheNewDocument) {
         ExpectOldOrNew(document, "killed " + std::to_string(i) + "/" +
                                      std::to_string(kKillsDuringSave) + " into the save");
     }
-    // The save itself was interrupted, not only the reading and converting before it.
+    // The save itself was interrupted, not only the reading and editing before it.
     EXPECT_GT(killedWhileSaving, 0);
     RecordProperty("killed_while_saving", killedWhileSaving);
     RecordProperty("left_old_document", m_endedOld);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AtomicSave,
+    ::testing::Values(
+        SavingCommand{"units",
+                      [](const std::string& document, const std::string&) {
+                          return std::vector<std::string>{"units", document, "--unit", "in"};
+                      },
+                      ""},
+        SavingCommand{"edit",
+                      [](const std::string& document, const std::string& script) {
+                          return std::vector<std::string>{"edit", document, "Draft Angle",
+                                                          "--script", script};
+                      },
+                      "choose 1111 >\ntype 1113 1.5\nok\n"}),
+    [](const ::testing::TestParamInfo<SavingCommand>& info) { return info.param.name; });
 
 }  // namespace
