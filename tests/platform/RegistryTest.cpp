@@ -173,7 +173,7 @@ protected:
 TEST_F(RegistryFile, QuerySizeProtocol) {
     Use(std::string(kHeader) +
         "[HKEY_CURRENT_USER\\SOFTWARE\\Halvard\\Add-in]\n\"OptionsLanguage\"=dword:"
-        "00000407\n\"Name\"=\"ab\"\n");
+        "00000407\n\"Name\"=\"ab\"\n\"Empty\"=hex:\n");
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\halvard\\ADD-IN", 0, KEY_READ, &key),
               ERROR_SUCCESS);
@@ -208,6 +208,14 @@ TEST_F(RegistryFile, QuerySizeProtocol) {
     EXPECT_EQ(RegQueryValueExW(key, L"Name", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
     EXPECT_EQ(type, REG_SZ);
     EXPECT_EQ(size, 3 * sizeof(wchar_t));
+
+    // An empty value fills nothing of the buffer it is read into.
+    BYTE untouched = 0xAA;
+    size = sizeof untouched;
+    EXPECT_EQ(RegQueryValueExW(key, L"Empty", nullptr, &type, &untouched, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_BINARY);
+    EXPECT_EQ(size, 0u);
+    EXPECT_EQ(untouched, 0xAA);
 
     EXPECT_EQ(RegQueryValueExW(key, L"Missing", nullptr, &type, nullptr, &size),
               ERROR_FILE_NOT_FOUND);
