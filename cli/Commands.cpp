@@ -213,33 +213,25 @@ int RunEdit(const EditOptions& options) {
             throw DocumentError(options.script->string() + ": cannot be read");
         }
     }
-    EditScriptRunner runner(options.script ? static_cast<std::istream&>(scriptFile) : std::cin,
-                            std::cout, !options.script);
-    std::optional<std::string> scriptError;
     CPrintingMessageSink shown(std::cout);
     const CScopedMessageSink messages(shown);
-    platform::SimulatedUserScope person([&](platform::SimulatedUser& user) {
-        try {
-            runner.Run(user);
-        } catch (const ScriptError& error) {
-            scriptError = error.what();
-        }
-    });
-    loaded.rule->EditRule();
+    const ScriptedEdit edit = EditWithScript(
+        *loaded.rule, options.script ? static_cast<std::istream&>(scriptFile) : std::cin, std::cout,
+        !options.script);
 
-    if (person.DialogsRun() == 0) {
+    if (edit.dialogsRun == 0) {
         throw DocumentError(fmt::format("{}: the rule \"{}\" has no editing dialog",
                                         options.file.string(), options.rule));
     }
-    if (scriptError) {
+    if (edit.scriptError) {
         throw ScriptError(
-            fmt::format("{}; {} left unchanged", *scriptError, options.file.string()));
+            fmt::format("{}; {} left unchanged", *edit.scriptError, options.file.string()));
     }
-    if (runner.UnreadLineNumber() != 0) {
-        std::cerr << "veritor-rules: script lines from " << runner.UnreadLineNumber()
+    if (edit.unreadLine != 0) {
+        std::cerr << "veritor-rules: script lines from " << edit.unreadLine
                   << " on were not run: the dialog had closed\n";
     }
-    if (person.LastResult() != IDOK) {
+    if (edit.result != IDOK) {
         std::cout << options.file.string() << ": left unchanged (the dialog was cancelled)\n";
         return 0;
     }

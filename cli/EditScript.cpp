@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "host/CTeskRule.h"
 #include "platform/Utf.h"
 #include "platform/window/DialogView.h"
 
@@ -217,4 +218,22 @@ void EditScriptRunner::Show(const platform::SimulatedUser& person) {
         m_out << platform::Utf8FromWide(line.str()) << "\n";
     }
     m_out.flush();
+}
+
+ScriptedEdit EditWithScript(CTeskRule& rule, std::istream& script, std::ostream& out,
+                            bool showAfterEach) {
+    ScriptedEdit edit;
+    EditScriptRunner runner(script, out, showAfterEach);
+    platform::SimulatedUserScope person([&](platform::SimulatedUser& user) {
+        try {
+            runner.Run(user);
+        } catch (const ScriptError& error) {
+            edit.scriptError = error.what();
+        }
+    });
+    rule.EditRule();
+    edit.dialogsRun = person.DialogsRun();
+    edit.result = person.LastResult();
+    edit.unreadLine = runner.UnreadLineNumber();
+    return edit;
 }

@@ -8,6 +8,8 @@
 
 #include "platform/window/SimulatedUser.h"
 
+class CTeskRule;
+
 // A line of an edit script the person's actions are read from:
 //     type ID TEXT     clear ID        paste ID TEXT    choose ID TEXT
 //     click ID         key NAME        cell ROW COL     focus ID
@@ -54,3 +56,16 @@ private:
     bool m_showAfterEach;
     int m_unreadLine = 0;
 };
+
+// How a rule's editing dialog went when a script acted in it.
+struct ScriptedEdit {
+    int dialogsRun = 0;
+    int result = -1;                         // how the last dialog ended: IDOK, IDCANCEL, ...
+    std::optional<std::string> scriptError;  // the line that could not be done; the dialog was
+                                             // then left to end as cancelled
+    int unreadLine = 0;                      // the first line left unread when the dialog closed
+};
+
+// Opens the rule's editing dialog and acts the script out in it, as EditScriptRunner does.
+ScriptedEdit EditWithScript(CTeskRule& rule, std::istream& script, std::ostream& out,
+                            bool showAfterEach);

@@ -14,7 +14,6 @@
 #include "cli/RuleDocument.h"
 #include "fuzz/DocumentRoundTrip.h"
 #include "platform/MessageSink.h"
-#include "platform/window/SimulatedUser.h"
 #include "rules/CTeskIMDraftAngleRule.h"
 
 namespace {
@@ -57,17 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream shown;
-    EditScriptRunner runner(script, shown, false);
     DefaultMessageSink().Clear();
-    platform::SimulatedUserScope person([&](platform::SimulatedUser& user) {
-        try {
-            runner.Run(user);
-        } catch (const ScriptError&) {
-            // The dialog is left open and ends as cancelled, as the program has it.
-        }
-    });
-    loaded.rule->EditRule();
-    if (person.DialogsRun() != 1) {
+    const ScriptedEdit edit = EditWithScript(*loaded.rule, script, shown, false);
+    if (edit.dialogsRun != 1) {
         FailFuzzCheck("the draft-angle rule did not open its dialog exactly once", "");
     }
 
@@ -78,12 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const DocumentError& error) {
         // A number typed beyond the range of doubles is kept as infinite, which the save
         // refuses with a clear message; anything else refused is the dialog's fault.
-        if (person.LastResult() == IDOK && HoldsAnInfiniteValue(*loaded.rule)) {
+        if (edit.result == IDOK && HoldsAnInfiniteValue(*loaded.rule)) {
             return 0;
         }
         FailFuzzCheck("the dialog kept what the document cannot save:", error.what());
     }
-    if (person.LastResult() != IDOK) {
+    if (edit.result != IDOK) {
         if (saved != original) {
             FailFuzzCheck("a dialog closed without OK changed the rule:", saved);
         }
