@@ -1,16 +1,46 @@
 #include "dialogs/CTeskIMDraftAngleDlg.h"
 
-#include "app/CTeskCommonRulesApp.h"
+#include "dialogs/DialogSteps.h"
 #include "dialogs/RuleDialogFields.h"
 #include "platform/window/DataExchange.h"
 #include "rules/CTeskIMDraftAngleRule.h"
 
 namespace {
 
-TeskParamDataOf<TESK_TYPE_DOUBLE>* AngleParam(CTeskIMDraftAngleRule* rule, std::int32_t id) {
-    CTeskParamStorage* param = rule ? rule->FindParameterInArray(id) : nullptr;
-    return param ? param->GetData<TESK_TYPE_DOUBLE>() : nullptr;
-}
+using Dlg = CTeskIMDraftAngleDlg;
+constexpr auto kCore = CTeskIMDraftAngleRule::kCoreSideAngle;
+constexpr auto kCavity = CTeskIMDraftAngleRule::kCavitySideAngle;
+constexpr TeskOperator_e kOperators[] = {TESK_OP_GREATER, TESK_OP_GREATER_EQUAL};
+
+// A missing control stops the filling there: the dialog still opens with what was filled.
+constexpr DialogStep kOpening[] = {
+    step::SeverityList(Dlg::IDC_SEVERITY),
+    step::OperatorList(Dlg::IDC_OPERATOR1, kOperators),
+    step::OperatorList(Dlg::IDC_OPERATOR2, kOperators),
+    step::Rule(),
+    step::Parameter(kCore),
+    step::Parameter(kCavity),
+    step::Operator(Dlg::IDC_OPERATOR1, kCore),
+    step::Value(Dlg::IDC_VALUE1, kCore),
+    step::Operator(Dlg::IDC_OPERATOR2, kCavity),
+    step::Value(Dlg::IDC_VALUE2, kCavity),
+    step::Severity(Dlg::IDC_SEVERITY),
+    step::UnitLabel(Dlg::IDC_UNIT1),
+    step::UnitLabel(Dlg::IDC_UNIT2),
+};
+
+// Without the rule, its angles or the severity box the dialog stays open; a missing control
+// further on stops the taking back there, keeping what was stored before it.
+constexpr DialogStep kConfirming[] = {
+    step::Rule(),
+    step::Parameter(kCore),
+    step::Parameter(kCavity),
+    step::Severity(Dlg::IDC_SEVERITY),
+    step::Operator(Dlg::IDC_OPERATOR1, kCore),
+    step::Value(Dlg::IDC_VALUE1, kCore),
+    step::Operator(Dlg::IDC_OPERATOR2, kCavity),
+    step::Value(Dlg::IDC_VALUE2, kCavity),
+};
 
 }  // namespace
 
@@ -21,8 +51,7 @@ ON_WM_NCLBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CTeskIMDraftAngleDlg::CTeskIMDraftAngleDlg(CWnd* pParentWnd, CTeskIMDraftAngleRule* pRule)
-    : CTeskRuleDlgBase(IDD, pRule ? pRule->m_nHelpContextId : 0,
-                       g_pTheApp ? g_pTheApp->m_strHelpFilePath : CString(), pParentWnd),
+    : CTeskRuleDlgBase(IDD, HelpContextIdOf(pRule), ApplicationHelpFilePath(), pParentWnd),
       m_pRule(pRule) {}
 
 CTeskIMDraftAngleDlg::~CTeskIMDraftAngleDlg() = default;
@@ -36,74 +65,13 @@ void CTeskIMDraftAngleDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_SEVERITY, m_comboSeverity);
 }
 
-// A missing control stops the filling there: the dialog still opens with what was filled.
 BOOL CTeskIMDraftAngleDlg::OnInitDialog() {
     CTeskRuleDlgBase::OnInitDialog();
-    FillSeverityBox(m_comboSeverity);
-    FillOperatorList(m_comboOperator1, {TESK_OP_GREATER, TESK_OP_GREATER_EQUAL});
-    FillOperatorList(m_comboOperator2, {TESK_OP_GREATER, TESK_OP_GREATER_EQUAL});
-
-    TeskParamDataOf<TESK_TYPE_DOUBLE>* core =
-        AngleParam(m_pRule, CTeskIMDraftAngleRule::kCoreSideAngle);
-    TeskParamDataOf<TESK_TYPE_DOUBLE>* cavity =
-        AngleParam(m_pRule, CTeskIMDraftAngleRule::kCavitySideAngle);
-    if (!core || !cavity) {
-        return FALSE;
-    }
-    if (!Exists(m_comboOperator1)) {
-        return FALSE;
-    }
-    ShowOperator(m_comboOperator1, core->Operator);
-    if (!Exists(m_editValue1)) {
-        return FALSE;
-    }
-    ShowFirstValue(m_editValue1, core->Values);
-    if (!Exists(m_comboOperator2)) {
-        return FALSE;
-    }
-    ShowOperator(m_comboOperator2, cavity->Operator);
-    if (!Exists(m_editValue2)) {
-        return FALSE;
-    }
-    ShowFirstValue(m_editValue2, cavity->Values);
-    if (!Exists(m_comboSeverity)) {
-        return FALSE;
-    }
-    ShowSeverity(m_comboSeverity, m_pRule->m_nSeverity);
-    for (const int unitLabel : {IDC_UNIT1, IDC_UNIT2}) {
-        if (CWnd* label = GetDlgItem(unitLabel)) {
-            label->SetWindowText(m_strUnit);
-        }
-    }
-    return TRUE;
+    return ShowSteps(*this, m_pRule, kOpening, m_strUnit);
 }
 
-// Without the rule, its angles or the severity box the dialog stays open; a missing control
-// further on stops the taking back there, keeping what was stored before it.
 void CTeskIMDraftAngleDlg::OnBnClickedOk() {
-    TeskParamDataOf<TESK_TYPE_DOUBLE>* core =
-        AngleParam(m_pRule, CTeskIMDraftAngleRule::kCoreSideAngle);
-    TeskParamDataOf<TESK_TYPE_DOUBLE>* cavity =
-        AngleParam(m_pRule, CTeskIMDraftAngleRule::kCavitySideAngle);
-    if (!core || !cavity || !Exists(m_comboSeverity)) {
-        return;
+    if (TakeBackSteps(*this, m_pRule, kConfirming)) {
+        OnOK();
     }
-    TakeSeverityBack(m_comboSeverity, m_pRule->m_nSeverity);
-    if (!Exists(m_comboOperator1)) {
-        return;
-    }
-    TakeOperatorBack(m_comboOperator1, core->Operator);
-    if (!Exists(m_editValue1)) {
-        return;
-    }
-    TakeFirstValueBack(m_editValue1, core->Values);
-    if (!Exists(m_comboOperator2)) {
-        return;
-    }
-    TakeOperatorBack(m_comboOperator2, cavity->Operator);
-    if (!Exists(m_editValue2)) {
-        return;
-    }
-    TakeFirstValueBack(m_editValue2, cavity->Values);
-    OnOK();
 }

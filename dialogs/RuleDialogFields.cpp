@@ -1,8 +1,26 @@
 #include "dialogs/RuleDialogFields.h"
 
+#include "app/CTeskCommonRulesApp.h"
+#include "host/CTeskRule.h"
 #include "params/NumberText.h"
 #include "params/OperatorText.h"
 #include "params/SeverityText.h"
+
+namespace {
+
+void SetValueAt(TeskValueArray<double>& values, int index, double value) {
+    while (values.GetCount() <= index) {
+        values.Add(0.0);
+    }
+    values.ElementAt(index) = value;
+}
+
+}  // namespace
+
+TeskParamDataOf<TESK_TYPE_DOUBLE>* FindDoubleParameter(CTeskRule* rule, std::int32_t id) {
+    CTeskParamStorage* param = rule ? rule->FindParameterInArray(id) : nullptr;
+    return param ? param->GetData<TESK_TYPE_DOUBLE>() : nullptr;
+}
 
 void FillSeverityBox(CWrapperComboCtrl& box) {
     CStringList texts;
@@ -14,7 +32,7 @@ void ShowSeverity(CComboBox& box, std::int32_t severity) {
     box.SetCurSel(SeverityListIndex(severity));
 }
 
-void FillOperatorList(CWrapperComboCtrl& box, std::initializer_list<TeskOperator_e> operators) {
+void FillOperatorList(CWrapperComboCtrl& box, std::span<const TeskOperator_e> operators) {
     CStringList texts;
     for (const TeskOperator_e op : operators) {
         texts.AddTail(OperatorToText(op));
@@ -33,8 +51,17 @@ void ShowOperator(CComboBox& box, TeskOperator_e op) {
     box.SetCurSel(found);
 }
 
-void ShowFirstValue(CEdit& box, const TeskValueArray<double>& values) {
-    box.SetWindowText(values.GetCount() > 0 ? FormatNumber(values.ElementAt(0)) : CString());
+void ShowValue(CEdit& box, const TeskValueArray<double>& values, int index) {
+    box.SetWindowText(index < values.GetCount() ? FormatNumber(values.ElementAt(index))
+                                                : CString());
+}
+
+// Compared, not converted: a stored value beyond the integers (or not a number) must not make
+// the conversion undefined.
+void ShowOnOffValue(CButton& box, const TeskValueArray<double>& values, int index) {
+    const bool on = index < values.GetCount() &&
+                    (values.ElementAt(index) >= 1.0 || values.ElementAt(index) <= -1.0);
+    box.SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void TakeSeverityBack(CComboBox& box, std::int32_t& severity) {
@@ -59,13 +86,20 @@ void TakeOperatorBack(CComboBox& box, TeskOperator_e& op) {
     op = OperatorFromText(text);
 }
 
-void TakeFirstValueBack(CEdit& box, TeskValueArray<double>& values) {
+void TakeValueBack(CEdit& box, TeskValueArray<double>& values, int index) {
     CString text;
     box.GetWindowText(text);
-    const double value = ParseNumber(text);
-    if (values.GetCount() > 0) {
-        values.ElementAt(0) = value;
-    } else {
-        values.Add(value);
-    }
+    SetValueAt(values, index, ParseNumber(text));
+}
+
+void TakeOnOffValueBack(const CButton& box, TeskValueArray<double>& values, int index) {
+    SetValueAt(values, index, box.GetCheck() == BST_CHECKED ? 1.0 : 0.0);
+}
+
+int HelpContextIdOf(const CTeskRule* rule) {
+    return rule ? rule->m_nHelpContextId : 0;
+}
+
+CString ApplicationHelpFilePath() {
+    return g_pTheApp ? g_pTheApp->m_strHelpFilePath : CString();
 }

@@ -1,0 +1,152 @@
+#include "dialogs/DialogSteps.h"
+
+#include "dialogs/RuleDialogFields.h"
+#include "host/CTeskRule.h"
+#include "platform/window/CDialog.h"
+
+namespace {
+
+using Kind = DialogStep::Kind;
+
+// The dialog, the rule and the label the steps work on. A control of another kind than the step
+// needs (a template mistake) counts as missing.
+class StepTarget {
+public:
+    StepTarget(CDialog& dialog, CTeskRule* rule) : m_dialog(dialog), m_rule(rule) {}
+
+    template <typename Control>
+    Control* Find(const DialogStep& step) const {
+        return dynamic_cast<Control*>(m_dialog.GetDlgItem(step.controlId));
+    }
+    TeskParamDataOf<TESK_TYPE_DOUBLE>* Parameter(const DialogStep& step) const {
+        return FindDoubleParameter(m_rule, step.paramId);
+    }
+    CTeskRule* Rule() const { return m_rule; }
+
+private:
+    CDialog& m_dialog;
+    CTeskRule* m_rule;
+};
+
+// Whether the step found its pieces: the first three kinds only look for theirs.
+bool FindsItsPieces(const StepTarget& target, const DialogStep& step) {
+    switch (step.kind) {
+        case Kind::Rule:
+            return target.Rule() != nullptr;
+        case Kind::Parameter:
+            return target.Parameter(step) != nullptr;
+        default:
+            return target.Find<CWnd>(step) != nullptr;
+    }
+}
+
+using DoubleParam = TeskParamDataOf<TESK_TYPE_DOUBLE>;
+
+// Runs the action on the step's control; false, having done nothing, when it is missing.
+template <typename Control, typename Action>
+bool WithControl(const StepTarget& target, const DialogStep& step, Action action) {
+    Control* control = target.Find<Control>(step);
+    if (!control) {
+        return false;
+    }
+    action(*control);
+    return true;
+}
+
+// Runs the action on the step's control and parameter; false when either is missing.
+template <typename Control, typename Action>
+bool WithParameter(const StepTarget& target, const DialogStep& step, Action action) {
+    DoubleParam* param = target.Parameter(step);
+    return param &&
+           WithControl<Control>(target, step, [&](Control& control) { action(control, *param); });
+}
+
+bool Show(const StepTarget& target, const DialogStep& step, const CString& unitLabel) {
+    switch (step.kind) {
+        case Kind::SeverityList:
+            return WithControl<CWrapperComboCtrl>(target, step, FillSeverityBox);
+        case Kind::OperatorList:
+            return WithControl<CWrapperComboCtrl>(target, step, [&](CWrapperComboCtrl& box) {
+                FillOperatorList(box, step.operators);
+            });
+        case Kind::Severity:
+            return target.Rule() && WithControl<CComboBox>(target, step, [&](CComboBox& box) {
+                       ShowSeverity(box, target.Rule()->m_nSeverity);
+                   });
+        case Kind::Operator:
+            return WithParameter<CComboBox>(target, step, [](CComboBox& box, DoubleParam& param) {
+                ShowOperator(box, param.Operator);
+            });
+        case Kind::Value:
+            return WithParameter<CEdit>(target, step, [&](CEdit& box, DoubleParam& param) {
+                ShowValue(box, param.Values, step.valueIndex);
+            });
+        case Kind::Status:
+            return WithParameter<CButton>(target, step, [](CButton& box, DoubleParam& param) {
+                box.SetCheck(param.Status ? BST_CHECKED : BST_UNCHECKED);
+            });
+        case Kind::OnOffFlag:
+            return WithParameter<CButton>(target, step, [&](CButton& box, DoubleParam& param) {
+                ShowOnOffValue(box, param.Values, step.valueIndex);
+            });
+        case Kind::UnitLabel:
+            return WithControl<CWnd>(target, step,
+                                     [&](CWnd& label) { label.SetWindowText(unitLabel); });
+        default:
+            return FindsItsPieces(target, step);
+    }
+}
+
+bool TakeBack(const StepTarget& target, const DialogStep& step) {
+    switch (step.kind) {
+        case Kind::SeverityList:
+        case Kind::OperatorList:
+        case Kind::UnitLabel:
+            return true;  // what the dialog only shows has nothing to give back
+        case Kind::Severity:
+            return target.Rule() && WithControl<CComboBox>(target, step, [&](CComboBox& box) {
+                       TakeSeverityBack(box, target.Rule()->m_nSeverity);
+                   });
+        case Kind::Operator:
+            return WithParameter<CComboBox>(target, step, [](CComboBox& box, DoubleParam& param) {
+                TakeOperatorBack(box, param.Operator);
+            });
+        case Kind::Value:
+            return WithParameter<CEdit>(target, step, [&](CEdit& box, DoubleParam& param) {
+                TakeValueBack(box, param.Values, step.valueIndex);
+            });
+        case Kind::Status:
+            return WithParameter<CButton>(target, step, [](CButton& box, DoubleParam& param) {
+                param.Status = box.GetCheck() == BST_CHECKED;
+            });
+        case Kind::OnOffFlag:
+            return WithParameter<CButton>(target, step, [&](CButton& box, DoubleParam& param) {
+                TakeOnOffValueBack(box, param.Values, step.valueIndex);
+            });
+        default:
+            return FindsItsPieces(target, step);
+    }
+}
+
+template <typename DoStep>
+bool RunSteps(std::span<const DialogStep> steps, DoStep doStep) {
+    for (const DialogStep& step : steps) {
+        if (!doStep(step) && step.stopsWhenMissing) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ShowSteps(CDialog& dialog, CTeskRule* rule, std::span<const DialogStep> steps,
+               const CString& unitLabel) {
+    const StepTarget target(dialog, rule);
+    return RunSteps(steps, [&](const DialogStep& step) { return Show(target, step, unitLabel); });
+}
+
+bool TakeBackSteps(CDialog& dialog, CTeskRule* rule, std::span<const DialogStep> steps) {
+    const StepTarget target(dialog, rule);
+    return RunSteps(steps, [&](const DialogStep& step) { return TakeBack(target, step); });
+}
