@@ -1,4 +1,5 @@
 #include "rules/CTeskCoreCavitySurfAreaRatioRule.h"
+#include "dialogs/CTeskCoreCavitySurfAreaRatioDlg.h"
 
 namespace {
 
@@ -23,4 +24,9 @@ CTeskCoreCavitySurfAreaRatioRule::CTeskCoreCavitySurfAreaRatioRule(const CString
                                                                    int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
+}
+
+void CTeskCoreCavitySurfAreaRatioRule::RunDialog() {
+    CTeskCoreCavitySurfAreaRatioDlg dialog(nullptr, this);
+    dialog.DoModal();
 }

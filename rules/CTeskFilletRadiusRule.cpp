@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskFilletRadiusDlg.h"
 #include "params/UnitLabels.h"
 
 namespace {
@@ -62,4 +63,10 @@ void CTeskFilletRadiusRule::Compose() {
     m_strDescription = FormatDescription({ValueText(*DoubleValues(kMinimumRadius), 0),
                                           ValueText(*DoubleValues(kMaximumRadius), 0),
                                           LinearUnitLabel(m_nLinearUnit)});
+}
+
+void CTeskFilletRadiusRule::RunDialog() {
+    CTeskFilletRadiusDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

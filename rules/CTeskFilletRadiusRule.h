@@ -14,6 +14,7 @@ public:
     static constexpr std::int32_t kMaximumRadius = 2144;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
 
 private:

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskHoleToPartEdgeDistanceDlg.h"
 #include "params/OperatorText.h"
 #include "params/UnitLabels.h"
 
@@ -56,4 +57,10 @@ void CTeskHoleToPartEdgeDistanceRule::ReadXML() {
             FormatDescription({OperatorToText(distance->Operator), ValueText(distance->Values, 0),
                                LinearUnitLabel(m_nLinearUnit)});
     }
+}
+
+void CTeskHoleToPartEdgeDistanceRule::RunDialog() {
+    CTeskHoleToPartEdgeDistanceDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

@@ -13,6 +13,7 @@ public:
     static constexpr std::int32_t kDistance = 2048;
 
 protected:
+    void RunDialog() override;
     // Composes the description, with the parameter's own operator, whenever it is there.
     void ReadXML() override;
 };

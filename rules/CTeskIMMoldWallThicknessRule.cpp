@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskIMMoldWallThicknessDlg.h"
 #include "params/NumberText.h"
 #include "params/UnitLabels.h"
 #include "params/ValueConversion.h"
@@ -101,4 +102,10 @@ void CTeskIMMoldWallThicknessRule::ReadXML() {
                                  ValueText(thickness->Values, 0), LinearUnitLabel(m_nLinearUnit)});
     }
     m_strDescription = ratioPart + L" " + thicknessPart;
+}
+
+void CTeskIMMoldWallThicknessRule::RunDialog() {
+    CTeskIMMoldWallThicknessDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

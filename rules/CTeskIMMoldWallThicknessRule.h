@@ -17,6 +17,7 @@ public:
     static constexpr std::int32_t kWallThickness = 2095;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
     void NormaliseValues() override;
 };

@@ -1,4 +1,5 @@
 #include "rules/CTeskIMUndercutDetectionRule.h"
+#include "dialogs/CTeskIMUndercutDetectionDlg.h"
 
 namespace {
 
@@ -22,4 +23,9 @@ CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(const CString& engine
                                                            int helpContextId)
     : CTeskCommonRule(kDefinition, engineName, validatorName, category, helpContextId) {
     InitializeParamStorage();
+}
+
+void CTeskIMUndercutDetectionRule::RunDialog() {
+    CTeskIMUndercutDetectionDlg dialog(nullptr, this);
+    dialog.DoModal();
 }

@@ -10,4 +10,7 @@ public:
                                  TeskRuleCategory_e category, int helpContextId);
 
     void InitializeParamStorage() override { m_bParamsReady = true; }
+
+protected:
+    void RunDialog() override;
 };

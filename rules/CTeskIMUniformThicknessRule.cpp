@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskIMUniformThicknessDlg.h"
 #include "params/NumberText.h"
 #include "params/UnitLabels.h"
 
@@ -105,4 +106,10 @@ void CTeskIMUniformThicknessRule::ReadXML() {
                                               ValueText(maximum->Values, 1), unit});
     }
     m_strDescription = minimumPart + maximumPart;
+}
+
+void CTeskIMUniformThicknessRule::RunDialog() {
+    CTeskIMUniformThicknessDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

@@ -20,6 +20,7 @@ public:
     static constexpr std::int32_t kMaximumThickness = 2046;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
     void NormaliseValues() override;
 };

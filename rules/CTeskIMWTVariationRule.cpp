@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskIMWTVariationDlg.h"
 #include "params/NumberText.h"
 
 namespace {
@@ -67,4 +68,9 @@ void CTeskIMWTVariationRule::ReadXML() {
     if (TeskValueArray<double>* variation = DoubleValues(kVariation)) {
         m_strDescription = FormatDescription({ValueText(*variation, 0)});
     }
+}
+
+void CTeskIMWTVariationRule::RunDialog() {
+    CTeskIMWTVariationDlg dialog(nullptr, this);
+    dialog.DoModal();
 }

@@ -16,6 +16,7 @@ public:
     static constexpr std::int32_t kVariation = 2136;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
 
 private:

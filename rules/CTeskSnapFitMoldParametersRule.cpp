@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskSnapFitMoldParametersDlg.h"
 #include "params/NumberText.h"
 #include "params/OperatorText.h"
 #include "params/UnitLabels.h"
@@ -76,4 +77,10 @@ void CTeskSnapFitMoldParametersRule::Compose(const CString& overhang, const CStr
     m_strDescription = FormatDescription({OperatorToText(TESK_OP_GREATER_EQUAL), overhang,
                                           LinearUnitLabel(m_nLinearUnit),
                                           OperatorToText(TESK_OP_LESS_EQUAL), ratio});
+}
+
+void CTeskSnapFitMoldParametersRule::RunDialog() {
+    CTeskSnapFitMoldParametersDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

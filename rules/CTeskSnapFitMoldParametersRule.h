@@ -15,6 +15,7 @@ public:
     static constexpr std::int32_t kHeightToWidthRatio = 2192;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
 
 private:

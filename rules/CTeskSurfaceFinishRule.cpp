@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskSurfaceFinishDlg.h"
 
 namespace {
 
@@ -47,4 +48,9 @@ void CTeskSurfaceFinishRule::ReadXML() {
         m_strDescription = FormatDescription({ValueText(*DoubleValues(kMinimumFinish), 0),
                                               ValueText(*DoubleValues(kMaximumFinish), 0)});
     }
+}
+
+void CTeskSurfaceFinishRule::RunDialog() {
+    CTeskSurfaceFinishDlg dialog(nullptr, this);
+    dialog.DoModal();
 }

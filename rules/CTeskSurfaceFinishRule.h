@@ -14,6 +14,7 @@ public:
     static constexpr std::int32_t kMaximumFinish = 2153;
 
 protected:
+    void RunDialog() override;
     // Composes the description whenever both values are there.
     void ReadXML() override;
 };

@@ -4,6 +4,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskUndercutInterferenceDlg.h"
 #include "params/NumberText.h"
 #include "params/UnitLabels.h"
 
@@ -83,4 +84,10 @@ void CTeskUndercutInterferenceRule::Compose(const CString& thickness, const CStr
     const CString unit = LinearUnitLabel(m_nLinearUnit);
     m_strDescription =
         FormatDescription({orEqual, thickness, unit, orEqual, overhang, unit, orEqual, gap, unit});
+}
+
+void CTeskUndercutInterferenceRule::RunDialog() {
+    CTeskUndercutInterferenceDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

@@ -18,6 +18,7 @@ public:
     static constexpr std::int32_t kRequiredGap = 2180;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
 
 private:
