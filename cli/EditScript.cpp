@@ -89,8 +89,10 @@ void ReadArguments(EditCommand& command, const std::string& name, std::string_vi
     if (command.kind == Kind::Key) {
         const auto key = platform::UserKeyFromName(platform::WideFromUtf8(*text));
         if (!key) {
-            Fail(number, "unknown key \"" + *text +
-                             "\" (Tab, Enter, Escape, Left, Right, Up, Down, Delete)");
+            Fail(
+                number,
+                "unknown key \"" + *text +
+                    "\" (Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1)");
         }
         command.key = *key;
     } else if (command.kind == Kind::Cell) {

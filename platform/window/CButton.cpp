@@ -54,9 +54,28 @@ LRESULT ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
                 Click(window);
             }
             return 0;
+        // The Space key presses the focused button as the mouse does: down, then a click on
+        // release.
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE && !isGroupBox) {
+                state->pressed = true;
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE && state->pressed) {
+                state->pressed = false;
+                Click(window);
+                return 0;
+            }
+            break;
+        case WM_KILLFOCUS:
+            state->pressed = false;
+            break;
         default:
-            return platform::DefaultWindowProcedure(window, message, wParam, lParam);
+            break;
     }
+    return platform::DefaultWindowProcedure(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ struct KeyInfo {
     wchar_t character;  // 0: the key types none
 };
 
-constexpr std::array<KeyInfo, 10> kKeys{{
+constexpr std::array<KeyInfo, 11> kKeys{{
     {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
     {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
     {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
@@ -33,6 +33,7 @@ constexpr std::array<KeyInfo, 10> kKeys{{
     {UserKey::Delete, L"Delete", VK_DELETE, 0},
     {UserKey::Backspace, L"Backspace", VK_BACK, 0x08},
     {UserKey::F1, L"F1", VK_F1, 0},
+    {UserKey::Space, L"Space", VK_SPACE, L' '},
 }};
 
 const KeyInfo& InfoOf(UserKey key) {

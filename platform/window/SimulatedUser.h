@@ -27,10 +27,10 @@
 // returns and the dialog is still open, the dialog ends with IDCANCEL.
 namespace platform {
 
-enum class UserKey { Tab, Enter, Escape, Left, Right, Up, Down, Delete, Backspace, F1 };
+enum class UserKey { Tab, Enter, Escape, Left, Right, Up, Down, Delete, Backspace, F1, Space };
 
 // "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1",
-// without regard to case.
+// "Space", without regard to case.
 std::optional<UserKey> UserKeyFromName(std::wstring_view name);
 
 struct UserActionResult {

@@ -59,7 +59,7 @@ TEST_F(EditCommand, BadScriptLinesNameTheirLineAndChangeNothing) {
          {Case{"show\ntype 9999 1\nok\n", "script line 2: "},
           Case{"# comment\n\nfrobnicate\n", "script line 3: unknown command \"frobnicate\""},
           Case{"type x 1\n", "script line 1: \"type\" needs a control id"},
-          Case{"key Space\n", "script line 1: unknown key"}}) {
+          Case{"key Hyper\n", "script line 1: unknown key"}}) {
         const CommandResult result = Edit(c.script);
         EXPECT_NE(result.status, 0) << c.script;
         EXPECT_THAT(result.err, HasSubstr(c.message)) << c.script;

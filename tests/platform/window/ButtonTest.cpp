@@ -52,6 +52,18 @@ TEST(CheckBox, AClickTogglesAnAutomaticBoxBeforeTellingTheParent) {
     }
 }
 
+// The key goes down and comes up on the focused box; the click is told once, on release.
+TEST(CheckBox, TheSpaceKeyTogglesTheFocusedBox) {
+    CCheckDialog dialog(MakeTemplate({ButtonItem(kCheck, L"Minimum", BS_AUTOCHECKBOX)}));
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Focus(kCheck);
+        person.PressKey(platform::UserKey::Space);
+        EXPECT_EQ(person.Control(kCheck)->check, BST_UNCHECKED);
+        person.PressKey(platform::UserKey::Space);
+    });
+    EXPECT_THAT(dialog.statesSeen, ElementsAre(0, 1));
+}
+
 TEST(CheckBox, ADisabledBoxTakesNoClick) {
     CCheckDialog dialog(MakeTemplate({ButtonItem(kCheck, L"Minimum", BS_AUTOCHECKBOX)}));
     RunWithUser(dialog, [&](SimulatedUser& person) {
@@ -80,6 +92,15 @@ TEST(PushButton, AClickTakesTheFocusAndTellsTheParentOnce) {
     RunWithUser(dialog, [&](SimulatedUser& person) {
         person.Click(1500);
         EXPECT_EQ(person.FocusId(), 1500);
+    });
+    EXPECT_THAT(dialog.With("BN_CLICKED"), ElementsAre("BN_CLICKED 1500 Apply"));
+}
+
+TEST(PushButton, TheSpaceKeyPressesTheFocusedButton) {
+    CRecordingDialog dialog(MakeTemplate({EditItem(1001), ButtonItem(1500, L"Apply")}));
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Focus(1500);
+        person.PressKey(platform::UserKey::Space);
     });
     EXPECT_THAT(dialog.With("BN_CLICKED"), ElementsAre("BN_CLICKED 1500 Apply"));
 }
