@@ -108,7 +108,10 @@ void CTeskIMUniformThicknessRule::ReadXML() {
     m_strDescription = minimumPart + maximumPart;
 }
 
+// The dialog reads the on value and the thickness of each limit; a limit kept in the older
+// shape, its thickness alone, is given its on value first, as loading does.
 void CTeskIMUniformThicknessRule::RunDialog() {
+    NormaliseValues();
     CTeskIMUniformThicknessDlg dialog(nullptr, this);
     dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
     dialog.DoModal();
