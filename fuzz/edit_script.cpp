@@ -1,8 +1,11 @@
-// An edit script from outside, acted out on the draft-angle dialog as `veritor-rules edit` acts
-// it out: the rule is loaded from a document, the person's lines are run, and the rule goes
-// back into the document. Whatever the lines do, the dialog closes; a dialog closed without OK
-// leaves the rule exactly as it was; and what OK keeps saves, loads again and from then on
-// stays the same.
+// An edit script from outside, acted out on a rule's dialog as `veritor-rules edit` acts it out:
+// the rule is loaded from a document holding every rule, the person's lines are run, and the
+// rule goes back into the document. Whatever the lines do, the dialog closes; a dialog closed
+// without OK leaves the document exactly as it was; and what OK keeps saves, loads again and
+// from then on stays the same.
+//
+// A first line "# rule NAME" names the rule (its English name); without it the script edits the
+// draft-angle rule. To the edit itself the line is a comment.
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -11,29 +14,38 @@
 #include <vector>
 
 #include "cli/EditScript.h"
+#include "cli/RuleCatalogue.h"
 #include "cli/RuleDocument.h"
 #include "fuzz/DocumentRoundTrip.h"
 #include "platform/MessageSink.h"
-#include "rules/CTeskIMDraftAngleRule.h"
+#include "platform/Utf.h"
 
 namespace {
 
-// A document in millimetres and degrees holding the draft-angle rule as a new document has it.
+// A document in millimetres and degrees holding every rule as a new document has it.
 const std::string& OriginalDocument() {
     static const std::string text = [] {
         RuleDocument document(0, 0);
-        CTeskIMDraftAngleRule rule(0);
-        document.AppendRule(rule);
+        for (const RuleKind& kind : RuleCatalogue()) {
+            document.AppendRule(*kind.makeDefault());
+        }
         return document.SaveText("original.xml");
     }();
     return text;
 }
 
+std::string RuleNamed(const std::string& script) {
+    const std::string prefix = "# rule ";
+    if (script.compare(0, prefix.size(), prefix) != 0) {
+        return "Draft Angle";
+    }
+    const std::size_t end = script.find('\n');
+    return script.substr(prefix.size(), end == std::string::npos ? end : end - prefix.size());
+}
+
 bool HoldsAnInfiniteValue(CTeskRule& rule) {
-    for (const std::int32_t id :
-         {CTeskIMDraftAngleRule::kCoreSideAngle, CTeskIMDraftAngleRule::kCavitySideAngle}) {
-        CTeskParamStorage* param = rule.FindParameterInArray(id);
-        const auto* data = param ? param->GetData<TESK_TYPE_DOUBLE>() : nullptr;
+    for (int p = 0; p < rule.m_arrParams.GetCount(); ++p) {
+        const auto* data = rule.m_arrParams.ElementAt(p)->GetData<TESK_TYPE_DOUBLE>();
         for (int i = 0; data && i < data->Values.GetCount(); ++i) {
             if (std::isinf(data->Values.ElementAt(i))) {
                 return true;
@@ -46,36 +58,47 @@ bool HoldsAnInfiniteValue(CTeskRule& rule) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string name = RuleNamed(text);
     const std::string& original = OriginalDocument();
     const std::unique_ptr<RuleDocument> document = RuleDocument::Parse(original, "original.xml");
     std::vector<LoadedRule> rules = document->LoadRules();
-    if (rules.size() != 1 || !rules.front().rule) {
-        FailFuzzCheck("the draft-angle rule does not load from its own document:", original);
+    LoadedRule* loaded = nullptr;
+    for (LoadedRule& candidate : rules) {
+        if (candidate.rule && platform::Utf8FromWide(candidate.rule->m_strName.str()) == name) {
+            loaded = &candidate;
+        }
     }
-    LoadedRule& loaded = rules.front();
+    if (!loaded) {
+        return 0;  // no such rule: nothing to edit
+    }
 
-    std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
+    // The document as a save writes it with this rule's element written anew, before the edit.
+    document->ReplaceRuleElement(*loaded);
+    const std::string unedited = document->SaveText("unedited.xml");
+
+    std::istringstream script(text);
     std::ostringstream shown;
     DefaultMessageSink().Clear();
-    const ScriptedEdit edit = EditWithScript(*loaded.rule, script, shown, false);
-    if (edit.dialogsRun != 1) {
-        FailFuzzCheck("the draft-angle rule did not open its dialog exactly once", "");
+    const ScriptedEdit edit = EditWithScript(*loaded->rule, script, shown, false);
+    if (edit.dialogsRun > 1) {
+        FailFuzzCheck("a rule opened its dialog more than once:", name);
     }
 
-    document->ReplaceRuleElement(loaded);
+    document->ReplaceRuleElement(*loaded);
     std::string saved;
     try {
         saved = document->SaveText("edited.xml");
     } catch (const DocumentError& error) {
         // A number typed beyond the range of doubles is kept as infinite, which the save
         // refuses with a clear message; anything else refused is the dialog's fault.
-        if (edit.result == IDOK && HoldsAnInfiniteValue(*loaded.rule)) {
+        if (edit.result == IDOK && HoldsAnInfiniteValue(*loaded->rule)) {
             return 0;
         }
         FailFuzzCheck("the dialog kept what the document cannot save:", error.what());
     }
     if (edit.result != IDOK) {
-        if (saved != original) {
+        if (saved != unedited) {
             FailFuzzCheck("a dialog closed without OK changed the rule:", saved);
         }
         return 0;
