@@ -1,4 +1,5 @@
 #include "rules/CTeskCoreCavitySurfAreaRatioRule.h"
+
 #include "dialogs/CTeskCoreCavitySurfAreaRatioDlg.h"
 
 namespace {

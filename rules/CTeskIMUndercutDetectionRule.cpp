@@ -1,4 +1,5 @@
 #include "rules/CTeskIMUndercutDetectionRule.h"
+
 #include "dialogs/CTeskIMUndercutDetectionDlg.h"
 
 namespace {
