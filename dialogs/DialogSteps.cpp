@@ -7,8 +7,9 @@
 namespace {
 
 using Kind = DialogStep::Kind;
+using DoubleParam = TeskParamDataOf<TESK_TYPE_DOUBLE>;
 
-// The dialog, the rule and the label the steps work on. A control of another kind than the step
+// The dialog and the rule the steps work on. A control of another kind than the step
 // needs (a template mistake) counts as missing.
 class StepTarget {
 public:
@@ -18,7 +19,7 @@ public:
     Control* Find(const DialogStep& step) const {
         return dynamic_cast<Control*>(m_dialog.GetDlgItem(step.controlId));
     }
-    TeskParamDataOf<TESK_TYPE_DOUBLE>* Parameter(const DialogStep& step) const {
+    DoubleParam* Parameter(const DialogStep& step) const {
         return FindDoubleParameter(m_rule, step.paramId);
     }
     CTeskRule* Rule() const { return m_rule; }
@@ -28,8 +29,8 @@ private:
     CTeskRule* m_rule;
 };
 
-// Whether the step found its pieces: the first three kinds only look for theirs.
-bool FindsItsPieces(const StepTarget& target, const DialogStep& step) {
+// The rule, parameter and control steps only look for their piece.
+bool FindsItsPiece(const StepTarget& target, const DialogStep& step) {
     switch (step.kind) {
         case Kind::Rule:
             return target.Rule() != nullptr;
@@ -39,8 +40,6 @@ bool FindsItsPieces(const StepTarget& target, const DialogStep& step) {
             return target.Find<CWnd>(step) != nullptr;
     }
 }
-
-using DoubleParam = TeskParamDataOf<TESK_TYPE_DOUBLE>;
 
 // Runs the action on the step's control; false, having done nothing, when it is missing.
 template <typename Control, typename Action>
@@ -93,7 +92,7 @@ bool Show(const StepTarget& target, const DialogStep& step, const CString& unitL
             return WithControl<CWnd>(target, step,
                                      [&](CWnd& label) { label.SetWindowText(unitLabel); });
         default:
-            return FindsItsPieces(target, step);
+            return FindsItsPiece(target, step);
     }
 }
 
@@ -124,7 +123,7 @@ bool TakeBack(const StepTarget& target, const DialogStep& step) {
                 TakeOnOffValueBack(box, param.Values, step.valueIndex);
             });
         default:
-            return FindsItsPieces(target, step);
+            return FindsItsPiece(target, step);
     }
 }
 
