@@ -3,6 +3,7 @@
 #include "dialogs/RuleDialogFields.h"
 #include "host/CTeskRule.h"
 #include "platform/window/CDialog.h"
+#include "platform/window/CStatic.h"
 
 namespace {
 
@@ -18,6 +19,11 @@ public:
     template <typename Control>
     Control* Find(const DialogStep& step) const {
         return dynamic_cast<Control*>(m_dialog.GetDlgItem(step.controlId));
+    }
+    // A value shows in an edit box, or read-only in a static text.
+    CWnd* FindValueBox(const DialogStep& step) const {
+        CWnd* box = m_dialog.GetDlgItem(step.controlId);
+        return dynamic_cast<CEdit*>(box) || dynamic_cast<CStatic*>(box) ? box : nullptr;
     }
     DoubleParam* Parameter(const DialogStep& step) const {
         return FindDoubleParameter(m_rule, step.paramId);
@@ -41,10 +47,10 @@ bool FindsItsPiece(const StepTarget& target, const DialogStep& step) {
     }
 }
 
-// Runs the action on the step's control; false, having done nothing, when it is missing.
+// Runs the action on the control (and the parameter); false, having done nothing, when a piece
+// is missing.
 template <typename Control, typename Action>
-bool WithControl(const StepTarget& target, const DialogStep& step, Action action) {
-    Control* control = target.Find<Control>(step);
+bool With(Control* control, Action action) {
     if (!control) {
         return false;
     }
@@ -52,45 +58,48 @@ bool WithControl(const StepTarget& target, const DialogStep& step, Action action
     return true;
 }
 
-// Runs the action on the step's control and parameter; false when either is missing.
 template <typename Control, typename Action>
-bool WithParameter(const StepTarget& target, const DialogStep& step, Action action) {
-    DoubleParam* param = target.Parameter(step);
-    return param &&
-           WithControl<Control>(target, step, [&](Control& control) { action(control, *param); });
+bool With(Control* control, DoubleParam* param, Action action) {
+    if (!control || !param) {
+        return false;
+    }
+    action(*control, *param);
+    return true;
 }
 
 bool Show(const StepTarget& target, const DialogStep& step, const CString& unitLabel) {
     switch (step.kind) {
         case Kind::SeverityList:
-            return WithControl<CWrapperComboCtrl>(target, step, FillSeverityBox);
+            return With(target.Find<CWrapperComboCtrl>(step), FillSeverityBox);
         case Kind::OperatorList:
-            return WithControl<CWrapperComboCtrl>(target, step, [&](CWrapperComboCtrl& box) {
-                FillOperatorList(box, step.operators);
-            });
+            return With(target.Find<CWrapperComboCtrl>(step),
+                        [&](CWrapperComboCtrl& box) { FillOperatorList(box, step.operators); });
         case Kind::Severity:
-            return target.Rule() && WithControl<CComboBox>(target, step, [&](CComboBox& box) {
+            return target.Rule() && With(target.Find<CComboBox>(step), [&](CComboBox& box) {
                        ShowSeverity(box, target.Rule()->m_nSeverity);
                    });
         case Kind::Operator:
-            return WithParameter<CComboBox>(target, step, [](CComboBox& box, DoubleParam& param) {
-                ShowOperator(box, param.Operator);
-            });
+            return With(
+                target.Find<CComboBox>(step), target.Parameter(step),
+                [](CComboBox& box, DoubleParam& param) { ShowOperator(box, param.Operator); });
         case Kind::Value:
-            return WithParameter<CEdit>(target, step, [&](CEdit& box, DoubleParam& param) {
-                ShowValue(box, param.Values, step.valueIndex);
-            });
+            return With(target.FindValueBox(step), target.Parameter(step),
+                        [&](CWnd& box, DoubleParam& param) {
+                            ShowValue(box, param.Values, step.valueIndex);
+                        });
         case Kind::Status:
-            return WithParameter<CButton>(target, step, [](CButton& box, DoubleParam& param) {
-                box.SetCheck(param.Status ? BST_CHECKED : BST_UNCHECKED);
-            });
+            return With(target.Find<CButton>(step), target.Parameter(step),
+                        [](CButton& box, DoubleParam& param) {
+                            box.SetCheck(param.Status ? BST_CHECKED : BST_UNCHECKED);
+                        });
         case Kind::OnOffFlag:
-            return WithParameter<CButton>(target, step, [&](CButton& box, DoubleParam& param) {
-                ShowOnOffValue(box, param.Values, step.valueIndex);
-            });
+            return With(target.Find<CButton>(step), target.Parameter(step),
+                        [&](CButton& box, DoubleParam& param) {
+                            ShowOnOffValue(box, param.Values, step.valueIndex);
+                        });
         case Kind::UnitLabel:
-            return WithControl<CWnd>(target, step,
-                                     [&](CWnd& label) { label.SetWindowText(unitLabel); });
+            return With(target.Find<CWnd>(step),
+                        [&](CWnd& label) { label.SetWindowText(unitLabel); });
         default:
             return FindsItsPiece(target, step);
     }
@@ -103,25 +112,28 @@ bool TakeBack(const StepTarget& target, const DialogStep& step) {
         case Kind::UnitLabel:
             return true;  // what the dialog only shows has nothing to give back
         case Kind::Severity:
-            return target.Rule() && WithControl<CComboBox>(target, step, [&](CComboBox& box) {
+            return target.Rule() && With(target.Find<CComboBox>(step), [&](CComboBox& box) {
                        TakeSeverityBack(box, target.Rule()->m_nSeverity);
                    });
         case Kind::Operator:
-            return WithParameter<CComboBox>(target, step, [](CComboBox& box, DoubleParam& param) {
-                TakeOperatorBack(box, param.Operator);
-            });
+            return With(
+                target.Find<CComboBox>(step), target.Parameter(step),
+                [](CComboBox& box, DoubleParam& param) { TakeOperatorBack(box, param.Operator); });
         case Kind::Value:
-            return WithParameter<CEdit>(target, step, [&](CEdit& box, DoubleParam& param) {
-                TakeValueBack(box, param.Values, step.valueIndex);
-            });
+            return With(target.FindValueBox(step), target.Parameter(step),
+                        [&](CWnd& box, DoubleParam& param) {
+                            TakeValueBack(box, param.Values, step.valueIndex);
+                        });
         case Kind::Status:
-            return WithParameter<CButton>(target, step, [](CButton& box, DoubleParam& param) {
-                param.Status = box.GetCheck() == BST_CHECKED;
-            });
+            return With(target.Find<CButton>(step), target.Parameter(step),
+                        [](CButton& box, DoubleParam& param) {
+                            param.Status = box.GetCheck() == BST_CHECKED;
+                        });
         case Kind::OnOffFlag:
-            return WithParameter<CButton>(target, step, [&](CButton& box, DoubleParam& param) {
-                TakeOnOffValueBack(box, param.Values, step.valueIndex);
-            });
+            return With(target.Find<CButton>(step), target.Parameter(step),
+                        [&](CButton& box, DoubleParam& param) {
+                            TakeOnOffValueBack(box, param.Values, step.valueIndex);
+                        });
         default:
             return FindsItsPiece(target, step);
     }

@@ -31,7 +31,7 @@ struct DialogStep {
         OperatorList,  // opening: fills the box with these operators' texts
         Severity,      // the box shows, and gives back, the rule's severity
         Operator,      // the box shows, and gives back, the parameter's operator
-        Value,         // the box shows, and gives back, value n of the parameter
+        Value,         // the edit box or static text shows, and gives back, value n
         Status,        // the check box shows, and gives back, the parameter's on/off Status
         OnOffFlag,     // the check box shows, and gives back, value n of the parameter as 0 or 1
         UnitLabel,     // opening: the static text shows the unit label

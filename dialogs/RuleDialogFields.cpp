@@ -51,7 +51,7 @@ void ShowOperator(CComboBox& box, TeskOperator_e op) {
     box.SetCurSel(found);
 }
 
-void ShowValue(CEdit& box, const TeskValueArray<double>& values, int index) {
+void ShowValue(CWnd& box, const TeskValueArray<double>& values, int index) {
     box.SetWindowText(index < values.GetCount() ? FormatNumber(values.ElementAt(index))
                                                 : CString());
 }
@@ -86,7 +86,7 @@ void TakeOperatorBack(CComboBox& box, TeskOperator_e& op) {
     op = OperatorFromText(text);
 }
 
-void TakeValueBack(CEdit& box, TeskValueArray<double>& values, int index) {
+void TakeValueBack(const CWnd& box, TeskValueArray<double>& values, int index) {
     CString text;
     box.GetWindowText(text);
     SetValueAt(values, index, ParseNumber(text));

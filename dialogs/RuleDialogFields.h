@@ -24,16 +24,17 @@ void ShowSeverity(CComboBox& box, std::int32_t severity);
 void FillOperatorList(CWrapperComboCtrl& box, std::span<const TeskOperator_e> operators);
 // Selects the operator's text; none when the box does not offer it.
 void ShowOperator(CComboBox& box, TeskOperator_e op);
-// Shows value n as the module writes numbers; a list without it shows an empty box.
-void ShowValue(CEdit& box, const TeskValueArray<double>& values, int index);
+// Shows value n as the module writes numbers, in an edit box or a static text; a list without it
+// shows an empty text.
+void ShowValue(CWnd& box, const TeskValueArray<double>& values, int index);
 // Checks the box when value n is an on value (1 or more in size, as truncation keeps it); a list
 // without it leaves the box unchecked.
 void ShowOnOffValue(CButton& box, const TeskValueArray<double>& values, int index);
 
 void TakeSeverityBack(CComboBox& box, std::int32_t& severity);
 void TakeOperatorBack(CComboBox& box, TeskOperator_e& op);
-// The box's number becomes value n; a shorter list is first filled up with zeros.
-void TakeValueBack(CEdit& box, TeskValueArray<double>& values, int index);
+// The number of the box's text becomes value n; a shorter list is first filled up with zeros.
+void TakeValueBack(const CWnd& box, TeskValueArray<double>& values, int index);
 // Value n becomes 1 when the box is checked, else 0; a shorter list is filled up with zeros.
 void TakeOnOffValueBack(const CButton& box, TeskValueArray<double>& values, int index);
 
