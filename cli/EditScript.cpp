@@ -76,6 +76,17 @@ std::optional<std::string> Text(std::string_view rest) {
     return std::nullopt;
 }
 
+std::optional<platform::CellClick> CellClickNamed(std::string_view word) {
+    static const std::map<std::string_view, platform::CellClick> clicks{
+        {"", platform::CellClick::Single},
+        {"double", platform::CellClick::Double},
+        {"ctrl", platform::CellClick::Ctrl},
+        {"shift", platform::CellClick::Shift},
+    };
+    const auto found = clicks.find(word);
+    return found == clicks.end() ? std::nullopt : std::optional(found->second);
+}
+
 [[noreturn]] void Fail(int number, const std::string& problem) {
     throw ScriptError(fmt::format("script line {}: {}", number, problem));
 }
@@ -99,10 +110,12 @@ void ReadArguments(EditCommand& command, const std::string& name, std::string_vi
         std::string_view words = *text;
         const auto row = Number(NextWord(words));
         const auto column = Number(NextWord(words));
-        if (!row || !column || !TrimBlanks(words).empty()) {
-            Fail(number, "\"cell\" takes a row and a column number");
+        const auto click = CellClickNamed(NextWord(words));
+        if (!row || !column || !click || !TrimBlanks(words).empty()) {
+            Fail(number,
+                 "\"cell\" takes a row and a column number, then double, ctrl or shift if any");
         }
-        command.row = *row, command.column = *column;
+        command.row = *row, command.column = *column, command.click = *click;
     } else {
         command.text = CString(platform::WideFromUtf8(*text));
     }
@@ -206,7 +219,7 @@ void EditScriptRunner::Perform(platform::SimulatedUser& person, const EditComman
             if (table == view.controls.end()) {
                 Fail(number, "the dialog has no table");
             }
-            result = person.ClickCell(table->id, command.row, command.column);
+            result = person.ClickCell(table->id, command.row, command.column, command.click);
             break;
         }
     }

@@ -12,8 +12,8 @@ class CTeskRule;
 
 // A line of an edit script the person's actions are read from:
 //     type ID TEXT     clear ID        paste ID TEXT    choose ID TEXT
-//     click ID         key NAME        cell ROW COL     focus ID
-//     show             ok              cancel
+//     click ID         key NAME        cell ROW COL [double|ctrl|shift]
+//     focus ID         show            ok              cancel
 // TEXT is the rest of the line, or a quoted text ("\"", "\\" escaped) to keep blanks.
 // Blank lines and lines starting with # are skipped.
 struct EditCommand {
@@ -24,6 +24,7 @@ struct EditCommand {
     platform::UserKey key = platform::UserKey::Tab;
     int row = 0;
     int column = 0;
+    platform::CellClick click = platform::CellClick::Single;
 };
 
 // A script line that cannot be read or done; the message names the line.

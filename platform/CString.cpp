@@ -131,6 +131,11 @@ CString& CString::TrimRight() {
     return *this;
 }
 
+CString& CString::TrimLeft(wchar_t ch) {
+    m_str.erase(0, std::min(m_str.find_first_not_of(ch), m_str.size()));
+    return *this;
+}
+
 CString& CString::TrimRight(wchar_t ch) {
     const std::size_t keep = m_str.find_last_not_of(ch);
     m_str.erase(keep == std::wstring::npos ? 0 : keep + 1);

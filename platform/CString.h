@@ -56,6 +56,7 @@ public:
 
     CString& Trim();
     CString& TrimLeft();
+    CString& TrimLeft(wchar_t ch);
     CString& TrimRight();
     CString& TrimRight(wchar_t ch);
     CString& MakeUpper();

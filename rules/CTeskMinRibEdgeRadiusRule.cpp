@@ -4,7 +4,9 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
+#include "dialogs/CTeskMinRibEdgeRadiusDlg.h"
 #include "params/NumberText.h"
+#include "params/UnitLabels.h"
 
 namespace {
 
@@ -77,4 +79,10 @@ void CTeskMinRibEdgeRadiusRule::ReadXML() {
     if (HasAllParameters()) {
         m_strDescription = FormatDescription({ValueText(*DoubleValues(kRadiusRatio), 0)});
     }
+}
+
+void CTeskMinRibEdgeRadiusRule::RunDialog() {
+    CTeskMinRibEdgeRadiusDlg dialog(nullptr, this);
+    dialog.SetUnitString(AngularUnitLabel(m_nAngularUnit));
+    dialog.DoModal();
 }

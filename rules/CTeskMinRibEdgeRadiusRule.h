@@ -21,5 +21,6 @@ public:
     static constexpr std::int32_t kRange2 = 2248;
 
 protected:
+    void RunDialog() override;
     void ReadXML() override;
 };

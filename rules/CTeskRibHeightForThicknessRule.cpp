@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "dialogs/CTeskRibHeightForThicknessDlg.h"
 #include "host/CTeskUnitConvertor.h"
 #include "params/NumberText.h"
+#include "params/UnitLabels.h"
 
 namespace {
 
@@ -99,4 +101,10 @@ void CTeskRibHeightForThicknessRule::UpdateRule(const RuleUnitSystemStructure* f
     m_nLinearUnit = to->linearUnit;
     m_nAngularUnit = to->angularUnit;
     ReadXML();
+}
+
+void CTeskRibHeightForThicknessRule::RunDialog() {
+    CTeskRibHeightForThicknessDlg dialog(nullptr, this);
+    dialog.SetUnitString(LinearUnitLabel(m_nLinearUnit));
+    dialog.DoModal();
 }

@@ -18,6 +18,9 @@ public:
 
     static constexpr std::int32_t kThicknessHeightTable = 2227;
 
+protected:
+    void RunDialog() override;
+
 private:
     void InitializeThicknessHeightTable();
     TeskValueArray<CStringList*>* Rows();

@@ -29,6 +29,7 @@ public:
     std::vector<Item> items;
     DWORD extendedStyle = 0;
     HWND header = nullptr;
+    int anchor = -1;  // where a Shift-click's range starts: the row last clicked without Shift
 
     bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
     bool IsColumn(int index) const {
@@ -73,6 +74,21 @@ void Toggle(ListState& state, int index) {
     state.ItemAt(index).state |= LVIS_FOCUSED;
 }
 
+// Selects the rows from the anchor to index; with keepOthers the rows selected before stay.
+void SelectRange(ListState& state, int index, bool keepOthers) {
+    const int from = state.IsItem(state.anchor) ? state.anchor : index;
+    for (int row = 0; row < static_cast<int>(state.items.size()); ++row) {
+        Item& item = state.ItemAt(row);
+        item.state &= ~LVIS_FOCUSED;
+        if (row >= std::min(from, index) && row <= std::max(from, index)) {
+            item.state |= LVIS_SELECTED;
+        } else if (!keepOthers) {
+            item.state &= ~LVIS_SELECTED;
+        }
+    }
+    state.ItemAt(index).state |= LVIS_FOCUSED;
+}
+
 void CreateHeader(HWND list) {
     const platform::WindowRecord* record = FindWindowRecord(list);
     if ((record->style & LVS_REPORT) == 0 || (record->style & LVS_NOCOLUMNHEADER) != 0) {
@@ -95,13 +111,21 @@ void Click(HWND list, WPARAM keys, LPARAM point) {
     }
     const int index = control->HitTest(CPoint(GET_X_LPARAM(point), GET_Y_LPARAM(point)));
     const bool multiple = (FindWindowRecord(list)->style & LVS_SINGLESEL) == 0;
-    if ((keys & MK_CONTROL) != 0 && multiple) {
+    const bool ctrl = (keys & MK_CONTROL) != 0;
+    if ((keys & MK_SHIFT) != 0 && multiple) {
+        if (index >= 0) {
+            SelectRange(*state, index, ctrl);
+        }
+        return;
+    }
+    if (ctrl && multiple) {
         if (index >= 0) {
             Toggle(*state, index);
         }
     } else {
         SelectOnly(*state, index);
     }
+    state->anchor = index;
 }
 
 void PressKey(HWND list, UINT key) {
@@ -116,7 +140,8 @@ void PressKey(HWND list, UINT key) {
         }
     }
     const int last = static_cast<int>(state->items.size()) - 1;
-    SelectOnly(*state, std::clamp(focused + (key == VK_DOWN ? 1 : -1), 0, last));
+    state->anchor = std::clamp(focused + (key == VK_DOWN ? 1 : -1), 0, last);
+    SelectOnly(*state, state->anchor);
 }
 
 LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

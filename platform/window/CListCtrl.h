@@ -57,7 +57,8 @@ public:
 // item's label (column 0) and its subitems. The geometry is fixed: the header is 24 pixels
 // high, every row 18, each column as wide as it was made, with no scrolling, so a cell has one
 // rectangle and every point one cell. A click selects the row under the mouse (with MK_CONTROL
-// it adds or removes the row); Up and Down move the selection. It sends no notifications.
+// it adds or removes the row, with MK_SHIFT it selects the rows from the one last clicked without
+// Shift); Up and Down move the selection. It sends no notifications.
 class CListCtrl : public CWnd {
 public:
     static constexpr int kHeaderHeight = 24;

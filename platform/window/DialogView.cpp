@@ -61,6 +61,21 @@ void DescribeListView(const CListCtrl& list, ControlView& view) {
     }
 }
 
+// The cell of a list that an edit box lies over, found by the box's middle.
+std::optional<std::pair<int, int>> CellUnder(const WindowRecord& box) {
+    const auto* list = dynamic_cast<const CListCtrl*>(CWnd::FromHandle(box.parent));
+    if (!list) {
+        return std::nullopt;
+    }
+    LVHITTESTINFO hit;
+    hit.pt = box.rect.CenterPoint();
+    list->SubItemHitTest(&hit);
+    if (hit.iItem < 0 || hit.iSubItem < 0) {
+        return std::nullopt;
+    }
+    return std::make_pair(hit.iItem, hit.iSubItem);
+}
+
 void Describe(HWND window, std::vector<ControlView>& controls) {
     const WindowRecord* record = FindWindowRecord(window);
     const CWnd* standIn = record->standIn.get();
@@ -77,6 +92,7 @@ void Describe(HWND window, std::vector<ControlView>& controls) {
     } else if (const auto* edit = dynamic_cast<const CEdit*>(standIn)) {
         view.kind = ControlKind::Edit;
         view.balloonTip = edit->GetVisibleBalloonTip();
+        view.cell = CellUnder(*record);
     } else if (const auto* combo = dynamic_cast<const CComboBox*>(standIn)) {
         DescribeComboBox(*combo, view);
     } else if (const auto* list = dynamic_cast<const CListCtrl*>(standIn)) {
@@ -143,6 +159,10 @@ CString ControlLine(const ControlView& control) {
             line += L" " + Quote(column);
         }
         line += L" rows " + CString(std::to_wstring(control.rows.size()));
+    }
+    if (control.cell) {
+        line += L" cell " + CString(std::to_wstring(control.cell->first)) + L" " +
+                CString(std::to_wstring(control.cell->second));
     }
     if (!control.enabled) {
         line += L" disabled";

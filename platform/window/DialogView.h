@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/CString.h"
@@ -24,7 +25,8 @@ struct ControlView {
     std::vector<CString> columns;  // list views
     std::vector<std::vector<CString>> rows;
     std::vector<int> selectedRows;
-    std::optional<BalloonTip> balloonTip;  // edit boxes
+    std::optional<BalloonTip> balloonTip;     // edit boxes
+    std::optional<std::pair<int, int>> cell;  // an edit box over a list's cell: row, column
 };
 
 struct DialogView {
@@ -46,6 +48,7 @@ DialogView DescribeDialog(HWND dialog);
 //     checkbox 1078 "Minimum" checked disabled
 //     listview 2257 "" columns "Thickness (mm)" "Height (mm)" rows 262
 //       row 0 "2.0" "5.0" selected
+//     edit 1172 "2.5" cell 1 0 focus
 //     message "Veritor" "..."
 //     focus 1113
 //

@@ -180,7 +180,7 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
     return Finish();
 }
 
-UserActionResult SimulatedUser::ClickCell(int id, int row, int column, bool addToSelection) {
+UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick click) {
     HWND window = nullptr;
     if (UserActionResult reached = Reach(id, window); !reached) {
         return reached;
@@ -199,7 +199,20 @@ UserActionResult SimulatedUser::ClickCell(int id, int row, int column, bool addT
     if (beyondCells) {
         cell.OffsetRect(cell.Width(), 0);
     }
-    MouseClick(window, cell.CenterPoint(), addToSelection ? MK_CONTROL : 0);
+    switch (click) {
+        case CellClick::Double:
+            MouseDoubleClick(window, cell.CenterPoint());
+            break;
+        case CellClick::Ctrl:
+            MouseClick(window, cell.CenterPoint(), MK_CONTROL);
+            break;
+        case CellClick::Shift:
+            MouseClick(window, cell.CenterPoint(), MK_SHIFT);
+            break;
+        default:
+            MouseClick(window, cell.CenterPoint(), 0);
+            break;
+    }
     return Finish();
 }
 
@@ -322,6 +335,16 @@ void SimulatedUser::MouseClick(HWND window, CPoint point, UINT keys) {
     const LPARAM position = MAKELPARAM(point.x, point.y);
     m_loop.Deliver({window, WM_LBUTTONDOWN, MK_LBUTTON | keys, position});
     m_loop.Deliver({window, WM_LBUTTONUP, keys, position});
+}
+
+// The second press of a double-click arrives as WM_LBUTTONDBLCLK, as on the platform.
+void SimulatedUser::MouseDoubleClick(HWND window, CPoint point) {
+    const LPARAM position = MAKELPARAM(point.x, point.y);
+    MouseClick(window, point, 0);
+    if (IsOpen() && IsWithin(window, m_loop.Dialog().m_hWnd)) {
+        m_loop.Deliver({window, WM_LBUTTONDBLCLK, MK_LBUTTON, position});
+        m_loop.Deliver({window, WM_LBUTTONUP, 0, position});
+    }
 }
 
 UserActionResult SimulatedUser::Finish() {

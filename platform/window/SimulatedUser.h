@@ -33,6 +33,9 @@ enum class UserKey { Tab, Enter, Escape, Left, Right, Up, Down, Delete, Backspac
 // "Space", without regard to case.
 std::optional<UserKey> UserKeyFromName(std::wstring_view name);
 
+// How a cell is clicked: once, with Ctrl or Shift held, or twice in quick succession.
+enum class CellClick { Single, Ctrl, Shift, Double };
+
 struct UserActionResult {
     bool done = true;
     CString reason;  // why it could not be done
@@ -58,8 +61,8 @@ public:
     UserActionResult Click(int id);
     UserActionResult PressKey(UserKey key);
     // Clicks the middle of a list view's cell; a column one past the last clicks the row right
-    // of its cells. With addToSelection the Ctrl key is held.
-    UserActionResult ClickCell(int id, int row, int column, bool addToSelection = false);
+    // of its cells.
+    UserActionResult ClickCell(int id, int row, int column, CellClick click = CellClick::Single);
     // Moves the focus to the control as Tab would, without the Tab key itself.
     UserActionResult Focus(int id);
     // Clicks the OK button; clicks Cancel, or the close box of a dialog without one.
@@ -81,6 +84,7 @@ private:
     HWND KeyTarget() const;
     void Keystroke(UINT virtualKey, std::optional<wchar_t> character);
     void MouseClick(HWND window, CPoint point, UINT keys);
+    void MouseDoubleClick(HWND window, CPoint point);
     UserActionResult Finish();
 
     ModalLoop& m_loop;

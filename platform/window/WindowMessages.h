@@ -111,6 +111,7 @@ constexpr UINT VK_PACKET = 0xE7;
 
 // Mouse key flags in the wParam of mouse messages.
 constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
 
 // Non-client hit-test codes.

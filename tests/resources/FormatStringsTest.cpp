@@ -12,11 +12,33 @@
 
 namespace {
 
-// What the code passes to each format text: that many texts, each for one %s.
-const std::map<UINT, int> kFormatArguments{
-    {2023, 3}, {2024, 3}, {2097, 2}, {2098, 3}, {2116, 6}, {2130, 1}, {2145, 3},
-    {2146, 3}, {2162, 2}, {2189, 5}, {2199, 9}, {2240, 1}, {2249, 2},
+// What the code passes to each format text: that many arguments, all texts (each for one %s)
+// or all floating-point numbers (each for one conversion such as %g or %.1f).
+enum class Argument { Text, Number };
+struct FormatArguments {
+    int count;
+    Argument kind = Argument::Text;
 };
+const std::map<UINT, FormatArguments> kFormatArguments{
+    {2023, {3}},
+    {2024, {3}},
+    {2097, {2}},
+    {2098, {3}},
+    {2116, {6}},
+    {2130, {1}},
+    {2145, {3}},
+    {2146, {3}},
+    {2162, {2}},
+    {2189, {5}},
+    {2199, {9}},
+    {2240, {1}},
+    {2249, {2, Argument::Number}},
+};
+
+bool Fits(const std::string& conversion, Argument kind) {
+    static const std::regex number(R"(%[-+ #0]*[0-9]*(\.[0-9]+)?[eEfFgG])");
+    return kind == Argument::Text ? conversion == "%s" : std::regex_match(conversion, number);
+}
 
 // Conversions in a printf format, "%%" aside.
 std::vector<std::string> Conversions(const std::string& text) {
@@ -55,14 +77,16 @@ TEST(LanguageResources, EveryFormatFitsTheArgumentsTheCodePasses) {
             const UINT id = table->entries[i].id;
             const std::vector<std::string> conversions = Conversions(table->entries[i].text);
             const auto expected = kFormatArguments.find(id);
-            const std::size_t count = expected == kFormatArguments.end() ? 0 : expected->second;
-            EXPECT_EQ(conversions.size(), count)
+            const FormatArguments arguments =
+                expected == kFormatArguments.end() ? FormatArguments{0} : expected->second;
+            EXPECT_EQ(conversions.size(), static_cast<std::size_t>(arguments.count))
                 << "string " << id << ": " << table->entries[i].text;
             for (const std::string& conversion : conversions) {
-                EXPECT_EQ(conversion, "%s") << "string " << id;
+                EXPECT_TRUE(Fits(conversion, arguments.kind))
+                    << "string " << id << ": " << conversion;
             }
         }
-        for (const auto& [id, count] : kFormatArguments) {
+        for (const auto& [id, arguments] : kFormatArguments) {
             EXPECT_FALSE(LoadString(library, id).IsEmpty()) << "format " << id << " is missing";
         }
         AfxFreeLibrary(library);

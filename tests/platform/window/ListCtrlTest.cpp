@@ -111,11 +111,12 @@ TEST(ListView, ItemStatesAndTheSelection) {
 
         person.ClickCell(kList, 2, 1);
         EXPECT_EQ(person.FocusId(), kList);
-        person.ClickCell(kList, 4, 0, true);
+        person.ClickCell(kList, 4, 0, platform::CellClick::Ctrl);
         EXPECT_THAT(person.Control(kList)->selectedRows, ElementsAre(2, 4));
-        person.ClickCell(kList, 2, 2, true);  // right of the cells: no row there
+        person.ClickCell(kList, 2, 2,
+                         platform::CellClick::Ctrl);  // right of the cells: no row there
         EXPECT_THAT(person.Control(kList)->selectedRows, ElementsAre(2, 4));
-        person.ClickCell(kList, 2, 0, true);
+        person.ClickCell(kList, 2, 0, platform::CellClick::Ctrl);
         person.PressKey(platform::UserKey::Down);
         EXPECT_THAT(person.Control(kList)->selectedRows, ElementsAre(3));
         EXPECT_FALSE(person.ClickCell(kList, 6, 0));
