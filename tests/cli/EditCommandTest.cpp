@@ -143,4 +143,49 @@ TEST_F(EditCommand, EveryDialogFamilyEditsAndSavesItsRule) {
     }
 }
 
+// The range dialog: a refused OK prints its message and keeps the dialog open, the bounds follow
+// as typed, a balloon warns beyond 90 degrees, and the second OK saves the chained ranges.
+TEST_F(EditCommand, RibEdgeRadiusRangesAreCheckedAndSavedChained) {
+    const CommandResult result =
+        Edit("type 2269 30\ntype 2272 20\nok\nshow\ntype 2272 60\ntype 2275 95\nshow\nok\n",
+             "Minimum Rib Edge Radius");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("message \"Veritor Rules\" \"The start of an angle range"));
+    EXPECT_THAT(result.out, HasSubstr("edit 2272 \"20\" focus\n"));
+    EXPECT_THAT(result.out, HasSubstr("static 2274 \"60\"\n"));
+    EXPECT_THAT(result.out, HasSubstr("edit 2275 \"95\" focus\n  balloon warning \"Angle out of "
+                                      "range\" \"Enter an angle from 0 to 90 degrees.\"\n"));
+    struct Range {
+        const char* type;
+        const char* values;
+    };
+    const std::string document = Document();
+    for (const Range& range :
+         {Range{"Type=\"2246\"", "<Value>0.000000</Value>\n      <Value>30.000000</Value>"},
+          Range{"Type=\"2248\"", "<Value>30.000000</Value>\n      <Value>60.000000</Value>"},
+          Range{"Type=\"2247\"", "<Value>60.000000</Value>\n      <Value>95.000000</Value>"}}) {
+        const std::size_t at = document.find(range.type);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_THAT(document.substr(at, 200), HasSubstr(range.values)) << range.type;
+    }
+    EXPECT_EQ(ChangedRuleNames(m_original, document),
+              std::vector<std::string>{"Minimum Rib Edge Radius"});
+}
+
+// The table: cells clicked and typed, Tab and Enter, a refused repeated thickness, and the rows
+// saved sorted; show prints the open editor with its cell.
+TEST_F(EditCommand, RibHeightTableEditsCellsAndSavesTheRowsSorted) {
+    const CommandResult result = Edit(
+        "cell 1 0\ntype 1172 0.25\nkey Tab\ntype 1172 3\nshow\nkey Enter\n"
+        "cell 2 0\ntype 1172 0.50\nkey Enter\ncell 2 1\ntype 1172 9\nkey Escape\nshow\nok\n",
+        "Rib Height for Thickness");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("edit 1172 \"3\" cell 1 1 focus\n"));
+    EXPECT_THAT(result.out, HasSubstr("  row 1 \"0.25\" \"3\"\n"));
+    EXPECT_THAT(result.out,
+                HasSubstr("message \"Veritor\" \"0.50 : This wall thickness is already"));
+    EXPECT_THAT(Document(), HasSubstr("<Value Attribute1=\"0.25\" Attribute2=\"3.0\" />\n"
+                                      "      <Value Attribute1=\"0.5\" Attribute2=\"4.0\" />\n"));
+}
+
 }  // namespace
