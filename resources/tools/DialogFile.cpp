@@ -94,7 +94,7 @@ public:
             reader.ExpectEnd();
             EndDialog();
         } else if (const std::optional<std::uint32_t> kind = KindOf(keyword)) {
-            AddItem(*kind, reader);
+            AddItem(*kind, reader, number);
         } else {
             throw ParseError{"unknown keyword " + keyword +
                              "; expected dialog, font, end, button, edit, static, combobox or "
@@ -143,10 +143,11 @@ private:
         dialog.style |= DS_SETFONT;
     }
 
-    void AddItem(std::uint32_t kind, LineReader& reader) {
+    void AddItem(std::uint32_t kind, LineReader& reader, int number) {
         DialogDefinition& dialog = Current("a control");
         DialogItemDefinition item;
         item.kind = kind;
+        item.line = number;
         item.id = ReadControlId(reader);
         ReadRectangle(reader, item);
         item.caption = reader.ReadQuoted("the text");

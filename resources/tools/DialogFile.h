@@ -27,6 +27,7 @@ struct DialogItemDefinition {
     std::uint32_t exStyle = 0;
     std::int32_t x = 0, y = 0, cx = 0, cy = 0;
     std::string caption;
+    int line = 0;  // where the file defines it
 };
 
 struct DialogDefinition {
