@@ -12,6 +12,8 @@ struct RuleKind {
     std::unique_ptr<CTeskRule> (*makeDefault)();
     std::unique_ptr<CTeskRule> (*makeNamed)(const CString& engine, const CString& validator,
                                             TeskRuleCategory_e category);
+    // The rule's topic in the help file.
+    int helpContextId;
 };
 
 const std::vector<RuleKind>& RuleCatalogue();

@@ -34,8 +34,9 @@ void CTeskRuleDlgBase::OnNcLButtonDown(UINT hitTest, CPoint point) {
     CDialog::OnNcLButtonDown(hitTest, point);
 }
 
+// The help file names each topic after its context id: topic 14102 is the page 14102.html.
 void CTeskRuleDlgBase::ShowHelp() const {
     CString topic;
-    topic.Format(L"%s#%d", m_strHelpFilePath.GetString(), m_nHelpContextId);
+    topic.Format(L"%s::/%d.html", m_strHelpFilePath.GetString(), m_nHelpContextId);
     GetMessageSink().Show({ShownMessage::Kind::Help, L"Help", topic, 0});
 }

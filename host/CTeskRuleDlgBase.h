@@ -4,7 +4,8 @@
 
 // The host's base of every rule dialog: it knows the rule's help topic and opens it when the
 // person presses F1 or the help button of the caption. Without a help viewer the opened topic
-// goes to the message sink as a help entry ("file#context").
+// goes to the message sink as a help entry, the file and the topic page named after the context
+// id ("file::/14102.html").
 class CTeskRuleDlgBase : public CDialog {
 public:
     CTeskRuleDlgBase(UINT nIDTemplate, int helpContextId, const CString& helpFilePath,

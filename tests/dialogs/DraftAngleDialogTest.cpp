@@ -165,7 +165,7 @@ TEST(DraftAngleDialog, HelpKeyOpensTheRulesHelpTopic) {
     rule.EditRule();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, ShownMessage::Kind::Help);
-    EXPECT_EQ(messages[0].text, g_pTheApp->m_strHelpFilePath + L"#77");
+    EXPECT_EQ(messages[0].text, g_pTheApp->m_strHelpFilePath + L"::/77.html");
 }
 
 }  // namespace

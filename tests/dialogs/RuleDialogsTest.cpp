@@ -367,7 +367,7 @@ TEST_P(RuleDialog, HelpKeyOpensTheDialogsHelpTopic) {
     // The core/cavity dialog has a topic of its own, whatever the rule names.
     const int topic = c.templateId == 1109 ? 14110 : kHelpContextId;
     EXPECT_EQ(messages[0].text,
-              g_pTheApp->m_strHelpFilePath + L"#" + CString(std::to_wstring(topic)));
+              g_pTheApp->m_strHelpFilePath + L"::/" + CString(std::to_wstring(topic)) + L".html");
 }
 
 INSTANTIATE_TEST_SUITE_P(TenDialogs, RuleDialog, ::testing::ValuesIn(Cases()),
