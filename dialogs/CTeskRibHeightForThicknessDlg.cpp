@@ -21,8 +21,7 @@ constexpr int kHeaderPointSize = 120;
 constexpr int kThicknessColumn = 0;
 constexpr int kHeightColumn = 1;
 
-constexpr DialogStep kSeverityShown[] = {step::Severity(Dlg::IDC_SEVERITY)};
-constexpr DialogStep kSeverityTakenBack[] = {step::Severity(Dlg::IDC_SEVERITY)};
+constexpr DialogStep kSeverity[] = {step::Severity(Dlg::IDC_SEVERITY)};
 
 CString ColumnTitle(UINT titleId, const CString& unit) {
     CString title;
@@ -68,7 +67,7 @@ BOOL CTeskRibHeightForThicknessDlg::OnInitDialog() {
         return FALSE;
     }
     LoadTable();
-    ShowSteps(*this, m_pRule, kSeverityShown);
+    ShowSteps(*this, m_pRule, kSeverity);
     return TRUE;
 }
 
@@ -80,12 +79,12 @@ BOOL CTeskRibHeightForThicknessDlg::PreTranslateMessage(MSG* message) {
     return CTeskRuleDlgBase::PreTranslateMessage(message);
 }
 
-// The severity is kept even when the table then turns out incomplete.
+// Nothing, the severity included, reaches the rule until the table is accepted: a refused OK
+// followed by Cancel leaves the rule as it was.
 void CTeskRibHeightForThicknessDlg::OnBnClickedOk() {
     if (!m_pRule) {
         return;
     }
-    TakeBackSteps(*this, m_pRule, kSeverityTakenBack);
     CommitPendingEdit();
     const TableCheck check = ValidateTable();
     CString incomplete;
@@ -95,6 +94,7 @@ void CTeskRibHeightForThicknessDlg::OnBnClickedOk() {
     } else if (check.completeRows == 0) {
         AfxMessageBox(incomplete);
     } else {
+        TakeBackSteps(*this, m_pRule, kSeverity);
         WriteTableToRule();
         OnOK();
     }

@@ -6,7 +6,7 @@
 
 namespace resgen {
 
-StringTable ReadStringTable(const std::string& path) {
+StringTable ReadStringTable(const std::string& path, std::map<std::uint32_t, int>* lines) {
     std::ifstream file(path);
     if (!file) {
         throw ParseError{path + ": cannot be read"};
@@ -27,6 +27,9 @@ StringTable ReadStringTable(const std::string& path) {
             reader.ExpectEnd();
             if (!table.emplace(id, std::move(text)).second) {
                 throw ParseError{"string id " + std::to_string(id) + " is defined twice"};
+            }
+            if (lines) {
+                (*lines)[id] = number;
             }
         } catch (const ParseError& error) {
             throw ParseError{path + ":" + std::to_string(number) + ": " + error.message};

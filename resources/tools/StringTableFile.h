@@ -10,7 +10,8 @@ namespace resgen {
 
 using StringTable = std::map<std::uint32_t, std::string>;
 
-// Throws ParseError naming the file and line.
-StringTable ReadStringTable(const std::string& path);
+// Throws ParseError naming the file and line. With lines, each id's line number goes there.
+StringTable ReadStringTable(const std::string& path,
+                            std::map<std::uint32_t, int>* lines = nullptr);
 
 }  // namespace resgen

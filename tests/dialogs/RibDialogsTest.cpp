@@ -231,7 +231,7 @@ TEST_F(RibHeightDialog, AnIncompleteRowIsReportedAndNothingIsWritten) {
         EXPECT_EQ(run.messages[0].caption, L"Veritor");
         EXPECT_EQ(run.messages[0].style, MB_ICONWARNING | MB_OK);
         EXPECT_THAT(Rows(), ElementsAre(Pair(L"1", L"3")));
-        EXPECT_EQ(m_rule.m_nSeverity, 4) << "the severity is taken before the check";
+        EXPECT_EQ(m_rule.m_nSeverity, 2) << "a refused OK stores no severity either";
     }
 }
 

@@ -24,6 +24,13 @@ TEST(CStringFormat, FittingArgumentsAreFormatted) {
     EXPECT_EQ(text, L"ab  |  cd");
     text.Format(L"Å %s µm", CString(L"°"));
     EXPECT_EQ(text, L"Å ° µm");
+    // Translations put the arguments in their own word order.
+    text.Format(L"%2$s の %1$s", CString(L"2.5"), CString(L"mm"));
+    EXPECT_EQ(text, L"mm の 2.5");
+    text.Format(L"%2$g から %1$g", 0.0, 90.0);
+    EXPECT_EQ(text, L"90 から 0");
+    text.FormatTexts(L"%3$s%1$s %2$s", {CString(L"a"), CString(L"b"), CString(L"c")});
+    EXPECT_EQ(text, L"ca b");
 }
 
 TEST(CStringFormat, NonFittingArgumentsGiveTheFormatText) {
