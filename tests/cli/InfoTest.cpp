@@ -68,14 +68,19 @@ protected:
     std::string m_summary;
 };
 
-TEST_F(VeritorRulesInfo, FrenchUserWithoutFrenchLibraryGetsEnglishTexts) {
+TEST_F(VeritorRulesInfo, FrenchUserGetsTheFrenchLibraryAndHelp) {
+    HINSTANCE french =
+        AfxLoadLibrary(CString((kStage / "Lang/french/TeskIMRulesResu.so").wstring()));
+    ASSERT_NE(french, nullptr);
+    const std::string frenchName = platform::Utf8FromWide(LoadString(french, 2139).str());
+    AfxFreeLibrary(french);
     const InfoOutput run = RunInfo("fr_FR.UTF-8", m_folder.Path() / "absent.reg");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Field(run, "language"), "french");
-    EXPECT_EQ(Field(run, "folder"), "english");
-    EXPECT_EQ(Field(run, "help"), (kStage / "Lang/english/veritor.chm").string());
-    EXPECT_EQ(Field(run, "module"), m_name);
-    EXPECT_EQ(Field(run, "summary"), m_summary);
+    EXPECT_EQ(Field(run, "folder"), "french");
+    EXPECT_EQ(Field(run, "help"), (kStage / "Lang/french/veritor.chm").string());
+    EXPECT_EQ(Field(run, "module"), frenchName);
+    EXPECT_NE(frenchName, m_name);
 }
 
 TEST_F(VeritorRulesInfo, RegistryLanguageOverridesTheLocale) {

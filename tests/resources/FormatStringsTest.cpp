@@ -2,114 +2,204 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <regex>
 
-#include <dlfcn.h>
+#include "resources/tools/StringTableFile.h"
 
-#include "platform/ModuleLibrary.h"
-#include "platform/ResourceTable.h"
-#include "platform/Utf.h"
-
+// The string tables translators edit, checked against the English one and against what the code
+// passes to each format. Every failure names the file and the line.
 namespace {
 
-// What the code passes to each format text: that many arguments, all texts (each for one %s)
-// or all floating-point numbers (each for one conversion such as %g or %.1f).
 enum class Argument { Text, Number };
-struct FormatArguments {
-    int count;
+
+// What the code passes to each format text: texts, each for a %s, or floating-point numbers,
+// each for a conversion such as %g or %.1f. Every other text is shown as it stands.
+const std::map<std::uint32_t, std::vector<Argument>> kFormatArguments{
+    {2023, std::vector(3, Argument::Text)},   {2024, std::vector(3, Argument::Text)},
+    {2097, std::vector(2, Argument::Text)},   {2098, std::vector(3, Argument::Text)},
+    {2116, std::vector(6, Argument::Text)},   {2130, std::vector(1, Argument::Text)},
+    {2145, std::vector(3, Argument::Text)},   {2146, std::vector(3, Argument::Text)},
+    {2162, std::vector(2, Argument::Text)},   {2189, std::vector(5, Argument::Text)},
+    {2199, std::vector(9, Argument::Text)},   {2240, std::vector(1, Argument::Text)},
+    {2249, std::vector(2, Argument::Number)},
+};
+
+// Names written into documents and compared when they are read: the same in every language.
+const std::uint32_t kFileFormatNames[] = {2019, 2020, 2021, 2022, 2033, 2034,
+                                          2035, 2036, 2037, 2038, 2041, 2042};
+
+struct Conversion {
+    std::optional<int> position;  // 1-based, for %1$s and the like
     Argument kind = Argument::Text;
 };
-const std::map<UINT, FormatArguments> kFormatArguments{
-    {2023, {3}},
-    {2024, {3}},
-    {2097, {2}},
-    {2098, {3}},
-    {2116, {6}},
-    {2130, {1}},
-    {2145, {3}},
-    {2146, {3}},
-    {2162, {2}},
-    {2189, {5}},
-    {2199, {9}},
-    {2240, {1}},
-    {2249, {2, Argument::Number}},
-};
 
-bool Fits(const std::string& conversion, Argument kind) {
-    static const std::regex number(R"(%[-+ #0]*[0-9]*(\.[0-9]+)?[eEfFgG])");
-    return kind == Argument::Text ? conversion == "%s" : std::regex_match(conversion, number);
-}
-
-// Conversions in a printf format, "%%" aside.
-std::vector<std::string> Conversions(const std::string& text) {
-    static const std::regex conversion(R"(%[-+ #0]*[0-9*]*(\.[0-9*]+)?[hlLqjzt]*[a-zA-Z%])");
-    std::vector<std::string> found;
+// The conversions of a printf format, "%%" aside; nothing when one of them fits no argument.
+std::optional<std::vector<Conversion>> Conversions(const std::string& text) {
+    static const std::regex conversion(
+        R"(%(?:([1-9][0-9]*)\$)?[-+ #0]*[0-9]*(?:\.[0-9]+)?([a-zA-Z%]))");
+    std::vector<Conversion> found;
+    std::size_t end = 0;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), conversion);
          it != std::sregex_iterator(); ++it) {
-        if (it->str() != "%%") {
-            found.push_back(it->str());
+        const std::smatch& match = *it;
+        if (text.find('%', end) != static_cast<std::size_t>(match.position())) {
+            return std::nullopt;  // a percent sign that starts no conversion
         }
+        end = static_cast<std::size_t>(match.position() + match.length());
+        const char type = match.str(2).front();
+        if (type == '%' && !match[1].matched && match.length() == 2) {
+            continue;
+        }
+        Conversion c;
+        if (match[1].matched) {
+            c.position = std::stoi(match.str(1));
+        }
+        if (type == 's' && match.length() == (match[1].matched ? match.length(1) + 3 : 2)) {
+            c.kind = Argument::Text;
+        } else if (std::string("eEfFgG").find(type) != std::string::npos) {
+            c.kind = Argument::Number;
+        } else {
+            return std::nullopt;
+        }
+        found.push_back(c);
+    }
+    if (text.find('%', end) != std::string::npos) {
+        return std::nullopt;
     }
     return found;
 }
 
-std::vector<std::filesystem::path> LanguageLibraries() {
-    std::vector<std::filesystem::path> libraries;
-    for (const auto& folder :
-         std::filesystem::directory_iterator(std::filesystem::path(VERITOR_STAGE_DIR) / "Lang")) {
-        libraries.push_back(folder.path() / "TeskIMRulesResu.so");
+// What a format asks for, in argument order; nothing when the positions are mixed, repeated
+// or leave a gap.
+std::optional<std::vector<Argument>> ArgumentsAskedFor(const std::string& text) {
+    const std::optional<std::vector<Conversion>> conversions = Conversions(text);
+    if (!conversions) {
+        return std::nullopt;
     }
-    return libraries;
+    const bool positional = !conversions->empty() && conversions->front().position;
+    std::vector<std::optional<Argument>> slots(conversions->size());
+    for (std::size_t i = 0; i < conversions->size(); ++i) {
+        const Conversion& c = (*conversions)[i];
+        if (c.position.has_value() != positional) {
+            return std::nullopt;
+        }
+        const std::size_t slot = positional ? static_cast<std::size_t>(*c.position - 1) : i;
+        if (slot >= slots.size() || slots[slot]) {
+            return std::nullopt;
+        }
+        slots[slot] = c.kind;
+    }
+    std::vector<Argument> arguments;
+    for (const std::optional<Argument>& slot : slots) {
+        arguments.push_back(*slot);
+    }
+    return arguments;
 }
 
-// Translators edit the format texts: in every language each one takes exactly the texts the
-// code passes, and no other text holds a conversion that would read an argument.
-TEST(LanguageResources, EveryFormatFitsTheArgumentsTheCodePasses) {
-    const std::vector<std::filesystem::path> libraries = LanguageLibraries();
-    ASSERT_FALSE(libraries.empty());
-    for (const std::filesystem::path& path : libraries) {
-        SCOPED_TRACE(path.string());
-        HINSTANCE library = AfxLoadLibrary(CString(path.wstring()));
-        ASSERT_NE(library, nullptr);
-        const auto* table = static_cast<const TeskStringTable*>(dlsym(library, kStringTableSymbol));
-        ASSERT_NE(table, nullptr);
-        for (std::uint32_t i = 0; i < table->count; ++i) {
-            const UINT id = table->entries[i].id;
-            const std::vector<std::string> conversions = Conversions(table->entries[i].text);
+struct Table {
+    std::string path;
+    resgen::StringTable strings;
+    std::map<std::uint32_t, int> lines;
+
+    std::string Where(std::uint32_t id) const {
+        const auto line = lines.find(id);
+        return path + ":" + (line == lines.end() ? "?" : std::to_string(line->second)) +
+               ": string " + std::to_string(id);
+    }
+};
+
+Table Read(const std::filesystem::path& path) {
+    Table table{path.string(), {}, {}};
+    table.strings = resgen::ReadStringTable(table.path, &table.lines);
+    return table;
+}
+
+std::vector<Table> Languages() {
+    std::vector<Table> tables;
+    for (const auto& folder : std::filesystem::directory_iterator(
+             std::filesystem::path(VERITOR_SOURCE_DIR) / "resources")) {
+        if (std::filesystem::exists(folder.path() / "strings.txt")) {
+            tables.push_back(Read(folder.path() / "strings.txt"));
+        }
+    }
+    return tables;
+}
+
+const Table& English() {
+    static const Table table =
+        Read(std::filesystem::path(VERITOR_SOURCE_DIR) / "resources/english/strings.txt");
+    return table;
+}
+
+// Translators edit the format texts: in every language each takes exactly the arguments the
+// code passes, in any order that positions give it, and no other text holds a percent sign.
+TEST(LanguageStrings, EveryFormatTakesWhatTheCodePassesAndNoOtherTextAPercentSign) {
+    for (const Table& table : Languages()) {
+        for (const auto& [id, text] : table.strings) {
             const auto expected = kFormatArguments.find(id);
-            const FormatArguments arguments =
-                expected == kFormatArguments.end() ? FormatArguments{0} : expected->second;
-            EXPECT_EQ(conversions.size(), static_cast<std::size_t>(arguments.count))
-                << "string " << id << ": " << table->entries[i].text;
-            for (const std::string& conversion : conversions) {
-                EXPECT_TRUE(Fits(conversion, arguments.kind))
-                    << "string " << id << ": " << conversion;
+            if (expected == kFormatArguments.end()) {
+                EXPECT_EQ(text.find('%'), std::string::npos)
+                    << table.Where(id) << ": a text shown as it stands holds a percent sign";
+                continue;
             }
+            EXPECT_EQ(ArgumentsAskedFor(text), expected->second)
+                << table.Where(id) << ": \"" << text << "\" does not take the "
+                << expected->second.size() << " arguments the code passes";
         }
-        for (const auto& [id, arguments] : kFormatArguments) {
-            EXPECT_FALSE(LoadString(library, id).IsEmpty()) << "format " << id << " is missing";
-        }
-        AfxFreeLibrary(library);
     }
 }
 
-// The element and attribute names are a file format: the same in every language.
-TEST(LanguageResources, XmlNamesAreTheSameInEveryLanguage) {
-    const std::vector<std::filesystem::path> libraries = LanguageLibraries();
-    std::map<UINT, CString> english;
-    for (const std::filesystem::path& path : libraries) {
-        HINSTANCE library = AfxLoadLibrary(CString(path.wstring()));
-        ASSERT_NE(library, nullptr);
-        for (const UINT id :
-             {2019u, 2020u, 2021u, 2022u, 2033u, 2034u, 2035u, 2036u, 2037u, 2038u}) {
-            const CString name = LoadString(library, id);
-            EXPECT_TRUE(std::regex_match(platform::Utf8FromWide(name.str()),
-                                         std::regex("[A-Za-z_][A-Za-z0-9_.-]*")))
-                << path << " string " << id << ": " << name;
-            const auto [known, inserted] = english.emplace(id, name);
-            EXPECT_TRUE(inserted || known->second == name) << path << " string " << id;
+TEST(LanguageStrings, EveryLanguageHasEveryEnglishTextAndNoOther) {
+    for (const Table& table : Languages()) {
+        for (const auto& [id, text] : English().strings) {
+            EXPECT_TRUE(table.strings.contains(id))
+                << table.path << ": string " << id << " (\"" << text << "\") is missing";
         }
-        AfxFreeLibrary(library);
+        for (const auto& [id, text] : table.strings) {
+            EXPECT_TRUE(English().strings.contains(id))
+                << table.Where(id) << ": the English table has no such string";
+        }
+    }
+}
+
+// The element and attribute names, validator and engine are a file format: the same in every
+// language, so that a document saved in one language loads in another.
+TEST(LanguageStrings, FileFormatNamesAreTheSameInEveryLanguage) {
+    for (const Table& table : Languages()) {
+        for (const std::uint32_t id : kFileFormatNames) {
+            const auto text = table.strings.find(id);
+            ASSERT_NE(text, table.strings.end()) << table.path << ": string " << id;
+            EXPECT_EQ(text->second, English().strings.at(id)) << table.Where(id);
+        }
+        for (const std::uint32_t id :
+             {2019u, 2020u, 2021u, 2022u, 2033u, 2034u, 2035u, 2036u, 2037u, 2038u}) {
+            EXPECT_TRUE(
+                std::regex_match(English().strings.at(id), std::regex("[A-Za-z_][A-Za-z0-9_.-]*")))
+                << English().Where(id) << ": not an XML name";
+        }
+    }
+}
+
+TEST(LanguageStrings, TheFormatCheckTellsFittingFormatsFromOthers) {
+    using A = Argument;
+    const std::pair<const char*, std::optional<std::vector<Argument>>> cases[] = {
+        {"%s of %s", std::vector{A::Text, A::Text}},
+        {"%2$s の %1$s", std::vector{A::Text, A::Text}},
+        {"100%% %s", std::vector{A::Text}},
+        {"from %g to %.1f", std::vector{A::Number, A::Number}},
+        {"%2$g to %1$g", std::vector{A::Number, A::Number}},
+        {"plain", std::vector<Argument>{}},
+        {"%1$s %s", std::nullopt},    // mixed
+        {"%1$s %1$s", std::nullopt},  // repeated
+        {"%1$s %3$s", std::nullopt},  // a gap
+        {"%d", std::nullopt},         // an integer the code never passes
+        {"%-4s", std::nullopt},       // a text padded: not what the code formats
+        {"50 %", std::nullopt},       // a lone percent sign
+        {"%*s", std::nullopt},        // reads a width argument
+    };
+    for (const auto& [format, expected] : cases) {
+        EXPECT_EQ(ArgumentsAskedFor(format), expected) << format;
     }
 }
 
