@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "0.1.0";
+constexpr const char* kVersion = VERITOR_VERSION;
 
 void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
                          std::filesystem::path& shown, UnitsOptions& converted) {
@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     edit->add_option(
         "--script", edited.script,
         "Lines acting as the person: type ID TEXT, clear ID, paste ID TEXT, choose ID TEXT, "
-        "click ID, key NAME, cell ROW COL, focus ID, show, ok, cancel; without it they are "
+        "click ID, key NAME, cell ROW COL [double|ctrl|shift], focus ID, show, ok, cancel; "
+        "without it they are "
         "read from standard input and the dialog is shown after each");
     edit->callback([&] { status = RunEdit(edited); });
 

@@ -18,25 +18,26 @@ struct MatchedFont {
     int index = 0;
 };
 
-// The file fontconfig chooses for the family, as a desktop would.
+// The file fontconfig chooses for the family, as a desktop would. The configuration is our own
+// and released afterwards, so nothing of fontconfig's outlives the measuring.
 MatchedFont MatchFont(const std::string& family) {
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str()));
-    if (!pattern) {
-        throw std::runtime_error("font name " + family + " cannot be read");
+    const std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
+                                                                       &FcConfigDestroy);
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(
+        FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str())), &FcPatternDestroy);
+    if (!config || !pattern) {
+        throw std::runtime_error("no font configuration to find " + family + " in");
     }
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> match(
+        FcFontMatch(config.get(), pattern.get(), &result), &FcPatternDestroy);
     MatchedFont font;
     FcChar8* file = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    if (match && FcPatternGetString(match.get(), FC_FILE, 0, &file) == FcResultMatch) {
         font.path = reinterpret_cast<const char*>(file);
-        FcPatternGetInteger(match, FC_INDEX, 0, &font.index);
-    }
-    if (match) {
-        FcPatternDestroy(match);
+        FcPatternGetInteger(match.get(), FC_INDEX, 0, &font.index);
     }
     if (font.path.empty()) {
         throw std::runtime_error("no font found for " + family);

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and runs what a user and a host developer would:
+# veritor-rules from <prefix>/bin, a host built against the CMake package config and the same
+# host built with pkg-config, then the Debian package built by CPack, unpacked and run.
+#     check-install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export VERITOR_REGISTRY=/nonexistent/user.reg LC_ALL=C
+expected_rules=13
+
+fail() { echo "check-install: $*" >&2; exit 1; }
+
+# The installed host finds its module, language folder and help file wherever the tree lies.
+check_host() {
+    local program=$1 root=$2
+    local info
+    info=$("$program" info) || fail "$program info failed"
+    grep -qx "folder: english" <<<"$info" || fail "$program info: $info"
+    grep -qx "help: $root/lib/veritor/Lang/english/veritor.chm" <<<"$info" ||
+        fail "$program info names another help file: $info"
+    [ "$("$program" list | grep -c '^  display name: ')" -eq $expected_rules ] ||
+        fail "$program list does not show the $expected_rules rules"
+    LC_ALL=fr_FR.UTF-8 "$program" info | grep -qx "folder: french" ||
+        fail "$program does not reach the French folder"
+}
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[ -L "$prefix/bin/veritor-rules" ] || fail "no link to veritor-rules in $prefix/bin"
+for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
+            lib/veritor/bin/veritorplatform.so lib/veritor/Lang/english/TeskIMRulesResu.so \
+            lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
+            lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \
+            share/man/man1/veritor-rules.1; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+version=$("$prefix/bin/veritor-rules" --version)
+check_host "$prefix/bin/veritor-rules" "$prefix"
+
+# The tree is relocatable: moved as a whole, it still finds its parts.
+mv "$prefix" "$work/moved"
+prefix=$work/moved
+check_host "$prefix/bin/veritor-rules" "$prefix"
+
+cmake -S "$source/tests/install/consumer" -B "$work/consumer" -G Ninja \
+      -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/consumer" >/dev/null
+[ "$("$work/consumer/veritor-consumer" | wc -l)" -eq $expected_rules ] ||
+    fail "the host built with the package config does not build the $expected_rules rules"
+"$work/consumer/veritor-consumer" | grep -qx "Draft Angle" || fail "no Draft Angle rule"
+
+# shellcheck disable=SC2046
+c++ -std=c++20 -o "$work/pkgconfig-consumer" "$source/tests/install/consumer/main.cpp" \
+    $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs veritor)
+[ "$("$work/pkgconfig-consumer" | wc -l)" -eq $expected_rules ] ||
+    fail "the host built with pkg-config does not build the $expected_rules rules"
+
+(cd "$build" && cpack -G DEB -B "$work/packages" >/dev/null)
+package=$(ls "$work"/packages/*.deb)
+dpkg-deb --field "$package" Version | grep -qx "${version#veritor-rules }" ||
+    fail "the package's version differs from veritor-rules --version ($version)"
+dpkg-deb --field "$package" Depends | grep -q libfmt || fail "the package declares no libfmt"
+dpkg-deb -x "$package" "$work/root"
+check_host "$work/root/usr/bin/veritor-rules" "$work/root/usr"
+echo "check-install: installed tree, package config, pkg-config and Debian package all work"
