@@ -87,6 +87,11 @@ std::optional<platform::CellClick> CellClickNamed(std::string_view word) {
     return found == clicks.end() ? std::nullopt : std::optional(found->second);
 }
 
+// The key names, as the README lists them.
+constexpr const char* kKeyNames =
+    "Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1, or one printable "
+    "character";
+
 [[noreturn]] void Fail(int number, const std::string& problem) {
     throw ScriptError(fmt::format("script line {}: {}", number, problem));
 }
@@ -98,12 +103,14 @@ void ReadArguments(EditCommand& command, const std::string& name, std::string_vi
         Fail(number, "the quoted text of \"" + name + "\" is not closed");
     }
     if (command.kind == Kind::Key) {
-        const auto key = platform::UserKeyFromName(platform::WideFromUtf8(*text));
+        const std::wstring wide = platform::WideFromUtf8(*text);
+        if (wide.size() == 1 && wide[0] > L' ') {
+            command.character = wide[0];
+            return;
+        }
+        const auto key = platform::UserKeyFromName(wide);
         if (!key) {
-            Fail(
-                number,
-                "unknown key \"" + *text +
-                    "\" (Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1)");
+            Fail(number, "unknown key \"" + *text + "\" (" + kKeyNames + ")");
         }
         command.key = *key;
     } else if (command.kind == Kind::Cell) {
@@ -195,7 +202,8 @@ void EditScriptRunner::Perform(platform::SimulatedUser& person, const EditComman
             result = person.Click(command.id);
             break;
         case Kind::Key:
-            result = person.PressKey(command.key);
+            result = command.character ? person.PressCharacter(*command.character)
+                                       : person.PressKey(command.key);
             break;
         case Kind::Focus:
             result = person.Focus(command.id);

@@ -12,7 +12,7 @@ class CTeskRule;
 
 // A line of an edit script the person's actions are read from:
 //     type ID TEXT     clear ID        paste ID TEXT    choose ID TEXT
-//     click ID         key NAME        cell ROW COL [double|ctrl|shift]
+//     click ID         key NAME|CHAR   cell ROW COL [double|ctrl|shift]
 //     focus ID         show            ok              cancel
 // TEXT is the rest of the line, or a quoted text ("\"", "\\" escaped) to keep blanks.
 // Blank lines and lines starting with # are skipped.
@@ -22,6 +22,7 @@ struct EditCommand {
     int id = 0;
     CString text;
     platform::UserKey key = platform::UserKey::Tab;
+    std::optional<wchar_t> character;  // a key that types this character instead of a named key
     int row = 0;
     int column = 0;
     platform::CellClick click = platform::CellClick::Single;

@@ -2,6 +2,7 @@
 
 #include <fmt/args.h>
 #include <algorithm>
+#include <clocale>
 #include <cwctype>
 #include <functional>
 #include <optional>
@@ -60,12 +61,20 @@ int CString::Compare(const wchar_t* other) const {
     return m_str.compare(other ? other : L"");
 }
 
+// The C locale's mapping knows only ASCII; the platform ignores the case of every letter,
+// accented ones included.
+wchar_t FoldCase(wchar_t ch) {
+    static const locale_t unicode = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    const auto wide = static_cast<wint_t>(ch);
+    return static_cast<wchar_t>(unicode ? ::towlower_l(wide, unicode) : std::towlower(wide));
+}
+
 int CString::CompareNoCase(const wchar_t* other) const {
     const std::wstring_view right(other ? other : L"");
     const std::size_t common = std::min(m_str.size(), right.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const auto a = std::towlower(static_cast<wint_t>(m_str[i]));
-        const auto b = std::towlower(static_cast<wint_t>(right[i]));
+        const auto a = FoldCase(m_str[i]);
+        const auto b = FoldCase(right[i]);
         if (a != b) {
             return a < b ? -1 : 1;
         }

@@ -107,3 +107,7 @@ inline std::strong_ordering operator<=>(const CString& a, const CString& b) {
 
 // For diagnostics and test output: the text as UTF-8.
 std::ostream& operator<<(std::ostream& out, const CString& text);
+
+// A letter as texts compare without case (CompareNoCase): every letter's case is folded, accented
+// ones included ("É" as "é").
+wchar_t FoldCase(wchar_t ch);

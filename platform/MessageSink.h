@@ -4,8 +4,8 @@
 
 #include "platform/CString.h"
 
-// Message boxes, balloon tips and opened help topics go to a replaceable sink. The default sink records what was
-// shown and answers OK; the command-line host installs one that prints them.
+// Message boxes, balloon tips and opened help topics go to a replaceable sink. The default sink
+// records what was shown and answers OK; the command-line host installs one that prints them.
 struct ShownMessage {
     enum class Kind { MessageBox, BalloonTip, Help };
     Kind kind = Kind::MessageBox;

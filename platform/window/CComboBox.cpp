@@ -28,11 +28,32 @@ void Select(HWND window, int index) {
         state->selection == CB_ERR ? CString() : state->items[static_cast<std::size_t>(index)];
 }
 
+// As on the platform, the person's choice is confirmed (CBN_SELENDOK) and, when it changes the
+// selection, told as a change (CBN_SELCHANGE).
 void ChooseByUser(HWND window, int index) {
     const auto* state = FindWindowState<ComboState>(window);
-    if (IsIndex(*state, index) && index != state->selection) {
-        Select(window, index);
+    if (!IsIndex(*state, index)) {
+        return;
+    }
+    const bool changed = index != state->selection;
+    Select(window, index);
+    platform::NotifyParent(window, CBN_SELENDOK);
+    if (changed) {
         platform::NotifyParent(window, CBN_SELCHANGE);
+    }
+}
+
+// A typed letter selects the next item starting with it, going round the list.
+void TypeLetter(HWND window, wchar_t letter) {
+    const auto* state = FindWindowState<ComboState>(window);
+    const int count = static_cast<int>(state->items.size());
+    for (int step = 1; step <= count; ++step) {
+        const int index = (state->selection + step + count) % count;
+        const CString& item = state->items[static_cast<std::size_t>(index)];
+        if (!item.IsEmpty() && FoldCase(item.GetAt(0)) == FoldCase(letter)) {
+            ChooseByUser(window, index);
+            return;
+        }
     }
 }
 
@@ -72,6 +93,11 @@ LRESULT ComboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_KEYDOWN:
             PressKey(window, static_cast<UINT>(wParam));
+            return 0;
+        case WM_CHAR:
+            if (wParam >= 0x20) {
+                TypeLetter(window, static_cast<wchar_t>(wParam));
+            }
             return 0;
         default:
             return platform::DefaultWindowProcedure(window, message, wParam, lParam);

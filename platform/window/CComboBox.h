@@ -6,9 +6,11 @@
 constexpr int CB_ERR = -1;
 
 // A drop-down list: items in the order they were added, one of them selected or none (-1).
-// The window's text is the selected item's. Only a choice of the person sends CBN_SELCHANGE,
-// and only when it changes the selection: clicking an item of the dropped list (the list opens
-// when the mouse is pressed on the box, and closes when it is released), or the arrow keys.
+// The window's text is the selected item's. Only a choice of the person is told: CBN_SELENDOK,
+// then CBN_SELCHANGE when it changed the selection. The person chooses by clicking an item of the
+// dropped list (the list opens when the mouse is pressed on the box, and closes when it is
+// released), with the arrow keys, or by typing a letter, which selects the next item starting
+// with it, going round.
 class CComboBox : public CWnd {
 public:
     // Appends; returns the item's index.

@@ -180,6 +180,17 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
     return Finish();
 }
 
+UserActionResult SimulatedUser::PressCharacter(wchar_t ch) {
+    if (!IsOpen()) {
+        return Failed(L"no dialog is open");
+    }
+    if (ch < 0x20) {
+        return Failed(L"only printable characters are typed; keys are pressed");
+    }
+    Keystroke(VirtualKeyFor(ch), ch);
+    return Finish();
+}
+
 UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick click) {
     HWND window = nullptr;
     if (UserActionResult reached = Reach(id, window); !reached) {

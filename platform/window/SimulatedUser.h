@@ -60,6 +60,9 @@ public:
     // Presses and releases the mouse in the middle of the control.
     UserActionResult Click(int id);
     UserActionResult PressKey(UserKey key);
+    // Presses the key of one printable character on the control holding the focus: it types
+    // the character into an edit box, and selects the next item starting with it in a list.
+    UserActionResult PressCharacter(wchar_t ch);
     // Clicks the middle of a list view's cell; a column one past the last clicks the row right
     // of its cells.
     UserActionResult ClickCell(int id, int row, int column, CellClick click = CellClick::Single);

@@ -83,6 +83,7 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 // Notification codes of WM_COMMAND.
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT CBN_SELCHANGE = 1;
+constexpr UINT CBN_SELENDOK = 9;
 constexpr UINT EN_SETFOCUS = 0x0100;
 constexpr UINT EN_KILLFOCUS = 0x0200;
 constexpr UINT EN_CHANGE = 0x0300;

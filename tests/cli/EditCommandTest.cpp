@@ -74,6 +74,13 @@ TEST_F(EditCommand, CancelOrAScriptEndingWithoutOkLeavesTheFileAsItWas) {
     }
 }
 
+// A key of one character selects in a choice list, as a person types a letter into it.
+TEST_F(EditCommand, AKeyOfOneCharacterSelectsTheNextItemStartingWithIt) {
+    const CommandResult result = Edit("focus 1121\nkey v\nok\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(Document(), HasSubstr("Severity=\"5\""));
+}
+
 TEST_F(EditCommand, RefusedCharactersNeverShowInTheBox) {
     const CommandResult result = Edit("paste 1113 -2\ntype 1118 a\nshow\nok\n");
     ASSERT_EQ(result.status, 0) << result.err;

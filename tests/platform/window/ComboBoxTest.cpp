@@ -54,10 +54,12 @@ TEST(ComboBox, FindStringExactMatchesWholeItemsWithoutCase) {
                         const wchar_t* text;
                         int found;
                     };
+                    dialog.m_combo.AddString(L"Très élevée");
                     const Case cases[] = {
-                        {-1, L"high", 3},  {-1, L"VERY HIGH", 4}, {-1, L"Hig", CB_ERR},
-                        {-1, L"", CB_ERR}, {-1, nullptr, CB_ERR}, {1, L"Low", 5},
-                        {5, L"low", 1},  // the search starts after start and goes round
+                        {-1, L"high", 3},        {-1, L"VERY HIGH", 4}, {-1, L"Hig", CB_ERR},
+                        {-1, L"", CB_ERR},       {-1, nullptr, CB_ERR}, {1, L"Low", 5},
+                        {5, L"low", 1},           // the search starts after start and goes round
+                        {-1, L"TRÈS ÉLEVÉE", 6},  // accented letters too, as on the platform
                     };
                     for (const Case& c : cases) {
                         EXPECT_EQ(dialog.m_combo.FindStringExact(c.start, c.text), c.found)
@@ -117,6 +119,35 @@ TEST(ComboBox, TheSelectedItemKeepsItsSelectionWhileOthersComeAndGo) {
         EXPECT_EQ(combo.GetCount(), 1);
         EXPECT_EQ(combo.GetCurSel(), CB_ERR);
     });
+}
+
+// As the platform's drop-down list: the person's choice is confirmed, then told as a change when
+// it is one; a typed letter selects the next item starting with it, going round the list.
+TEST(ComboBox, TheChoiceIsConfirmedThenToldAndALetterSelectsTheNextItemWithIt) {
+    CComboDialog dialog;
+    std::vector<CString> afterLetters;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Choose(kCombo, L"Medium");
+        person.Choose(kCombo, L"Medium");
+        for (const wchar_t letter : {L'v', L'V', L'v', L'x', L'l'}) {
+            person.PressCharacter(letter);
+            afterLetters.push_back(person.Text(kCombo));
+        }
+    });
+    EXPECT_THAT(afterLetters,
+                ElementsAre(L"Very high", L"Very low", L"Very high", L"Very high", L"Low"));
+    std::vector<std::string> told;
+    for (const std::string& notification : dialog.notifications) {
+        if (notification.rfind("CBN_", 0) == 0) {
+            told.push_back(notification);
+        }
+    }
+    EXPECT_THAT(told, ElementsAre("CBN_SELENDOK 1121 Medium", "CBN_SELCHANGE 1121 Medium",
+                                  "CBN_SELENDOK 1121 Medium", "CBN_SELENDOK 1121 Very high",
+                                  "CBN_SELCHANGE 1121 Very high", "CBN_SELENDOK 1121 Very low",
+                                  "CBN_SELCHANGE 1121 Very low", "CBN_SELENDOK 1121 Very high",
+                                  "CBN_SELCHANGE 1121 Very high", "CBN_SELENDOK 1121 Low",
+                                  "CBN_SELCHANGE 1121 Low"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditSetFocus)
 ON_CONTROL_RANGE(EN_KILLFOCUS, 0, 0xFFFF, &CRecordingDialog::OnEditKillFocus)
 ON_CONTROL_RANGE(EN_MAXTEXT, 0, 0xFFFF, &CRecordingDialog::OnMaxText)
 ON_CONTROL_RANGE(CBN_SELCHANGE, 0, 0xFFFF, &CRecordingDialog::OnSelChange)
+ON_CONTROL_RANGE(CBN_SELENDOK, 0, 0xFFFF, &CRecordingDialog::OnSelEndOk)
 ON_CONTROL_RANGE(BN_CLICKED, 0, 0xFFFF, &CRecordingDialog::OnClicked)
 END_MESSAGE_MAP()
 

@@ -65,6 +65,7 @@ protected:
     afx_msg void OnEditKillFocus(UINT id) { Record("EN_KILLFOCUS", id); }
     afx_msg void OnMaxText(UINT id) { Record("EN_MAXTEXT", id); }
     afx_msg void OnSelChange(UINT id) { Record("CBN_SELCHANGE", id); }
+    afx_msg void OnSelEndOk(UINT id) { Record("CBN_SELENDOK", id); }
     // Records, then lets OK and Cancel end the dialog as they would without the record.
     afx_msg void OnClicked(UINT id);
     DECLARE_MESSAGE_MAP()
