@@ -1,5 +1,6 @@
 #include "platform/window/CButton.h"
 
+#include "platform/window/Geometry.h"
 #include "platform/window/WindowStyles.h"
 
 namespace {
@@ -28,6 +29,54 @@ UINT DialogCode(DWORD type) {
     }
 }
 
+bool IsPushButtonType(DWORD type) {
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+bool IsCheckBoxType(DWORD type) {
+    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+}
+
+bool IsInside(HWND window, LPARAM point) {
+    CRect client;
+    CWnd::FromHandle(window)->GetClientRect(&client);
+    return client.PtInRect(CPoint(GET_X_LPARAM(point), GET_Y_LPARAM(point)));
+}
+
+// The low style bits mean other things in other classes: only buttons are looked at.
+bool IsPushButtonRecord(const platform::WindowRecord* record) {
+    return record && record->windowClass == &platform::ButtonWindowClass() &&
+           IsPushButtonType(record->style & BS_TYPEMASK);
+}
+
+void SetDefaultLook(HWND button, bool isDefault) {
+    platform::WindowRecord* record = platform::FindWindowRecord(button);
+    if (IsPushButtonRecord(record)) {
+        record->style = (record->style & ~BS_TYPEMASK) | (isDefault ? BS_DEFPUSHBUTTON : 0);
+    }
+}
+
+// The push buttons of a dialog show which one Enter presses: the focused push button, or, while
+// the focus is elsewhere, the dialog's default button.
+void ShowDefaultLook(HWND dialog, HWND focusedButton) {
+    const LRESULT defaultId = SendMessage(dialog, DM_GETDEFID);
+    const platform::WindowRecord* record = platform::FindWindowRecord(dialog);
+    if (!record || HIWORD(defaultId) != DC_HASDEFID) {
+        return;
+    }
+    for (const HWND child : record->children) {
+        const bool isDefault = focusedButton ? child == focusedButton
+                                             : platform::FindWindowRecord(child)->id ==
+                                                   static_cast<int>(LOWORD(defaultId));
+        SetDefaultLook(child, isDefault);
+    }
+}
+
+bool IsPushButtonOf(HWND window, HWND parent) {
+    const platform::WindowRecord* record = platform::FindWindowRecord(window);
+    return IsPushButtonRecord(record) && record->parent == parent;
+}
+
 void Click(HWND window) {
     if (ButtonType(window) == BS_AUTOCHECKBOX) {
         auto* state = platform::FindWindowState<ButtonState>(window);
@@ -49,11 +98,32 @@ LRESULT ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_LBUTTONUP:
+            // Released outside the button, the press is taken back.
             if (state->pressed) {
                 state->pressed = false;
+                if (IsInside(window, lParam)) {
+                    Click(window);
+                }
+            }
+            return 0;
+        case BM_CLICK:
+            if (IsWindowEnabled(window)) {
                 Click(window);
             }
             return 0;
+        case BM_GETCHECK:
+            return state->check;
+        case BM_SETCHECK:
+            if (IsCheckBoxType(ButtonType(window))) {
+                state->check = wParam != BST_UNCHECKED ? BST_CHECKED : BST_UNCHECKED;
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (const HWND parent = platform::FindWindowRecord(window)->parent;
+                IsPushButtonOf(window, parent)) {
+                ShowDefaultLook(parent, window);
+            }
+            break;
         // The Space key presses the focused button as the mouse does: down, then a click on
         // release.
         case WM_KEYDOWN:
@@ -71,6 +141,11 @@ LRESULT ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             break;
         case WM_KILLFOCUS:
             state->pressed = false;
+            if (const HWND parent = platform::FindWindowRecord(window)->parent;
+                IsPushButtonOf(window, parent) &&
+                !IsPushButtonOf(reinterpret_cast<HWND>(wParam), parent)) {
+                ShowDefaultLook(parent, nullptr);
+            }
             break;
         default:
             break;
@@ -81,14 +156,11 @@ LRESULT ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 int CButton::GetCheck() const {
-    const auto* state = platform::FindWindowState<ButtonState>(m_hWnd);
-    return state ? state->check : BST_UNCHECKED;
+    return static_cast<int>(SendMessage(BM_GETCHECK));
 }
 
 void CButton::SetCheck(int check) {
-    if (auto* state = platform::FindWindowState<ButtonState>(m_hWnd)) {
-        state->check = check != BST_UNCHECKED ? BST_CHECKED : BST_UNCHECKED;
-    }
+    SendMessage(BM_SETCHECK, static_cast<WPARAM>(check));
 }
 
 UINT CButton::GetButtonStyle() const {

@@ -48,7 +48,47 @@ bool IsTabStop(HWND window) {
     return (record->style & WS_TABSTOP) != 0 && IsWindowVisible(window) && IsWindowEnabled(window);
 }
 
+class DialogState : public platform::WindowState {
+public:
+    int defaultId = IDOK;
+};
+
+// The default button as the template gave it: the first BS_DEFPUSHBUTTON, else IDOK.
+int TemplateDefaultId(HWND dialog) {
+    for (const HWND child : FindWindowRecord(dialog)->children) {
+        const platform::WindowRecord* record = FindWindowRecord(child);
+        if (record->windowClass == &platform::ButtonWindowClass() &&
+            (record->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            return record->id;
+        }
+    }
+    return IDOK;
+}
+
 LRESULT DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = platform::FindWindowState<DialogState>(window);
+    if (message == DM_GETDEFID) {
+        return MAKELONG(static_cast<WORD>(state->defaultId), DC_HASDEFID);
+    }
+    if (message == DM_SETDEFID) {
+        state->defaultId = static_cast<int>(wParam);
+        for (const HWND child : FindWindowRecord(window)->children) {
+            platform::WindowRecord* record = FindWindowRecord(child);
+            const DWORD type = record->style & BS_TYPEMASK;
+            if (record->windowClass == &platform::ButtonWindowClass() &&
+                (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+                record->style = (record->style & ~BS_TYPEMASK) |
+                                (record->id == state->defaultId ? BS_DEFPUSHBUTTON : 0);
+            }
+        }
+        return TRUE;
+    }
+    if (message == WM_NEXTDLGCTL) {
+        if (auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(window))) {
+            dialog->NextDlgCtrl();
+        }
+        return 0;
+    }
     if (message == WM_CLOSE) {
         const HWND cancel = platform::FindChild(window, IDCANCEL);
         return SendMessage(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
@@ -97,6 +137,11 @@ INT_PTR CDialog::DoModal() {
     }
     if (ContinueModal()) {
         platform::ModalLoop(*this).Run();
+    }
+    // As the platform does when a dialog ends, the focused control loses the focus (and tells
+    // its handlers) while the dialog is still there.
+    if (platform::IsWithin(::GetFocus(), m_hWnd)) {
+        ::SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
     }
     DestroyWindow();
     m_pFont.reset();
@@ -169,7 +214,8 @@ BOOL CDialog::IsDialogMessage(LPMSG msg) {
     const bool keepsEnter = (code & DLGC_WANTALLKEYS) != 0;
     if (msg->message == WM_CHAR) {
         // The characters of the keys handled here go no further either.
-        return (key == L'\t' && !keepsTab) || (key == L'\r' && !keepsEnter) || key == VK_ESCAPE;
+        return (key == L'\t' && !keepsTab) || (key == L'\r' && !keepsEnter) ||
+               (key == VK_ESCAPE && !keepsEnter);
     }
     switch (key) {
         case VK_TAB:
@@ -185,6 +231,10 @@ BOOL CDialog::IsDialogMessage(LPMSG msg) {
             PressDefaultButton();
             return TRUE;
         case VK_ESCAPE:
+            // A control that asks for all keys gets Escape too, and acts on it itself.
+            if (keepsEnter) {
+                return FALSE;
+            }
             PressCancelButton();
             return TRUE;
         default:
@@ -235,6 +285,7 @@ bool CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate) {
     for (const DialogItemTemplate& item : dialogTemplate.items) {
         CreateItem(item);
     }
+    platform::FindWindowState<DialogState>(m_hWnd)->defaultId = TemplateDefaultId(m_hWnd);
     return true;
 }
 
@@ -258,13 +309,21 @@ void CDialog::CreateItem(const DialogItemTemplate& item) {
     }
 }
 
+// Without any tab stop the platform gives the focus to the first control that can take it.
 HWND CDialog::FirstTabStop() const {
     const platform::WindowRecord* record = FindWindowRecord(m_hWnd);
-    if (record) {
-        for (HWND child : record->children) {
-            if (IsTabStop(child)) {
-                return child;
-            }
+    if (!record) {
+        return nullptr;
+    }
+    for (HWND child : record->children) {
+        if (IsTabStop(child)) {
+            return child;
+        }
+    }
+    for (HWND child : record->children) {
+        if (::IsWindowVisible(child) && ::IsWindowEnabled(child) &&
+            (DialogCode(child) & DLGC_STATIC) == 0) {
+            return child;
         }
     }
     return nullptr;
@@ -302,7 +361,7 @@ namespace platform {
 const WindowClass& DialogWindowClass() {
     static const WindowClass kClass{
         &DialogProcedure, [] { return std::make_unique<CWnd>(); },
-        [] { return std::unique_ptr<WindowState>(std::make_unique<WindowState>()); }};
+        [] { return std::unique_ptr<WindowState>(std::make_unique<DialogState>()); }};
     return kClass;
 }
 

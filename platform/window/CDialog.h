@@ -45,7 +45,8 @@ public:
     // default button (a push button holding the focus, else the default push button, else
     // IDOK), Escape presses Cancel, Tab moves to the next tab stop. A disabled button is not
     // pressed. A control answering WM_GETDLGCODE with DLGC_WANTALLKEYS (a multi-line edit box)
-    // keeps Enter and Tab; one answering DLGC_WANTTAB keeps Tab. Returns whether it handled it.
+    // gets Enter, Tab and Escape itself; one answering DLGC_WANTTAB keeps Tab. Returns whether it
+    // handled it.
     BOOL IsDialogMessage(LPMSG msg);
 
     // Dialog units to pixels: a horizontal unit is a quarter of the average character width

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/MessageSink.h"
+#include "platform/window/CDialog.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/WindowStyles.h"
 
@@ -13,8 +14,11 @@ using platform::WindowRecord;
 
 namespace {
 
-constexpr UINT kDefaultLimit = 32767;
-constexpr UINT kLargestLimit = 0x7FFFFFFE;
+// The platform's limits: 30,000 characters until the program sets one; LimitText(0) gives the
+// largest, which differs for single-line and multi-line boxes.
+constexpr UINT kDefaultLimit = 30000;
+constexpr UINT kLargestSingleLineLimit = 0x7FFFFFFE;
+constexpr UINT kLargestMultiLineLimit = 0xFFFFFFFF;
 constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
 
 class EditState : public platform::WindowState {
@@ -112,13 +116,57 @@ void DeleteByUser(HWND window, bool backward) {
     ReplaceSelectionByUser(window, L"");
 }
 
+// A multi-line box placed on a dialog takes every key but acts for the dialog where the platform
+// does: Enter presses the default button (unless the box wants returns), Tab moves on, Escape
+// closes the dialog. Inside another window, such as a table's cell editor, it leaves those keys
+// to its owner.
+HWND OwningDialog(HWND window) {
+    const WindowRecord* record = FindWindowRecord(window);
+    const WindowRecord* parent = record ? FindWindowRecord(record->parent) : nullptr;
+    return IsMultiLine(*record) && parent && parent->windowClass == &platform::DialogWindowClass()
+               ? record->parent
+               : nullptr;
+}
+
+bool WantsReturn(HWND window) {
+    return (FindWindowRecord(window)->style & ES_WANTRETURN) != 0;
+}
+
+void PressDefaultButton(HWND dialog) {
+    const auto defaultId = static_cast<LRESULT>(SendMessage(dialog, DM_GETDEFID, 0, 0));
+    if (HIWORD(defaultId) != DC_HASDEFID) {
+        return;
+    }
+    const HWND button = platform::FindChild(dialog, LOWORD(defaultId));
+    if (button && IsWindowEnabled(button)) {
+        SendMessage(dialog, WM_COMMAND, MAKEWPARAM(LOWORD(defaultId), BN_CLICKED),
+                    reinterpret_cast<LPARAM>(button));
+    }
+}
+
 void TypeCharacter(HWND window, wchar_t ch) {
     if (ch == VK_BACK) {
         DeleteByUser(window, true);
     } else if (ch == kPasteCharacter) {
         Paste(window);
+    } else if (ch == L'\r' && OwningDialog(window) && WantsReturn(window)) {
+        InsertByUser(window, L"\r\n");
     } else if (ch >= 0x20) {
         InsertByUser(window, std::wstring(1, ch));
+    }
+}
+
+void PressDialogKey(HWND window, UINT key) {
+    const HWND dialog = OwningDialog(window);
+    if (!dialog) {
+        return;
+    }
+    if (key == VK_RETURN && !WantsReturn(window)) {
+        PressDefaultButton(dialog);
+    } else if (key == VK_TAB) {
+        SendMessage(dialog, WM_NEXTDLGCTL, 0, 0);
+    } else if (key == VK_ESCAPE) {
+        SendMessage(dialog, WM_CLOSE, 0, 0);
     }
 }
 
@@ -134,6 +182,11 @@ void MoveCaret(HWND window, bool forward) {
 
 void PressKey(HWND window, UINT key) {
     switch (key) {
+        case VK_RETURN:
+        case VK_TAB:
+        case VK_ESCAPE:
+            PressDialogKey(window, key);
+            break;
         case VK_DELETE:
             DeleteByUser(window, false);
             break;
@@ -190,6 +243,11 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CHAR:
             TypeCharacter(window, static_cast<wchar_t>(wParam));
+            return 1;
+        case EM_REPLACESEL:
+            ReplaceSelectionByUser(window, reinterpret_cast<LPCWSTR>(lParam)
+                                               ? reinterpret_cast<LPCWSTR>(lParam)
+                                               : L"");
             return 0;
         case WM_KEYDOWN:
             PressKey(window, static_cast<UINT>(wParam));
@@ -248,8 +306,14 @@ void CEdit::GetSel(int& start, int& end) const {
 
 void CEdit::LimitText(int chars) {
     if (auto* state = FindWindowState<EditState>(m_hWnd)) {
-        state->limit = chars > 0 ? static_cast<UINT>(chars) : kLargestLimit;
+        const UINT largest = IsMultiLine(*FindWindowRecord(m_hWnd)) ? kLargestMultiLineLimit
+                                                                    : kLargestSingleLineLimit;
+        state->limit = chars > 0 ? static_cast<UINT>(chars) : largest;
     }
+}
+
+void CEdit::ReplaceSel(LPCWSTR text, BOOL) {
+    SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
 UINT CEdit::GetLimitText() const {

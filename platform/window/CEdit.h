@@ -7,6 +7,8 @@
 
 // wParam: first character; lParam: end of the selection (-1 to the end of the text).
 constexpr UINT EM_SETSEL = 0x00B1;
+// lParam: the text that replaces the selection, told as one change.
+constexpr UINT EM_REPLACESEL = 0x00C2;
 constexpr UINT EM_SHOWBALLOONTIP = 0x1503;
 constexpr UINT EM_HIDEBALLOONTIP = 0x1504;
 
@@ -43,7 +45,10 @@ const WindowClass& EditWindowClass();
 // with is never told. Losing the focus sends EN_KILLFOCUS. The text limit holds for what the
 // person types or pastes, not for text the program sets.
 //
-// A multi-line box keeps Enter and Tab from the dialog and inserts nothing for them.
+// A multi-line box gets every key before the dialog. Placed directly on a dialog it presses the
+// default button for Enter (inserting a line break instead with ES_WANTRETURN), moves to the next
+// tab stop for Tab and closes the dialog for Escape; inside another window (a table's cell
+// editor) it leaves them to its owner and inserts nothing for them.
 class CEdit : public CWnd {
 public:
     // A box with an empty text, as a child of parent; false when this object has a window.
@@ -53,8 +58,11 @@ public:
     // -1 removes the selection. Sends nothing.
     void SetSel(int start, int end, BOOL noScroll = FALSE);
     void GetSel(int& start, int& end) const;
+    // Replaces the selection as the person would: one EN_UPDATE and one EN_CHANGE.
+    void ReplaceSel(LPCWSTR text, BOOL canUndo = FALSE);
 
-    // 0 sets the largest limit.
+    // 0 sets the largest limit the platform allows: 0x7FFFFFFE characters in a single-line box,
+    // 0xFFFFFFFF in a multi-line one. Until set, the limit is 30,000.
     void LimitText(int chars = 0);
     void SetLimitText(UINT chars) { LimitText(static_cast<int>(chars)); }
     UINT GetLimitText() const;

@@ -2,7 +2,6 @@
 
 #include "platform/MessageSink.h"
 
-#include "platform/window/CButton.h"
 #include "platform/window/CFont.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/WindowManager.h"
@@ -106,14 +105,15 @@ CWnd* CWnd::GetDlgItem(int id) const {
     return FromHandle(platform::FindChild(m_hWnd, id));
 }
 
+// As on the platform, through the button's messages: a window that is no button answers 0.
 UINT CWnd::IsDlgButtonChecked(int id) const {
-    const auto* button = dynamic_cast<const CButton*>(GetDlgItem(id));
-    return button ? static_cast<UINT>(button->GetCheck()) : 0;
+    const HWND button = platform::FindChild(m_hWnd, id);
+    return button ? static_cast<UINT>(::SendMessage(button, BM_GETCHECK)) : 0;
 }
 
 void CWnd::CheckDlgButton(int id, UINT check) {
-    if (auto* button = dynamic_cast<CButton*>(GetDlgItem(id))) {
-        button->SetCheck(static_cast<int>(check));
+    if (const HWND button = platform::FindChild(m_hWnd, id)) {
+        ::SendMessage(button, BM_SETCHECK, check);
     }
 }
 

@@ -51,6 +51,10 @@ constexpr LPARAM MAKELPARAM(int low, int high) {
     return static_cast<LPARAM>(
         static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
+constexpr LRESULT MAKELONG(WORD low, WORD high) {
+    return static_cast<LRESULT>(static_cast<std::uint32_t>(low) |
+                                (static_cast<std::uint32_t>(high) << 16));
+}
 // Mouse positions travel as two signed 16-bit halves.
 constexpr int GET_X_LPARAM(LPARAM value) {
     return static_cast<std::int16_t>(value & 0xFFFF);
@@ -73,6 +77,16 @@ constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
+// Moves the focus to the next tab stop of the dialog (wParam 0), as Tab does.
+constexpr UINT WM_NEXTDLGCTL = 0x0028;
+// The dialog's default button: DM_GETDEFID answers MAKELONG(id, DC_HASDEFID); DM_SETDEFID takes it.
+constexpr UINT DM_GETDEFID = 0x0400;
+constexpr UINT DM_SETDEFID = 0x0401;
+constexpr WORD DC_HASDEFID = 0x534B;
+// Buttons: the check state (BST_ values), and a click as the mouse makes it.
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr UINT BM_CLICK = 0x00F5;
 constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;

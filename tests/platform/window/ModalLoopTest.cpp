@@ -177,21 +177,37 @@ TEST(ModalLoop, TabMovesToTheNextEnabledVisibleTabStopWithItsTextSelected) {
     });
 }
 
-TEST(ModalLoop, AMultiLineBoxKeepsEnterAndTabAndInsertsNothingForThem) {
-    CRecordingDialog dialog(
-        MakeTemplate({EditItem(kBox, L"ab", ES_MULTILINE), EditItem(kOtherBox),
-                      ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON), ButtonItem(IDCANCEL, L"Cancel")}));
-    const INT_PTR result = RunWithUser(dialog, [&](SimulatedUser& person) {
+// On a dialog, as on the platform: the box gets Enter, Tab and Escape and acts for the dialog,
+// pressing the default button, moving on and closing; with ES_WANTRETURN Enter breaks the line.
+TEST(ModalLoop, AMultiLineBoxOnADialogActsForTheDialog) {
+    const auto dialogWith = [](DWORD style) {
+        return MakeTemplate({EditItem(kBox, L"ab", ES_MULTILINE | style), EditItem(kOtherBox),
+                             ButtonItem(IDOK, L"OK", BS_DEFPUSHBUTTON),
+                             ButtonItem(IDCANCEL, L"Cancel")});
+    };
+    CRecordingDialog enter(dialogWith(0));
+    EXPECT_EQ(RunWithUser(enter, [&](SimulatedUser& person) { person.PressKey(UserKey::Enter); }),
+              IDOK);
+
+    CRecordingDialog tabAndEscape(dialogWith(0));
+    EXPECT_EQ(RunWithUser(tabAndEscape,
+                          [&](SimulatedUser& person) {
+                              person.PressKey(UserKey::Tab);
+                              EXPECT_EQ(person.FocusId(), kOtherBox);
+                              person.Focus(kBox);
+                              person.PressKey(UserKey::Escape);
+                              EXPECT_FALSE(person.IsOpen());
+                          }),
+              IDCANCEL);
+    EXPECT_TRUE(tabAndEscape.With("EN_CHANGE").empty()) << "Tab and Escape insert nothing";
+
+    CRecordingDialog wantsReturn(dialogWith(ES_WANTRETURN));
+    RunWithUser(wantsReturn, [&](SimulatedUser& person) {
+        person.Focus(kBox);
         person.PressKey(UserKey::Enter);
-        person.PressKey(UserKey::Tab);
         EXPECT_TRUE(person.IsOpen());
-        EXPECT_EQ(person.FocusId(), kBox);
-        EXPECT_EQ(person.Text(kBox), L"ab");
-        person.PressKey(UserKey::Escape);
-        EXPECT_FALSE(person.IsOpen());
+        EXPECT_EQ(person.Text(kBox), L"\r\n");
     });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(dialog.With("EN_CHANGE").empty());
 }
 
 }  // namespace
