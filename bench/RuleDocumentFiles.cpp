@@ -8,6 +8,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "bench/BenchFolder.h"
+#include "cli/DocumentFile.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/RuleDocument.h"
 
@@ -32,7 +33,7 @@ RuleDocumentFile Write(const std::filesystem::path& path, int ruleCount) {
         rule->UpdateRule(&units, &units);
         document.AppendRule(*rule);
     }
-    document.SaveAtomically(path);
+    DocumentFile::OpenToCreate(path).Replace(document.SaveText(path));
     return {path, ReadBytes(path)};
 }
 

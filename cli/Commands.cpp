@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/CTeskCommonRulesApp.h"
+#include "cli/DocumentFile.h"
 #include "cli/EditScript.h"
 #include "cli/ModuleHost.h"
 #include "cli/PrintingMessageSink.h"
@@ -127,6 +128,7 @@ int RunNew(const NewOptions& options) {
         throw DocumentError(options.file.string() +
                             ": already exists (use --force to overwrite it)");
     }
+    DocumentFile file = DocumentFile::OpenToCreate(options.file);
     RuleDocument document(chosen.linearUnit, chosen.angularUnit);
     for (const RuleKind& kind : RuleCatalogue()) {
         const std::unique_ptr<CTeskRule> rule =
@@ -136,7 +138,7 @@ int RunNew(const NewOptions& options) {
         rule->UpdateRule(&built, &chosen);
         document.AppendRule(*rule);
     }
-    document.SaveAtomically(options.file);
+    file.Replace(document.SaveText(options.file));
     return 0;
 }
 
@@ -161,7 +163,8 @@ int RunShow(const std::filesystem::path& file) {
 }
 
 int RunUnits(const UnitsOptions& options) {
-    std::unique_ptr<RuleDocument> document = RuleDocument::Load(options.file);
+    DocumentFile file = DocumentFile::OpenToChange(options.file);
+    std::unique_ptr<RuleDocument> document = RuleDocument::Parse(file.Content(), options.file);
     const RuleUnitSystemStructure from = document->Units();
     const RuleUnitSystemStructure to{
         options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
@@ -173,7 +176,7 @@ int RunUnits(const UnitsOptions& options) {
         }
     }
     document->SetUnits(to);
-    document->SaveAtomically(options.file);
+    file.Replace(document->SaveText(options.file));
     std::cout << options.file.string() << ": " << LinearUnitName(from.linearUnit) << ", "
               << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit)
               << ", " << AngularUnitName(to.angularUnit) << "\n";
@@ -202,7 +205,8 @@ LoadedRule* FindRule(std::vector<LoadedRule>& rules, const std::string& name,
 }  // namespace
 
 int RunEdit(const EditOptions& options) {
-    std::unique_ptr<RuleDocument> document = RuleDocument::Load(options.file);
+    DocumentFile file = DocumentFile::OpenToChange(options.file);
+    std::unique_ptr<RuleDocument> document = RuleDocument::Parse(file.Content(), options.file);
     std::vector<LoadedRule> rules = document->LoadRules();
     LoadedRule& loaded = *FindRule(rules, options.rule, options.file);
 
@@ -236,7 +240,7 @@ int RunEdit(const EditOptions& options) {
         return 0;
     }
     document->ReplaceRuleElement(loaded);
-    document->SaveAtomically(options.file);
+    file.Replace(document->SaveText(options.file));
     std::cout << options.file.string() << ": saved\n";
     return 0;
 }

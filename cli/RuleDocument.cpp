@@ -260,29 +260,3 @@ std::string RuleDocument::SaveText(const std::filesystem::path& path) const {
     CheckRuleElements(path.string() + ": not saved", *m_root);
     return m_xml.SaveText();
 }
-
-void RuleDocument::SaveAtomically(const std::filesystem::path& path) const {
-    const std::string text = SaveText(path);
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        throw DocumentError(
-            fmt::format("{}: cannot write beside it: {}", path.string(), std::strerror(errno)));
-    }
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-    bool written = ::fchmod(fd, mode) == 0;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    written = written && ::fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temporary.c_str());
-        throw DocumentError(fmt::format("{}: cannot be saved: {}", path.string(), reason));
-    }
-}

@@ -50,8 +50,6 @@ public:
     // The text a save writes. A document holding what loading it would refuse (a value that
     // overflowed in a conversion, say) is not saved: throws DocumentError naming the path.
     std::string SaveText(const std::filesystem::path& path) const;
-    // Writes beside the file, then renames over it: the old document stays whole on failure.
-    void SaveAtomically(const std::filesystem::path& path) const;
 
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);

@@ -101,9 +101,9 @@ public:
         return m_ended && WIFEXITED(m_status) && WEXITSTATUS(m_status) == 0;
     }
 
-    void Kill() {
+    void Kill(int signal = SIGKILL) {
         if (!m_ended && Started()) {
-            ::kill(m_pid, SIGKILL);
+            ::kill(m_pid, signal);
             ::waitpid(m_pid, &m_status, 0);
             m_ended = true;
         }
@@ -242,6 +242,21 @@ TEST_P(AtomicSave, KilledRunLeavesTheOldOrTheNewDocument) {
     }
     // The save itself was interrupted, not only the reading and editing before it.
     EXPECT_GT(killedWhileSaving, 0);
+
+    // Interrupted by SIGTERM (as SIGINT and SIGHUP), the run takes its half-written file with it.
+    for (int i = 0; i < kKillsDuringSave; ++i) {
+        const std::filesystem::path document = FreshCopy("term-" + std::to_string(i));
+        SavingRun terminated(Arguments(document));
+        ASSERT_TRUE(terminated.Started());
+        if (terminated.AwaitSave(document.parent_path())) {
+            std::this_thread::sleep_for(save * i / kKillsDuringSave);
+            terminated.Kill(SIGTERM);
+        }
+        const std::string when = "terminated " + std::to_string(i) + "/" +
+                                 std::to_string(kKillsDuringSave) + " into the save";
+        ExpectOldOrNew(document, when);
+        EXPECT_FALSE(HasWritersTemporary(document.parent_path())) << when;
+    }
     RecordProperty("killed_while_saving", killedWhileSaving);
     RecordProperty("left_old_document", m_endedOld);
 }

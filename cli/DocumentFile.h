@@ -1,0 +1,54 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+// A rule document's file, held as a careful editor holds it.
+//
+// Opening it to change it takes an exclusive advisory lock on the file, waiting while another
+// command holds one, and once the lock is held checks that the file at the path is still the one
+// it locked (the command before may have replaced it; then the new file is locked and read). The
+// lock lasts as long as the object, so two commands on one document run one after the other and
+// neither change is lost.
+//
+// Replacing it writes the new text beside the file and renames it over the old one, so the path
+// always shows the old or the new document: through a symbolic link onto its target (the link
+// stays), keeping the file's mode, owner and group where the process may set them, syncing the
+// file and then its folder. The file written beside it is removed when the save fails or is
+// interrupted by SIGINT, SIGTERM or SIGHUP; one left by a killed save is removed by the next save
+// of the document. Other hard links to the document keep the old text: the rename gives the path
+// a new file.
+class DocumentFile {
+public:
+    // An existing document that is to be changed. Throws DocumentError, naming the file, when it
+    // cannot be read or may not be replaced: not a regular file, read-only for its owner (mode
+    // 0444, even for root), not writable by this process, or on a read-only file system.
+    static DocumentFile OpenToChange(const std::filesystem::path& path);
+    // A document to be written anew; an existing one is locked, not read. A new file follows
+    // the umask.
+    static DocumentFile OpenToCreate(const std::filesystem::path& path);
+
+    DocumentFile(DocumentFile&& other) noexcept;
+    DocumentFile& operator=(DocumentFile&&) = delete;
+    ~DocumentFile();
+
+    const std::string& Content() const { return m_content; }
+    // Throws DocumentError naming the file; the old document is then as it was.
+    void Replace(const std::string& text);
+
+private:
+    explicit DocumentFile(const std::filesystem::path& path);
+    // Locks the file at the target; false when there is none.
+    bool LockExisting();
+    void CheckReplaceable() const;
+    void ReadContent();
+    mode_t NewFileMode() const;
+
+    std::filesystem::path m_path;    // as the person named it, for messages
+    std::filesystem::path m_target;  // the file itself, links followed
+    int m_lock = -1;                 // the locked file, while there is one
+    struct stat m_stat {};
+    std::string m_content;
+};

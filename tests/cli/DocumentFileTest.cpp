@@ -1,0 +1,127 @@
+#include <gmock/gmock.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/cli/CommandRunner.h"
+#include "tests/platform/TestSupport.h"
+
+// A rule document as a shared, version-controlled file: commands on it at once, links, modes,
+// read-only files and what a killed save leaves.
+namespace {
+
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+class DocumentFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunVeritorRules(m_folder.Path(), "new doc.xml").status, 0);
+        m_original = Read("doc.xml");
+    }
+    std::string Read(const std::string& name) const {
+        return ReadWholeFile(m_folder.Path() / name);
+    }
+    mode_t Mode(const std::string& name) const {
+        struct stat status {};
+        ::stat((m_folder.Path() / name).c_str(), &status);
+        return status.st_mode & 07777;
+    }
+    CommandResult Run(const std::string& arguments) {
+        return RunVeritorRules(m_folder.Path(), arguments);
+    }
+    // A shell line in the folder, with $P the staged veritor-rules; its exit status.
+    int Shell(const std::string& line) const {
+        const std::string command = "cd '" + m_folder.Path().string() + "' && P='" +
+                                    (fs::path(VERITOR_STAGE_DIR) / "bin/veritor-rules").string() +
+                                    "' && " + line;
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    TemporaryFolder m_folder;
+    std::string m_original;
+};
+
+// Each command reports its change saved, and each change is in the file afterwards: the later
+// commands wait for the earlier, then read what they saved.
+TEST_F(DocumentFile, CommandsAtOnceLoseNoChange) {
+    std::ofstream(m_folder.Path() / "draft") << "type 1113 1.25\nok\n";
+    std::ofstream(m_folder.Path() / "fillet") << "type 1134 0.75\nok\n";
+    for (int round = 0; round < 6; ++round) {
+        ASSERT_EQ(Shell("$P new doc.xml --force >/dev/null && "
+                        "{ $P edit doc.xml 'Draft Angle' --script draft >/dev/null & a=$!; "
+                        "$P edit doc.xml 'Fillet Radius' --script fillet >/dev/null & b=$!; "
+                        "$P units doc.xml --unit in >/dev/null & c=$!; "
+                        "wait $a && wait $b && wait $c; }"),
+                  0)
+            << "round " << round;
+        const std::string document = Read("doc.xml");
+        EXPECT_THAT(document, HasSubstr("Unit=\"3\"")) << "round " << round;
+        EXPECT_THAT(document, HasSubstr("<Value>1.250000</Value>")) << "round " << round;
+        const std::string fillet = document.substr(document.find("Type=\"2142\""), 200);
+        EXPECT_THAT(fillet, ::testing::AnyOf(HasSubstr("<Value>0.750000</Value>"),
+                                             HasSubstr("<Value>0.029528</Value>")))
+            << "round " << round;
+    }
+}
+
+TEST_F(DocumentFile, ASaveThroughALinkChangesTheTargetAndKeepsTheLink) {
+    fs::create_directory(m_folder.Path() / "shared");
+    fs::rename(m_folder.Path() / "doc.xml", m_folder.Path() / "shared/rules.xml");
+    fs::create_symlink("shared/rules.xml", m_folder.Path() / "doc.xml");
+    ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
+    EXPECT_TRUE(fs::is_symlink(m_folder.Path() / "doc.xml"));
+    EXPECT_THAT(Read("shared/rules.xml"), HasSubstr("Unit=\"3\""));
+    EXPECT_EQ(fs::directory_iterator(m_folder.Path() / "shared")->path().filename(), "rules.xml");
+}
+
+TEST_F(DocumentFile, TheSavedFileKeepsItsModeAndHardLinksKeepTheOldText) {
+    ::chmod((m_folder.Path() / "doc.xml").c_str(), 0640);
+    fs::create_hard_link(m_folder.Path() / "doc.xml", m_folder.Path() / "other.xml");
+    ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
+    EXPECT_EQ(Mode("doc.xml"), 0640u);
+    EXPECT_EQ(Read("other.xml"), m_original);
+}
+
+TEST_F(DocumentFile, AReadOnlyDocumentIsRefusedNotReplaced) {
+    ::chmod((m_folder.Path() / "doc.xml").c_str(), 0444);
+    std::ofstream(m_folder.Path() / "script") << "type 1113 2\nok\n";
+    for (const char* command :
+         {"units doc.xml --unit in", "edit doc.xml 'Draft Angle' --script script",
+          "new doc.xml --force"}) {
+        const CommandResult result = Run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_THAT(result.err, HasSubstr("doc.xml: is read-only (mode 0444): not replaced"))
+            << command;
+        EXPECT_EQ(Read("doc.xml"), m_original) << command;
+        EXPECT_EQ(Mode("doc.xml"), 0444u) << command;
+    }
+}
+
+TEST_F(DocumentFile, ANewDocumentFollowsTheUmask) {
+    ASSERT_EQ(Shell("umask 027 && $P new fresh.xml"), 0);
+    EXPECT_EQ(Mode("fresh.xml"), 0640u);
+}
+
+// A file nobody writes any more, left by a killed save, goes at the next save; one a running
+// save still writes (it holds a lock on it) stays.
+TEST_F(DocumentFile, ASaveRemovesWhatAKilledSaveLeftButNotWhatARunningOneWrites) {
+    std::ofstream(m_folder.Path() / ".doc.xml.Xa12bc") << "half a document";
+    std::ofstream(m_folder.Path() / ".doc.xml.Yd34ef") << "being written";
+    const int writing = ::open((m_folder.Path() / ".doc.xml.Yd34ef").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+    ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
+    EXPECT_FALSE(fs::exists(m_folder.Path() / ".doc.xml.Xa12bc"));
+    EXPECT_TRUE(fs::exists(m_folder.Path() / ".doc.xml.Yd34ef"));
+    ::close(writing);
+}
+
+}  // namespace
