@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -212,9 +214,14 @@ int RunEdit(const EditOptions& options) {
 
     std::ifstream scriptFile;
     if (options.script) {
+        std::error_code error;
+        if (std::filesystem::is_directory(*options.script, error)) {
+            throw DocumentError(options.script->string() + ": is a folder, not a script");
+        }
         scriptFile.open(*options.script);
         if (!scriptFile) {
-            throw DocumentError(options.script->string() + ": cannot be read");
+            throw DocumentError(options.script->string() +
+                                ": cannot be read: " + std::strerror(errno));
         }
     }
     CPrintingMessageSink shown(std::cout);

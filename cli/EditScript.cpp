@@ -92,8 +92,23 @@ constexpr const char* kKeyNames =
     "Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1, or one printable "
     "character";
 
+// A script's words as a message shows them: control characters made visible (\x1B), so that a
+// stray escape sequence in a script never acts on the terminal.
+std::string Visible(std::string_view text) {
+    std::string shown;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += fmt::format("\\x{:02X}", byte);
+        } else {
+            shown += ch;
+        }
+    }
+    return shown;
+}
+
 [[noreturn]] void Fail(int number, const std::string& problem) {
-    throw ScriptError(fmt::format("script line {}: {}", number, problem));
+    throw ScriptError(fmt::format("script line {}: {}", number, Visible(problem)));
 }
 
 void ReadArguments(EditCommand& command, const std::string& name, std::string_view rest,

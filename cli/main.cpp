@@ -1,6 +1,10 @@
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "cli/Commands.h"
 #include "cli/PrintingMessageSink.h"
@@ -44,6 +48,27 @@ void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
     });
 }
 
+// The first word when it names no command (and is no option).
+std::optional<std::string> UnknownCommand(CLI::App& cli, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') {
+        return std::nullopt;
+    }
+    for (const CLI::App* command : cli.get_subcommands({})) {
+        if (command->get_name() == argv[1]) {
+            return std::nullopt;
+        }
+    }
+    return std::string(argv[1]);
+}
+
+std::string CommandNames(CLI::App& cli) {
+    std::string names;
+    for (const CLI::App* command : cli.get_subcommands({})) {
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    return names;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,12 +102,24 @@ int main(int argc, char** argv) {
         "read from standard input and the dialog is shown after each");
     edit->callback([&] { status = RunEdit(edited); });
 
+    if (const std::optional<std::string> unknown = UnknownCommand(cli, argc, argv)) {
+        std::cerr << "veritor-rules: unknown command \"" << *unknown << "\" (" << CommandNames(cli)
+                  << "; --help tells more)\n";
+        return static_cast<int>(CLI::ExitCodes::ExtrasError);
+    }
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return cli.exit(error);
     } catch (const std::exception& error) {
         std::cerr << "veritor-rules: " << error.what() << "\n";
+        return 1;
+    }
+    // Output that could not be written is a failure; a reader that stopped reading ends the
+    // program quietly by SIGPIPE before it gets here.
+    if (!std::cout.flush()) {
+        std::cerr << "veritor-rules: the output could not be written: " << std::strerror(errno)
+                  << "\n";
         return 1;
     }
     return status;

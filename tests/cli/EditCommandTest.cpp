@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <vector>
 
@@ -79,6 +81,32 @@ TEST_F(EditCommand, AKeyOfOneCharacterSelectsTheNextItemStartingWithIt) {
     const CommandResult result = Edit("focus 1121\nkey v\nok\n");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_THAT(Document(), HasSubstr("Severity=\"5\""));
+}
+
+// What fails is said, once, with a non-zero exit: never taken for a cancelled dialog or a
+// finished command, and never with a script's control characters sent to the terminal.
+TEST_F(EditCommand, FailuresAreReportedAndNothingIsWritten) {
+    std::filesystem::create_directory(m_folder.Path() / "folder");
+    std::ofstream(m_folder.Path() / "escape") << "fro\x1B[2Jb\n";
+    struct Case {
+        const char* arguments;
+        const char* message;
+    };
+    for (const Case& c : {
+             Case{"frob doc.xml", "unknown command \"frob\""},
+             Case{"list >/dev/full", "the output could not be written: No space left on device"},
+             Case{"edit doc.xml 'Draft Angle' --script folder",
+                  "folder: is a folder, not a script"},
+             Case{"edit doc.xml 'Draft Angle' --script escape",
+                  "script line 1: unknown command \"fro\\x1B[2Jb\""},
+         }) {
+        const CommandResult result = RunVeritorRules(m_folder.Path(), c.arguments);
+        EXPECT_NE(result.status, 0) << c.arguments;
+        EXPECT_THAT(result.err, HasSubstr(c.message)) << c.arguments;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_EQ(result.err.find('\x1B'), std::string::npos) << c.arguments;
+        EXPECT_EQ(Document(), m_original) << c.arguments;
+    }
 }
 
 TEST_F(EditCommand, RefusedCharactersNeverShowInTheBox) {
