@@ -2,16 +2,19 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 
 #include "app/CTeskCommonRulesApp.h"
 #include "cli/DocumentFile.h"
 #include "cli/EditScript.h"
 #include "cli/ModuleHost.h"
 #include "cli/PrintingMessageSink.h"
+#include "cli/RoundingCheck.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/RuleDocument.h"
 #include "cli/UnitCodes.h"
@@ -171,11 +174,23 @@ int RunUnits(const UnitsOptions& options) {
     const RuleUnitSystemStructure to{
         options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
         options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
+    std::vector<std::string> losses;
     for (LoadedRule& loaded : document->LoadRules()) {
         if (loaded.rule) {
+            const RoundingCheck check(*loaded.rule, from, to);
             loaded.rule->UpdateRule(&from, &to);
+            std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
             document->ReplaceRuleElement(loaded);
         }
+    }
+    if (!losses.empty() && !options.allowRounding) {
+        for (const std::string& loss : losses) {
+            std::cerr << options.file.string() << ": " << loss << "\n";
+        }
+        throw DocumentError(fmt::format(
+            "{}: not converted: {} value(s) would be rounded away in the new units, which keep six "
+            "decimals (--allow-rounding converts anyway)",
+            options.file.string(), losses.size()));
     }
     document->SetUnits(to);
     file.Replace(document->SaveText(options.file));

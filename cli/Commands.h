@@ -24,6 +24,8 @@ struct UnitsOptions {
     std::filesystem::path file;
     std::optional<std::string> unit;
     std::optional<std::string> angle;
+    // Converts even when values would be rounded away in the new units.
+    bool allowRounding = false;
 };
 int RunUnits(const UnitsOptions& options);
 

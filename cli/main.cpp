@@ -40,6 +40,8 @@ void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
     units->add_option("FILE", converted.file, "The document to convert")->required();
     units->add_option("--unit", converted.unit, "New length unit");
     units->add_option("--angle", converted.angle, "New angle unit");
+    units->add_flag("--allow-rounding", converted.allowRounding,
+                    "Convert even when values would be rounded away in the new units");
     units->callback([&] {
         if (!converted.unit && !converted.angle) {
             throw CLI::ValidationError("units", "give --unit, --angle or both");

@@ -212,4 +212,29 @@ TEST_F(RuleDocumentCommands, ConversionThatOverflowsIsRefusedAndWritesNothing) {
     EXPECT_EQ(ReadWholeFile(File("huge.xml")), text);
 }
 
+// The document keeps six decimals: a unit change that would round a value away lists it and saves
+// nothing, unless the person allows the rounding.
+TEST_F(RuleDocumentCommands, AUnitChangeThatWouldRoundValuesAwayIsRefusedUnlessAllowed) {
+    const std::string text =
+        "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Fillet Radius\"><Parameter "
+        "Type=\"2142\"><Operator>5</Operator><Value>0.0004</Value></Parameter><Parameter "
+        "Type=\"2144\"><Operator>6</Operator><Value>0.2</Value></Parameter></Rule><Rule "
+        "Name=\"Rib Height for Thickness\"><Parameter Type=\"2227\"><Operator>8</Operator>"
+        "<ParameterType>24</ParameterType><Value "
+        "Attribute1=\"0.0003\" Attribute2=\"4.0\"/></Parameter></Rule></RuleSet>";
+    Write("small.xml", text);
+    const CommandResult refused = Run("units small.xml --unit m");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.err, HasSubstr("small.xml: Fillet Radius, parameter 2142, value 1: 4e-07 "
+                                       "would be kept as 0.000000\n"));
+    EXPECT_THAT(refused.err, HasSubstr("small.xml: Rib Height for Thickness, parameter 2227, row "
+                                       "1: 3e-07 would be kept as 0.0\n"));
+    EXPECT_THAT(refused.err, HasSubstr("small.xml: not converted: 2 value(s) would be rounded"));
+    EXPECT_EQ(ReadWholeFile(File("small.xml")), text);
+
+    EXPECT_EQ(Run("units small.xml --unit cm").status, 0) << "nothing lost in centimetres";
+    EXPECT_EQ(Run("units small.xml --unit m --allow-rounding").status, 0);
+    EXPECT_THAT(ReadWholeFile(File("small.xml")), HasSubstr("Unit=\"2\""));
+}
+
 }  // namespace
