@@ -101,6 +101,12 @@ CString ModuleText(UINT id) {
     return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
 }
 
+void PrintWarnings(const RuleDocument& document) {
+    for (const std::string& warning : document.Warnings()) {
+        std::cerr << "veritor-rules: warning: " << warning << "\n";
+    }
+}
+
 }  // namespace
 
 int RunInfo() {
@@ -152,7 +158,9 @@ int RunShow(const std::filesystem::path& file) {
     const RuleUnitSystemStructure units = document->Units();
     std::cout << "units: " << LinearUnitName(units.linearUnit) << ", "
               << AngularUnitName(units.angularUnit) << "\n";
-    for (LoadedRule& loaded : document->LoadRules()) {
+    std::vector<LoadedRule> rules = document->LoadRules();
+    PrintWarnings(*document);
+    for (LoadedRule& loaded : rules) {
         std::cout << "\n";
         if (!loaded.rule) {
             CString name;
@@ -175,7 +183,9 @@ int RunUnits(const UnitsOptions& options) {
         options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
         options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
     std::vector<std::string> losses;
-    for (LoadedRule& loaded : document->LoadRules()) {
+    std::vector<LoadedRule> rules = document->LoadRules();
+    PrintWarnings(*document);
+    for (LoadedRule& loaded : rules) {
         if (loaded.rule) {
             const RoundingCheck check(*loaded.rule, from, to);
             loaded.rule->UpdateRule(&from, &to);
@@ -225,6 +235,7 @@ int RunEdit(const EditOptions& options) {
     DocumentFile file = DocumentFile::OpenToChange(options.file);
     std::unique_ptr<RuleDocument> document = RuleDocument::Parse(file.Content(), options.file);
     std::vector<LoadedRule> rules = document->LoadRules();
+    PrintWarnings(*document);
     LoadedRule& loaded = *FindRule(rules, options.rule, options.file);
 
     std::ifstream scriptFile;

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -24,6 +25,8 @@ namespace {
 constexpr UINT IDS_RULE_ELEMENT = 2019;
 constexpr UINT IDS_ATTR_NAME = 2020;
 constexpr const char* kRootName = "RuleSet";
+constexpr const wchar_t* kParameterElement = L"Parameter";
+constexpr const wchar_t* kParameterIdAttribute = L"Type";
 
 std::string Utf8(const CString& text) {
     return platform::Utf8FromWide(text.str());
@@ -214,6 +217,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& pa
 std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
                                                   const std::filesystem::path& path) {
     std::unique_ptr<RuleDocument> document(new RuleDocument(bytes, path));
+    document->m_name = path;
     CheckRuleElements(path.string(), document->Root());
     return document;
 }
@@ -234,6 +238,7 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
     SetXMLDoc(&m_xml);
     const KnownRules known;
     std::vector<LoadedRule> loaded;
+    m_warnings.clear();
     const std::unique_ptr<TeskXMLNodeList> children(Root().GetChildNodes());
     for (int i = 0; i < children->GetSize(); ++i) {
         TeskXMLNode& element = *children->GetItem(i);
@@ -242,10 +247,49 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
             entry.rule = rule->kind->makeDefault();
             entry.rule->PopulateParametersFromXML(&element);
             entry.rule->UpdateRule(&m_units, &m_units);
+            AddShapeWarnings(*rule->rule, *entry.rule, element);
         }
         loaded.push_back(std::move(entry));
     }
     return loaded;
+}
+
+// A record the element lacks, or one with more or fewer values than the rule reads, leaves the
+// rule a parameter it will save without a value, or with values it never reads: the person is
+// told, naming the rule and the parameter.
+void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
+                                    TeskXMLNode& element) {
+    const std::unique_ptr<TeskXMLNodeList> records(element.GetNodeList(kParameterElement));
+    const auto hasRecord = [&records](std::int32_t id) {
+        for (int i = 0; i < records->GetSize(); ++i) {
+            CString type;
+            if (records->GetItem(i)->GetAttributeValue(kParameterIdAttribute, type) &&
+                std::wcstol(type.GetString(), nullptr, 10) == id) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int i = 0; i < defaults.m_arrParams.GetCount(); ++i) {
+        CTeskParamStorage* expected = defaults.m_arrParams.ElementAt(i);
+        const TeskParamFields* fields = expected ? expected->GetFields() : nullptr;
+        if (!fields) {
+            continue;
+        }
+        const std::string where = fmt::format("{}: rule \"{}\": parameter {}", m_name.string(),
+                                              Utf8(rule.m_strName), fields->Id);
+        if (!hasRecord(fields->Id)) {
+            m_warnings.push_back(where + " has no record; it will be saved without a value");
+            continue;
+        }
+        CTeskParamStorage* actual = rule.FindParameterInArray(fields->Id);
+        const auto* reads = expected->GetData<TESK_TYPE_DOUBLE>();
+        const auto* holds = actual ? actual->GetData<TESK_TYPE_DOUBLE>() : nullptr;
+        if (reads && holds && reads->Values.GetCount() != holds->Values.GetCount()) {
+            m_warnings.push_back(fmt::format("{} holds {} value(s) where the rule reads {}", where,
+                                             holds->Values.GetCount(), reads->Values.GetCount()));
+        }
+    }
 }
 
 void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {

@@ -44,6 +44,8 @@ public:
     void AppendRule(CTeskRule& rule);
     // Loads every known rule element into a new rule of its class, in the document's units.
     std::vector<LoadedRule> LoadRules();
+    // What the last LoadRules found amiss in the rule elements, one line each.
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
     // Puts the rule's element, as the rule writes it now, in place of the old one.
     void ReplaceRuleElement(LoadedRule& loaded);
 
@@ -54,8 +56,11 @@ public:
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
     TeskXMLNode& Root() { return *m_root; }
+    void AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule, TeskXMLNode& element);
 
     TeskXMLDocument m_xml;
     std::unique_ptr<TeskXMLNode> m_root;
     RuleUnitSystemStructure m_units;
+    std::filesystem::path m_name;  // the document's path, for messages
+    std::vector<std::string> m_warnings;
 };

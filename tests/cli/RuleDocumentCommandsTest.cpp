@@ -237,4 +237,26 @@ TEST_F(RuleDocumentCommands, AUnitChangeThatWouldRoundValuesAwayIsRefusedUnlessA
     EXPECT_THAT(ReadWholeFile(File("small.xml")), HasSubstr("Unit=\"2\""));
 }
 
+// A rule element that lacks a parameter record, or holds more or fewer values than the rule
+// reads, is pointed out by every command that loads it, naming the rule and the parameter.
+TEST_F(RuleDocumentCommands, RecordsTheRuleCannotReadAreWarnedAbout) {
+    Write("script", "cancel\n");
+    for (const char* command : {"show odd.xml", "units odd.xml --unit in",
+                                "edit odd.xml 'Draft Angle' --script script"}) {
+        Write("odd.xml",
+              "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\" "
+              "Severity=\"2\"><Parameter Type=\"2120\"><Operator>7</Operator><Value>1</Value>"
+              "<Value>2</Value></Parameter></Rule></RuleSet>");
+        const CommandResult result = Run(command);
+        EXPECT_THAT(result.err, HasSubstr("warning: odd.xml: rule \"Draft Angle\": parameter 2120 "
+                                          "holds 2 value(s) where the rule reads 1\n"))
+            << command;
+        EXPECT_THAT(result.err, HasSubstr("warning: odd.xml: rule \"Draft Angle\": parameter 2121 "
+                                          "has no record; it will be saved without a value\n"))
+            << command;
+    }
+    ASSERT_EQ(Run("new fine.xml").status, 0);
+    EXPECT_EQ(Run("show fine.xml").err, "") << "a document as the module writes it draws none";
+}
+
 }  // namespace
