@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -27,6 +28,7 @@ constexpr int kRuleCopies = 20;
 constexpr int kKillsOverRun = 8;
 constexpr int kKillsDuringSave = 8;
 constexpr auto kPollInterval = std::chrono::microseconds(200);
+constexpr int kReferenceAttempts = 5;
 constexpr const char* kDocumentName = "rules.xml";
 
 const std::filesystem::path kProgram =
@@ -197,16 +199,26 @@ protected:
 
 TEST_P(AtomicSave, KilledRunLeavesTheOldOrTheNewDocument) {
     // An uninterrupted run gives the new document and the lengths of the run and of its save.
-    const std::filesystem::path reference = FreshCopy("reference");
-    const Clock::time_point start = Clock::now();
-    SavingRun complete(Arguments(reference));
-    ASSERT_TRUE(complete.Started());
-    ASSERT_TRUE(complete.AwaitSave(reference.parent_path()));
-    const Clock::time_point saveStart = Clock::now();
-    ASSERT_TRUE(complete.AwaitRename(reference.parent_path()));
-    const Clock::duration save = Clock::now() - saveStart;
-    ASSERT_TRUE(complete.Succeeded());
-    const Clock::duration run = Clock::now() - start;
+    // On a busy machine the poller may miss a quick save: the reference run is then repeated.
+    std::filesystem::path reference;
+    Clock::duration run{};
+    Clock::duration save{};
+    for (int attempt = 0; attempt < kReferenceAttempts && save == Clock::duration{}; ++attempt) {
+        reference = FreshCopy("reference-" + std::to_string(attempt));
+        const Clock::time_point start = Clock::now();
+        SavingRun complete(Arguments(reference));
+        ASSERT_TRUE(complete.Started());
+        if (!complete.AwaitSave(reference.parent_path())) {
+            ASSERT_TRUE(complete.Succeeded());
+            continue;
+        }
+        const Clock::time_point saveStart = Clock::now();
+        ASSERT_TRUE(complete.AwaitRename(reference.parent_path()));
+        save = std::max(Clock::now() - saveStart, Clock::duration(1));
+        ASSERT_TRUE(complete.Succeeded());
+        run = Clock::now() - start;
+    }
+    ASSERT_NE(save, Clock::duration{}) << "no save was seen in " << kReferenceAttempts << " runs";
     m_new = ReadWholeFile(reference);
     ASSERT_NE(m_new, m_old);
     ASSERT_EQ(StrayFiles(reference.parent_path()), std::vector<std::string>{});
