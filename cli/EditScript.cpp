@@ -174,13 +174,29 @@ std::optional<EditCommand> ParseEditCommand(const std::string& line, int number)
     return command;
 }
 
+// A line of the script, at most kLongestLine bytes: a script without line ends (a device, a
+// binary file) must not make the program grow without bound.
+bool EditScriptRunner::ReadLine(std::string& line, int number) {
+    line.clear();
+    for (int ch; (ch = m_script.get()) != std::char_traits<char>::eof();) {
+        if (ch == '\n') {
+            return true;
+        }
+        if (line.size() == kLongestLine) {
+            Fail(number, fmt::format("longer than {} bytes", kLongestLine));
+        }
+        line += static_cast<char>(ch);
+    }
+    return !line.empty();
+}
+
 void EditScriptRunner::Run(platform::SimulatedUser& person) {
     std::string line;
     int number = 0;
     if (m_showAfterEach) {
         Show(person);
     }
-    while (person.IsOpen() && std::getline(m_script, line)) {
+    while (person.IsOpen() && ReadLine(line, number + 1)) {
         ++number;
         if (const std::optional<EditCommand> command = ParseEditCommand(line, number)) {
             Perform(person, *command, number);
@@ -189,9 +205,9 @@ void EditScriptRunner::Run(platform::SimulatedUser& person) {
             }
         }
     }
-    while (std::getline(m_script, line)) {
+    while (!m_unreadLine && ReadLine(line, number + 1)) {
         ++number;
-        if (!m_unreadLine && ParseEditCommand(line, number)) {
+        if (ParseEditCommand(line, number)) {
             m_unreadLine = number;
         }
     }

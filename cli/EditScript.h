@@ -45,11 +45,16 @@ public:
     EditScriptRunner(std::istream& script, std::ostream& out, bool showAfterEach)
         : m_script(script), m_out(out), m_showAfterEach(showAfterEach) {}
 
+    // The longest script line read; a longer one is refused.
+    static constexpr std::size_t kLongestLine = 1 << 20;
+
     void Run(platform::SimulatedUser& person);
     // Lines left unread when the dialog closed.
     int UnreadLineNumber() const { return m_unreadLine; }
 
 private:
+    // The next line, without its end; false at the end of the script.
+    bool ReadLine(std::string& line, int number);
     void Perform(platform::SimulatedUser& person, const EditCommand& command, int number);
     void Show(const platform::SimulatedUser& person);
 

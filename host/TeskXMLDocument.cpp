@@ -1,5 +1,9 @@
 #include "host/TeskXMLDocument.h"
 
+#include <optional>
+#include <string_view>
+#include <unordered_set>
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -62,6 +66,44 @@ TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
     return node ? new TeskXMLNode(node) : nullptr;
 }
 
+namespace {
+
+// What the parser lets through but a document must not hold: nesting deeper than
+// TeskXMLDocument::kMaxDepth, and an attribute given twice on one element. The tree is walked
+// without recursion, so no input's depth reaches the stack.
+std::optional<std::string> ShapeProblem(const pugi::xml_document& document) {
+    int depth = 0;
+    pugi::xml_node node = document.first_child();
+    while (node) {
+        if (node.type() == pugi::node_element) {
+            if (depth >= TeskXMLDocument::kMaxDepth) {
+                return fmt::format("elements are nested deeper than {} levels",
+                                   TeskXMLDocument::kMaxDepth);
+            }
+            std::unordered_set<std::string_view> names;
+            for (const pugi::xml_attribute attribute : node.attributes()) {
+                if (!names.insert(attribute.name()).second) {
+                    return fmt::format("the attribute \"{}\" is given twice on <{}>",
+                                       attribute.name(), node.name());
+                }
+            }
+        }
+        if (node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        node = node ? node.next_sibling() : node;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     const pugi::xml_parse_result result = m_doc.load_buffer(utf8.data(), utf8.size());
     if (!result) {
@@ -71,10 +113,13 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     }
     if (!RootElement()) {
         error = "no root element";
-        m_doc.reset();
-        return false;
+    } else if (const std::optional<std::string> problem = ShapeProblem(m_doc)) {
+        error = *problem;
+    } else {
+        return true;
     }
-    return true;
+    m_doc.reset();
+    return false;
 }
 
 std::string TeskXMLDocument::SaveText() const {

@@ -17,8 +17,12 @@ public:
     // A new element, not yet attached; the caller deletes the wrapper.
     TeskXMLNode* CreateNode(const CString& name);
 
+    // How deep elements may nest: far more than any rule document needs (it uses four levels).
+    static constexpr int kMaxDepth = 64;
+
     // Replaces the content with the parsed text; on failure the document is empty and error says
-    // where and why.
+    // where and why. Elements nested deeper than kMaxDepth and an attribute given twice on one
+    // element are refused like any other malformed text.
     bool LoadText(std::string_view utf8, std::string& error);
     // The document as UTF-8 text with an XML declaration, indented.
     std::string SaveText() const;

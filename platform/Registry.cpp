@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -236,8 +237,18 @@ RegistryKeys ParseRegistryFile(std::string_view bytes) {
 
 namespace {
 
+// A registry file is a few kilobytes; anything else at its path (a folder, a pipe that would
+// never end, a device, a file of more than a mebibyte) is no registry.
+constexpr std::uintmax_t kLargestRegistryFile = 1 << 20;
+
 std::optional<platform::RegistryKeys> ReadRegistryFile() {
-    std::ifstream file(platform::RegistryFilePath(), std::ios::binary);
+    const std::filesystem::path path = platform::RegistryFilePath();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) ||
+        std::filesystem::file_size(path, error) > kLargestRegistryFile || error) {
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
         return std::nullopt;
     }
