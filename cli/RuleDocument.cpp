@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <fmt/format.h>
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ModuleExports.h"
@@ -186,6 +188,46 @@ std::string ReadFile(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+// The parts of a parameter record the rule writes itself.
+bool IsWrittenByTheRule(pugi::xml_node child) {
+    static constexpr std::string_view kWritten[] = {"Operator", "ParameterType", "Value",
+                                                    "Remarks"};
+    return child.type() == pugi::node_element &&
+           std::find(std::begin(kWritten), std::end(kWritten), child.name()) != std::end(kWritten);
+}
+
+void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
+    for (const pugi::xml_attribute attribute : old.attributes()) {
+        if (!fresh.attribute(attribute.name())) {
+            fresh.append_copy(attribute);
+        }
+    }
+}
+
+// What the module does not write survives a rewrite of a rule: attributes it does not write, and
+// the child nodes it does not make (comments, processing instructions, elements of its own, the
+// records of parameters the rule does not know), in the rule element and in each of its records.
+void KeepForeignContent(pugi::xml_node old, pugi::xml_node fresh) {
+    KeepForeignAttributes(old, fresh);
+    for (const pugi::xml_node child : old.children()) {
+        pugi::xml_node record =
+            child.type() == pugi::node_element && std::string_view(child.name()) == "Parameter"
+                ? fresh.find_child_by_attribute("Parameter", "Type",
+                                                child.attribute("Type").value())
+                : pugi::xml_node();
+        if (!record) {
+            fresh.append_copy(child);
+            continue;
+        }
+        KeepForeignAttributes(child, record);
+        for (const pugi::xml_node part : child.children()) {
+            if (!IsWrittenByTheRule(part)) {
+                record.append_copy(part);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 RuleDocument::RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit) {
@@ -295,6 +337,9 @@ void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
 void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {
     SetXMLDoc(&m_xml);
     std::unique_ptr<TeskXMLNode> element(loaded.rule->GetXML());
+    if (element) {
+        KeepForeignContent(loaded.element->Handle(), element->Handle());
+    }
     if (element && Root().ReplaceChild(loaded.element.get(), element.get())) {
         loaded.element = std::move(element);
     }

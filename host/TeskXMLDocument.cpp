@@ -105,7 +105,13 @@ std::optional<std::string> ShapeProblem(const pugi::xml_document& document) {
 }  // namespace
 
 bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
-    const pugi::xml_parse_result result = m_doc.load_buffer(utf8.data(), utf8.size());
+    // Comments, processing instructions, the document type and the declaration are kept, so that
+    // a save gives back what it does not understand; entities are never expanded.
+    constexpr unsigned kKeepEverything = pugi::parse_default | pugi::parse_comments |
+                                         pugi::parse_pi | pugi::parse_doctype |
+                                         pugi::parse_declaration;
+    const pugi::xml_parse_result result =
+        m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything);
     if (!result) {
         error = fmt::format("{} at {}", result.description(), LineAndColumn(utf8, result.offset));
         m_doc.reset();
@@ -122,11 +128,22 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     return false;
 }
 
+// Everything at the top goes back: the declaration (saying UTF-8, which is what is written),
+// comments, processing instructions, the document type and the root element.
 std::string TeskXMLDocument::SaveText() const {
     TextWriter out;
-    out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    if (const pugi::xml_node root = RootElement()) {
-        root.print(out, "  ", pugi::format_indent);
+    pugi::xml_node declaration = m_doc.first_child();
+    if (declaration.type() == pugi::node_declaration) {
+        declaration.attribute("encoding").set_value("UTF-8");
+    } else {
+        out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    }
+    if (RootElement()) {
+        for (const pugi::xml_node node : m_doc.children()) {
+            if (!IsDetachedPool(node)) {
+                node.print(out, "  ", pugi::format_indent);
+            }
+        }
     }
     return std::move(out.text);
 }

@@ -124,4 +124,47 @@ TEST_F(DocumentFile, ASaveRemovesWhatAKilledSaveLeftButNotWhatARunningOneWrites)
     ::close(writing);
 }
 
+// What the module does not understand is kept through a rewrite: comments, processing
+// instructions and the document type, and attributes, elements and records it does not write
+// inside a rule element.
+TEST_F(DocumentFile, WhatTheModuleDoesNotUnderstandSurvivesUnitsAndEdit) {
+    const std::string foreign[] = {
+        "<!DOCTYPE RuleSet [<!ENTITY lab \"Line B\">]>",
+        "<!-- reviewed by the tooling group -->",
+        "<?review status=\"open\"?>",
+        "Reviewer=\"K. Lee\"",
+        "<!-- core side first -->",
+        "<Origin>supplier sheet</Origin>",
+        "Source=\"sheet 4\"",
+        "<Tolerance>0.05</Tolerance>",
+        "<Parameter Name=\"\" Type=\"9999\" Status=\"1\">",
+        "<Value>7</Value>",
+    };
+    std::string document = Read("doc.xml");
+    const auto insertAfter = [&document](const std::string& anchor, const std::string& text) {
+        const std::size_t at = document.find(anchor);
+        ASSERT_NE(at, std::string::npos) << anchor;
+        document.insert(at + anchor.size(), text);
+    };
+    insertAfter("?>\n", foreign[0] + "\n" + foreign[1] + "\n" + foreign[2] + "\n");
+    insertAfter("<Rule Name=\"Draft Angle\"", " " + foreign[3]);
+    insertAfter("Category=\"\">",
+                foreign[4] + foreign[5] + foreign[8] + foreign[9] + "</Parameter>");
+    insertAfter("<Parameter Name=\"\" Type=\"2120\"", " " + foreign[6]);
+    insertAfter("<ParameterType>2</ParameterType>", foreign[7]);
+    std::ofstream(m_folder.Path() / "doc.xml", std::ios::binary) << document;
+    std::ofstream(m_folder.Path() / "script") << "type 1113 1.5\nok\n";
+
+    for (const char* command :
+         {"units doc.xml --unit in", "edit doc.xml 'Draft Angle' --script script"}) {
+        const CommandResult result = Run(command);
+        ASSERT_EQ(result.status, 0) << command << ": " << result.err;
+        const std::string saved = Read("doc.xml");
+        for (const std::string& part : foreign) {
+            EXPECT_NE(saved.find(part), std::string::npos) << command << ": " << part;
+        }
+        EXPECT_EQ(saved.find("Line B"), saved.rfind("Line B")) << "the entity is never expanded";
+    }
+}
+
 }  // namespace
