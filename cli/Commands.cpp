@@ -273,7 +273,7 @@ int RunEdit(const EditOptions& options) {
         return 0;
     }
     document->ReplaceRuleElement(loaded);
-    file.Replace(document->SaveText(options.file));
+    file.Replace(document->SaveTextChangingOnly(loaded, options.file));
     std::cout << options.file.string() << ": saved\n";
     return 0;
 }

@@ -228,6 +228,54 @@ void KeepForeignContent(pugi::xml_node old, pugi::xml_node fresh) {
     }
 }
 
+// Where the element that starts at start ends in well-formed text: past its end tag, or past
+// its own tag when it closes itself; npos when the text does not hold one there.
+std::size_t ElementEnd(std::string_view text, std::size_t start) {
+    int depth = 0;
+    for (std::size_t at = start; at < text.size();) {
+        if (text[at] != '<') {
+            at = text.find('<', at);
+            continue;
+        }
+        const std::string_view rest = text.substr(at);
+        const auto skip = [&](std::string_view closing) {
+            const std::size_t close = text.find(closing, at);
+            return close == std::string_view::npos ? close : close + closing.size();
+        };
+        if (rest.starts_with("<!--")) {
+            at = skip("-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            at = skip("]]>");
+        } else if (rest.starts_with("<?") || rest.starts_with("<!")) {
+            at = skip(">");
+        } else if (rest.starts_with("</")) {
+            at = skip(">");
+            if (--depth == 0) {
+                return at;
+            }
+        } else {
+            char quote = 0;
+            std::size_t close = at + 1;
+            for (; close < text.size() && (quote || text[close] != '>'); ++close) {
+                if (quote ? text[close] == quote : text[close] == '"' || text[close] == '\'') {
+                    quote = quote ? 0 : text[close];
+                }
+            }
+            if (close >= text.size()) {
+                return std::string_view::npos;
+            }
+            const bool closesItself = text[close - 1] == '/';
+            at = close + 1;
+            if (!closesItself) {
+                ++depth;
+            } else if (depth == 0) {
+                return at;
+            }
+        }
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 RuleDocument::RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit) {
@@ -260,6 +308,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
                                                   const std::filesystem::path& path) {
     std::unique_ptr<RuleDocument> document(new RuleDocument(bytes, path));
     document->m_name = path;
+    document->m_source = bytes;
     CheckRuleElements(path.string(), document->Root());
     return document;
 }
@@ -284,7 +333,8 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
     const std::unique_ptr<TeskXMLNodeList> children(Root().GetChildNodes());
     for (int i = 0; i < children->GetSize(); ++i) {
         TeskXMLNode& element = *children->GetItem(i);
-        LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr};
+        LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr,
+                         element.Handle().offset_debug() - 1};
         if (const KnownRule* rule = FindKind(known, element)) {
             entry.rule = rule->kind->makeDefault();
             entry.rule->PopulateParametersFromXML(&element);
@@ -348,4 +398,35 @@ void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {
 std::string RuleDocument::SaveText(const std::filesystem::path& path) const {
     CheckRuleElements(path.string() + ": not saved", *m_root);
     return m_xml.SaveText();
+}
+
+std::string RuleDocument::SaveTextChangingOnly(const LoadedRule& loaded,
+                                               const std::filesystem::path& path) const {
+    const std::string whole = SaveText(path);
+    const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
+    const std::string name = "<" + Utf8(loaded.element->GetNodeName());
+    const std::size_t end = ElementEnd(m_source, start);
+    if (loaded.sourceOffset < 0 || m_source.compare(start, name.size(), name) != 0 ||
+        end == std::string::npos) {
+        return whole;
+    }
+    // The new element takes the old one's indentation.
+    const std::size_t lineStart = m_source.find_last_of('\n', start) + 1;
+    const std::string indentation = m_source.substr(lineStart, start - lineStart);
+    std::ostringstream printed;
+    loaded.element->Handle().print(printed, "  ", pugi::format_indent);
+    std::string element = printed.str();
+    while (!element.empty() && element.back() == '\n') {
+        element.pop_back();
+    }
+    for (std::size_t at = element.find('\n'); at != std::string::npos;
+         at = element.find('\n', at + 1 + indentation.size())) {
+        element.insert(at + 1, indentation);
+    }
+    std::string spliced = m_source.substr(0, start) + element + m_source.substr(end);
+    // Text the parser had to convert (another encoding) has other offsets: what does not read
+    // back as a document falls back to the whole save.
+    TeskXMLDocument check;
+    std::string error;
+    return check.LoadText(spliced, error) ? spliced : whole;
 }

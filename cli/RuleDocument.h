@@ -22,6 +22,7 @@ public:
 struct LoadedRule {
     std::unique_ptr<TeskXMLNode> element;
     std::unique_ptr<CTeskRule> rule;
+    std::ptrdiff_t sourceOffset = -1;  // where the element starts in the text it was read from
 };
 
 // A rule document: a "RuleSet" root whose "Unit" and "AngularUnit" attributes give the unit
@@ -52,6 +53,11 @@ public:
     // The text a save writes. A document holding what loading it would refuse (a value that
     // overflowed in a conversion, say) is not saved: throws DocumentError naming the path.
     std::string SaveText(const std::filesystem::path& path) const;
+    // The text a save writes when only this rule changed: the text the document was read from
+    // with that rule's element alone written anew, every other byte as it was. Falls back to
+    // SaveText when the element cannot be found in that text.
+    std::string SaveTextChangingOnly(const LoadedRule& loaded,
+                                     const std::filesystem::path& path) const;
 
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
@@ -62,5 +68,6 @@ private:
     std::unique_ptr<TeskXMLNode> m_root;
     RuleUnitSystemStructure m_units;
     std::filesystem::path m_name;  // the document's path, for messages
+    std::string m_source;          // the text the document was read from
     std::vector<std::string> m_warnings;
 };

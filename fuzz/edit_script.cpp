@@ -88,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     document->ReplaceRuleElement(*loaded);
     std::string saved;
     try {
-        saved = document->SaveText("edited.xml");
+        saved = edit.result == IDOK ? document->SaveTextChangingOnly(*loaded, "edited.xml")
+                                    : document->SaveText("edited.xml");
     } catch (const DocumentError& error) {
         // A number typed beyond the range of doubles is kept as infinite, which the save
         // refuses with a clear message; anything else refused is the dialog's fault.

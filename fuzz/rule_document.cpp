@@ -34,6 +34,32 @@ void ReadWithEveryKind(TeskXMLNode& element, const RuleUnitSystemStructure& unit
     }
 }
 
+// Writing the first rule anew into the text it was read from, as edit saves, gives a document
+// that reads again.
+void ExpectOneRuleRewriteReads(std::string_view bytes) {
+    const std::unique_ptr<RuleDocument> document = RuleDocument::Parse(bytes, "input.xml");
+    std::vector<LoadedRule> rules = document->LoadRules();
+    for (LoadedRule& loaded : rules) {
+        if (!loaded.rule) {
+            continue;
+        }
+        document->ReplaceRuleElement(loaded);
+        std::string text;
+        try {
+            text = document->SaveTextChangingOnly(loaded, "input.xml");
+        } catch (const DocumentError&) {
+            return;  // a value the rule cannot save stops an edit's save as well
+        }
+        try {
+            RuleDocument::Parse(text, "edited.xml");
+        } catch (const DocumentError& error) {
+            FailFuzzCheck("one rule written anew gives a document that does not read:",
+                          error.what());
+        }
+        return;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -44,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const DocumentError&) {
         return 0;
     }
+    ExpectOneRuleRewriteReads(bytes);
     const RuleUnitSystemStructure from = document->Units();
     const RuleUnitSystemStructure to = OtherUnits(from);
     int index = 0;

@@ -167,4 +167,28 @@ TEST_F(DocumentFile, WhatTheModuleDoesNotUnderstandSurvivesUnitsAndEdit) {
     }
 }
 
+// A person keeping rule sets under version control sees a one-rule diff: edit writes the edited
+// rule anew, in the indentation it had, and leaves every other byte, layout included, as it was.
+TEST_F(DocumentFile, EditChangesOnlyTheBytesOfTheEditedRule) {
+    std::string document = Read("doc.xml");
+    const std::string fillet = "  <Rule Name=\"Fillet Radius\"";
+    document.replace(document.find(fillet), fillet.size(),
+                     "\n  <!-- after the moulding trials -->\n\t<Rule Name=\"Fillet Radius\"");
+    document.replace(document.find("<Remarks></Remarks>"), 19, "<Remarks/>");
+    std::ofstream(m_folder.Path() / "doc.xml", std::ios::binary) << document;
+    std::ofstream(m_folder.Path() / "script") << "type 1134 0.3\nok\n";
+    ASSERT_EQ(Run("edit doc.xml 'Fillet Radius' --script script").status, 0);
+
+    const std::string saved = Read("doc.xml");
+    const std::size_t start = document.find("\t<Rule Name=\"Fillet Radius\"");
+    const std::size_t end = document.find("</Rule>", start) + 7;
+    const std::size_t savedEnd = saved.find("</Rule>", start) + 7;
+    EXPECT_EQ(saved.substr(0, start), document.substr(0, start));
+    EXPECT_EQ(saved.substr(savedEnd), document.substr(end));
+    EXPECT_THAT(saved.substr(start, savedEnd - start),
+                HasSubstr("\t  <Parameter Name=\"\" Type=\"2142\" Status=\"1\">\n\t    "
+                          "<Operator>5</Operator>"));
+    EXPECT_THAT(saved.substr(start, savedEnd - start), HasSubstr("<Value>0.300000</Value>"));
+}
+
 }  // namespace
