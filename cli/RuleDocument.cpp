@@ -18,6 +18,7 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ModuleExports.h"
+#include "cli/DocumentEncoding.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/UnitCodes.h"
 #include "platform/Utf.h"
@@ -306,9 +307,12 @@ std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& pa
 
 std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
                                                   const std::filesystem::path& path) {
-    std::unique_ptr<RuleDocument> document(new RuleDocument(bytes, path));
+    const DocumentEncoding encoding = DocumentEncoding::Of(bytes, path);
+    std::string utf8 = encoding.ToUtf8(bytes, path);
+    std::unique_ptr<RuleDocument> document(new RuleDocument(utf8, path));
     document->m_name = path;
-    document->m_source = bytes;
+    document->m_source = std::move(utf8);
+    document->m_encoding = encoding;
     CheckRuleElements(path.string(), document->Root());
     return document;
 }
@@ -396,13 +400,22 @@ void RuleDocument::ReplaceRuleElement(LoadedRule& loaded) {
 }
 
 std::string RuleDocument::SaveText(const std::filesystem::path& path) const {
+    return m_encoding.FromUtf8(SaveUtf8(path));
+}
+
+std::string RuleDocument::SaveUtf8(const std::filesystem::path& path) const {
     CheckRuleElements(path.string() + ": not saved", *m_root);
-    return m_xml.SaveText();
+    return m_xml.SaveText(m_encoding.Name());
 }
 
 std::string RuleDocument::SaveTextChangingOnly(const LoadedRule& loaded,
                                                const std::filesystem::path& path) const {
-    const std::string whole = SaveText(path);
+    return m_encoding.FromUtf8(SpliceRule(loaded, path));
+}
+
+std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
+                                     const std::filesystem::path& path) const {
+    std::string whole = SaveUtf8(path);
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
     const std::string name = "<" + Utf8(loaded.element->GetNodeName());
     const std::size_t end = ElementEnd(m_source, start);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/DocumentEncoding.h"
 #include "host/CTeskRule.h"
 #include "host/TeskXMLDocument.h"
 #include "host/TeskXMLNode.h"
@@ -50,8 +51,9 @@ public:
     // Puts the rule's element, as the rule writes it now, in place of the old one.
     void ReplaceRuleElement(LoadedRule& loaded);
 
-    // The text a save writes. A document holding what loading it would refuse (a value that
-    // overflowed in a conversion, say) is not saved: throws DocumentError naming the path.
+    // The text a save writes, in the encoding the document was read in. A document holding
+    // what loading it would refuse (a value that overflowed in a conversion, say) is not saved:
+    // throws DocumentError naming the path.
     std::string SaveText(const std::filesystem::path& path) const;
     // The text a save writes when only this rule changed: the text the document was read from
     // with that rule's element alone written anew, every other byte as it was. Falls back to
@@ -62,12 +64,15 @@ public:
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
     TeskXMLNode& Root() { return *m_root; }
+    std::string SaveUtf8(const std::filesystem::path& path) const;
+    std::string SpliceRule(const LoadedRule& loaded, const std::filesystem::path& path) const;
     void AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule, TeskXMLNode& element);
 
     TeskXMLDocument m_xml;
     std::unique_ptr<TeskXMLNode> m_root;
     RuleUnitSystemStructure m_units;
     std::filesystem::path m_name;  // the document's path, for messages
-    std::string m_source;          // the text the document was read from
+    std::string m_source;          // the text the document was read from, in UTF-8
+    DocumentEncoding m_encoding = DocumentEncoding::Of("", "");
     std::vector<std::string> m_warnings;
 };

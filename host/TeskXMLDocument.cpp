@@ -111,7 +111,7 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
                                          pugi::parse_pi | pugi::parse_doctype |
                                          pugi::parse_declaration;
     const pugi::xml_parse_result result =
-        m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything);
+        m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything, pugi::encoding_utf8);
     if (!result) {
         error = fmt::format("{} at {}", result.description(), LineAndColumn(utf8, result.offset));
         m_doc.reset();
@@ -128,15 +128,19 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     return false;
 }
 
-// Everything at the top goes back: the declaration (saying UTF-8, which is what is written),
-// comments, processing instructions, the document type and the root element.
-std::string TeskXMLDocument::SaveText() const {
+// Everything at the top goes back: the declaration (naming the encoding the text will be
+// written in), comments, processing instructions, the document type and the root element.
+std::string TeskXMLDocument::SaveText(const std::string& encoding) const {
     TextWriter out;
     pugi::xml_node declaration = m_doc.first_child();
     if (declaration.type() == pugi::node_declaration) {
-        declaration.attribute("encoding").set_value("UTF-8");
+        if (pugi::xml_attribute named = declaration.attribute("encoding")) {
+            named.set_value(encoding.c_str());
+        } else if (encoding != "UTF-8") {
+            declaration.append_attribute("encoding").set_value(encoding.c_str());
+        }
     } else {
-        out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        out.text = "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n";
     }
     if (RootElement()) {
         for (const pugi::xml_node node : m_doc.children()) {

@@ -24,8 +24,9 @@ public:
     // where and why. Elements nested deeper than kMaxDepth and an attribute given twice on one
     // element are refused like any other malformed text.
     bool LoadText(std::string_view utf8, std::string& error);
-    // The document as UTF-8 text with an XML declaration, indented.
-    std::string SaveText() const;
+    // The document as UTF-8 text with an XML declaration that names this encoding (the one the
+    // caller then writes the text in), indented.
+    std::string SaveText(const std::string& encoding = "UTF-8") const;
 
     // The root element (new wrapper), or null when the document has none.
     TeskXMLNode* GetRootNode() const;

@@ -18,6 +18,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 class DocumentFile : public ::testing::Test {
@@ -189,6 +190,50 @@ TEST_F(DocumentFile, EditChangesOnlyTheBytesOfTheEditedRule) {
                 HasSubstr("\t  <Parameter Name=\"\" Type=\"2142\" Status=\"1\">\n\t    "
                           "<Operator>5</Operator>"));
     EXPECT_THAT(saved.substr(start, savedEnd - start), HasSubstr("<Value>0.300000</Value>"));
+}
+
+// A document is read in the encoding it declares and saved in it: a character the encoding lacks
+// becomes a character reference, so the bytes never contradict the declaration.
+TEST_F(DocumentFile, ADocumentIsSavedInTheEncodingItDeclares) {
+    std::string windows = m_original;
+    windows.replace(windows.find("UTF-8"), 5, "windows-1252");
+    windows.insert(windows.find("<RuleSet"), "<!-- r\xE9vis\xE9 -->\n");
+    std::ofstream(m_folder.Path() / "doc.xml", std::ios::binary) << windows;
+    {
+        // Japanese descriptions hold characters windows-1252 lacks.
+        const ScopedEnvironment japanese("LC_ALL", "ja_JP.UTF-8");
+        ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
+    }
+    const std::string saved = Read("doc.xml");
+    EXPECT_TRUE(
+        saved.starts_with("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n"
+                          "<!-- r\xE9vis\xE9 -->\n"));
+    EXPECT_THAT(saved, HasSubstr("&#"));
+    // No UTF-8 in a windows-1252 file: not the Japanese letters, not the degree sign.
+    EXPECT_EQ(saved.find('\xE3'), std::string::npos);
+    EXPECT_EQ(saved.find("\xC2\xB0"), std::string::npos);
+    EXPECT_EQ(Run("show doc.xml").status, 0);
+
+    std::string utf16 = "\xFF\xFE";
+    for (const char ch : m_original) {
+        utf16 += ch;
+        utf16 += '\0';
+    }
+    std::ofstream(m_folder.Path() / "wide.xml", std::ios::binary) << utf16;
+    ASSERT_EQ(Run("units wide.xml --unit in").status, 0);
+    const std::string wide = Read("wide.xml");
+    EXPECT_TRUE(wide.starts_with("\xFF\xFE<\0?\0x\0m\0l\0"s));
+    EXPECT_NE(wide.find("U\0n\0i\0t\0=\0\"\0003\0\"\0"s), std::string::npos);
+
+    const std::string unknown =
+        "<?xml version=\"1.0\" encoding=\"x-klingon\"?><RuleSet Unit=\"0\" AngularUnit=\"0\"/>";
+    std::ofstream(m_folder.Path() / "unknown.xml", std::ios::binary) << unknown;
+    const CommandResult refused = Run("units unknown.xml --unit in");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(
+        refused.err,
+        HasSubstr("unknown.xml: declares the encoding \"x-klingon\", which cannot be read"));
+    EXPECT_EQ(Read("unknown.xml"), unknown);
 }
 
 }  // namespace
