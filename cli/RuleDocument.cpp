@@ -419,13 +419,16 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
     const std::string name = "<" + Utf8(loaded.element->GetNodeName());
     const std::size_t end = ElementEnd(m_source, start);
-    if (loaded.sourceOffset < 0 || m_source.compare(start, name.size(), name) != 0 ||
-        end == std::string::npos) {
+    if (loaded.sourceOffset < 0 || start >= m_source.size() ||
+        m_source.compare(start, name.size(), name) != 0 || end == std::string::npos) {
         return whole;
     }
-    // The new element takes the old one's indentation.
+    // The new element takes the old one's indentation, when it starts a line of its own.
     const std::size_t lineStart = m_source.find_last_of('\n', start) + 1;
-    const std::string indentation = m_source.substr(lineStart, start - lineStart);
+    std::string indentation = m_source.substr(lineStart, start - lineStart);
+    if (indentation.find_first_not_of(" \t") != std::string::npos) {
+        indentation.clear();
+    }
     std::ostringstream printed;
     loaded.element->Handle().print(printed, "  ", pugi::format_indent);
     std::string element = printed.str();
@@ -437,8 +440,8 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
         element.insert(at + 1, indentation);
     }
     std::string spliced = m_source.substr(0, start) + element + m_source.substr(end);
-    // Text the parser had to convert (another encoding) has other offsets: what does not read
-    // back as a document falls back to the whole save.
+    // Should the text around the element be anything the splice did not foresee, what does not
+    // read back as a document falls back to the whole save.
     TeskXMLDocument check;
     std::string error;
     return check.LoadText(spliced, error) ? spliced : whole;
