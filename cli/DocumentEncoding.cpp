@@ -41,8 +41,10 @@ std::optional<std::string> DeclaredEncoding(std::string_view bytes) {
     return std::string(declaration.substr(quote + 1, end - quote - 1));
 }
 
+}  // namespace
+
 // An iconv conversion, closed when it goes.
-class Converter {
+class DocumentEncoding::Converter {
 public:
     Converter(const std::string& to, const std::string& from)
         : m_handle(::iconv_open(to.c_str(), from.c_str())) {}
@@ -59,10 +61,20 @@ public:
     bool Convert(char*& in, std::size_t& inLeft, char*& out, std::size_t& outLeft) const {
         return ::iconv(m_handle, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
     }
+    // Ends the text: an encoding with shift states (UTF-7, ISO-2022-JP) writes its closing bytes.
+    std::string Finish() const {
+        char buffer[64];
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        ::iconv(m_handle, nullptr, nullptr, &out, &outLeft);
+        return std::string(buffer, sizeof buffer - outLeft);
+    }
 
 private:
     iconv_t m_handle;
 };
+
+namespace {
 
 // The length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
 std::size_t SequenceLength(unsigned char lead) {
@@ -93,12 +105,25 @@ DocumentEncoding DocumentEncoding::Of(std::string_view bytes, const std::filesys
     }
     const std::string declared = DeclaredEncoding(bytes).value_or("UTF-8");
     DocumentEncoding encoding(declared, declared, "");
-    if (!encoding.IsUtf8() &&
-        (!Converter("UTF-8", declared).IsOpen() || !Converter(declared, "UTF-8").IsOpen())) {
+    if (!encoding.IsUtf8() && !encoding.KeepsMarkupReadable()) {
         throw DocumentError(fmt::format("{}: declares the encoding \"{}\", which cannot be read",
                                         path.string(), encoding.m_name));
     }
     return encoding;
+}
+
+// The declaration is found by its ASCII bytes, so only an encoding that writes markup as ASCII
+// (not UTF-7, whose "<" is "+ADw-") gives back a document that reads again.
+bool DocumentEncoding::KeepsMarkupReadable() const {
+    const Converter reader("UTF-8", m_converterName);
+    const Converter writer(m_converterName, "UTF-8");
+    if (!reader.IsOpen() || !writer.IsOpen()) {
+        return false;
+    }
+    const std::string markup = "<?xml version=\"1.0\" encoding=\"" + m_name + "\"?><a b='c'/>";
+    std::string written;
+    Encode(writer, markup, written);
+    return written + writer.Finish() == markup;
 }
 
 bool DocumentEncoding::IsUtf8() const {
@@ -132,6 +157,14 @@ std::string DocumentEncoding::FromUtf8(std::string_view utf8) const {
     }
     const Converter converter(m_converterName, "UTF-8");
     std::string encoded = m_byteOrderMark;
+    Encode(converter, utf8, encoded);
+    return encoded + converter.Finish();
+}
+
+// A character the encoding lacks is written as a reference to it, through the same conversion,
+// so that an encoding with shift states first returns to the state its ASCII is written in.
+void DocumentEncoding::Encode(const Converter& converter, std::string_view utf8,
+                              std::string& encoded) {
     char buffer[4096];
     char* in = const_cast<char*>(utf8.data());
     std::size_t inLeft = utf8.size();
@@ -141,14 +174,12 @@ std::string DocumentEncoding::FromUtf8(std::string_view utf8) const {
         const bool converted = converter.Convert(in, inLeft, out, outLeft);
         encoded.append(buffer, sizeof buffer - outLeft);
         if (!converted && errno != E2BIG) {
-            // A character the encoding lacks, written as a reference to it.
             const std::size_t length =
                 std::min(SequenceLength(static_cast<unsigned char>(*in)), inLeft);
-            encoded += FromUtf8(fmt::format("&#{};", CodePoint(std::string_view(in, length))))
-                           .substr(m_byteOrderMark.size());
+            Encode(converter, fmt::format("&#{};", CodePoint(std::string_view(in, length))),
+                   encoded);
             in += length;
             inLeft -= length;
         }
     }
-    return encoded;
 }

@@ -23,11 +23,15 @@ public:
     std::string FromUtf8(std::string_view utf8) const;
 
 private:
+    class Converter;
+
     DocumentEncoding(std::string name, std::string converterName, std::string byteOrderMark)
         : m_name(std::move(name)),
           m_converterName(std::move(converterName)),
           m_byteOrderMark(std::move(byteOrderMark)) {}
     bool IsUtf8() const;
+    bool KeepsMarkupReadable() const;
+    static void Encode(const Converter& converter, std::string_view utf8, std::string& encoded);
 
     std::string m_name;           // as a declaration says it
     std::string m_converterName;  // as iconv knows it: with its byte order for UTF-16
