@@ -415,13 +415,15 @@ std::string RuleDocument::SaveTextChangingOnly(const LoadedRule& loaded,
 
 std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const {
-    std::string whole = SaveUtf8(path);
+    CheckRuleElements(path.string() + ": not saved", *m_root);
+    // The whole document is printed only when the splice cannot be made.
+    const auto whole = [this] { return m_xml.SaveText(m_encoding.Name()); };
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
     const std::string name = "<" + Utf8(loaded.element->GetNodeName());
     const std::size_t end = ElementEnd(m_source, start);
     if (loaded.sourceOffset < 0 || start >= m_source.size() ||
         m_source.compare(start, name.size(), name) != 0 || end == std::string::npos) {
-        return whole;
+        return whole();
     }
     // The new element takes the old one's indentation, when it starts a line of its own.
     const std::size_t lineStart = m_source.find_last_of('\n', start) + 1;
@@ -444,5 +446,5 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
     // read back as a document falls back to the whole save.
     TeskXMLDocument check;
     std::string error;
-    return check.LoadText(spliced, error) ? spliced : whole;
+    return check.LoadText(spliced, error) ? spliced : whole();
 }
