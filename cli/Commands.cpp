@@ -130,8 +130,35 @@ int RunList() {
     return 0;
 }
 
-int RunNew(const NewOptions& options) {
+std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& units, bool casting) {
     const RuleUnitSystemStructure built{0, 0};
+    auto document = std::make_unique<RuleDocument>(units.linearUnit, units.angularUnit);
+    for (const RuleKind& kind : RuleCatalogue()) {
+        const std::unique_ptr<CTeskRule> rule =
+            casting ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
+                    : kind.makeDefault();
+        rule->UpdateRule(&built, &units);
+        document->AppendRule(*rule);
+    }
+    return document;
+}
+
+std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
+                                      const RuleUnitSystemStructure& to) {
+    const RuleUnitSystemStructure from = document.Units();
+    std::vector<std::string> losses;
+    for (LoadedRule& loaded : rules) {
+        if (loaded.rule) {
+            const RoundingCheck check(*loaded.rule, from, to);
+            loaded.rule->UpdateRule(&from, &to);
+            std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
+            document.ReplaceRuleElement(loaded);
+        }
+    }
+    return losses;
+}
+
+int RunNew(const NewOptions& options) {
     const RuleUnitSystemStructure chosen{LinearUnitOrThrow(options.unit),
                                          AngularUnitOrThrow(options.angle)};
     std::error_code error;
@@ -140,16 +167,7 @@ int RunNew(const NewOptions& options) {
                             ": already exists (use --force to overwrite it)");
     }
     DocumentFile file = DocumentFile::OpenToCreate(options.file);
-    RuleDocument document(chosen.linearUnit, chosen.angularUnit);
-    for (const RuleKind& kind : RuleCatalogue()) {
-        const std::unique_ptr<CTeskRule> rule =
-            options.casting
-                ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
-                : kind.makeDefault();
-        rule->UpdateRule(&built, &chosen);
-        document.AppendRule(*rule);
-    }
-    file.Replace(document.SaveText(options.file));
+    file.Replace(MakeNewDocument(chosen, options.casting)->SaveText(options.file));
     return 0;
 }
 
@@ -182,17 +200,9 @@ int RunUnits(const UnitsOptions& options) {
     const RuleUnitSystemStructure to{
         options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
         options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
-    std::vector<std::string> losses;
     std::vector<LoadedRule> rules = document->LoadRules();
     PrintWarnings(*document);
-    for (LoadedRule& loaded : rules) {
-        if (loaded.rule) {
-            const RoundingCheck check(*loaded.rule, from, to);
-            loaded.rule->UpdateRule(&from, &to);
-            std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
-            document->ReplaceRuleElement(loaded);
-        }
-    }
+    const std::vector<std::string> losses = ConvertRules(*document, rules, to);
     if (!losses.empty() && !options.allowRounding) {
         for (const std::string& loss : losses) {
             std::cerr << options.file.string() << ": " << loss << "\n";

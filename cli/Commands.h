@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "cli/RuleDocument.h"
 
 // The commands of veritor-rules. Each returns the process exit status; problems with a file
 // are thrown as DocumentError.
@@ -17,6 +21,13 @@ struct NewOptions {
     bool force = false;
 };
 int RunNew(const NewOptions& options);
+// A document with every rule of the module at its defaults, built for moulding or for casting.
+std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& units, bool casting);
+// Converts every rule of the document to the units given and writes it into its element,
+// leaving the document's own units as they were; returns what the conversion rounds away, one
+// line per value.
+std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
+                                      const RuleUnitSystemStructure& to);
 
 int RunShow(const std::filesystem::path& file);
 

@@ -5,6 +5,7 @@
 #include "platform/window/CFont.h"
 #include "platform/window/DataExchange.h"
 #include "platform/window/WindowManager.h"
+#include "platform/window/WindowSnapshot.h"
 #include "platform/window/WindowStyles.h"
 
 using platform::FindWindowRecord;
@@ -168,6 +169,7 @@ CWnd* CWnd::GetFocus() {
 void CWnd::SetFont(CFont* font, BOOL) {
     if (WindowRecord* record = FindWindowRecord(m_hWnd)) {
         record->font = font ? font->m_hObject : nullptr;
+        platform::BumpWindowRevision();
     }
 }
 
@@ -179,6 +181,7 @@ CFont* CWnd::GetFont() const {
 void CWnd::MoveWindow(const RECT& rect, BOOL) {
     if (WindowRecord* record = FindWindowRecord(m_hWnd)) {
         record->rect = rect;
+        platform::BumpWindowRevision();
     }
 }
 

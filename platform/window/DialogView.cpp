@@ -2,105 +2,73 @@
 
 #include <algorithm>
 
-#include "platform/window/CButton.h"
-#include "platform/window/CComboBox.h"
-#include "platform/window/CListCtrl.h"
-#include "platform/window/WindowStyles.h"
-
 namespace platform {
 namespace {
 
-void DescribeButton(const CButton& button, ControlView& view) {
-    switch (button.GetButtonStyle()) {
-        case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX:
-            view.kind = ControlKind::CheckBox;
-            view.check = button.GetCheck();
-            break;
-        case BS_GROUPBOX:
-            view.kind = ControlKind::GroupBox;
-            break;
+const WindowSnapshot* FocusedIn(const WindowSnapshot& window) {
+    if (window.focused) {
+        return &window;
+    }
+    for (const WindowSnapshot& child : window.children) {
+        if (const WindowSnapshot* focus = FocusedIn(child)) {
+            return focus;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<ControlKind> ControlKindOf(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Button:
+            return ControlKind::Button;
+        case WindowKind::CheckBox:
+            return ControlKind::CheckBox;
+        case WindowKind::GroupBox:
+            return ControlKind::GroupBox;
+        case WindowKind::Edit:
+            return ControlKind::Edit;
+        case WindowKind::ComboBox:
+            return ControlKind::ComboBox;
+        case WindowKind::ListView:
+            return ControlKind::ListView;
+        case WindowKind::Header:
+            return std::nullopt;
         default:
-            view.kind = ControlKind::Button;
-            break;
+            return ControlKind::Static;
     }
 }
 
-void DescribeComboBox(const CComboBox& combo, ControlView& view) {
-    view.kind = ControlKind::ComboBox;
-    for (int i = 0; i < combo.GetCount(); ++i) {
-        CString item;
-        combo.GetLBText(i, item);
-        view.items.push_back(item);
+ControlView Project(const WindowSnapshot& window, const WindowSnapshot& parent) {
+    ControlView view;
+    view.id = window.id;
+    view.kind = ControlKindOf(window.kind).value_or(ControlKind::Static);
+    view.text = window.text;
+    view.enabled = window.enabled;
+    view.focused = window.focused;
+    view.check = window.check;
+    view.items = window.items;
+    view.selection = window.selection;
+    for (const ListColumnSnapshot& column : window.columns) {
+        view.columns.push_back(column.heading);
     }
-    view.selection = combo.GetCurSel();
+    view.rows = window.rows;
+    view.selectedRows = window.selectedRows;
+    view.balloonTip = window.balloonTip;
+    if (parent.cellEditor && parent.cellEditor->editor == window.handle) {
+        view.cell = std::make_pair(parent.cellEditor->row, parent.cellEditor->column);
+    }
+    return view;
 }
 
-void DescribeListView(const CListCtrl& list, ControlView& view) {
-    view.kind = ControlKind::ListView;
-    const CHeaderCtrl* header = list.GetHeaderCtrl();
-    const int columns = header ? header->GetItemCount() : 0;
-    for (int column = 0; column < columns; ++column) {
-        wchar_t heading[260] = {};
-        LVCOLUMN info;
-        info.mask = LVCF_TEXT;
-        info.pszText = heading;
-        info.cchTextMax = static_cast<int>(std::size(heading));
-        list.GetColumn(column, &info);
-        view.columns.emplace_back(heading);
-    }
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        std::vector<CString> cells;
-        for (int column = 0; column < std::max(columns, 1); ++column) {
-            cells.push_back(list.GetItemText(row, column));
-        }
-        view.rows.push_back(std::move(cells));
-        if (list.GetItemState(row, LVIS_SELECTED)) {
-            view.selectedRows.push_back(row);
-        }
-    }
-}
-
-// The cell of a list that an edit box lies over, found by the box's middle.
-std::optional<std::pair<int, int>> CellUnder(const WindowRecord& box) {
-    const auto* list = dynamic_cast<const CListCtrl*>(CWnd::FromHandle(box.parent));
-    if (!list) {
-        return std::nullopt;
-    }
-    LVHITTESTINFO hit;
-    hit.pt = box.rect.CenterPoint();
-    list->SubItemHitTest(&hit);
-    if (hit.iItem < 0 || hit.iSubItem < 0) {
-        return std::nullopt;
-    }
-    return std::make_pair(hit.iItem, hit.iSubItem);
-}
-
-void Describe(HWND window, std::vector<ControlView>& controls) {
-    const WindowRecord* record = FindWindowRecord(window);
-    const CWnd* standIn = record->standIn.get();
-    if (!IsWindowVisible(window) || dynamic_cast<const CHeaderCtrl*>(standIn)) {
+// Hidden windows and a list's own header are not seen; a control's visible children follow it.
+void Describe(const WindowSnapshot& window, const WindowSnapshot& parent,
+              std::vector<ControlView>& controls) {
+    if (!window.visible || !ControlKindOf(window.kind)) {
         return;
     }
-    ControlView view;
-    view.id = record->id;
-    view.text = record->text;
-    view.enabled = IsWindowEnabled(window);
-    view.focused = GetFocus() == window;
-    if (const auto* button = dynamic_cast<const CButton*>(standIn)) {
-        DescribeButton(*button, view);
-    } else if (const auto* edit = dynamic_cast<const CEdit*>(standIn)) {
-        view.kind = ControlKind::Edit;
-        view.balloonTip = edit->GetVisibleBalloonTip();
-        view.cell = CellUnder(*record);
-    } else if (const auto* combo = dynamic_cast<const CComboBox*>(standIn)) {
-        DescribeComboBox(*combo, view);
-    } else if (const auto* list = dynamic_cast<const CListCtrl*>(standIn)) {
-        DescribeListView(*list, view);
-    }
-    controls.push_back(std::move(view));
-    for (HWND child : record->children) {
-        Describe(child, controls);
+    controls.push_back(Project(window, parent));
+    for (const WindowSnapshot& child : window.children) {
+        Describe(child, window, controls);
     }
 }
 
@@ -194,18 +162,24 @@ void AddRowLines(const ControlView& control, std::vector<CString>& lines) {
 }  // namespace
 
 DialogView DescribeDialog(HWND dialog) {
+    return ProjectDialogView(TakeWindowSnapshot(dialog));
+}
+
+DialogView ProjectDialogView(const WindowSnapshot& dialog) {
     DialogView view;
-    const WindowRecord* record = FindWindowRecord(dialog);
-    if (!record) {
+    if (!dialog.handle) {
         return view;
     }
-    view.caption = record->text;
-    for (HWND child : record->children) {
-        Describe(child, view.controls);
+    view.caption = dialog.text;
+    for (const WindowSnapshot& child : dialog.children) {
+        Describe(child, dialog, view.controls);
     }
-    const HWND focus = GetFocus();
-    if (focus != dialog && IsWithin(focus, dialog)) {
-        view.focusId = FindWindowRecord(focus)->id;
+    if (!dialog.focused) {
+        for (const WindowSnapshot& child : dialog.children) {
+            if (const WindowSnapshot* focus = FocusedIn(child)) {
+                view.focusId = focus->id;
+            }
+        }
     }
     return view;
 }

@@ -7,8 +7,10 @@
 #include "platform/CString.h"
 #include "platform/MessageSink.h"
 #include "platform/window/CEdit.h"
+#include "platform/window/WindowSnapshot.h"
 
-// What a person sees of a dialog: its visible controls with their texts and states.
+// What a person sees of a dialog: its visible controls with their texts and states, a
+// projection of the dialog's window snapshot.
 namespace platform {
 
 enum class ControlKind { Button, CheckBox, GroupBox, Edit, Static, ComboBox, ListView };
@@ -37,6 +39,8 @@ struct DialogView {
     std::vector<ShownMessage> messages;
 };
 
+// What the person sees of the dialog's window tree.
+DialogView ProjectDialogView(const WindowSnapshot& dialog);
 DialogView DescribeDialog(HWND dialog);
 
 // The view as text lines, one per control, then the message boxes shown and the focus:

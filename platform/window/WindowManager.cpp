@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/window/CWnd.h"
+#include "platform/window/WindowSnapshot.h"
 #include "platform/window/WindowStyles.h"
 
 namespace platform {
@@ -79,6 +80,7 @@ HWND CreateWindowHandle(const WindowCreation& creation) {
         parent->children.push_back(handle);
     }
     table.live.emplace(handle, std::move(record));
+    BumpWindowRevision();
 
     CREATESTRUCT create{creation.parent, creation.id, creation.style, creation.text.GetString()};
     if (SendMessage(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
@@ -107,6 +109,7 @@ void DestroyWindowHandle(HWND window) {
         std::erase(parent->children, window);
     }
     auto node = table.live.extract(window);
+    BumpWindowRevision();
     if (table.deliveryDepth > 0) {
         table.destroyed.push_back(std::move(node.mapped()));
     }
@@ -190,7 +193,12 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     platform::DeliveryScope delivery;
-    return AfxCallWndProc(record->object, window, message, wParam, lParam);
+    const LRESULT result = AfxCallWndProc(record->object, window, message, wParam, lParam);
+    // Questions a window answers change nothing; any other message may change any window.
+    if (message != WM_GETDLGCODE && message != BM_GETCHECK) {
+        platform::BumpWindowRevision();
+    }
+    return result;
 }
 
 BOOL IsWindow(HWND window) {
@@ -211,6 +219,7 @@ BOOL EnableWindow(HWND window, BOOL enable) {
         return FALSE;
     }
     const BOOL wasDisabled = (record->style & WS_DISABLED) != 0;
+    platform::BumpWindowRevision();
     if (enable) {
         record->style &= ~WS_DISABLED;
     } else {
@@ -228,6 +237,7 @@ BOOL ShowWindow(HWND window, int command) {
         return FALSE;
     }
     const BOOL wasVisible = (record->style & WS_VISIBLE) != 0;
+    platform::BumpWindowRevision();
     if (command == SW_HIDE) {
         record->style &= ~WS_VISIBLE;
         if (platform::IsWithin(GetFocus(), window)) {
@@ -253,6 +263,7 @@ HWND SetFocus(HWND window) {
         return previous;
     }
     table.focus = window;
+    platform::BumpWindowRevision();
     if (IsWindow(previous)) {
         SendMessage(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
     }

@@ -1,0 +1,241 @@
+#include "platform/window/WindowSnapshot.h"
+
+#include <iterator>
+
+#include "platform/window/CButton.h"
+#include "platform/window/CComboBox.h"
+#include "platform/window/CDialog.h"
+#include "platform/window/CFont.h"
+#include "platform/window/CListCtrl.h"
+#include "platform/window/CStatic.h"
+#include "platform/window/WindowManager.h"
+#include "platform/window/WindowStyles.h"
+
+namespace platform {
+namespace {
+
+std::uint64_t g_revision = 0;
+
+WindowKind ButtonKind(const CButton& button) {
+    switch (button.GetButtonStyle()) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+            return WindowKind::CheckBox;
+        case BS_GROUPBOX:
+            return WindowKind::GroupBox;
+        default:
+            return WindowKind::Button;
+    }
+}
+
+WindowKind KindOf(const WindowRecord& record) {
+    if (record.windowClass == &DialogWindowClass()) {
+        return WindowKind::Dialog;
+    }
+    if (const auto* button = dynamic_cast<const CButton*>(record.standIn.get())) {
+        return ButtonKind(*button);
+    }
+    if (record.windowClass == &EditWindowClass()) {
+        return WindowKind::Edit;
+    }
+    if (record.windowClass == &StaticWindowClass()) {
+        return WindowKind::Static;
+    }
+    if (record.windowClass == &ComboBoxWindowClass()) {
+        return WindowKind::ComboBox;
+    }
+    if (record.windowClass == &ListViewWindowClass()) {
+        return WindowKind::ListView;
+    }
+    if (record.windowClass == &HeaderWindowClass()) {
+        return WindowKind::Header;
+    }
+    return WindowKind::Other;
+}
+
+std::optional<FontSnapshot> FontOf(const WindowRecord& record) {
+    const CFont* font = CFont::FromHandle(record.font);
+    LOGFONT logFont;
+    if (!font || !font->GetLogFont(&logFont)) {
+        return std::nullopt;
+    }
+    return FontSnapshot{CString(logFont.lfFaceName),
+                        logFont.lfHeight < 0 ? -logFont.lfHeight : logFont.lfHeight,
+                        logFont.lfWeight};
+}
+
+void TakeEditState(const CEdit& edit, WindowSnapshot& snapshot) {
+    edit.GetSel(snapshot.selectionStart, snapshot.selectionEnd);
+    snapshot.balloonTip = edit.GetVisibleBalloonTip();
+}
+
+void TakeComboState(const CComboBox& combo, WindowSnapshot& snapshot) {
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        combo.GetLBText(i, snapshot.items.emplace_back());
+    }
+    snapshot.selection = combo.GetCurSel();
+    snapshot.dropped = combo.GetDroppedState() != FALSE;
+}
+
+// The cell of the list that a visible edit box inside it lies over, found by the box's middle.
+std::optional<CellEditorSnapshot> CellEditorOf(const WindowRecord& listRecord,
+                                               const CListCtrl& list) {
+    for (HWND child : listRecord.children) {
+        const WindowRecord* box = FindWindowRecord(child);
+        if (box->windowClass != &EditWindowClass() || !IsWindowVisible(child)) {
+            continue;
+        }
+        LVHITTESTINFO hit;
+        hit.pt = box->rect.CenterPoint();
+        list.SubItemHitTest(&hit);
+        if (hit.iItem >= 0 && hit.iSubItem >= 0) {
+            return CellEditorSnapshot{child, hit.iItem, hit.iSubItem};
+        }
+    }
+    return std::nullopt;
+}
+
+void TakeListState(const WindowRecord& record, const CListCtrl& list, WindowSnapshot& snapshot) {
+    const CHeaderCtrl* header = list.GetHeaderCtrl();
+    const int columns = header ? header->GetItemCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        wchar_t heading[260] = {};
+        LVCOLUMN info;
+        info.mask = LVCF_TEXT;
+        info.pszText = heading;
+        info.cchTextMax = static_cast<int>(std::size(heading));
+        list.GetColumn(column, &info);
+        snapshot.columns.push_back({CString(heading), list.GetColumnWidth(column)});
+    }
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        std::vector<CString>& cells = snapshot.rows.emplace_back();
+        for (int column = 0; column < std::max(columns, 1); ++column) {
+            cells.push_back(list.GetItemText(row, column));
+        }
+        if (list.GetItemState(row, LVIS_SELECTED)) {
+            snapshot.selectedRows.push_back(row);
+        }
+    }
+    snapshot.cellEditor = CellEditorOf(record, list);
+}
+
+void TakeClassState(const WindowRecord& record, WindowSnapshot& snapshot) {
+    const CWnd* standIn = record.standIn.get();
+    if (const auto* button = dynamic_cast<const CButton*>(standIn)) {
+        snapshot.check = snapshot.kind == WindowKind::CheckBox ? button->GetCheck() : 0;
+        snapshot.defaultButton = button->GetButtonStyle() == BS_DEFPUSHBUTTON;
+    } else if (const auto* edit = dynamic_cast<const CEdit*>(standIn)) {
+        TakeEditState(*edit, snapshot);
+    } else if (const auto* combo = dynamic_cast<const CComboBox*>(standIn)) {
+        TakeComboState(*combo, snapshot);
+    } else if (const auto* list = dynamic_cast<const CListCtrl*>(standIn)) {
+        TakeListState(record, *list, snapshot);
+    }
+}
+
+// The box's rectangle with its dropped list, in its parent's client area.
+CRect DroppedArea(const WindowSnapshot& combo) {
+    CRect area = combo.rect;
+    const int count = static_cast<int>(combo.items.size());
+    if (count > 0) {
+        area.bottom = area.top + DroppedItemRect(count - 1, combo.rect.Width()).bottom;
+    }
+    return area;
+}
+
+bool Contains(const CRect& rect, CPoint point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+           point.y < rect.bottom;
+}
+
+// Dropped lists lie over every other control, so they are looked at first.
+const WindowSnapshot* ChildAt(const WindowSnapshot& parent, CPoint point) {
+    for (const WindowSnapshot& child : parent.children) {
+        if (child.visible && child.dropped && Contains(DroppedArea(child), point)) {
+            return &child;
+        }
+    }
+    for (const WindowSnapshot& child : parent.children) {
+        if (child.visible && Contains(child.rect, point)) {
+            return &child;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const WindowSnapshot* WindowSnapshot::Find(HWND window) const {
+    if (handle == window) {
+        return this;
+    }
+    for (const WindowSnapshot& child : children) {
+        if (const WindowSnapshot* found = child.Find(window)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+const WindowSnapshot* WindowSnapshot::FindId(int windowId) const {
+    for (const WindowSnapshot& child : children) {
+        if (child.id == windowId) {
+            return &child;
+        }
+    }
+    for (const WindowSnapshot& child : children) {
+        if (const WindowSnapshot* found = child.FindId(windowId)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+WindowSnapshot TakeWindowSnapshot(HWND window) {
+    WindowSnapshot snapshot;
+    const WindowRecord* record = FindWindowRecord(window);
+    if (!record) {
+        return snapshot;
+    }
+    snapshot.handle = window;
+    snapshot.kind = KindOf(*record);
+    snapshot.id = record->id;
+    snapshot.rect = record->rect;
+    snapshot.style = record->style;
+    snapshot.exStyle = record->exStyle;
+    snapshot.font = FontOf(*record);
+    snapshot.text = record->text;
+    snapshot.enabled = IsWindowEnabled(window);
+    snapshot.visible = IsWindowVisible(window);
+    snapshot.focused = GetFocus() == window;
+    TakeClassState(*record, snapshot);
+    for (HWND child : record->children) {
+        snapshot.children.push_back(TakeWindowSnapshot(child));
+    }
+    return snapshot;
+}
+
+std::uint64_t WindowRevision() {
+    return g_revision;
+}
+
+void BumpWindowRevision() {
+    ++g_revision;
+}
+
+WindowHit HitTestWindow(HWND root, CPoint point) {
+    const WindowSnapshot tree = TakeWindowSnapshot(root);
+    if (!tree.handle || !Contains(CRect(0, 0, tree.rect.Width(), tree.rect.Height()), point)) {
+        return {};
+    }
+    WindowHit hit{root, point};
+    const WindowSnapshot* at = &tree;
+    while ((at = ChildAt(*at, hit.point)) != nullptr) {
+        hit.window = at->handle;
+        hit.point.x -= at->rect.left;
+        hit.point.y -= at->rect.top;
+    }
+    return hit;
+}
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/CString.h"
+#include "platform/window/CEdit.h"
+#include "platform/window/Geometry.h"
+
+// A read-only picture of a window tree, for whoever draws it on a real screen: each window with
+// its class, id, rectangle, style, font, text and the state of its class. Taking one sends no
+// message that changes anything, and the picture holds no handle that outlives the windows but
+// the windows' own, which a renderer passes back as message targets.
+namespace platform {
+
+enum class WindowKind {
+    Dialog,
+    Button,
+    CheckBox,
+    GroupBox,
+    Edit,
+    Static,
+    ComboBox,
+    ListView,
+    Header,  // a list view's column header, drawn with the list
+    Other
+};
+
+struct FontSnapshot {
+    CString face;
+    int pixelHeight = 0;  // the character height in pixels
+    int weight = 0;
+};
+
+struct ListColumnSnapshot {
+    CString heading;
+    int width = 0;
+};
+
+// An edit box lying over a list's cell, as a table's cell editor does.
+struct CellEditorSnapshot {
+    HWND editor = nullptr;
+    int row = -1;
+    int column = -1;
+};
+
+struct WindowSnapshot {
+    HWND handle = nullptr;
+    WindowKind kind = WindowKind::Other;
+    int id = 0;
+    CRect rect;  // pixels, in the parent's client area
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::optional<FontSnapshot> font;
+    CString text;
+    bool enabled = true;  // the window and all its parents
+    bool visible = true;  // the window and all its parents
+    bool focused = false;
+    bool defaultButton = false;
+
+    int check = 0;                            // check boxes
+    int selectionStart = 0;                   // edit boxes
+    int selectionEnd = 0;                     //
+    std::optional<BalloonTip> balloonTip;     //
+    std::vector<CString> items;               // combo boxes
+    int selection = -1;                       //
+    bool dropped = false;                     //
+    std::vector<ListColumnSnapshot> columns;  // list views
+    std::vector<std::vector<CString>> rows;   //
+    std::vector<int> selectedRows;            //
+    int topRow = 0;                           // the first row shown: lists do not scroll
+    std::optional<CellEditorSnapshot> cellEditor;
+
+    std::vector<WindowSnapshot> children;  // in creation order, which is the tab order
+
+    // The window with this handle in the tree, or null.
+    const WindowSnapshot* Find(HWND window) const;
+    const WindowSnapshot* FindId(int windowId) const;
+};
+
+// The window and everything inside it; an empty snapshot (no handle) for a window that does not
+// exist.
+WindowSnapshot TakeWindowSnapshot(HWND window);
+
+// Counts every change to any window: creating, destroying, moving, enabling, showing, focusing
+// and every message delivered (a handler may change any window). A renderer that remembers the
+// number after drawing redraws only when it has moved on.
+std::uint64_t WindowRevision();
+void BumpWindowRevision();
+
+// The visible, enabled-or-not window deepest under the point, given in the root's client area,
+// with the point in that window's client area; null off the root. A dropped combo box's list
+// counts as part of the box.
+struct WindowHit {
+    HWND window = nullptr;
+    CPoint point;
+};
+WindowHit HitTestWindow(HWND root, CPoint point);
+
+}  // namespace platform
