@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/window/ModalLoop.h"
+#include "platform/window/WindowSnapshot.h"
+#include "studio/DialogMetrics.h"
+
+class QLabel;
+class QListWidget;
+
+// A running modal dialog of the window system on screen. It draws the dialog's window snapshot as
+// Qt widgets at the windows' rectangles and hands the person's mouse and keys to the window system
+// as the platform's messages, through the modal loop, so the dialog's own handlers do all the
+// work; it redraws whenever the window revision moves on. The Qt widgets only show: they take no
+// input of their own.
+class DialogWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DialogWidget(platform::ModalLoop& loop, QWidget* parent = nullptr);
+    ~DialogWidget() override;
+
+    // Draws what changed in the window system since the last time.
+    void Sync();
+
+    // The widget showing the control with this id, or null.
+    QWidget* ControlWidget(int id) const;
+    // Points on this widget, for whoever acts as the person (tests, the benchmark): a control's
+    // middle, an item of a combo box's dropped list, a cell of a list.
+    QPoint ControlCenter(int id) const;
+    QPoint DroppedItemCenter(int comboId, int index) const;
+    QPoint CellCenter(int listId, int row, int column) const;
+
+signals:
+    // The dialog ended; the widget has nothing more to show.
+    void ended();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab belongs to the dialog's own keyboard handling.
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void SyncWindow(const platform::WindowSnapshot& window, CPoint origin);
+    QWidget* WidgetFor(const platform::WindowSnapshot& window);
+    void ShowBalloon(const platform::WindowSnapshot& edit, CPoint origin);
+    void ShowDroppedList(const platform::WindowSnapshot& combo, CPoint origin);
+    // The window's top left in the dialog's client area; nothing for a window not in the tree.
+    std::optional<CPoint> OriginOf(HWND window) const;
+    void DeliverMouse(UINT message, QMouseEvent* event);
+    void DeliverKey(QKeyEvent* event, bool down);
+    void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND KeyTarget() const;
+    void AfterInput();
+
+    platform::ModalLoop& m_loop;
+    HWND m_dialog;
+    platform::WindowSnapshot m_tree;
+    std::unique_ptr<DialogMetrics> m_metrics;
+    std::uint64_t m_revision = 0;
+    bool m_drawn = false;
+    std::map<HWND, QWidget*> m_widgets;
+    HWND m_capture = nullptr;  // the window the mouse went down on, which gets it up
+    QLabel* m_balloon = nullptr;
+    QListWidget* m_droppedList = nullptr;
+    bool m_ended = false;
+};

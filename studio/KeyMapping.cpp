@@ -1,0 +1,71 @@
+#include "studio/KeyMapping.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
+
+// Keys whose character, if any, the platform types itself: Tab, Enter, Escape and Backspace
+// type control characters, the others none.
+constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
+    {Qt::Key_Tab, {VK_TAB, L'\t'}},
+    {Qt::Key_Backtab, {VK_TAB, L'\t'}},
+    {Qt::Key_Return, {VK_RETURN, L'\r'}},
+    {Qt::Key_Enter, {VK_RETURN, L'\r'}},
+    {Qt::Key_Escape, {VK_ESCAPE, 0x1B}},
+    {Qt::Key_Backspace, {VK_BACK, 0x08}},
+    {Qt::Key_Left, {VK_LEFT, 0}},
+    {Qt::Key_Right, {VK_RIGHT, 0}},
+    {Qt::Key_Up, {VK_UP, 0}},
+    {Qt::Key_Down, {VK_DOWN, 0}},
+    {Qt::Key_Delete, {VK_DELETE, 0}},
+    {Qt::Key_F1, {VK_F1, 0}},
+    {Qt::Key_Control, {VK_CONTROL, 0}},
+}};
+
+// The key a character is typed with: '.' is the full-stop key, whose code differs from the
+// character's.
+UINT VirtualKeyForCharacter(wchar_t ch) {
+    if ((ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z')) {
+        return ch;
+    }
+    if (ch >= L'a' && ch <= L'z') {
+        return ch - L'a' + L'A';
+    }
+    switch (ch) {
+        case L'.':
+            return VK_OEM_PERIOD;
+        case L',':
+            return VK_OEM_COMMA;
+        case L'-':
+            return VK_OEM_MINUS;
+        case L'+':
+            return VK_OEM_PLUS;
+        case L' ':
+            return VK_SPACE;
+        default:
+            return VK_PACKET;
+    }
+}
+
+}  // namespace
+
+PlatformKey PlatformKeyFor(const QKeyEvent& event) {
+    for (const auto& [key, platform] : kNamedKeys) {
+        if (event.key() == key) {
+            const auto [virtualKey, character] = platform;
+            return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt};
+        }
+    }
+    if (event.key() == Qt::Key_V && event.modifiers().testFlag(Qt::ControlModifier)) {
+        return {'V', kPasteCharacter};
+    }
+    const QString text = event.text();
+    if (text.size() == 1 && text[0].isPrint()) {
+        const wchar_t ch = text[0].unicode();
+        return {VirtualKeyForCharacter(ch), ch};
+    }
+    return {};
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QKeyEvent>
+#include <optional>
+
+#include "platform/window/WindowMessages.h"
+
+// A key as the platform's messages carry it: the virtual key of WM_KEYDOWN and WM_KEYUP and the
+// character of WM_CHAR, if the key types one. Keys the window system does not know (function
+// keys but F1, modifiers but Ctrl) give no virtual key.
+struct PlatformKey {
+    std::optional<UINT> virtualKey;
+    std::optional<wchar_t> character;
+};
+
+PlatformKey PlatformKeyFor(const QKeyEvent& event);

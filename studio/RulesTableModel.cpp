@@ -1,0 +1,80 @@
+#include "studio/RulesTableModel.h"
+
+#include "params/SeverityText.h"
+#include "studio/StudioDocument.h"
+
+namespace {
+
+QString ToQString(const CString& text) {
+    return QString::fromStdWString(text.str());
+}
+
+}  // namespace
+
+void RulesTableModel::SetDocument(StudioDocument* document) {
+    beginResetModel();
+    m_document = document;
+    endResetModel();
+}
+
+void RulesTableModel::Reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+bool RulesTableModel::IsModuleRule(int row) const {
+    return m_document && row >= 0 && row < rowCount() &&
+           m_document->Rules()[static_cast<std::size_t>(row)].rule != nullptr;
+}
+
+int RulesTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !m_document ? 0 : static_cast<int>(m_document->Rules().size());
+}
+
+int RulesTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(index.row())];
+    if (!loaded.rule) {
+        return index.column() == Name ? QVariant(ToQString(loaded.element->GetNodeName()))
+                                      : QVariant();
+    }
+    const CTeskRule& rule = *loaded.rule;
+    switch (index.column()) {
+        case Name:
+            return ToQString(rule.m_strName);
+        case DisplayName:
+            return ToQString(rule.m_strDisplayName);
+        case Severity:
+            return QStringLiteral("%1 (%2)")
+                .arg(rule.m_nSeverity)
+                .arg(ToQString(SeverityText(rule.m_nSeverity)));
+        case Description:
+            return ToQString(rule.m_strDescription);
+        default:
+            return {};
+    }
+}
+
+QVariant RulesTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
+        return {};
+    }
+    switch (section) {
+        case Name:
+            return QStringLiteral("Name");
+        case DisplayName:
+            return QStringLiteral("Display name");
+        case Severity:
+            return QStringLiteral("Severity");
+        case Description:
+            return QStringLiteral("Description");
+        default:
+            return {};
+    }
+}

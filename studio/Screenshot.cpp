@@ -1,0 +1,45 @@
+#include "studio/Screenshot.h"
+
+#include <iostream>
+
+#include "platform/Utf.h"
+#include "studio/DialogScreen.h"
+#include "studio/DialogWidget.h"
+#include "studio/StudioDocument.h"
+
+QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName) {
+    for (LoadedRule& loaded : document.Rules()) {
+        if (!loaded.rule || platform::Utf8FromWide(loaded.rule->m_strName.str()) != ruleName) {
+            continue;
+        }
+        QImage picture;
+        DialogScreen screen(nullptr, [&picture](DialogWidget& dialog) {
+            dialog.Sync();
+            picture = dialog.grab().toImage();
+            dialog.close();
+        });
+        loaded.rule->EditRule();
+        if (screen.DialogsRun() == 0) {
+            throw DocumentError("the rule \"" + ruleName + "\" has no editing dialog");
+        }
+        return picture;
+    }
+    throw DocumentError("no rule named \"" + ruleName + "\" in " + document.DisplayName());
+}
+
+int WriteDialogScreenshot(const std::string& ruleName, const std::filesystem::path& out,
+                          const std::optional<std::filesystem::path>& file) {
+    try {
+        std::unique_ptr<StudioDocument> document =
+            file ? StudioDocument::Open(*file) : StudioDocument::New(false);
+        const QImage picture = DialogScreenshot(*document, ruleName);
+        if (!picture.save(QString::fromStdString(out.string()), "PNG")) {
+            std::cerr << "veritor-studio: " << out.string() << ": cannot be written\n";
+            return 1;
+        }
+        return 0;
+    } catch (const std::exception& error) {
+        std::cerr << "veritor-studio: " << error.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class StudioDocument;
+
+// The picture of a rule's dialog as it opens on screen, drawn the same way on every machine.
+// Throws DocumentError when the document has no such rule or the rule has no dialog.
+QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName);
+
+// veritor-studio --screenshot RULE OUT.png [FILE]: the dialog of the rule in the document (a new
+// moulding document without one) written as a PNG. Returns the exit status, reporting problems
+// on standard error.
+int WriteDialogScreenshot(const std::string& ruleName, const std::filesystem::path& out,
+                          const std::optional<std::filesystem::path>& file);

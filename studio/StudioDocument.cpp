@@ -1,0 +1,103 @@
+#include "studio/StudioDocument.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "cli/Commands.h"
+#include "cli/DocumentFile.h"
+
+namespace {
+
+const std::filesystem::path kUnsavedName = "untitled.xml";
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw DocumentError(path.string() + ": is a folder, not a rule document");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw DocumentError(path.string() + ": cannot be read: " + std::strerror(errno));
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+StudioDocument::StudioDocument(std::string text, std::optional<std::filesystem::path> path)
+    : m_path(std::move(path)) {
+    if (m_path) {
+        m_onDisk = text;
+    }
+    Load(text);
+}
+
+std::unique_ptr<StudioDocument> StudioDocument::Open(const std::filesystem::path& path) {
+    // Reading needs no lock: the document is checked against the file again when it is saved.
+    std::string bytes = ReadFile(path);
+    std::string text = RuleDocument::Parse(bytes, path)->SaveText(path);
+    auto document = std::unique_ptr<StudioDocument>(new StudioDocument(std::move(text), path));
+    document->m_onDisk = std::move(bytes);
+    return document;
+}
+
+std::unique_ptr<StudioDocument> StudioDocument::New(bool casting) {
+    const std::string text = MakeNewDocument({0, 0}, casting)->SaveText(kUnsavedName);
+    return std::unique_ptr<StudioDocument>(new StudioDocument(text, std::nullopt));
+}
+
+std::filesystem::path StudioDocument::Name() const {
+    return m_path.value_or(kUnsavedName);
+}
+
+std::string StudioDocument::DisplayName() const {
+    return Name().filename().string();
+}
+
+void StudioDocument::Load(const std::string& text) {
+    std::unique_ptr<RuleDocument> document = RuleDocument::Parse(text, Name());
+    std::vector<LoadedRule> rules = document->LoadRules();
+    m_document = std::move(document);
+    m_rules = std::move(rules);
+    m_text = text;
+}
+
+void StudioDocument::Restore(const std::string& text) {
+    Load(text);
+}
+
+void StudioDocument::RuleEdited(LoadedRule& loaded) {
+    m_document->ReplaceRuleElement(loaded);
+    Load(m_document->SaveText(Name()));
+}
+
+std::vector<std::string> StudioDocument::ConvertUnits(const RuleUnitSystemStructure& to,
+                                                      bool allowRounding) {
+    std::vector<std::string> losses = ConvertRules(*m_document, m_rules, to);
+    if (!losses.empty() && !allowRounding) {
+        Load(m_text);
+        return losses;
+    }
+    m_document->SetUnits(to);
+    Load(m_document->SaveText(Name()));
+    return {};
+}
+
+StudioDocument::SaveResult StudioDocument::Save(const std::filesystem::path& path,
+                                                bool overwriteChanged) {
+    std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
+    DocumentFile file =
+        exists ? DocumentFile::OpenToChange(path) : DocumentFile::OpenToCreate(path);
+    const bool ours = m_path && std::filesystem::equivalent(*m_path, path, error);
+    if (exists && ours && file.Content() != m_onDisk && !overwriteChanged) {
+        return SaveResult::ChangedOnDisk;
+    }
+    const std::string text = m_document->SaveText(path);
+    file.Replace(text);
+    m_path = path;
+    m_onDisk = text;
+    return SaveResult::Saved;
+}

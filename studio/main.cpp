@@ -1,0 +1,43 @@
+#include <QApplication>
+#include <QStringList>
+#include <iostream>
+
+#include "studio/MainWindow.h"
+#include "studio/Screenshot.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: veritor-studio [FILE]\n"
+    "       veritor-studio --screenshot RULE OUT.png [FILE]\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Veritor"));
+    QApplication::setApplicationName(QStringLiteral("veritor-studio"));
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot")) {
+        if (arguments.size() < 3 || arguments.size() > 4) {
+            std::cerr << kUsage;
+            return 2;
+        }
+        // A steady caret, so that the same dialog always gives the same picture.
+        QApplication::setCursorFlashTime(0);
+        return WriteDialogScreenshot(
+            arguments[1].toStdString(), arguments[2].toStdString(),
+            arguments.size() == 4 ? std::optional(std::filesystem::path(arguments[3].toStdString()))
+                                  : std::nullopt);
+    }
+    if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith(u'-'))) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    MainWindow window;
+    if (!arguments.isEmpty()) {
+        window.OpenFile(arguments.front().toStdString());
+    }
+    window.show();
+    return QApplication::exec();
+}
