@@ -1,11 +1,18 @@
 #include "studio/Screenshot.h"
 
+#include <QApplication>
+#include <QStyleFactory>
 #include <iostream>
 
 #include "platform/Utf.h"
 #include "studio/DialogScreen.h"
 #include "studio/DialogWidget.h"
 #include "studio/StudioDocument.h"
+
+void UseSteadyAppearance() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setCursorFlashTime(0);
+}
 
 QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName) {
     for (LoadedRule& loaded : document.Rules()) {

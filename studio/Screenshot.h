@@ -7,6 +7,10 @@
 
 class StudioDocument;
 
+// The look every machine draws alike: Qt's own Fusion style, and a caret that does not blink,
+// so that two pictures of one dialog are the same.
+void UseSteadyAppearance();
+
 // The picture of a rule's dialog as it opens on screen, drawn the same way on every machine.
 // Throws DocumentError when the document has no such rule or the rule has no dialog.
 QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName);

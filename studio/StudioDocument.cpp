@@ -36,11 +36,7 @@ StudioDocument::StudioDocument(std::string text, std::optional<std::filesystem::
 
 std::unique_ptr<StudioDocument> StudioDocument::Open(const std::filesystem::path& path) {
     // Reading needs no lock: the document is checked against the file again when it is saved.
-    std::string bytes = ReadFile(path);
-    std::string text = RuleDocument::Parse(bytes, path)->SaveText(path);
-    auto document = std::unique_ptr<StudioDocument>(new StudioDocument(std::move(text), path));
-    document->m_onDisk = std::move(bytes);
-    return document;
+    return std::unique_ptr<StudioDocument>(new StudioDocument(ReadFile(path), path));
 }
 
 std::unique_ptr<StudioDocument> StudioDocument::New(bool casting) {
@@ -68,9 +64,10 @@ void StudioDocument::Restore(const std::string& text) {
     Load(text);
 }
 
+// As veritor-rules edit does: only the rule's element is written anew, every other byte kept.
 void StudioDocument::RuleEdited(LoadedRule& loaded) {
     m_document->ReplaceRuleElement(loaded);
-    Load(m_document->SaveText(Name()));
+    Load(m_document->SaveTextChangingOnly(loaded, Name()));
 }
 
 std::vector<std::string> StudioDocument::ConvertUnits(const RuleUnitSystemStructure& to,
@@ -95,9 +92,8 @@ StudioDocument::SaveResult StudioDocument::Save(const std::filesystem::path& pat
     if (exists && ours && file.Content() != m_onDisk && !overwriteChanged) {
         return SaveResult::ChangedOnDisk;
     }
-    const std::string text = m_document->SaveText(path);
-    file.Replace(text);
+    file.Replace(m_text);
     m_path = path;
-    m_onDisk = text;
+    m_onDisk = m_text;
     return SaveResult::Saved;
 }

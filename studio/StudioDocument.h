@@ -11,8 +11,10 @@
 // The rule document the editor holds open. Unlike a command it keeps the document for long, so
 // it reads the file without holding it and locks it only while saving; a save first checks that
 // the file is still the one it read, so a change made meanwhile by someone else is not lost
-// unasked. Every change goes through the document's text: the rules are loaded anew from what a
-// save would write, so what the window shows is what the file will hold.
+// unasked. Every change goes through the document's text, made as veritor-rules makes it (an
+// edited rule spliced into the text read, every other byte kept; a unit change writing the whole
+// document), and the rules are loaded anew from it, so what the window shows is what the file
+// will hold.
 class StudioDocument {
 public:
     // Throws DocumentError naming the file.

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStringList>
+#include <QStyleFactory>
 #include <iostream>
 
 #include "studio/MainWindow.h"
@@ -23,8 +24,7 @@ int main(int argc, char* argv[]) {
             std::cerr << kUsage;
             return 2;
         }
-        // A steady caret, so that the same dialog always gives the same picture.
-        QApplication::setCursorFlashTime(0);
+        UseSteadyAppearance();
         return WriteDialogScreenshot(
             arguments[1].toStdString(), arguments[2].toStdString(),
             arguments.size() == 4 ? std::optional(std::filesystem::path(arguments[3].toStdString()))
@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         std::cerr << kUsage;
         return 2;
     }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     MainWindow window;
     if (!arguments.isEmpty()) {
         window.OpenFile(arguments.front().toStdString());

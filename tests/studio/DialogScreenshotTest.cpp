@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/RuleCatalogue.h"
+#include "platform/Utf.h"
+#include "studio/Screenshot.h"
+#include "studio/StudioDocument.h"
+
+// Every dialog as it opens on screen, compared with the picture kept in the repository. A layout
+// or drawing fault shows as a failing test, with both pictures written out side by side. After a
+// wanted change of look, VERITOR_UPDATE_REFERENCES=1 writes the new pictures into the repository.
+namespace {
+
+constexpr int kChannelTolerance = 40;             // anti-aliasing may differ a little
+constexpr double kDifferingShareAllowed = 0.002;  // of the pixels
+
+std::string FileName(const std::string& ruleName) {
+    std::string name;
+    for (char ch : ruleName) {
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '-';
+    }
+    return name + ".png";
+}
+
+bool Differs(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) > kChannelTolerance ||
+           std::abs(qGreen(a) - qGreen(b)) > kChannelTolerance ||
+           std::abs(qBlue(a) - qBlue(b)) > kChannelTolerance;
+}
+
+// The share of pixels that differ; 1 for pictures of different sizes.
+double DifferingShare(const QImage& actual, const QImage& reference) {
+    if (actual.size() != reference.size()) {
+        return 1;
+    }
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
+    long differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            differing += Differs(a.pixel(x, y), b.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return static_cast<double>(differing) / (a.width() * a.height());
+}
+
+class DialogScreenshot : public testing::TestWithParam<std::string> {};
+
+TEST_P(DialogScreenshot, MatchesItsReferencePicture) {
+    const std::string name = GetParam();
+    std::unique_ptr<StudioDocument> document = StudioDocument::New(false);
+    const QImage actual = ::DialogScreenshot(*document, name);
+    ASSERT_FALSE(actual.isNull());
+    const std::filesystem::path reference =
+        std::filesystem::path(VERITOR_REFERENCE_DIR) / FileName(name);
+    if (std::getenv("VERITOR_UPDATE_REFERENCES")) {
+        ASSERT_TRUE(actual.save(QString::fromStdString(reference.string()), "PNG"));
+        return;
+    }
+    const QImage expected(QString::fromStdString(reference.string()));
+    const double share = expected.isNull() ? 1 : DifferingShare(actual, expected);
+    if (share > kDifferingShareAllowed) {
+        const std::filesystem::path out = VERITOR_SCREENSHOT_OUT;
+        std::filesystem::create_directories(out);
+        actual.save(QString::fromStdString((out / ("actual-" + FileName(name))).string()));
+        expected.save(QString::fromStdString((out / ("reference-" + FileName(name))).string()));
+        ADD_FAILURE() << name << ": " << share * 100 << "% of the pixels differ from " << reference
+                      << "; both pictures are in " << out;
+    }
+}
+
+std::vector<std::string> RuleNames() {
+    std::vector<std::string> names;
+    for (const RuleKind& kind : RuleCatalogue()) {
+        names.push_back(platform::Utf8FromWide(kind.makeDefault()->m_strName.str()));
+    }
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogScreenshot, testing::ValuesIn(RuleNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = FileName(info.param);
+                             name.resize(name.size() - 4);
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+}  // namespace

@@ -1,0 +1,208 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTableView>
+#include <QTest>
+#include <QUndoStack>
+#include <fstream>
+
+#include "studio/DialogWidget.h"
+#include "studio/HelpWindow.h"
+#include "studio/MainWindow.h"
+#include "studio/Screenshot.h"
+#include "tests/studio/StudioTestSupport.h"
+
+using testing::HasSubstr;
+using testing::Not;
+
+namespace {
+
+constexpr int kCoreOperator = 1111;
+constexpr int kCoreDraft = 1113;
+constexpr int kDraftAngleRow = 0;
+
+// Raises the core-side draft as a person does: Tab from the operator list (where the dialog
+// opens) to the draft box, whose text is then selected; type over it; drag the operator list open
+// onto ">"; click OK.
+void RaiseCoreDraft(DialogWidget& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCoreOperator));
+    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, dialog.DroppedItemCenter(kCoreOperator, 0));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
+class Studio : public testing::Test {
+protected:
+    std::filesystem::path NewDocument(const std::string& name, const std::string& options = "") {
+        const CommandResult made = RunVeritorRules(m_folder.Path(), "new " + name + " " + options);
+        EXPECT_EQ(made.status, 0) << made.err;
+        return m_folder.Path() / name;
+    }
+    std::string Show(const std::filesystem::path& file) {
+        return RunVeritorRules(m_folder.Path(), "show " + file.filename().string()).out;
+    }
+    // Answers every question of the window with this button, remembering what was asked.
+    void Answer(MainWindow& window, QMessageBox::StandardButton button) {
+        window.SetPrompt([this, button](const QString& title, const QString& text,
+                                        const QString& details, QMessageBox::StandardButtons) {
+            m_asked.push_back((title + u'\n' + text + u'\n' + details).toStdString());
+            return button;
+        });
+    }
+
+    studiotest::TemporaryFolder m_folder;
+    std::vector<std::string> m_asked;
+};
+
+TEST_F(Studio, AnEditConfirmedWithOkAndSavedReadsBackInShow) {
+    const std::filesystem::path file = NewDocument("parts.xml");
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
+    EXPECT_EQ(window.Table().model()->index(kDraftAngleRow, 0).data().toString(),
+              QStringLiteral("Draft Angle"));
+    window.Screen().SetShownHook(RaiseCoreDraft);
+    window.OpenRule(kDraftAngleRow);
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_THAT(window.Table().model()->index(kDraftAngleRow, 3).data().toString().toStdString(),
+                HasSubstr("1.5 deg on the core side"));
+    ASSERT_TRUE(window.Save());
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_THAT(Show(file), HasSubstr("parameter 2120: on, operator >, values 1.5\n"));
+}
+
+TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
+    const std::filesystem::path scripted = NewDocument("scripted.xml");
+    const std::filesystem::path clicked = NewDocument("clicked.xml");
+    std::ofstream(m_folder.Path() / "raise.txt") << "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n";
+    const CommandResult edit =
+        RunVeritorRules(m_folder.Path(), "edit scripted.xml \"Draft Angle\" --script raise.txt");
+    ASSERT_EQ(edit.status, 0) << edit.err;
+
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(clicked));
+    window.Screen().SetShownHook(RaiseCoreDraft);
+    window.OpenRule(kDraftAngleRow);
+    ASSERT_TRUE(window.Save());
+    EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted));
+}
+
+TEST_F(Studio, CancelAndTheCloseBoxLeaveTheDocumentUnchanged) {
+    MainWindow window;
+    for (const auto& close : std::vector<std::function<void(DialogWidget&)>>{
+             [](DialogWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+             [](DialogWidget& dialog) { dialog.close(); }}) {
+        window.Screen().SetShownHook([&close](DialogWidget& dialog) {
+            QTest::keyClick(&dialog, Qt::Key_Tab);
+            QTest::keyClicks(&dialog, QStringLiteral("7"));
+            close(dialog);
+        });
+        window.OpenRule(kDraftAngleRow);
+        EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
+        EXPECT_FALSE(window.IsModified());
+    }
+}
+
+TEST_F(Studio, AUnitChangeThatRoundsValuesAwayAsksAndUndoRestoresTheOldTextExactly) {
+    const std::filesystem::path file = NewDocument("small.xml");
+    std::ofstream(m_folder.Path() / "thin.txt") << "focus 1084\nkey Space\ntype 1088 0.0004\nok\n";
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(),
+                              "edit small.xml \"Mould Wall Thickness\" --script thin.txt")
+                  .status,
+              0);
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
+    const std::string before = window.Document().Text();
+    constexpr std::int32_t kMetre = 2;
+
+    Answer(window, QMessageBox::Cancel);
+    window.ChangeUnits(kMetre, 0);
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("would be kept as 0.000000"));
+    EXPECT_EQ(window.Document().Text(), before);
+    EXPECT_EQ(window.LengthUnits().currentData().toInt(), 0);
+    EXPECT_FALSE(window.IsModified());
+
+    Answer(window, QMessageBox::Yes);
+    window.ChangeUnits(kMetre, 0);
+    EXPECT_EQ(window.Document().Units().linearUnit, kMetre);
+    EXPECT_EQ(window.LengthUnits().currentData().toInt(), kMetre);
+    window.UndoStack().undo();
+    EXPECT_EQ(window.Document().Text(), before);
+    EXPECT_EQ(window.LengthUnits().currentData().toInt(), 0);
+    window.UndoStack().redo();
+    EXPECT_EQ(window.Document().Units().linearUnit, kMetre);
+}
+
+TEST_F(Studio, ClosingWithUnsavedChangesAsks) {
+    MainWindow window;
+    window.ChangeUnits(3, 0);
+    Answer(window, QMessageBox::Cancel);
+    EXPECT_FALSE(window.close());
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
+    Answer(window, QMessageBox::Discard);
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(Studio, ADocumentChangedOnDiskIsNotOverwrittenUnasked) {
+    const std::filesystem::path file = NewDocument("shared.xml");
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
+    window.ChangeUnits(3, 0);
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --angle rad").status, 0);
+    const std::string theirs = ReadWholeFile(file);
+
+    Answer(window, QMessageBox::Cancel);
+    EXPECT_FALSE(window.Save());
+    EXPECT_THAT(m_asked.at(0), HasSubstr("changed by someone else"));
+    EXPECT_EQ(ReadWholeFile(file), theirs);
+
+    Answer(window, QMessageBox::Yes);
+    EXPECT_TRUE(window.Save());
+    EXPECT_THAT(Show(file), HasSubstr("units: in, deg"));
+}
+
+TEST_F(Studio, AFileThatCannotBeReadIsReportedAndTheOpenDocumentKept) {
+    MainWindow window;
+    Answer(window, QMessageBox::Ok);
+    std::ofstream(m_folder.Path() / "broken.xml") << "<RuleSet";
+    EXPECT_FALSE(window.OpenFile(m_folder.Path() / "broken.xml"));
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("broken.xml"));
+    EXPECT_EQ(window.Table().model()->rowCount(), 13);
+}
+
+TEST_F(Studio, F1OpensTheRulesHelpTopic) {
+    MainWindow window;
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kDraftAngleRow);
+    EXPECT_THAT(window.Screen().Help()->toPlainText().toStdString(), HasSubstr("Draft"));
+
+    HelpWindow missing;
+    missing.ShowTopic(QStringLiteral("/nonexistent/veritor.chm::/14102.html"));
+    EXPECT_THAT(missing.toPlainText().toStdString(), HasSubstr("No help is available"));
+}
+
+TEST_F(Studio, ScreenshotCommandWritesTheDialogsPicture) {
+    const std::filesystem::path file = NewDocument("parts.xml", "--unit in");
+    const std::filesystem::path out = m_folder.Path() / "draft.png";
+    const std::string program = std::string(VERITOR_STAGE_DIR) + "/bin/veritor-studio";
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" + program +
+                                "' --screenshot 'Draft Angle' '" + out.string() + "' '" +
+                                file.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    QImage written(QString::fromStdString(out.string()));
+    std::unique_ptr<StudioDocument> document = StudioDocument::Open(file);
+    EXPECT_EQ(written.size(), DialogScreenshot(*document, "Draft Angle").size());
+
+    const std::string unknown = "QT_QPA_PLATFORM=offscreen '" + program +
+                                "' --screenshot 'No Such Rule' '" + out.string() + "' 2>/dev/null";
+    EXPECT_NE(std::system(unknown.c_str()), 0);
+}
+
+}  // namespace

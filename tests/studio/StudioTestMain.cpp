@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "studio/Screenshot.h"
+
+// The tests drive Qt widgets, which need one application object for the whole run. The style
+// and the caret are fixed so that every machine draws the same pictures.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    UseSteadyAppearance();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
