@@ -36,7 +36,8 @@ int RulesTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
+    const bool tip = role == Qt::ToolTipRole && index.column() == Description;
+    if ((role != Qt::DisplayRole && !tip) || !index.isValid() || index.row() >= rowCount()) {
         return {};
     }
     const LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(index.row())];

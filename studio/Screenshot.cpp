@@ -7,6 +7,7 @@
 #include "platform/Utf.h"
 #include "studio/DialogScreen.h"
 #include "studio/DialogWidget.h"
+#include "studio/MainWindow.h"
 #include "studio/StudioDocument.h"
 
 void UseSteadyAppearance() {
@@ -34,17 +35,39 @@ QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName) {
     throw DocumentError("no rule named \"" + ruleName + "\" in " + document.DisplayName());
 }
 
+namespace {
+
+int Write(const QImage& picture, const std::filesystem::path& out) {
+    if (!picture.save(QString::fromStdString(out.string()), "PNG")) {
+        std::cerr << "veritor-studio: " << out.string() << ": cannot be written\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WriteWindowScreenshot(const std::filesystem::path& out,
+                          const std::optional<std::filesystem::path>& file) {
+    MainWindow window;
+    window.SetPrompt(
+        [](const QString&, const QString& text, const QString&, QMessageBox::StandardButtons) {
+            std::cerr << "veritor-studio: " << text.toStdString() << "\n";
+            return QMessageBox::Cancel;
+        });
+    if (file && !window.OpenFile(*file)) {
+        return 1;
+    }
+    window.show();
+    return Write(window.grab().toImage(), out);
+}
+
 int WriteDialogScreenshot(const std::string& ruleName, const std::filesystem::path& out,
                           const std::optional<std::filesystem::path>& file) {
     try {
         std::unique_ptr<StudioDocument> document =
             file ? StudioDocument::Open(*file) : StudioDocument::New(false);
-        const QImage picture = DialogScreenshot(*document, ruleName);
-        if (!picture.save(QString::fromStdString(out.string()), "PNG")) {
-            std::cerr << "veritor-studio: " << out.string() << ": cannot be written\n";
-            return 1;
-        }
-        return 0;
+        return Write(DialogScreenshot(*document, ruleName), out);
     } catch (const std::exception& error) {
         std::cerr << "veritor-studio: " << error.what() << "\n";
         return 1;

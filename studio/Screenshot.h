@@ -18,5 +18,9 @@ QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName);
 // veritor-studio --screenshot RULE OUT.png [FILE]: the dialog of the rule in the document (a new
 // moulding document without one) written as a PNG. Returns the exit status, reporting problems
 // on standard error.
+// veritor-studio --screenshot-window OUT.png [FILE]: the main window with the document open.
+int WriteWindowScreenshot(const std::filesystem::path& out,
+                          const std::optional<std::filesystem::path>& file);
+
 int WriteDialogScreenshot(const std::string& ruleName, const std::filesystem::path& out,
                           const std::optional<std::filesystem::path>& file);

@@ -10,7 +10,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veritor-studio [FILE]\n"
-    "       veritor-studio --screenshot RULE OUT.png [FILE]\n";
+    "       veritor-studio --screenshot RULE OUT.png [FILE]\n"
+    "       veritor-studio --screenshot-window OUT.png [FILE]\n";
 
 }  // namespace
 
@@ -28,6 +29,17 @@ int main(int argc, char* argv[]) {
         return WriteDialogScreenshot(
             arguments[1].toStdString(), arguments[2].toStdString(),
             arguments.size() == 4 ? std::optional(std::filesystem::path(arguments[3].toStdString()))
+                                  : std::nullopt);
+    }
+    if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot-window")) {
+        if (arguments.size() < 2 || arguments.size() > 3) {
+            std::cerr << kUsage;
+            return 2;
+        }
+        UseSteadyAppearance();
+        return WriteWindowScreenshot(
+            arguments[1].toStdString(),
+            arguments.size() == 3 ? std::optional(std::filesystem::path(arguments[2].toStdString()))
                                   : std::nullopt);
     }
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith(u'-'))) {

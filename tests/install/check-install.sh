@@ -30,6 +30,7 @@ check_host() {
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/veritor-rules" ] || fail "no link to veritor-rules in $prefix/bin"
+[ -L "$prefix/bin/veritor-studio" ] || fail "no link to veritor-studio in $prefix/bin"
 for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
             lib/veritor/bin/veritorplatform.so lib/veritor/Lang/english/TeskIMRulesResu.so \
             lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
@@ -44,6 +45,9 @@ check_host "$prefix/bin/veritor-rules" "$prefix"
 mv "$prefix" "$work/moved"
 prefix=$work/moved
 check_host "$prefix/bin/veritor-rules" "$prefix"
+XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=offscreen "$prefix/bin/veritor-studio" \
+    --screenshot "Draft Angle" "$work/draft.png" 2>/dev/null && [ -s "$work/draft.png" ] ||
+    fail "the installed veritor-studio does not draw a dialog"
 
 cmake -S "$source/tests/install/consumer" -B "$work/consumer" -G Ninja \
       -DCMAKE_PREFIX_PATH="$prefix" >/dev/null

@@ -200,6 +200,12 @@ TEST_F(Studio, ScreenshotCommandWritesTheDialogsPicture) {
     std::unique_ptr<StudioDocument> document = StudioDocument::Open(file);
     EXPECT_EQ(written.size(), DialogScreenshot(*document, "Draft Angle").size());
 
+    const std::filesystem::path window = m_folder.Path() / "window.png";
+    const std::string main = "QT_QPA_PLATFORM=offscreen '" + program + "' --screenshot-window '" +
+                             window.string() + "' '" + file.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(main.c_str()), 0);
+    EXPECT_FALSE(QImage(QString::fromStdString(window.string())).isNull());
+
     const std::string unknown = "QT_QPA_PLATFORM=offscreen '" + program +
                                 "' --screenshot 'No Such Rule' '" + out.string() + "' 2>/dev/null";
     EXPECT_NE(std::system(unknown.c_str()), 0);
