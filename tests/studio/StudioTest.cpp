@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
 #include <fstream>
 
+#include "platform/Utf.h"
 #include "studio/DialogWidget.h"
 #include "studio/HelpWindow.h"
 #include "studio/MainWindow.h"
@@ -102,6 +104,61 @@ TEST_F(Studio, CancelAndTheCloseBoxLeaveTheDocumentUnchanged) {
         EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
         EXPECT_FALSE(window.IsModified());
     }
+}
+
+TEST_F(Studio, EnterAndADoubleClickOnARuleOpenItsDialog) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    int opened = 0;
+    window.Screen().SetShownHook([&opened](DialogWidget& dialog) {
+        ++opened;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.Table().setFocus();
+    window.Table().setCurrentIndex(window.Table().model()->index(kDraftAngleRow, 0));
+    QTest::keyClick(&window.Table(), Qt::Key_Return);
+    EXPECT_EQ(opened, 1);
+    const QRect cell = window.Table().visualRect(window.Table().model()->index(2, 1));
+    QTest::mouseClick(window.Table().viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(window.Table().viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(Studio, BalloonTipsAndMessageBoxesOfTheModuleReachTheScreen) {
+    constexpr int kRibRadiusRow = 4;
+    constexpr int kFirstUpperBound = 2269;
+    MainWindow window;
+    std::vector<std::string> messages;
+    window.Screen().SetMessageHook([&messages](const ShownMessage& message) {
+        messages.push_back(platform::Utf8FromWide(message.text.str()));
+        return IDOK;
+    });
+    QString balloon;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kFirstUpperBound));
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(&dialog, Qt::Key_Delete);
+            QTest::keyClick(&dialog, Qt::Key_Backspace);
+        }
+        QTest::keyClicks(&dialog, QStringLiteral("95"));
+        const auto* bubble = dialog.findChild<QLabel*>(QStringLiteral("balloon"));
+        balloon = bubble && bubble->isVisible() ? bubble->text() : QString();
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kRibRadiusRow);
+    EXPECT_THAT(balloon.toStdString(), HasSubstr("90"));
+    EXPECT_EQ(messages.size(), 1u) << "OK refuses a range that starts above its end";
+    EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
+}
+
+TEST_F(Studio, ANewCastingDocumentHoldsEveryRuleBuiltForCasting) {
+    MainWindow window;
+    window.NewDocument(true);
+    EXPECT_EQ(window.Table().model()->rowCount(), 13);
+    EXPECT_THAT(window.Document().Text(), HasSubstr("TeskCastingRulesValidator"));
+    EXPECT_THAT(window.Document().Text(), Not(HasSubstr("TeskMouldingRulesValidator")));
 }
 
 TEST_F(Studio, AUnitChangeThatRoundsValuesAwayAsksAndUndoRestoresTheOldTextExactly) {
