@@ -21,6 +21,9 @@ int Round(double value) {
 QFont NamedDialogFont(const platform::WindowSnapshot& dialog) {
     QFont font;
     QStringList families;
+    if (dialog.font && !dialog.font->face.IsEmpty()) {
+        families << QString::fromStdWString(dialog.font->face.str());
+    }
     families << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans CJK SC");
     font.setFamilies(families);
     font.setPixelSize(dialog.font && dialog.font->pixelHeight > 0 ? dialog.font->pixelHeight

@@ -29,6 +29,7 @@ private:
     double m_scaleY = 1;
 };
 
-// The font a dialog is drawn in: the template's face when it is one of the named ones, with Noto
-// Sans CJK behind it for the characters it lacks.
+// The font a dialog is drawn in: the template's face (each language's templates name DejaVu Sans
+// or the Noto Sans CJK face of their script), with DejaVu Sans and Noto Sans CJK behind it for
+// characters it lacks.
 QFont NamedDialogFont(const platform::WindowSnapshot& dialog);
