@@ -89,7 +89,11 @@ MainWindow::MainWindow(QWidget* parent)
     Show(StudioDocument::New(false));
 }
 
-MainWindow::~MainWindow() = default;
+// The undo stack outlives this object's own part while the widget is torn down: it must not call
+// back into it then.
+MainWindow::~MainWindow() {
+    disconnect(m_undo, nullptr, this, nullptr);
+}
 
 void MainWindow::BuildUnitBar() {
     auto* bar = new QWidget(this);
