@@ -135,6 +135,7 @@ void MainWindow::BuildMenus() {
     file->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this,
                     [this] { ChooseAndOpen(); });
     m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     file->addSeparator();
     file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { Save(); });

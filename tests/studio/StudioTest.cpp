@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -190,6 +192,35 @@ TEST_F(Studio, AUnitChangeThatRoundsValuesAwayAsksAndUndoRestoresTheOldTextExact
     EXPECT_EQ(window.LengthUnits().currentData().toInt(), 0);
     window.UndoStack().redo();
     EXPECT_EQ(window.Document().Units().linearUnit, kMetre);
+}
+
+TEST_F(Studio, UndoAndRedoHaveTheirKeys) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::string before = window.Document().Text();
+    window.ChangeUnits(3, 0);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.Document().Text(), before);
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window.Document().Units().linearUnit, 3);
+}
+
+TEST_F(Studio, OpenedAndSavedDocumentsAreOfferedAsRecentFiles) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(m_folder.Path().string()));
+    const std::filesystem::path first = NewDocument("first.xml");
+    const std::filesystem::path second = NewDocument("second.xml");
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(first));
+    ASSERT_TRUE(window.OpenFile(second));
+    QMenu* recent = window.findChild<QMenu*>(QStringLiteral("recentFiles"));
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text().toStdString(), second.string());
+    recent->actions()[1]->trigger();
+    EXPECT_EQ(window.Document().Path(), first);
 }
 
 TEST_F(Studio, ClosingWithUnsavedChangesAsks) {
