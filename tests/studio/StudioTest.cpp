@@ -76,20 +76,49 @@ TEST_F(Studio, AnEditConfirmedWithOkAndSavedReadsBackInShow) {
     EXPECT_THAT(Show(file), HasSubstr("parameter 2120: on, operator >, values 1.5\n"));
 }
 
-TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
-    const std::filesystem::path scripted = NewDocument("scripted.xml");
-    const std::filesystem::path clicked = NewDocument("clicked.xml");
-    std::ofstream(m_folder.Path() / "raise.txt") << "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n";
-    const CommandResult edit =
-        RunVeritorRules(m_folder.Path(), "edit scripted.xml \"Draft Angle\" --script raise.txt");
-    ASSERT_EQ(edit.status, 0) << edit.err;
+// Two thicker walls typed into the rib-height table: a click opens the cell editor, Tab moves on
+// to the next cell, Enter stores it.
+void AddThickerWalls(DialogWidget& dialog) {
+    constexpr int kTable = 2257;
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 1, 0));
+    QTest::keyClicks(&dialog, QStringLiteral("3"));
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("12"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
 
-    MainWindow window;
-    ASSERT_TRUE(window.OpenFile(clicked));
-    window.Screen().SetShownHook(RaiseCoreDraft);
-    window.OpenRule(kDraftAngleRow);
-    ASSERT_TRUE(window.Save());
-    EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted));
+struct SameActions {
+    const char* rule;
+    int row;
+    const char* script;
+    void (*onScreen)(DialogWidget& dialog);
+};
+
+TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
+    const std::vector<SameActions> cases = {
+        {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n",
+         RaiseCoreDraft},
+        {"Rib Height for Thickness", 5,
+         "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
+    };
+    for (const SameActions& actions : cases) {
+        const std::filesystem::path scripted = NewDocument("scripted.xml", "--force");
+        const std::filesystem::path clicked = NewDocument("clicked.xml", "--force");
+        std::ofstream(m_folder.Path() / "actions.txt") << actions.script;
+        const CommandResult edit =
+            RunVeritorRules(m_folder.Path(), std::string("edit scripted.xml \"") + actions.rule +
+                                                 "\" --script actions.txt");
+        ASSERT_EQ(edit.status, 0) << edit.err;
+        ASSERT_THAT(edit.out, HasSubstr("saved"));
+
+        MainWindow window;
+        ASSERT_TRUE(window.OpenFile(clicked));
+        window.Screen().SetShownHook(actions.onScreen);
+        window.OpenRule(actions.row);
+        ASSERT_TRUE(window.Save());
+        EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted)) << actions.rule;
+    }
 }
 
 TEST_F(Studio, CancelAndTheCloseBoxLeaveTheDocumentUnchanged) {
