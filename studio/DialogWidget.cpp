@@ -30,6 +30,7 @@ namespace {
 constexpr LPARAM kKeyDownFlags = 1;
 constexpr LPARAM kKeyUpFlags = 0xC0000001;
 constexpr int kBalloonGap = 2;
+constexpr int kBalloonWidth = 280;
 
 QString ToQString(const CString& text) {
     return QString::fromStdWString(text.str());
@@ -191,6 +192,10 @@ DialogWidget::DialogWidget(platform::ModalLoop& loop, QWidget* parent)
         " border-radius: 6px; padding: 4px; }"));
     m_balloon->hide();
     m_droppedList = new QListWidget(this);
+    m_droppedList->setFrameShape(QFrame::NoFrame);
+    m_droppedList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_droppedList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_droppedList->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #767676; }"));
     m_droppedList->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_droppedList->setFocusPolicy(Qt::NoFocus);
     m_droppedList->hide();
@@ -228,6 +233,9 @@ void DialogWidget::Sync() {
     if (m_tree.focused) {
         setFocus(Qt::OtherFocusReason);
     }
+    // Tips and dropped lists lie over every control.
+    m_droppedList->raise();
+    m_balloon->raise();
     for (auto& [handle, widget] : previous) {
         if (!m_widgets.contains(handle)) {
             delete widget;
@@ -288,27 +296,30 @@ void DialogWidget::ShowBalloon(const WindowSnapshot& edit, CPoint origin) {
     const QRect box =
         m_metrics->ToScreen(CRect(origin.x + edit.rect.left, origin.y + edit.rect.top,
                                   origin.x + edit.rect.right, origin.y + edit.rect.bottom));
-    m_balloon->setMaximumWidth(std::max(width() - box.left(), box.width()));
-    m_balloon->adjustSize();
+    const int bubbleWidth =
+        std::max(std::min(kBalloonWidth, width() - box.left() - kBalloonGap), box.width());
+    m_balloon->setFixedWidth(bubbleWidth);
+    m_balloon->setFixedHeight(m_balloon->heightForWidth(bubbleWidth));
     m_balloon->move(box.left(), box.bottom() + kBalloonGap);
     m_balloon->show();
-    m_balloon->raise();
 }
 
 void DialogWidget::ShowDroppedList(const WindowSnapshot& combo, CPoint origin) {
     m_droppedList->clear();
+    const CRect first = platform::DroppedItemRect(0, combo.rect.Width());
+    const QSize itemSize = m_metrics->ToScreen(first).size();
     for (const CString& item : combo.items) {
-        m_droppedList->addItem(ToQString(item));
+        auto* row = new QListWidgetItem(ToQString(item), m_droppedList);
+        row->setSizeHint(itemSize);
     }
     m_droppedList->setCurrentRow(combo.selection);
     const int count = static_cast<int>(combo.items.size());
-    const CRect first = platform::DroppedItemRect(0, combo.rect.Width());
     const CRect last = platform::DroppedItemRect(std::max(count - 1, 0), combo.rect.Width());
     CRect area(first.left, first.top, last.right, last.bottom);
     area.OffsetRect(origin.x + combo.rect.left, origin.y + combo.rect.top);
     m_droppedList->setGeometry(m_metrics->ToScreen(area));
+    m_droppedList->scrollToTop();
     m_droppedList->show();
-    m_droppedList->raise();
 }
 
 QWidget* DialogWidget::ControlWidget(int id) const {
