@@ -121,6 +121,21 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
     }
 }
 
+TEST_F(Studio, TheUnitBoxesConvertAsTheUnitsCommandDoes) {
+    const std::filesystem::path commanded = NewDocument("commanded.xml");
+    const std::filesystem::path chosen = NewDocument("chosen.xml");
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units commanded.xml --unit in --angle rad").status,
+              0);
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(chosen));
+    window.LengthUnits().setCurrentIndex(window.LengthUnits().findText(QStringLiteral("in")));
+    emit window.LengthUnits().activated(window.LengthUnits().currentIndex());
+    window.AngleUnits().setCurrentIndex(window.AngleUnits().findText(QStringLiteral("rad")));
+    emit window.AngleUnits().activated(window.AngleUnits().currentIndex());
+    ASSERT_TRUE(window.Save());
+    EXPECT_EQ(ReadWholeFile(chosen), ReadWholeFile(commanded));
+}
+
 TEST_F(Studio, CancelAndTheCloseBoxLeaveTheDocumentUnchanged) {
     MainWindow window;
     for (const auto& close : std::vector<std::function<void(DialogWidget&)>>{
