@@ -96,7 +96,6 @@ void ShowEdit(const WindowSnapshot& window, QWidget* widget) {
         }
         const int start = std::max(window.selectionStart, 0);
         const int end = window.selectionEnd < 0 ? line->text().size() : window.selectionEnd;
-        line->setSelection(start, end - start);
         line->setCursorPosition(end);
         if (start != end) {
             line->setSelection(start, end - start);

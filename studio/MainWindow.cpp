@@ -122,33 +122,37 @@ void MainWindow::BuildUnitBar() {
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&New Moulding Document"), QKeySequence::New, this, [this] {
-        if (MaySetAside()) {
-            NewDocument(false);
-        }
-    });
+    file->addAction(QStringLiteral("&New Moulding Document"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                    this, [this] {
+                        if (MaySetAside()) {
+                            NewDocument(false);
+                        }
+                    });
     file->addAction(QStringLiteral("New &Casting Document"), this, [this] {
         if (MaySetAside()) {
             NewDocument(true);
         }
     });
-    file->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this,
+    file->addAction(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                     [this] { ChooseAndOpen(); });
     m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { Save(); });
-    file->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this,
-                    [this] { ChooseAndSaveAs(); });
+    file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    [this] { Save(); });
+    file->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                    this, [this] { ChooseAndSaveAs(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction* undo = m_undo->createUndoAction(this, QStringLiteral("&Undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction* redo = m_undo->createRedoAction(this, QStringLiteral("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();

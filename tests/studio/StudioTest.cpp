@@ -238,8 +238,10 @@ TEST_F(Studio, AUnitChangeThatRoundsValuesAwayAsksAndUndoRestoresTheOldTextExact
     EXPECT_EQ(window.Document().Units().linearUnit, kMetre);
 }
 
-TEST_F(Studio, UndoAndRedoHaveTheirKeys) {
+TEST_F(Studio, UndoRedoAndSaveHaveTheirKeys) {
+    const std::filesystem::path file = NewDocument("keys.xml");
     MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const std::string before = window.Document().Text();
@@ -248,6 +250,12 @@ TEST_F(Studio, UndoAndRedoHaveTheirKeys) {
     EXPECT_EQ(window.Document().Text(), before);
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(window.Document().Units().linearUnit, 3);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.Document().Units().linearUnit, 3);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_THAT(Show(file), HasSubstr("units: in, deg"));
 }
 
 TEST_F(Studio, OpenedAndSavedDocumentsAreOfferedAsRecentFiles) {
