@@ -67,6 +67,10 @@ package=$(ls "$work"/packages/*.deb)
 dpkg-deb --field "$package" Version | grep -qx "${version#veritor-rules }" ||
     fail "the package's version differs from veritor-rules --version ($version)"
 dpkg-deb --field "$package" Depends | grep -q libfmt || fail "the package declares no libfmt"
+for needed in libqt6widgets6 libchm1 fonts-dejavu-core fonts-noto-cjk; do
+    dpkg-deb --field "$package" Depends | grep -q "$needed" ||
+        fail "the package declares no $needed, which veritor-studio needs"
+done
 dpkg-deb -x "$package" "$work/root"
 check_host "$work/root/usr/bin/veritor-rules" "$work/root/usr"
 echo "check-install: installed tree, package config, pkg-config and Debian package all work"
