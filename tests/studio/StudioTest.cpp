@@ -23,7 +23,6 @@ using testing::Not;
 namespace {
 
 constexpr int kCoreOperator = 1111;
-constexpr int kCoreDraft = 1113;
 constexpr int kDraftAngleRow = 0;
 
 // Raises the core-side draft as a person does: Tab from the operator list (where the dialog
