@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "platform/Utf.h"
@@ -149,8 +151,11 @@ void ShowList(const WindowSnapshot& window, QTableWidget& table, const DialogMet
     }
     table.clearSelection();
     for (int row : window.selectedRows) {
-        table.selectRow(row);
+        table.selectionModel()->select(table.model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
+    table.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    table.verticalScrollBar()->setValue(window.topRow);
 }
 
 void ShowState(const WindowSnapshot& window, QWidget* widget, const DialogMetrics& metrics) {
