@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "host/NarrowName.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -61,8 +62,11 @@ pugi::xml_node TeskXMLDocument::RootElement() const {
 }
 
 TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
-    const pugi::xml_node node =
-        DetachedPool().append_child(platform::Utf8FromWide(name.str()).c_str());
+    return CreateNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLDocument::CreateNode(const wchar_t* name) {
+    const pugi::xml_node node = DetachedPool().append_child(NarrowName(name).c_str());
     return node ? new TeskXMLNode(node) : nullptr;
 }
 

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
+#include "host/NarrowName.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/Utf.h"
 
@@ -39,7 +41,11 @@ CString TeskXMLNode::GetNodeName() const {
 }
 
 void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
-    const std::string key = Utf8(name);
+    AddAttribute(name.GetString(), value);
+}
+
+void TeskXMLNode::AddAttribute(const wchar_t* name, const CString& value) {
+    const NarrowName key(name);
     pugi::xml_attribute attribute = m_node.attribute(key.c_str());
     if (!attribute) {
         attribute = m_node.append_attribute(key.c_str());
@@ -48,7 +54,11 @@ void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
 }
 
 bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
-    const pugi::xml_attribute attribute = m_node.attribute(Utf8(name).c_str());
+    return GetAttributeValue(name.GetString(), out);
+}
+
+bool TeskXMLNode::GetAttributeValue(const wchar_t* name, CString& out) const {
+    const pugi::xml_attribute attribute = m_node.attribute(NarrowName(name).c_str());
     if (!attribute) {
         return false;
     }
@@ -67,7 +77,11 @@ TeskXMLNode* TeskXMLNode::AppendNode(TeskXMLNode* child) {
 }
 
 TeskXMLNode* TeskXMLNode::AppendNode(const CString& name) {
-    const pugi::xml_node appended = m_node.append_child(Utf8(name).c_str());
+    return AppendNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLNode::AppendNode(const wchar_t* name) {
+    const pugi::xml_node appended = m_node.append_child(NarrowName(name).c_str());
     return appended ? new TeskXMLNode(appended) : nullptr;
 }
 
@@ -108,13 +122,23 @@ bool TeskXMLNode::GetNodeValueInInt(int& out) const {
 }
 
 TeskXMLNode* TeskXMLNode::SelectSingleNode(const CString& name) const {
-    const pugi::xml_node found = m_node.child(Utf8(name).c_str());
+    return SelectSingleNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLNode::SelectSingleNode(const wchar_t* name) const {
+    const pugi::xml_node found = m_node.child(NarrowName(name).c_str());
     return found ? new TeskXMLNode(found) : nullptr;
 }
 
 TeskXMLNodeList* TeskXMLNode::GetNodeList(const CString& name) const {
-    const std::string key = Utf8(name);
-    return CollectChildren(m_node, [&key](pugi::xml_node child) { return key == child.name(); });
+    return GetNodeList(name.GetString());
+}
+
+TeskXMLNodeList* TeskXMLNode::GetNodeList(const wchar_t* name) const {
+    const NarrowName key(name);
+    return CollectChildren(m_node, [&key](pugi::xml_node child) {
+        return std::strcmp(key.c_str(), child.name()) == 0;
+    });
 }
 
 TeskXMLNodeList* TeskXMLNode::GetChildNodes() const {
