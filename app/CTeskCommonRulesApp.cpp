@@ -83,8 +83,9 @@ CString CTeskCommonRulesApp::LoadEnglishString(UINT id) const {
     return text;
 }
 
-CString LanguageLibraryText(UINT id) {
-    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+const CString& LanguageLibraryText(UINT id) {
+    static const CString none;
+    return g_pTheApp ? LoadStringReference(g_pTheApp->m_hLangResDll, id) : none;
 }
 
 namespace {

@@ -35,8 +35,8 @@ public:
 };
 
 // The text with this id from the language library, loaded by its handle; empty while the module
-// is not started.
-CString LanguageLibraryText(UINT id);
+// is not started. The reference stays valid while the module runs.
+const CString& LanguageLibraryText(UINT id);
 
 // Module-wide state. Both are exported unmangled so that a host can find them by name.
 extern "C" {

@@ -48,7 +48,7 @@ public:
     // True when this was the last open of the handle.
     bool Close() { return --m_opens == 0; }
 
-    const std::wstring& Text(UINT id) {
+    const CString& Text(UINT id) {
         const auto [entry, added] = m_texts.try_emplace(id);
         if (added) {
             if (!m_tableFound) {
@@ -56,7 +56,7 @@ public:
                 m_tableFound = true;
             }
             if (const char* text = FindText(m_table, id)) {
-                entry->second = platform::WideFromUtf8(text);
+                entry->second = CString(platform::WideFromUtf8(text));
             }
         }
         return entry->second;
@@ -67,7 +67,7 @@ private:
     int m_opens = 0;
     const TeskStringTable* m_table = nullptr;
     bool m_tableFound = false;
-    std::unordered_map<UINT, std::wstring> m_texts;
+    std::unordered_map<UINT, CString> m_texts;
 };
 
 // Never destroyed: modules free their libraries while the process shuts down, in an order
@@ -127,11 +127,18 @@ CString LoadString(HINSTANCE library, UINT id) {
         const std::lock_guard lock(OpenedLibrariesMutex());
         const auto opened = OpenedLibraries().find(library);
         if (opened != OpenedLibraries().end()) {
-            return CString(opened->second.Text(id));
+            return opened->second.Text(id);
         }
     }
     const char* text = FindText(StringTableOf(library), id);
     return text ? CString(platform::WideFromUtf8(text)) : CString();
+}
+
+const CString& LoadStringReference(HINSTANCE library, UINT id) {
+    static const CString none;
+    const std::lock_guard lock(OpenedLibrariesMutex());
+    const auto opened = OpenedLibraries().find(library);
+    return opened == OpenedLibraries().end() ? none : opened->second.Text(id);
 }
 
 CString ModuleFileNameContaining(const void* address) {
