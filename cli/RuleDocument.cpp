@@ -28,8 +28,6 @@ namespace {
 constexpr UINT IDS_RULE_ELEMENT = 2019;
 constexpr UINT IDS_ATTR_NAME = 2020;
 constexpr const char* kRootName = "RuleSet";
-constexpr const wchar_t* kParameterElement = L"Parameter";
-constexpr const wchar_t* kParameterIdAttribute = L"Type";
 
 std::string Utf8(const CString& text) {
     return platform::Utf8FromWide(text.str());
@@ -77,6 +75,16 @@ const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
         }
     }
     return nullptr;
+}
+
+// The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
+// starts with none.
+long LeadingNumber(const char* text) {
+    const std::string_view narrow(text);
+    const bool ascii = std::all_of(narrow.begin(), narrow.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? std::strtol(text, nullptr, 10)
+                 : std::wcstol(platform::WideFromUtf8(narrow).c_str(), nullptr, 10);
 }
 
 // A text of the document as messages show it: what is not UTF-8 shown as replacement
@@ -357,12 +365,10 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
 // told, naming the rule and the parameter.
 void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
                                     TeskXMLNode& element) {
-    const std::unique_ptr<TeskXMLNodeList> records(element.GetNodeList(kParameterElement));
-    const auto hasRecord = [&records](std::int32_t id) {
-        for (int i = 0; i < records->GetSize(); ++i) {
-            CString type;
-            if (records->GetItem(i)->GetAttributeValue(kParameterIdAttribute, type) &&
-                std::wcstol(type.GetString(), nullptr, 10) == id) {
+    const auto hasRecord = [&element](std::int32_t id) {
+        for (const pugi::xml_node record : element.Handle().children("Parameter")) {
+            const pugi::xml_attribute type = record.attribute("Type");
+            if (type && LeadingNumber(type.value()) == id) {
                 return true;
             }
         }
@@ -374,18 +380,21 @@ void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
         if (!fields) {
             continue;
         }
-        const std::string where = fmt::format("{}: rule \"{}\": parameter {}", m_name.string(),
-                                              Utf8(rule.m_strName), fields->Id);
+        const auto where = [&] {
+            return fmt::format("{}: rule \"{}\": parameter {}", m_name.string(),
+                               Utf8(rule.m_strName), fields->Id);
+        };
         if (!hasRecord(fields->Id)) {
-            m_warnings.push_back(where + " has no record; it will be saved without a value");
+            m_warnings.push_back(where() + " has no record; it will be saved without a value");
             continue;
         }
         CTeskParamStorage* actual = rule.FindParameterInArray(fields->Id);
         const auto* reads = expected->GetData<TESK_TYPE_DOUBLE>();
         const auto* holds = actual ? actual->GetData<TESK_TYPE_DOUBLE>() : nullptr;
         if (reads && holds && reads->Values.GetCount() != holds->Values.GetCount()) {
-            m_warnings.push_back(fmt::format("{} holds {} value(s) where the rule reads {}", where,
-                                             holds->Values.GetCount(), reads->Values.GetCount()));
+            m_warnings.push_back(fmt::format("{} holds {} value(s) where the rule reads {}",
+                                             where(), holds->Values.GetCount(),
+                                             reads->Values.GetCount()));
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "host/NarrowName.h"
@@ -72,6 +73,32 @@ TeskXMLNode* TeskXMLDocument::CreateNode(const wchar_t* name) {
 
 namespace {
 
+// The first attribute of the element whose name an earlier one has. Elements have a few
+// attributes, which are compared in turn; only a long list is worth a set.
+pugi::xml_attribute RepeatedAttribute(pugi::xml_node element) {
+    constexpr int kComparedInTurn = 16;
+    int count = 0;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
+        if (++count > kComparedInTurn) {
+            std::unordered_set<std::string_view> names;
+            for (const pugi::xml_attribute each : element.attributes()) {
+                if (!names.insert(each.name()).second) {
+                    return each;
+                }
+            }
+            return {};
+        }
+        for (pugi::xml_attribute earlier = element.first_attribute(); earlier != attribute;
+             earlier = earlier.next_attribute()) {
+            if (std::strcmp(earlier.name(), attribute.name()) == 0) {
+                return attribute;
+            }
+        }
+    }
+    return {};
+}
+
 // What the parser lets through but a document must not hold: nesting deeper than
 // TeskXMLDocument::kMaxDepth, and an attribute given twice on one element. The tree is walked
 // without recursion, so no input's depth reaches the stack.
@@ -84,12 +111,9 @@ std::optional<std::string> ShapeProblem(const pugi::xml_document& document) {
                 return fmt::format("elements are nested deeper than {} levels",
                                    TeskXMLDocument::kMaxDepth);
             }
-            std::unordered_set<std::string_view> names;
-            for (const pugi::xml_attribute attribute : node.attributes()) {
-                if (!names.insert(attribute.name()).second) {
-                    return fmt::format("the attribute \"{}\" is given twice on <{}>",
-                                       attribute.name(), node.name());
-                }
+            if (const pugi::xml_attribute twice = RepeatedAttribute(node)) {
+                return fmt::format("the attribute \"{}\" is given twice on <{}>", twice.name(),
+                                   node.name());
             }
         }
         if (node.first_child()) {
