@@ -21,10 +21,10 @@ CString Wide(const char* text) {
 
 template <typename Accept>
 TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
-    std::vector<std::unique_ptr<TeskXMLNode>> nodes;
+    std::vector<TeskXMLNode> nodes;
     for (pugi::xml_node child : parent.children()) {
         if (child.type() == pugi::node_element && accept(child)) {
-            nodes.push_back(std::make_unique<TeskXMLNode>(child));
+            nodes.emplace_back(child);
         }
     }
     return new TeskXMLNodeList(std::move(nodes));
@@ -150,9 +150,18 @@ TeskXMLNode* TeskXMLNode::GetParentNode() const {
     return IsAttachedParent(parent) ? new TeskXMLNode(parent) : nullptr;
 }
 
+TeskXMLNodeList::TeskXMLNodeList(const std::vector<std::unique_ptr<TeskXMLNode>>& nodes) {
+    m_nodes.reserve(nodes.size());
+    for (const std::unique_ptr<TeskXMLNode>& node : nodes) {
+        m_nodes.emplace_back(node ? node->Handle() : pugi::xml_node());
+    }
+}
+
 TeskXMLNode* TeskXMLNodeList::GetItem(int index) const {
     if (index < 0 || index >= GetSize()) {
         return nullptr;
     }
-    return m_nodes[static_cast<std::size_t>(index)].get();
+    // A wrapper's one member, the element's handle, never changes: what callers change through
+    // it is the document.
+    return const_cast<TeskXMLNode*>(&m_nodes[static_cast<std::size_t>(index)]);
 }

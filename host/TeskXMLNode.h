@@ -57,11 +57,12 @@ private:
     pugi::xml_node m_node;
 };
 
-// Child elements taken from a node. The list owns the node wrappers it hands out.
+// Child elements taken from a node. The list owns the node wrappers it hands out, held in
+// one block: lists are taken for every record read.
 class TeskXMLNodeList {
 public:
-    explicit TeskXMLNodeList(std::vector<std::unique_ptr<TeskXMLNode>> nodes)
-        : m_nodes(std::move(nodes)) {}
+    explicit TeskXMLNodeList(std::vector<TeskXMLNode> nodes) : m_nodes(std::move(nodes)) {}
+    explicit TeskXMLNodeList(const std::vector<std::unique_ptr<TeskXMLNode>>& nodes);
 
     int GetSize() const { return static_cast<int>(m_nodes.size()); }
     // The node at index (from 0), owned by the list; null outside the list.
@@ -69,5 +70,5 @@ public:
     TeskXMLNode* operator[](int index) const { return GetItem(index); }
 
 private:
-    std::vector<std::unique_ptr<TeskXMLNode>> m_nodes;
+    std::vector<TeskXMLNode> m_nodes;
 };
