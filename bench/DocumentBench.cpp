@@ -75,8 +75,8 @@ void Convert(benchmark::State& state, Conversion convert, const char* side) {
     state.counters["per_rule"] = benchmark::Counter(
         ruleCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     if (counter) {
-        state.counters["instructions"] =
-            benchmark::Counter(static_cast<double>(instructions), benchmark::Counter::kAvgIterations);
+        state.counters["instructions"] = benchmark::Counter(static_cast<double>(instructions),
+                                                            benchmark::Counter::kAvgIterations);
     }
 }
 

@@ -138,8 +138,8 @@ void FixLanguage() {
 int main(int argc, char** argv) {
     HoldFramework();
     FixLanguage();
-    return RunBenchmarksWithRatios(argc, argv,
-                                   {{"start, module / English language library alone, medians",
-                                     "BM_StartRounds", "BM_StartRounds", "module_us", 3.0,
-                                     "library_us"}});
+    return RunBenchmarksWithRatios(
+        argc, argv,
+        {{"start, module / English language library alone, medians", "BM_StartRounds",
+          "BM_StartRounds", "module_us", 3.0, "library_us"}});
 }

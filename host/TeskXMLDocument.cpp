@@ -7,10 +7,11 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
-#include "host/NarrowName.h"
+#include "host/NarrowText.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -67,34 +68,40 @@ TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
 }
 
 TeskXMLNode* TeskXMLDocument::CreateNode(const wchar_t* name) {
-    const pugi::xml_node node = DetachedPool().append_child(NarrowName(name).c_str());
+    const pugi::xml_node node = DetachedPool().append_child(NarrowText(name).c_str());
     return node ? new TeskXMLNode(node) : nullptr;
 }
 
 namespace {
 
-// The first attribute of the element whose name an earlier one has. Elements have a few
-// attributes, which are compared in turn; only a long list is worth a set.
+// The first attribute of the element whose name an earlier one has, in a list of any length.
+pugi::xml_attribute RepeatedInLongList(pugi::xml_node element) {
+    std::unordered_set<std::string_view> names;
+    for (const pugi::xml_attribute attribute : element.attributes()) {
+        if (!names.insert(attribute.name()).second) {
+            return attribute;
+        }
+    }
+    return {};
+}
+
+// The same for the few attributes elements have, which are compared in turn.
 pugi::xml_attribute RepeatedAttribute(pugi::xml_node element) {
-    constexpr int kComparedInTurn = 16;
-    int count = 0;
+    constexpr std::size_t kComparedInTurn = 16;
+    std::array<const char*, kComparedInTurn> names{};
+    std::size_t count = 0;
     for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
          attribute = attribute.next_attribute()) {
-        if (++count > kComparedInTurn) {
-            std::unordered_set<std::string_view> names;
-            for (const pugi::xml_attribute each : element.attributes()) {
-                if (!names.insert(each.name()).second) {
-                    return each;
-                }
-            }
-            return {};
+        if (count == kComparedInTurn) {
+            return RepeatedInLongList(element);
         }
-        for (pugi::xml_attribute earlier = element.first_attribute(); earlier != attribute;
-             earlier = earlier.next_attribute()) {
-            if (std::strcmp(earlier.name(), attribute.name()) == 0) {
+        const char* name = attribute.name();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (names[i][0] == name[0] && std::strcmp(names[i], name) == 0) {
                 return attribute;
             }
         }
+        names[count++] = name;
     }
     return {};
 }

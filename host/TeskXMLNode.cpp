@@ -5,18 +5,27 @@
 #include <cstring>
 #include <limits>
 
-#include "host/NarrowName.h"
+#include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/Utf.h"
 
 namespace {
 
-std::string Utf8(const CString& text) {
-    return platform::Utf8FromWide(text.str());
-}
-
 CString Wide(const char* text) {
     return CString(platform::WideFromUtf8(text ? text : ""));
+}
+
+// True when the wide text is the ASCII text.
+bool SameAsciiText(const CString& wide, const char* text) {
+    const std::wstring& held = wide.str();
+    std::size_t i = 0;
+    for (; i < held.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == 0 || c >= 0x80 || held[i] != static_cast<wchar_t>(c)) {
+            return false;
+        }
+    }
+    return text[i] == '\0';
 }
 
 template <typename Accept>
@@ -45,12 +54,12 @@ void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
 }
 
 void TeskXMLNode::AddAttribute(const wchar_t* name, const CString& value) {
-    const NarrowName key(name);
+    const NarrowText key(name);
     pugi::xml_attribute attribute = m_node.attribute(key.c_str());
     if (!attribute) {
         attribute = m_node.append_attribute(key.c_str());
     }
-    attribute.set_value(Utf8(value).c_str());
+    attribute.set_value(NarrowText(value.GetString()).c_str());
 }
 
 bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
@@ -58,11 +67,14 @@ bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
 }
 
 bool TeskXMLNode::GetAttributeValue(const wchar_t* name, CString& out) const {
-    const pugi::xml_attribute attribute = m_node.attribute(NarrowName(name).c_str());
+    const pugi::xml_attribute attribute = m_node.attribute(NarrowText(name).c_str());
     if (!attribute) {
         return false;
     }
-    out = Wide(attribute.value());
+    // A rule mostly reads back the texts it holds already, which then keep their buffers.
+    if (!SameAsciiText(out, attribute.value())) {
+        out = Wide(attribute.value());
+    }
     return true;
 }
 
@@ -81,7 +93,7 @@ TeskXMLNode* TeskXMLNode::AppendNode(const CString& name) {
 }
 
 TeskXMLNode* TeskXMLNode::AppendNode(const wchar_t* name) {
-    const pugi::xml_node appended = m_node.append_child(NarrowName(name).c_str());
+    const pugi::xml_node appended = m_node.append_child(NarrowText(name).c_str());
     return appended ? new TeskXMLNode(appended) : nullptr;
 }
 
@@ -97,7 +109,7 @@ bool TeskXMLNode::ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement) {
 }
 
 void TeskXMLNode::SetNodeValue(const CString& text) {
-    m_node.text().set(Utf8(text).c_str());
+    m_node.text().set(NarrowText(text.GetString()).c_str());
 }
 
 CString TeskXMLNode::GetNodeValue() const {
@@ -126,7 +138,7 @@ TeskXMLNode* TeskXMLNode::SelectSingleNode(const CString& name) const {
 }
 
 TeskXMLNode* TeskXMLNode::SelectSingleNode(const wchar_t* name) const {
-    const pugi::xml_node found = m_node.child(NarrowName(name).c_str());
+    const pugi::xml_node found = m_node.child(NarrowText(name).c_str());
     return found ? new TeskXMLNode(found) : nullptr;
 }
 
@@ -135,7 +147,7 @@ TeskXMLNodeList* TeskXMLNode::GetNodeList(const CString& name) const {
 }
 
 TeskXMLNodeList* TeskXMLNode::GetNodeList(const wchar_t* name) const {
-    const NarrowName key(name);
+    const NarrowText key(name);
     return CollectChildren(m_node, [&key](pugi::xml_node child) {
         return std::strcmp(key.c_str(), child.name()) == 0;
     });

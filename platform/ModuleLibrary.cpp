@@ -1,9 +1,11 @@
 #include "platform/ModuleLibrary.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -141,12 +143,48 @@ const CString& LoadStringReference(HINSTANCE library, UINT id) {
     return opened == OpenedLibraries().end() ? none : opened->second.Text(id);
 }
 
-CString ModuleFileNameContaining(const void* address) {
+namespace {
+
+// The name of the loaded library whose segments hold the address. Only the segments are
+// searched, not the symbols near the address as dladdr does, which takes a module's start
+// far longer.
+struct LibrarySearch {
+    std::uintptr_t address;
+    const char* name = nullptr;
+};
+
+int FindLibraryHolding(dl_phdr_info* library, std::size_t, void* data) {
+    auto* search = static_cast<LibrarySearch*>(data);
+    for (int i = 0; i < library->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& segment = library->dlpi_phdr[i];
+        const std::uintptr_t start = library->dlpi_addr + segment.p_vaddr;
+        if (segment.p_type == PT_LOAD && search->address >= start &&
+            search->address - start < segment.p_memsz) {
+            search->name = library->dlpi_name;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The program itself is listed without a name; dladdr names it.
+const char* LoadedFileName(const void* address) {
+    LibrarySearch search{reinterpret_cast<std::uintptr_t>(address)};
+    dl_iterate_phdr(&FindLibraryHolding, &search);
+    if (search.name && *search.name) {
+        return search.name;
+    }
     Dl_info info{};
-    if (dladdr(address, &info) == 0 || !info.dli_fname) {
+    return search.name && dladdr(address, &info) != 0 ? info.dli_fname : nullptr;
+}
+
+}  // namespace
+
+CString ModuleFileNameContaining(const void* address) {
+    const char* name = LoadedFileName(address);
+    if (!name) {
         return {};
     }
-    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr),
-                                                         &std::free);
-    return CString(platform::WideFromUtf8(resolved ? resolved.get() : info.dli_fname));
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(name, nullptr), &std::free);
+    return CString(platform::WideFromUtf8(resolved ? resolved.get() : name));
 }

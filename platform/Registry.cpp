@@ -256,7 +256,31 @@ std::optional<platform::RegistryKeys> ReadRegistryFile() {
     return platform::ParseRegistryFile(bytes);
 }
 
+thread_local int t_readings = 0;
+thread_local std::optional<std::optional<platform::RegistryKeys>> t_reading;
+
+// The registry as it is now, or as the thread's RegistryReading found it.
+std::optional<platform::RegistryKeys> CurrentKeys() {
+    if (t_readings == 0) {
+        return ReadRegistryFile();
+    }
+    if (!t_reading) {
+        t_reading = ReadRegistryFile();
+    }
+    return *t_reading;
+}
+
 }  // namespace
+
+platform::RegistryReading::RegistryReading() {
+    ++t_readings;
+}
+
+platform::RegistryReading::~RegistryReading() {
+    if (--t_readings == 0) {
+        t_reading.reset();
+    }
+}
 
 LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desiredAccess*/,
                    HKEY* result) {
@@ -267,7 +291,7 @@ LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desired
     if (root != HKEY_CURRENT_USER || !subKey) {
         return ERROR_INVALID_HANDLE;
     }
-    auto keys = ReadRegistryFile();
+    auto keys = CurrentKeys();
     if (!keys) {
         return ERROR_FILE_NOT_FOUND;
     }

@@ -62,6 +62,8 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString
     m_nHelpContextId = helpContextId;
 }
 
+CTeskCommonRule::~CTeskCommonRule() = default;
+
 void CTeskCommonRule::LoadTexts() {
     const CString name = LanguageLibraryText(m_definition.nameId);
     m_strDisplayName =
