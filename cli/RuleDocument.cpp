@@ -65,12 +65,13 @@ const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
     if (element.type() != pugi::node_element || known.element != element.name()) {
         return nullptr;
     }
-    const pugi::xml_attribute name = element.attribute(known.nameAttribute.c_str());
-    if (!name) {
+    const pugi::xml_attribute attribute = element.attribute(known.nameAttribute.c_str());
+    if (!attribute) {
         return nullptr;
     }
+    const std::string_view name = attribute.value();
     for (const KnownRule& rule : known.rules) {
-        if (rule.name == name.value()) {
+        if (rule.name == name) {
             return &rule;
         }
     }

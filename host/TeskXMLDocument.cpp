@@ -46,12 +46,15 @@ bool TeskXMLDocument::IsDetachedPool(pugi::xml_node node) {
 }
 
 pugi::xml_node TeskXMLDocument::DetachedPool() {
+    if (m_pool) {
+        return m_pool;
+    }
     for (pugi::xml_node child : m_doc.children()) {
         if (IsDetachedPool(child)) {
-            return child;
+            return m_pool = child;
         }
     }
-    return m_doc.append_child(kPoolName);
+    return m_pool = m_doc.append_child(kPoolName);
 }
 
 pugi::xml_node TeskXMLDocument::RootElement() const {
@@ -107,34 +110,31 @@ pugi::xml_attribute RepeatedAttribute(pugi::xml_node element) {
 }
 
 // What the parser lets through but a document must not hold: nesting deeper than
-// TeskXMLDocument::kMaxDepth, and an attribute given twice on one element. The tree is walked
-// without recursion, so no input's depth reaches the stack.
-std::optional<std::string> ShapeProblem(const pugi::xml_document& document) {
-    int depth = 0;
-    pugi::xml_node node = document.first_child();
-    while (node) {
-        if (node.type() == pugi::node_element) {
-            if (depth >= TeskXMLDocument::kMaxDepth) {
-                return fmt::format("elements are nested deeper than {} levels",
-                                   TeskXMLDocument::kMaxDepth);
-            }
-            if (const pugi::xml_attribute twice = RepeatedAttribute(node)) {
-                return fmt::format("the attribute \"{}\" is given twice on <{}>", twice.name(),
-                                   node.name());
-            }
+// TeskXMLDocument::kMaxDepth, and an attribute given twice on one element.
+class ShapeCheck : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node& node) override {
+        if (node.type() != pugi::node_element) {
+            return true;
         }
-        if (node.first_child()) {
-            node = node.first_child();
-            ++depth;
-            continue;
+        if (depth() >= TeskXMLDocument::kMaxDepth) {
+            problem =
+                fmt::format("elements are nested deeper than {} levels", TeskXMLDocument::kMaxDepth);
+        } else if (const pugi::xml_attribute twice = RepeatedAttribute(node)) {
+            problem = fmt::format("the attribute \"{}\" is given twice on <{}>", twice.name(),
+                                  node.name());
         }
-        while (node && !node.next_sibling()) {
-            node = node.parent();
-            --depth;
-        }
-        node = node ? node.next_sibling() : node;
+        return !problem;
     }
-    return std::nullopt;
+
+    std::optional<std::string> problem;
+};
+
+// The walk is the library's own, without recursion, so no input's depth reaches the stack.
+std::optional<std::string> ShapeProblem(pugi::xml_document& document) {
+    ShapeCheck check;
+    document.traverse(check);
+    return check.problem;
 }
 
 }  // namespace
@@ -145,6 +145,7 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     constexpr unsigned kKeepEverything = pugi::parse_default | pugi::parse_comments |
                                          pugi::parse_pi | pugi::parse_doctype |
                                          pugi::parse_declaration;
+    m_pool = {};
     const pugi::xml_parse_result result =
         m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything, pugi::encoding_utf8);
     if (!result) {

@@ -41,4 +41,7 @@ private:
     pugi::xml_node DetachedPool();
 
     pugi::xml_document m_doc;
+    // The holder of unattached elements once found or made: nothing removes it but loading,
+    // which forgets it.
+    pugi::xml_node m_pool;
 };
