@@ -166,8 +166,8 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     // or with the hidden one out of the document it saves: its values would vanish unseen.
     const pugi::xml_node operatorNode = parameter.child("Operator");
     int op = TESK_OP_NONE;
-    if (!operatorNode || !TeskXMLNode(operatorNode).GetNodeValueInInt(op) ||
-        op == TESK_OP_NONE || op == TESK_OP_HIDDEN) {
+    if (!operatorNode || !TeskXMLNode(operatorNode).GetNodeValueInInt(op) || op == TESK_OP_NONE ||
+        op == TESK_OP_HIDDEN) {
         fail(
             fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }

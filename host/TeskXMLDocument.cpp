@@ -118,8 +118,8 @@ public:
             return true;
         }
         if (depth() >= TeskXMLDocument::kMaxDepth) {
-            problem =
-                fmt::format("elements are nested deeper than {} levels", TeskXMLDocument::kMaxDepth);
+            problem = fmt::format("elements are nested deeper than {} levels",
+                                  TeskXMLDocument::kMaxDepth);
         } else if (const pugi::xml_attribute twice = RepeatedAttribute(node)) {
             problem = fmt::format("the attribute \"{}\" is given twice on <{}>", twice.name(),
                                   node.name());
