@@ -256,8 +256,10 @@ std::optional<platform::RegistryKeys> ReadRegistryFile() {
     return platform::ParseRegistryFile(bytes);
 }
 
+// The reading is held through a plain pointer that RegistryReading releases: a thread-local
+// object with a destructor would keep this library loaded until the thread ends.
 thread_local int t_readings = 0;
-thread_local std::optional<std::optional<platform::RegistryKeys>> t_reading;
+thread_local std::optional<platform::RegistryKeys>* t_reading = nullptr;
 
 // The registry as it is now, or as the thread's RegistryReading found it.
 std::optional<platform::RegistryKeys> CurrentKeys() {
@@ -265,7 +267,7 @@ std::optional<platform::RegistryKeys> CurrentKeys() {
         return ReadRegistryFile();
     }
     if (!t_reading) {
-        t_reading = ReadRegistryFile();
+        t_reading = new std::optional<platform::RegistryKeys>(ReadRegistryFile());
     }
     return *t_reading;
 }
@@ -278,7 +280,8 @@ platform::RegistryReading::RegistryReading() {
 
 platform::RegistryReading::~RegistryReading() {
     if (--t_readings == 0) {
-        t_reading.reset();
+        delete t_reading;
+        t_reading = nullptr;
     }
 }
 
