@@ -78,6 +78,11 @@ const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
     return nullptr;
 }
 
+// Nodes are found by name, and a processing instruction has one too.
+bool IsElement(pugi::xml_node node) {
+    return node.type() == pugi::node_element;
+}
+
 // The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
 // starts with none.
 long LeadingNumber(const char* text) {
@@ -157,7 +162,7 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     if (target->GetValueType() == TESK_TYPE_DOUBLE) {
         for (const pugi::xml_node value : parameter.children("Value")) {
             const char* text = value.text().get();
-            if (!IsDecimalNumber(text)) {
+            if (IsElement(value) && !IsDecimalNumber(text)) {
                 fail(fmt::format("parameter {}: value \"{}\" is not a number", id, Shown(text)));
             }
         }
@@ -178,7 +183,9 @@ void CheckRuleElements(const std::string& where, const KnownRules& known, pugi::
     for (const pugi::xml_node child : root.children()) {
         if (const KnownRule* rule = FindKind(known, child)) {
             for (const pugi::xml_node parameter : child.children("Parameter")) {
-                CheckParameter(where, *rule, parameter);
+                if (IsElement(parameter)) {
+                    CheckParameter(where, *rule, parameter);
+                }
             }
         }
     }
@@ -369,7 +376,7 @@ void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
     const auto hasRecord = [&element](std::int32_t id) {
         for (const pugi::xml_node record : element.Handle().children("Parameter")) {
             const pugi::xml_attribute type = record.attribute("Type");
-            if (type && LeadingNumber(type.value()) == id) {
+            if (IsElement(record) && type && LeadingNumber(type.value()) == id) {
                 return true;
             }
         }
