@@ -2,6 +2,8 @@
 
 #include "app/LanguageSelection.h"
 
+#include <memory>
+
 extern "C" {
 CTeskCommonRulesApp* g_pTheApp = nullptr;
 TeskXMLDocument* g_pXMLDoc = nullptr;
@@ -25,6 +27,7 @@ CTeskCommonRulesApp::CTeskCommonRulesApp() = default;
 
 CTeskCommonRulesApp::~CTeskCommonRulesApp() {
     m_lstDBModules.RemoveAll();
+    delete m_texts.load();
 }
 
 BOOL CTeskCommonRulesApp::InitInstance() {
@@ -35,6 +38,7 @@ BOOL CTeskCommonRulesApp::InitInstance() {
 }
 
 int CTeskCommonRulesApp::ExitInstance() {
+    ForgetTexts();
     for (HINSTANCE* library : {&m_hLangResDll, &m_hEnglishResDll}) {
         if (*library) {
             // The current resource handle is process-wide: never leave it naming a closed library.
@@ -50,6 +54,7 @@ int CTeskCommonRulesApp::ExitInstance() {
 }
 
 void CTeskCommonRulesApp::SelectLanguageResources() {
+    ForgetTexts();
     if (m_strLanguage.IsEmpty()) {
         m_strLanguage = DetermineLanguage();
     }
@@ -83,8 +88,51 @@ CString CTeskCommonRulesApp::LoadEnglishString(UINT id) const {
     return text;
 }
 
-CString LanguageLibraryText(UINT id) {
-    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+const CString& CTeskCommonRulesApp::LanguageText(UINT id) {
+    if (id >= kCachedIds) {
+        return LoadStringReference(m_hLangResDll, id);
+    }
+    TextCache& texts = Texts();
+    // The handle is a public member: a text of another library is never handed out.
+    if (texts.library.load(std::memory_order_acquire) != m_hLangResDll) {
+        ForgetTexts();
+        texts.library.store(m_hLangResDll, std::memory_order_release);
+    }
+    std::atomic<const CString*>& cached = texts.texts[id];
+    const CString* text = cached.load(std::memory_order_acquire);
+    if (!text) {
+        text = &LoadStringReference(m_hLangResDll, id);
+        cached.store(text, std::memory_order_release);
+    }
+    return *text;
+}
+
+CTeskCommonRulesApp::TextCache& CTeskCommonRulesApp::Texts() {
+    TextCache* texts = m_texts.load(std::memory_order_acquire);
+    if (!texts) {
+        auto made = std::make_unique<TextCache>();
+        // Another thread may have made one first; then its cache is used.
+        texts = m_texts.compare_exchange_strong(texts, made.get(), std::memory_order_acq_rel)
+                    ? made.release()
+                    : texts;
+    }
+    return *texts;
+}
+
+void CTeskCommonRulesApp::ForgetTexts() {
+    TextCache* texts = m_texts.load(std::memory_order_acquire);
+    if (!texts) {
+        return;
+    }
+    for (std::atomic<const CString*>& text : texts->texts) {
+        text.store(nullptr, std::memory_order_relaxed);
+    }
+    texts->library.store(nullptr, std::memory_order_release);
+}
+
+const CString& LanguageLibraryText(UINT id) {
+    static const CString none;
+    return g_pTheApp ? g_pTheApp->LanguageText(id) : none;
 }
 
 namespace {

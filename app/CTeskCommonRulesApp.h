@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <atomic>
+
 #include "platform/CString.h"
 #include "platform/CStringList.h"
 #include "platform/ModuleLibrary.h"
@@ -24,6 +27,8 @@ public:
     // The text with this id from the English resource library, for language-independent names.
     CString LoadEnglishString(UINT id) const;
     CString GetLanguageFolder() const { return m_strLangFolder; }
+    // The language library's text with this id, as LanguageLibraryText gives it.
+    const CString& LanguageText(UINT id);
 
     HINSTANCE m_hLangResDll = nullptr;
     HINSTANCE m_hEnglishResDll = nullptr;
@@ -32,11 +37,26 @@ public:
     CStringList m_lstDBModules{10};
     CString m_strHelpFilePath;
     CString m_strLangFolder;
+
+private:
+    // The texts of the language library found so far, by id, for the library they came from:
+    // element and attribute names are read for every rule, and looking each up again in the
+    // platform's table takes a lock and two searches. Ids are below kCachedIds.
+    static constexpr UINT kCachedIds = 4096;
+    struct TextCache {
+        std::atomic<HINSTANCE> library{nullptr};
+        std::array<std::atomic<const CString*>, kCachedIds> texts{};
+    };
+    TextCache& Texts();
+    void ForgetTexts();
+
+    // Made at the first text, not at the module's start; owned.
+    std::atomic<TextCache*> m_texts{nullptr};
 };
 
 // The text with this id from the language library, loaded by its handle; empty while the module
-// is not started.
-CString LanguageLibraryText(UINT id);
+// is not started. The reference stays valid while the module runs.
+const CString& LanguageLibraryText(UINT id);
 
 // Module-wide state. Both are exported unmangled so that a host can find them by name.
 extern "C" {

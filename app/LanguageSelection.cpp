@@ -81,6 +81,7 @@ CString LanguageNameFromLangId(LANGID langId) {
 }
 
 CString DetermineLanguage() {
+    const platform::RegistryReading reading;
     DWORD option = ReadRegistryNumber(kModuleRegistryKey, L"OptionsLanguage", kNotSet);
     if (option == kNotSet) {
         option = kFollowHost;

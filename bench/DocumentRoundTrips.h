@@ -1,15 +1,17 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 
-// The two ways a rule document is loaded and saved again, each giving the saved text.
+// The two ways a rule document is converted and saved, each on a file of its own.
 
-// Through the module: the document is read and checked, every rule element is loaded into a
-// rule of its kind, written back by that rule in place of the old element, and the document
-// is serialised.
-std::string ModuleLoadSave(const std::filesystem::path& file);
+// Through the module, as `veritor-rules units FILE --unit in --angle rad --allow-rounding` runs:
+// the file is locked and read, the document checked, every rule loaded, checked for values the
+// conversion rounds away, converted and written back, the document checked again and
+// serialised, and the file replaced and synced. What the command prints is dropped. Returns
+// the command's exit status.
+int ModuleUnits(const std::filesystem::path& file);
 
-// Bare pugixml: the file is parsed and serialised with the same declaration and indentation;
-// empty when the file cannot be parsed.
-std::string PugixmlLoadSave(const std::filesystem::path& file);
+// Bare pugixml on the same bytes, written the same way: the file is locked and read, parsed,
+// serialised with the same indentation, and replaced and synced. False when it cannot be
+// parsed.
+bool PugixmlUnits(const std::filesystem::path& file);

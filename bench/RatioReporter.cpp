@@ -54,7 +54,9 @@ void RatioReporter::Finalize() {
     bool first = true;
     for (const Ratio& ratio : m_ratios) {
         const std::optional<double> numerator = Figure(ratio.numerator, ratio.counter);
-        const std::optional<double> denominator = Figure(ratio.denominator, ratio.counter);
+        const std::optional<double> denominator =
+            Figure(ratio.denominator,
+                   ratio.denominatorCounter.empty() ? ratio.counter : ratio.denominatorCounter);
         if (!numerator || !denominator || *denominator == 0) {
             continue;
         }

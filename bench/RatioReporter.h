@@ -17,6 +17,8 @@ struct Ratio {
     // disturbs less than the wall-clock time.
     std::string counter;
     double target = 0;  // the most the ratio should be; 0 for none
+    // The denominator's counter when it differs from the numerator's (two figures of one run).
+    std::string denominatorCounter = {};
 };
 
 // The console table, followed by the ratios of the runs it saw. With repetitions the median

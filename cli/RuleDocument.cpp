@@ -28,8 +28,6 @@ namespace {
 constexpr UINT IDS_RULE_ELEMENT = 2019;
 constexpr UINT IDS_ATTR_NAME = 2020;
 constexpr const char* kRootName = "RuleSet";
-constexpr const wchar_t* kParameterElement = L"Parameter";
-constexpr const wchar_t* kParameterIdAttribute = L"Type";
 
 std::string Utf8(const CString& text) {
     return platform::Utf8FromWide(text.str());
@@ -41,36 +39,64 @@ CString ModuleText(UINT id) {
 
 // Each rule kind with a rule of it at its defaults, whose English name the kind's elements
 // carry and whose parameters tell how the elements are checked; with the element and
-// attribute names, these are read once per document, not once per element.
+// attribute names, these are read once per document, not once per element. Names are kept in
+// UTF-8, as the document holds them, so that elements are matched without converting them.
 struct KnownRule {
     std::unique_ptr<CTeskRule> rule;
     const RuleKind* kind;
+    std::string name;
 };
 
 struct KnownRules {
-    CString element = ModuleText(IDS_RULE_ELEMENT);
-    CString nameAttribute = ModuleText(IDS_ATTR_NAME);
+    std::string element = Utf8(ModuleText(IDS_RULE_ELEMENT));
+    std::string nameAttribute = Utf8(ModuleText(IDS_ATTR_NAME));
     std::vector<KnownRule> rules;
 
     KnownRules() {
         for (const RuleKind& kind : RuleCatalogue()) {
-            rules.push_back({kind.makeDefault(), &kind});
+            std::unique_ptr<CTeskRule> rule = kind.makeDefault();
+            std::string name = Utf8(rule->m_strName);
+            rules.push_back({std::move(rule), &kind, std::move(name)});
         }
     }
 };
 
-const KnownRule* FindKind(const KnownRules& known, TeskXMLNode& element) {
-    CString name;
-    if (element.GetNodeName() != known.element ||
-        !element.GetAttributeValue(known.nameAttribute, name)) {
+const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
+    if (element.type() != pugi::node_element || known.element != element.name()) {
         return nullptr;
     }
+    const pugi::xml_attribute attribute = element.attribute(known.nameAttribute.c_str());
+    if (!attribute) {
+        return nullptr;
+    }
+    const std::string_view name = attribute.value();
     for (const KnownRule& rule : known.rules) {
-        if (rule.rule->m_strName == name) {
+        if (rule.name == name) {
             return &rule;
         }
     }
     return nullptr;
+}
+
+// Nodes are found by name, and a processing instruction has one too.
+bool IsElement(pugi::xml_node node) {
+    return node.type() == pugi::node_element;
+}
+
+// The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
+// starts with none.
+long LeadingNumber(const char* text) {
+    const std::string_view narrow(text);
+    const bool ascii = std::all_of(narrow.begin(), narrow.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? std::strtol(text, nullptr, 10)
+                 : std::wcstol(platform::WideFromUtf8(narrow).c_str(), nullptr, 10);
+}
+
+// A text of the document as messages show it: what is not UTF-8 shown as replacement
+// characters, as the rules read it.
+std::string Shown(const char* text) {
+    return platform::Utf8FromWide(platform::WideFromUtf8(text));
 }
 
 std::optional<long long> WholeNumber(const std::string& text) {
@@ -82,7 +108,7 @@ std::optional<long long> WholeNumber(const std::string& text) {
     return value;
 }
 
-bool IsDecimalNumber(const std::string& text) {
+bool IsDecimalNumber(std::string_view text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     // Infinities and NaN are no values a rule can compare with.
@@ -106,22 +132,21 @@ std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& r
 }
 
 // A parameter record the module would read with made-up values is refused instead.
-void CheckParameter(const std::string& where, const CString& ruleName, CTeskRule& rule,
-                    TeskXMLNode& parameter) {
+void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_node parameter) {
     const auto fail = [&](const std::string& problem) {
-        throw DocumentError(fmt::format("{}: rule \"{}\": {}", where, Utf8(ruleName), problem));
+        throw DocumentError(fmt::format("{}: rule \"{}\": {}", where, known.name, problem));
     };
-    CString typeText;
-    if (!parameter.GetAttributeValue(L"Type", typeText) || !WholeNumber(Utf8(typeText))) {
+    const pugi::xml_attribute type = parameter.attribute("Type");
+    const std::string id = type.value();
+    if (!type || !WholeNumber(id)) {
         fail("a Parameter element has no numeric Type attribute");
     }
-    const std::string id = Utf8(typeText);
-    for (const wchar_t* child : {L"Operator", L"ParameterType"}) {
-        const std::unique_ptr<TeskXMLNode> node(parameter.SelectSingleNode(child));
+    for (const char* child : {"Operator", "ParameterType"}) {
+        const pugi::xml_node node = parameter.child(child);
         int number = 0;
-        if (node && !node->GetNodeValueInInt(number)) {
-            fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, Utf8(child),
-                             Utf8(node->GetNodeValue())));
+        if (node && !TeskXMLNode(node).GetNodeValueInInt(number)) {
+            fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, child,
+                             Shown(node.text().get())));
         }
     }
     // An id beyond 32 bits names no parameter of the module.
@@ -130,45 +155,38 @@ void CheckParameter(const std::string& where, const CString& ruleName, CTeskRule
         number > std::numeric_limits<std::int32_t>::max()) {
         return;
     }
-    CTeskParamStorage* target = rule.FindParameterInArray(static_cast<std::int32_t>(number));
+    CTeskParamStorage* target = known.rule->FindParameterInArray(static_cast<std::int32_t>(number));
     if (!target) {
         return;
     }
     if (target->GetValueType() == TESK_TYPE_DOUBLE) {
-        const std::unique_ptr<TeskXMLNodeList> values(parameter.GetNodeList(L"Value"));
-        for (int i = 0; i < values->GetSize(); ++i) {
-            const std::string text = Utf8(values->GetItem(i)->GetNodeValue());
-            if (!IsDecimalNumber(text)) {
-                fail(fmt::format("parameter {}: value \"{}\" is not a number", id, text));
+        for (const pugi::xml_node value : parameter.children("Value")) {
+            const char* text = value.text().get();
+            if (IsElement(value) && !IsDecimalNumber(text)) {
+                fail(fmt::format("parameter {}: value \"{}\" is not a number", id, Shown(text)));
             }
         }
     }
     // The module leaves a parameter without an operator (0, also when the element is missing)
     // or with the hidden one out of the document it saves: its values would vanish unseen.
-    const std::unique_ptr<TeskXMLNode> operatorNode(parameter.SelectSingleNode(L"Operator"));
+    const pugi::xml_node operatorNode = parameter.child("Operator");
     int op = TESK_OP_NONE;
-    if (!operatorNode || !operatorNode->GetNodeValueInInt(op) || op == TESK_OP_NONE ||
+    if (!operatorNode || !TeskXMLNode(operatorNode).GetNodeValueInInt(op) || op == TESK_OP_NONE ||
         op == TESK_OP_HIDDEN) {
         fail(
             fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }
 }
 
-void CheckRuleElement(const std::string& where, const KnownRule& known, TeskXMLNode& element) {
-    const std::unique_ptr<CTeskRule>& rule = known.rule;
-    const std::unique_ptr<TeskXMLNodeList> parameters(element.GetNodeList(L"Parameter"));
-    for (int i = 0; i < parameters->GetSize(); ++i) {
-        CheckParameter(where, rule->m_strName, *rule, *parameters->GetItem(i));
-    }
-}
-
 // Checks every rule element of this module; messages start with where.
-void CheckRuleElements(const std::string& where, const TeskXMLNode& root) {
-    const KnownRules known;
-    const std::unique_ptr<TeskXMLNodeList> children(root.GetChildNodes());
-    for (int i = 0; i < children->GetSize(); ++i) {
-        if (const KnownRule* rule = FindKind(known, *children->GetItem(i))) {
-            CheckRuleElement(where, *rule, *children->GetItem(i));
+void CheckRuleElements(const std::string& where, const KnownRules& known, pugi::xml_node root) {
+    for (const pugi::xml_node child : root.children()) {
+        if (const KnownRule* rule = FindKind(known, child)) {
+            for (const pugi::xml_node parameter : child.children("Parameter")) {
+                if (IsElement(parameter)) {
+                    CheckParameter(where, *rule, parameter);
+                }
+            }
         }
     }
 }
@@ -313,7 +331,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
     document->m_name = path;
     document->m_source = std::move(utf8);
     document->m_encoding = encoding;
-    CheckRuleElements(path.string(), document->Root());
+    CheckRuleElements(path.string(), KnownRules(), document->Root().Handle());
     return document;
 }
 
@@ -339,7 +357,7 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
         TeskXMLNode& element = *children->GetItem(i);
         LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr,
                          element.Handle().offset_debug() - 1};
-        if (const KnownRule* rule = FindKind(known, element)) {
+        if (const KnownRule* rule = FindKind(known, element.Handle())) {
             entry.rule = rule->kind->makeDefault();
             entry.rule->PopulateParametersFromXML(&element);
             entry.rule->UpdateRule(&m_units, &m_units);
@@ -355,12 +373,10 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
 // told, naming the rule and the parameter.
 void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
                                     TeskXMLNode& element) {
-    const std::unique_ptr<TeskXMLNodeList> records(element.GetNodeList(kParameterElement));
-    const auto hasRecord = [&records](std::int32_t id) {
-        for (int i = 0; i < records->GetSize(); ++i) {
-            CString type;
-            if (records->GetItem(i)->GetAttributeValue(kParameterIdAttribute, type) &&
-                std::wcstol(type.GetString(), nullptr, 10) == id) {
+    const auto hasRecord = [&element](std::int32_t id) {
+        for (const pugi::xml_node record : element.Handle().children("Parameter")) {
+            const pugi::xml_attribute type = record.attribute("Type");
+            if (IsElement(record) && type && LeadingNumber(type.value()) == id) {
                 return true;
             }
         }
@@ -372,18 +388,21 @@ void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
         if (!fields) {
             continue;
         }
-        const std::string where = fmt::format("{}: rule \"{}\": parameter {}", m_name.string(),
-                                              Utf8(rule.m_strName), fields->Id);
+        const auto where = [&] {
+            return fmt::format("{}: rule \"{}\": parameter {}", m_name.string(),
+                               Utf8(rule.m_strName), fields->Id);
+        };
         if (!hasRecord(fields->Id)) {
-            m_warnings.push_back(where + " has no record; it will be saved without a value");
+            m_warnings.push_back(where() + " has no record; it will be saved without a value");
             continue;
         }
         CTeskParamStorage* actual = rule.FindParameterInArray(fields->Id);
         const auto* reads = expected->GetData<TESK_TYPE_DOUBLE>();
         const auto* holds = actual ? actual->GetData<TESK_TYPE_DOUBLE>() : nullptr;
         if (reads && holds && reads->Values.GetCount() != holds->Values.GetCount()) {
-            m_warnings.push_back(fmt::format("{} holds {} value(s) where the rule reads {}", where,
-                                             holds->Values.GetCount(), reads->Values.GetCount()));
+            m_warnings.push_back(fmt::format("{} holds {} value(s) where the rule reads {}",
+                                             where(), holds->Values.GetCount(),
+                                             reads->Values.GetCount()));
         }
     }
 }
@@ -404,7 +423,7 @@ std::string RuleDocument::SaveText(const std::filesystem::path& path) const {
 }
 
 std::string RuleDocument::SaveUtf8(const std::filesystem::path& path) const {
-    CheckRuleElements(path.string() + ": not saved", *m_root);
+    CheckRuleElements(path.string() + ": not saved", KnownRules(), m_root->Handle());
     return m_xml.SaveText(m_encoding.Name());
 }
 
@@ -415,7 +434,7 @@ std::string RuleDocument::SaveTextChangingOnly(const LoadedRule& loaded,
 
 std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const {
-    CheckRuleElements(path.string() + ": not saved", *m_root);
+    CheckRuleElements(path.string() + ": not saved", KnownRules(), m_root->Handle());
     // The whole document is printed only when the splice cannot be made.
     const auto whole = [this] { return m_xml.SaveText(m_encoding.Name()); };
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));

@@ -7,8 +7,11 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
+#include "host/NarrowText.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -43,12 +46,15 @@ bool TeskXMLDocument::IsDetachedPool(pugi::xml_node node) {
 }
 
 pugi::xml_node TeskXMLDocument::DetachedPool() {
+    if (m_pool) {
+        return m_pool;
+    }
     for (pugi::xml_node child : m_doc.children()) {
         if (IsDetachedPool(child)) {
-            return child;
+            return m_pool = child;
         }
     }
-    return m_doc.append_child(kPoolName);
+    return m_pool = m_doc.append_child(kPoolName);
 }
 
 pugi::xml_node TeskXMLDocument::RootElement() const {
@@ -61,45 +67,74 @@ pugi::xml_node TeskXMLDocument::RootElement() const {
 }
 
 TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
-    const pugi::xml_node node =
-        DetachedPool().append_child(platform::Utf8FromWide(name.str()).c_str());
+    return CreateNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLDocument::CreateNode(const wchar_t* name) {
+    const pugi::xml_node node = DetachedPool().append_child(NarrowText(name).c_str());
     return node ? new TeskXMLNode(node) : nullptr;
 }
 
 namespace {
 
-// What the parser lets through but a document must not hold: nesting deeper than
-// TeskXMLDocument::kMaxDepth, and an attribute given twice on one element. The tree is walked
-// without recursion, so no input's depth reaches the stack.
-std::optional<std::string> ShapeProblem(const pugi::xml_document& document) {
-    int depth = 0;
-    pugi::xml_node node = document.first_child();
-    while (node) {
-        if (node.type() == pugi::node_element) {
-            if (depth >= TeskXMLDocument::kMaxDepth) {
-                return fmt::format("elements are nested deeper than {} levels",
-                                   TeskXMLDocument::kMaxDepth);
-            }
-            std::unordered_set<std::string_view> names;
-            for (const pugi::xml_attribute attribute : node.attributes()) {
-                if (!names.insert(attribute.name()).second) {
-                    return fmt::format("the attribute \"{}\" is given twice on <{}>",
-                                       attribute.name(), node.name());
-                }
-            }
+// The first attribute of the element whose name an earlier one has, in a list of any length.
+pugi::xml_attribute RepeatedInLongList(pugi::xml_node element) {
+    std::unordered_set<std::string_view> names;
+    for (const pugi::xml_attribute attribute : element.attributes()) {
+        if (!names.insert(attribute.name()).second) {
+            return attribute;
         }
-        if (node.first_child()) {
-            node = node.first_child();
-            ++depth;
-            continue;
-        }
-        while (node && !node.next_sibling()) {
-            node = node.parent();
-            --depth;
-        }
-        node = node ? node.next_sibling() : node;
     }
-    return std::nullopt;
+    return {};
+}
+
+// The same for the few attributes elements have, which are compared in turn.
+pugi::xml_attribute RepeatedAttribute(pugi::xml_node element) {
+    constexpr std::size_t kComparedInTurn = 16;
+    std::array<const char*, kComparedInTurn> names{};
+    std::size_t count = 0;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
+        if (count == kComparedInTurn) {
+            return RepeatedInLongList(element);
+        }
+        const char* name = attribute.name();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (names[i][0] == name[0] && std::strcmp(names[i], name) == 0) {
+                return attribute;
+            }
+        }
+        names[count++] = name;
+    }
+    return {};
+}
+
+// What the parser lets through but a document must not hold: nesting deeper than
+// TeskXMLDocument::kMaxDepth, and an attribute given twice on one element.
+class ShapeCheck : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node& node) override {
+        if (node.type() != pugi::node_element) {
+            return true;
+        }
+        if (depth() >= TeskXMLDocument::kMaxDepth) {
+            problem = fmt::format("elements are nested deeper than {} levels",
+                                  TeskXMLDocument::kMaxDepth);
+        } else if (const pugi::xml_attribute twice = RepeatedAttribute(node)) {
+            problem = fmt::format("the attribute \"{}\" is given twice on <{}>", twice.name(),
+                                  node.name());
+        }
+        return !problem;
+    }
+
+    std::optional<std::string> problem;
+};
+
+// The walk is the library's own, without recursion, so no input's depth reaches the stack.
+std::optional<std::string> ShapeProblem(pugi::xml_document& document) {
+    ShapeCheck check;
+    document.traverse(check);
+    return check.problem;
 }
 
 }  // namespace
@@ -110,6 +145,7 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
     constexpr unsigned kKeepEverything = pugi::parse_default | pugi::parse_comments |
                                          pugi::parse_pi | pugi::parse_doctype |
                                          pugi::parse_declaration;
+    m_pool = {};
     const pugi::xml_parse_result result =
         m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything, pugi::encoding_utf8);
     if (!result) {

@@ -16,6 +16,7 @@ public:
 
     // A new element, not yet attached; the caller deletes the wrapper.
     TeskXMLNode* CreateNode(const CString& name);
+    TeskXMLNode* CreateNode(const wchar_t* name);
 
     // How deep elements may nest: far more than any rule document needs (it uses four levels).
     static constexpr int kMaxDepth = 64;
@@ -40,4 +41,7 @@ private:
     pugi::xml_node DetachedPool();
 
     pugi::xml_document m_doc;
+    // The holder of unattached elements once found or made: nothing removes it but loading,
+    // which forgets it.
+    pugi::xml_node m_pool;
 };

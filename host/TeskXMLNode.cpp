@@ -2,27 +2,38 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
+#include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/Utf.h"
 
 namespace {
 
-std::string Utf8(const CString& text) {
-    return platform::Utf8FromWide(text.str());
-}
-
 CString Wide(const char* text) {
     return CString(platform::WideFromUtf8(text ? text : ""));
 }
 
+// True when the wide text is the ASCII text.
+bool SameAsciiText(const CString& wide, const char* text) {
+    const std::wstring& held = wide.str();
+    std::size_t i = 0;
+    for (; i < held.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == 0 || c >= 0x80 || held[i] != static_cast<wchar_t>(c)) {
+            return false;
+        }
+    }
+    return text[i] == '\0';
+}
+
 template <typename Accept>
 TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
-    std::vector<std::unique_ptr<TeskXMLNode>> nodes;
+    std::vector<TeskXMLNode> nodes;
     for (pugi::xml_node child : parent.children()) {
         if (child.type() == pugi::node_element && accept(child)) {
-            nodes.push_back(std::make_unique<TeskXMLNode>(child));
+            nodes.emplace_back(child);
         }
     }
     return new TeskXMLNodeList(std::move(nodes));
@@ -39,20 +50,31 @@ CString TeskXMLNode::GetNodeName() const {
 }
 
 void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
-    const std::string key = Utf8(name);
+    AddAttribute(name.GetString(), value);
+}
+
+void TeskXMLNode::AddAttribute(const wchar_t* name, const CString& value) {
+    const NarrowText key(name);
     pugi::xml_attribute attribute = m_node.attribute(key.c_str());
     if (!attribute) {
         attribute = m_node.append_attribute(key.c_str());
     }
-    attribute.set_value(Utf8(value).c_str());
+    attribute.set_value(NarrowText(value.GetString()).c_str());
 }
 
 bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
-    const pugi::xml_attribute attribute = m_node.attribute(Utf8(name).c_str());
+    return GetAttributeValue(name.GetString(), out);
+}
+
+bool TeskXMLNode::GetAttributeValue(const wchar_t* name, CString& out) const {
+    const pugi::xml_attribute attribute = m_node.attribute(NarrowText(name).c_str());
     if (!attribute) {
         return false;
     }
-    out = Wide(attribute.value());
+    // A rule mostly reads back the texts it holds already, which then keep their buffers.
+    if (!SameAsciiText(out, attribute.value())) {
+        out = Wide(attribute.value());
+    }
     return true;
 }
 
@@ -67,7 +89,11 @@ TeskXMLNode* TeskXMLNode::AppendNode(TeskXMLNode* child) {
 }
 
 TeskXMLNode* TeskXMLNode::AppendNode(const CString& name) {
-    const pugi::xml_node appended = m_node.append_child(Utf8(name).c_str());
+    return AppendNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLNode::AppendNode(const wchar_t* name) {
+    const pugi::xml_node appended = m_node.append_child(NarrowText(name).c_str());
     return appended ? new TeskXMLNode(appended) : nullptr;
 }
 
@@ -83,7 +109,7 @@ bool TeskXMLNode::ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement) {
 }
 
 void TeskXMLNode::SetNodeValue(const CString& text) {
-    m_node.text().set(Utf8(text).c_str());
+    m_node.text().set(NarrowText(text.GetString()).c_str());
 }
 
 CString TeskXMLNode::GetNodeValue() const {
@@ -108,13 +134,23 @@ bool TeskXMLNode::GetNodeValueInInt(int& out) const {
 }
 
 TeskXMLNode* TeskXMLNode::SelectSingleNode(const CString& name) const {
-    const pugi::xml_node found = m_node.child(Utf8(name).c_str());
+    return SelectSingleNode(name.GetString());
+}
+
+TeskXMLNode* TeskXMLNode::SelectSingleNode(const wchar_t* name) const {
+    const pugi::xml_node found = m_node.child(NarrowText(name).c_str());
     return found ? new TeskXMLNode(found) : nullptr;
 }
 
 TeskXMLNodeList* TeskXMLNode::GetNodeList(const CString& name) const {
-    const std::string key = Utf8(name);
-    return CollectChildren(m_node, [&key](pugi::xml_node child) { return key == child.name(); });
+    return GetNodeList(name.GetString());
+}
+
+TeskXMLNodeList* TeskXMLNode::GetNodeList(const wchar_t* name) const {
+    const NarrowText key(name);
+    return CollectChildren(m_node, [&key](pugi::xml_node child) {
+        return std::strcmp(key.c_str(), child.name()) == 0;
+    });
 }
 
 TeskXMLNodeList* TeskXMLNode::GetChildNodes() const {
@@ -126,9 +162,18 @@ TeskXMLNode* TeskXMLNode::GetParentNode() const {
     return IsAttachedParent(parent) ? new TeskXMLNode(parent) : nullptr;
 }
 
+TeskXMLNodeList::TeskXMLNodeList(const std::vector<std::unique_ptr<TeskXMLNode>>& nodes) {
+    m_nodes.reserve(nodes.size());
+    for (const std::unique_ptr<TeskXMLNode>& node : nodes) {
+        m_nodes.emplace_back(node ? node->Handle() : pugi::xml_node());
+    }
+}
+
 TeskXMLNode* TeskXMLNodeList::GetItem(int index) const {
     if (index < 0 || index >= GetSize()) {
         return nullptr;
     }
-    return m_nodes[static_cast<std::size_t>(index)].get();
+    // A wrapper's one member, the element's handle, never changes: what callers change through
+    // it is the document.
+    return const_cast<TeskXMLNode*>(&m_nodes[static_cast<std::size_t>(index)]);
 }

@@ -16,16 +16,22 @@ public:
 
     CString GetNodeName() const;
 
+    // Each operation that takes a name also takes it as a plain wide text, so that a literal
+    // name costs no string.
+
     // Sets the attribute, replacing its value when it exists.
     void AddAttribute(const CString& name, const CString& value);
+    void AddAttribute(const wchar_t* name, const CString& value);
     // True when the attribute exists; out then holds its text.
     bool GetAttributeValue(const CString& name, CString& out) const;
+    bool GetAttributeValue(const wchar_t* name, CString& out) const;
 
     // Moves the element (or, from another document, a copy of it) under this one as the last
     // child; returns a new wrapper of the appended element, null when it cannot be appended.
     TeskXMLNode* AppendNode(TeskXMLNode* child);
     // Appends a new child element; returns its new wrapper.
     TeskXMLNode* AppendNode(const CString& name);
+    TeskXMLNode* AppendNode(const wchar_t* name);
     // Puts replacement where child stands and drops child; false when child is not a child.
     bool ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement);
 
@@ -36,8 +42,10 @@ public:
 
     // The first child element of that name, or null.
     TeskXMLNode* SelectSingleNode(const CString& name) const;
+    TeskXMLNode* SelectSingleNode(const wchar_t* name) const;
     // The child elements of that name, in document order.
     TeskXMLNodeList* GetNodeList(const CString& name) const;
+    TeskXMLNodeList* GetNodeList(const wchar_t* name) const;
     // All child elements, in document order.
     TeskXMLNodeList* GetChildNodes() const;
     // The parent element; null at the root and for an element not yet attached.
@@ -49,11 +57,12 @@ private:
     pugi::xml_node m_node;
 };
 
-// Child elements taken from a node. The list owns the node wrappers it hands out.
+// Child elements taken from a node. The list owns the node wrappers it hands out, held in
+// one block: lists are taken for every record read.
 class TeskXMLNodeList {
 public:
-    explicit TeskXMLNodeList(std::vector<std::unique_ptr<TeskXMLNode>> nodes)
-        : m_nodes(std::move(nodes)) {}
+    explicit TeskXMLNodeList(std::vector<TeskXMLNode> nodes) : m_nodes(std::move(nodes)) {}
+    explicit TeskXMLNodeList(const std::vector<std::unique_ptr<TeskXMLNode>>& nodes);
 
     int GetSize() const { return static_cast<int>(m_nodes.size()); }
     // The node at index (from 0), owned by the list; null outside the list.
@@ -61,5 +70,5 @@ public:
     TeskXMLNode* operator[](int index) const { return GetItem(index); }
 
 private:
-    std::vector<std::unique_ptr<TeskXMLNode>> m_nodes;
+    std::vector<TeskXMLNode> m_nodes;
 };

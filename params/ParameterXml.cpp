@@ -103,17 +103,6 @@ std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
     return static_cast<std::int32_t>(*id);
 }
 
-// The first element of the list with this id; it belongs to the list.
-TeskXMLNode* FindParameterElement(const TeskXMLNodeList& parameters, std::int32_t id) {
-    for (int i = 0; i < parameters.GetSize(); ++i) {
-        TeskXMLNode* element = parameters.GetItem(i);
-        if (ReadParameterId(*element) == id) {
-            return element;
-        }
-    }
-    return nullptr;
-}
-
 // The child's whole-number text; 0 when the child is missing or its text is not a number
 // that fits.
 std::int32_t ReadChildNumber(const TeskXMLNode& parent, const wchar_t* name) {
@@ -167,14 +156,30 @@ TeskXMLNode* GetParameterXML(TeskParamDataOf<E>& record) {
     return element.release();
 }
 
-template <Type_e E>
-void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleElement) {
-    if (!ruleElement) {
-        return;
+ParameterRecords::ParameterRecords(const TeskXMLNode& ruleElement)
+    : m_records(ruleElement.GetNodeList(kParameterElement)) {
+    m_ids.reserve(static_cast<std::size_t>(m_records->GetSize()));
+    for (int i = 0; i < m_records->GetSize(); ++i) {
+        m_ids.push_back(ReadParameterId(*m_records->GetItem(i)));
     }
-    // The matching element belongs to the list, which must outlive the reading.
-    const NodeListPtr parameters(ruleElement->GetNodeList(kParameterElement));
-    const TeskXMLNode* element = FindParameterElement(*parameters, record.Id);
+}
+
+ParameterRecords::~ParameterRecords() = default;
+
+const TeskXMLNode* ParameterRecords::Find(std::int32_t id) const {
+    for (std::size_t i = 0; i < m_ids.size(); ++i) {
+        if (m_ids[i] == id) {
+            return m_records->GetItem(static_cast<int>(i));
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+template <Type_e E>
+void PopulateParameterFromRecords(TeskParamDataOf<E>& record, const ParameterRecords& records) {
+    const TeskXMLNode* element = records.Find(record.Id);
     if (!element) {
         return;
     }
@@ -183,6 +188,15 @@ void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleEleme
         static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeElement));
     record.Status = ReadStatus(*element);
     ReadValues<E>(*element, record);
+}
+
+}  // namespace
+
+template <Type_e E>
+void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleElement) {
+    if (ruleElement) {
+        PopulateParameterFromRecords<E>(record, ParameterRecords(*ruleElement));
+    }
 }
 
 TeskXMLNode* WriteParameterXML(CTeskParamStorage& parameter) {
@@ -196,6 +210,12 @@ TeskXMLNode* WriteParameterXML(CTeskParamStorage& parameter) {
 bool ReadParameterXML(CTeskParamStorage& parameter, TeskXMLNode* ruleElement) {
     return parameter.Visit([ruleElement](auto valueType, auto& record) {
         PopulateParameterFromXML<decltype(valueType)::value>(record, ruleElement);
+    });
+}
+
+bool ReadParameterXML(CTeskParamStorage& parameter, const ParameterRecords& records) {
+    return parameter.Visit([&records](auto valueType, auto& record) {
+        PopulateParameterFromRecords<decltype(valueType)::value>(record, records);
     });
 }
 

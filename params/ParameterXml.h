@@ -1,9 +1,15 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
 #include "host/CTeskParamStorage.h"
 #include "host/TeskParamData.h"
 
 class TeskXMLNode;
+class TeskXMLNodeList;
 
 // A parameter's record in the rule XML document:
 //
@@ -33,3 +39,23 @@ void PopulateParameterFromXML(TeskParamDataOf<E>& record, TeskXMLNode* ruleEleme
 // type is outside 1 to 8; the write also gives null without a document.
 TeskXMLNode* WriteParameterXML(CTeskParamStorage& parameter);
 bool ReadParameterXML(CTeskParamStorage& parameter, TeskXMLNode* ruleElement);
+
+// The "Parameter" children of a rule element with the ids they name, taken once for reading
+// all of a rule's parameters instead of once per parameter.
+class ParameterRecords {
+public:
+    explicit ParameterRecords(const TeskXMLNode& ruleElement);
+    ~ParameterRecords();
+    ParameterRecords(const ParameterRecords&) = delete;
+    ParameterRecords& operator=(const ParameterRecords&) = delete;
+
+    // The first record naming this id, owned by this object; null when none does.
+    const TeskXMLNode* Find(std::int32_t id) const;
+
+private:
+    std::unique_ptr<TeskXMLNodeList> m_records;
+    std::vector<std::optional<std::int32_t>> m_ids;
+};
+
+// ReadParameterXML from records taken before.
+bool ReadParameterXML(CTeskParamStorage& parameter, const ParameterRecords& records);

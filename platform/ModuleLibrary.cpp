@@ -1,9 +1,11 @@
 #include "platform/ModuleLibrary.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -48,7 +50,7 @@ public:
     // True when this was the last open of the handle.
     bool Close() { return --m_opens == 0; }
 
-    const std::wstring& Text(UINT id) {
+    const CString& Text(UINT id) {
         const auto [entry, added] = m_texts.try_emplace(id);
         if (added) {
             if (!m_tableFound) {
@@ -56,7 +58,7 @@ public:
                 m_tableFound = true;
             }
             if (const char* text = FindText(m_table, id)) {
-                entry->second = platform::WideFromUtf8(text);
+                entry->second = CString(platform::WideFromUtf8(text));
             }
         }
         return entry->second;
@@ -67,7 +69,7 @@ private:
     int m_opens = 0;
     const TeskStringTable* m_table = nullptr;
     bool m_tableFound = false;
-    std::unordered_map<UINT, std::wstring> m_texts;
+    std::unordered_map<UINT, CString> m_texts;
 };
 
 // Never destroyed: modules free their libraries while the process shuts down, in an order
@@ -127,19 +129,62 @@ CString LoadString(HINSTANCE library, UINT id) {
         const std::lock_guard lock(OpenedLibrariesMutex());
         const auto opened = OpenedLibraries().find(library);
         if (opened != OpenedLibraries().end()) {
-            return CString(opened->second.Text(id));
+            return opened->second.Text(id);
         }
     }
     const char* text = FindText(StringTableOf(library), id);
     return text ? CString(platform::WideFromUtf8(text)) : CString();
 }
 
-CString ModuleFileNameContaining(const void* address) {
+const CString& LoadStringReference(HINSTANCE library, UINT id) {
+    static const CString none;
+    const std::lock_guard lock(OpenedLibrariesMutex());
+    const auto opened = OpenedLibraries().find(library);
+    return opened == OpenedLibraries().end() ? none : opened->second.Text(id);
+}
+
+namespace {
+
+// The name of the loaded library whose segments hold the address. Only the segments are
+// searched, not the symbols near the address as dladdr does, which takes a module's start
+// far longer.
+struct LibrarySearch {
+    std::uintptr_t address;
+    const char* name = nullptr;
+};
+
+int FindLibraryHolding(dl_phdr_info* library, std::size_t, void* data) {
+    auto* search = static_cast<LibrarySearch*>(data);
+    for (int i = 0; i < library->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& segment = library->dlpi_phdr[i];
+        const std::uintptr_t start = library->dlpi_addr + segment.p_vaddr;
+        if (segment.p_type == PT_LOAD && search->address >= start &&
+            search->address - start < segment.p_memsz) {
+            search->name = library->dlpi_name;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The program itself is listed without a name; dladdr names it.
+const char* LoadedFileName(const void* address) {
+    LibrarySearch search{reinterpret_cast<std::uintptr_t>(address)};
+    dl_iterate_phdr(&FindLibraryHolding, &search);
+    if (search.name && *search.name) {
+        return search.name;
+    }
     Dl_info info{};
-    if (dladdr(address, &info) == 0 || !info.dli_fname) {
+    return search.name && dladdr(address, &info) != 0 ? info.dli_fname : nullptr;
+}
+
+}  // namespace
+
+CString ModuleFileNameContaining(const void* address) {
+    const char* name = LoadedFileName(address);
+    if (!name) {
         return {};
     }
-    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr),
-                                                         &std::free);
-    return CString(platform::WideFromUtf8(resolved ? resolved.get() : info.dli_fname));
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(name, nullptr), &std::free);
+    return CString(platform::WideFromUtf8(resolved ? resolved.get() : name));
 }

@@ -256,7 +256,34 @@ std::optional<platform::RegistryKeys> ReadRegistryFile() {
     return platform::ParseRegistryFile(bytes);
 }
 
+// The reading is held through a plain pointer that RegistryReading releases: a thread-local
+// object with a destructor would keep this library loaded until the thread ends.
+thread_local int t_readings = 0;
+thread_local std::optional<platform::RegistryKeys>* t_reading = nullptr;
+
+// The registry as it is now, or as the thread's RegistryReading found it.
+std::optional<platform::RegistryKeys> CurrentKeys() {
+    if (t_readings == 0) {
+        return ReadRegistryFile();
+    }
+    if (!t_reading) {
+        t_reading = new std::optional<platform::RegistryKeys>(ReadRegistryFile());
+    }
+    return *t_reading;
+}
+
 }  // namespace
+
+platform::RegistryReading::RegistryReading() {
+    ++t_readings;
+}
+
+platform::RegistryReading::~RegistryReading() {
+    if (--t_readings == 0) {
+        delete t_reading;
+        t_reading = nullptr;
+    }
+}
 
 LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desiredAccess*/,
                    HKEY* result) {
@@ -267,7 +294,7 @@ LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, DWORD /*desired
     if (root != HKEY_CURRENT_USER || !subKey) {
         return ERROR_INVALID_HANDLE;
     }
-    auto keys = ReadRegistryFile();
+    auto keys = CurrentKeys();
     if (!keys) {
         return ERROR_FILE_NOT_FOUND;
     }

@@ -43,6 +43,16 @@ using RegistryValues = std::map<std::wstring, RegistryValue>;
 using RegistryKeys = std::map<std::wstring, RegistryValues>;
 
 std::string RegistryFilePath();
+
+// While one lives, the thread reads the registry file once and opens every key from that
+// reading: a module reads several values as it starts, and one reading keeps them consistent.
+class RegistryReading {
+public:
+    RegistryReading();
+    ~RegistryReading();
+    RegistryReading(const RegistryReading&) = delete;
+    RegistryReading& operator=(const RegistryReading&) = delete;
+};
 // Reads the bytes of a registry export (UTF-8, or UTF-16 with its byte-order mark).
 RegistryKeys ParseRegistryFile(std::string_view bytes);
 

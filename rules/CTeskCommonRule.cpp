@@ -62,6 +62,8 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString
     m_nHelpContextId = helpContextId;
 }
 
+CTeskCommonRule::~CTeskCommonRule() = default;
+
 void CTeskCommonRule::LoadTexts() {
     const CString name = LanguageLibraryText(m_definition.nameId);
     m_strDisplayName =
@@ -83,7 +85,11 @@ CString CTeskCommonRule::DescriptionFormat() const {
 
 CString CTeskCommonRule::FormatDescription(std::initializer_list<CString> texts) const {
     CString description;
-    description.FormatTexts(DescriptionFormat(), texts);
+    // A format of one part is used as the library holds it, without a copy.
+    description.FormatTexts(m_definition.secondDescriptionId == 0
+                                ? LanguageLibraryText(m_definition.descriptionId).GetString()
+                                : DescriptionFormat().GetString(),
+                            texts);
     return description;
 }
 

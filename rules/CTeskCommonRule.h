@@ -58,6 +58,8 @@ public:
     // The rule with the caller's names and category.
     CTeskCommonRule(const RuleDefinition& definition, const CString& engineName,
                     const CString& validatorName, TeskRuleCategory_e category, int helpContextId);
+    // Out of line: the virtual table stays inside the module (app/ModuleExports.map).
+    ~CTeskCommonRule() override;
 
     std::int32_t Execute(TeskICadSys* cadSystem, const CTeskData*& data,
                          TeskResultSet*& results) const override;

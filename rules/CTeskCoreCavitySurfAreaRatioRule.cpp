@@ -14,6 +14,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskCoreCavitySurfAreaRatioRule::~CTeskCoreCavitySurfAreaRatioRule() = default;
+
 CTeskCoreCavitySurfAreaRatioRule::CTeskCoreCavitySurfAreaRatioRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

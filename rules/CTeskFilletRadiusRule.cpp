@@ -32,6 +32,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskFilletRadiusRule::~CTeskFilletRadiusRule() = default;
+
 CTeskFilletRadiusRule::CTeskFilletRadiusRule(const CString& engineName,
                                              const CString& validatorName,
                                              TeskRuleCategory_e category, int helpContextId)

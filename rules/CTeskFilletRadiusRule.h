@@ -5,6 +5,8 @@
 // Fillet radius: a lower and an upper fillet radius, both lengths.
 class CTeskFilletRadiusRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskFilletRadiusRule() override;
     CTeskFilletRadiusRule(const CString& engineName, const CString& validatorName,
                           TeskRuleCategory_e category, int helpContextId);
 

@@ -31,6 +31,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskHoleToPartEdgeDistanceRule::~CTeskHoleToPartEdgeDistanceRule() = default;
+
 CTeskHoleToPartEdgeDistanceRule::CTeskHoleToPartEdgeDistanceRule(const CString& engineName,
                                                                  const CString& validatorName,
                                                                  TeskRuleCategory_e category,

@@ -5,6 +5,8 @@
 // Hole-to-part-edge distance: the distance from a hole to the part's edge, a length.
 class CTeskHoleToPartEdgeDistanceRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskHoleToPartEdgeDistanceRule() override;
     CTeskHoleToPartEdgeDistanceRule(const CString& engineName, const CString& validatorName,
                                     TeskRuleCategory_e category, int helpContextId);
 

@@ -37,6 +37,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskIMDraftAngleRule::~CTeskIMDraftAngleRule() = default;
+
 CTeskIMDraftAngleRule::CTeskIMDraftAngleRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -5,6 +5,8 @@
 // Draft angles on the core and the cavity side: both at least a minimum angle.
 class CTeskIMDraftAngleRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskIMDraftAngleRule() override;
     explicit CTeskIMDraftAngleRule(int helpContextId);
     CTeskIMDraftAngleRule(const CString& engineName, const CString& validatorName,
                           TeskRuleCategory_e category, int helpContextId);

@@ -41,6 +41,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskIMMoldWallThicknessRule::~CTeskIMMoldWallThicknessRule() = default;
+
 CTeskIMMoldWallThicknessRule::CTeskIMMoldWallThicknessRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -5,6 +5,8 @@
 // Mould wall thickness: a thickness ratio and a wall thickness, each of which can be switched off.
 class CTeskIMMoldWallThicknessRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskIMMoldWallThicknessRule() override;
     explicit CTeskIMMoldWallThicknessRule(int helpContextId);
     CTeskIMMoldWallThicknessRule(const CString& engineName, const CString& validatorName,
                                  TeskRuleCategory_e category, int helpContextId);

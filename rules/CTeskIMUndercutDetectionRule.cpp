@@ -13,6 +13,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskIMUndercutDetectionRule::~CTeskIMUndercutDetectionRule() = default;
+
 CTeskIMUndercutDetectionRule::CTeskIMUndercutDetectionRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -40,6 +40,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskIMUniformThicknessRule::~CTeskIMUniformThicknessRule() = default;
+
 CTeskIMUniformThicknessRule::CTeskIMUniformThicknessRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -7,6 +7,8 @@ class TeskXMLNode;
 // Uniform thickness: a lower and an upper wall thickness, each with a leading on/off value.
 class CTeskIMUniformThicknessRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskIMUniformThicknessRule() override;
     explicit CTeskIMUniformThicknessRule(int helpContextId);
     CTeskIMUniformThicknessRule(const CString& engineName, const CString& validatorName,
                                 TeskRuleCategory_e category, int helpContextId,

@@ -26,6 +26,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskIMWTVariationRule::~CTeskIMWTVariationRule() = default;
+
 CTeskIMWTVariationRule::CTeskIMWTVariationRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     LoadInfoTexts();

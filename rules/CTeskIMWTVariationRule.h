@@ -5,6 +5,8 @@
 // Wall-thickness variation: one dimensionless limit, never converted.
 class CTeskIMWTVariationRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskIMWTVariationRule() override;
     explicit CTeskIMWTVariationRule(int helpContextId);
     CTeskIMWTVariationRule(const CString& engineName, const CString& validatorName,
                            TeskRuleCategory_e category, int helpContextId);

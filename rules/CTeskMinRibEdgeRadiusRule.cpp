@@ -44,6 +44,8 @@ constexpr std::array<RangeDefault, 3> kRangeDefaults{{
 
 }  // namespace
 
+CTeskMinRibEdgeRadiusRule::~CTeskMinRibEdgeRadiusRule() = default;
+
 CTeskMinRibEdgeRadiusRule::CTeskMinRibEdgeRadiusRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

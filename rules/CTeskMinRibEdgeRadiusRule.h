@@ -5,6 +5,8 @@
 // Minimum rib edge radius: a radius ratio, an on/off option and three angle ranges.
 class CTeskMinRibEdgeRadiusRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskMinRibEdgeRadiusRule() override;
     explicit CTeskMinRibEdgeRadiusRule(int helpContextId);
     CTeskMinRibEdgeRadiusRule(const CString& engineName, const CString& validatorName,
                               TeskRuleCategory_e category, int helpContextId);

@@ -46,6 +46,8 @@ void ConvertRow(const CTeskUnitConvertor& convertor, CStringList& row,
 
 }  // namespace
 
+CTeskRibHeightForThicknessRule::~CTeskRibHeightForThicknessRule() = default;
+
 CTeskRibHeightForThicknessRule::CTeskRibHeightForThicknessRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -6,6 +6,8 @@
 // allowed for it. Each row is a list of number texts: thickness, then height.
 class CTeskRibHeightForThicknessRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskRibHeightForThicknessRule() override;
     explicit CTeskRibHeightForThicknessRule(int helpContextId);
     CTeskRibHeightForThicknessRule(const CString& engineName, const CString& validatorName,
                                    TeskRuleCategory_e category, int helpContextId);

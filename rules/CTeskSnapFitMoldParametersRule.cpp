@@ -36,6 +36,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskSnapFitMoldParametersRule::~CTeskSnapFitMoldParametersRule() = default;
+
 CTeskSnapFitMoldParametersRule::CTeskSnapFitMoldParametersRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

@@ -5,6 +5,8 @@
 // Snap-fit mould parameters: an overhang length and a height-to-width ratio.
 class CTeskSnapFitMoldParametersRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskSnapFitMoldParametersRule() override;
     explicit CTeskSnapFitMoldParametersRule(int helpContextId);
     CTeskSnapFitMoldParametersRule(const CString& engineName, const CString& validatorName,
                                    TeskRuleCategory_e category, int helpContextId);

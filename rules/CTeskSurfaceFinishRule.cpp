@@ -24,6 +24,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskSurfaceFinishRule::~CTeskSurfaceFinishRule() = default;
+
 CTeskSurfaceFinishRule::CTeskSurfaceFinishRule(const CString& engineName,
                                                const CString& validatorName,
                                                TeskRuleCategory_e category, int helpContextId)

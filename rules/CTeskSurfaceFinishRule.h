@@ -5,6 +5,8 @@
 // Surface finish: a lower and an upper finish value, never converted.
 class CTeskSurfaceFinishRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskSurfaceFinishRule() override;
     CTeskSurfaceFinishRule(const CString& engineName, const CString& validatorName,
                            TeskRuleCategory_e category, int helpContextId);
 

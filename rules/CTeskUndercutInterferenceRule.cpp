@@ -40,6 +40,8 @@ constexpr RuleDefinition kDefinition{
 
 }  // namespace
 
+CTeskUndercutInterferenceRule::~CTeskUndercutInterferenceRule() = default;
+
 CTeskUndercutInterferenceRule::CTeskUndercutInterferenceRule(int helpContextId)
     : CTeskCommonRule(kDefinition, helpContextId) {
     InitializeParamStorage();

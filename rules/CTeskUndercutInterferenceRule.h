@@ -5,6 +5,8 @@
 // Undercut interference: die thickness, die overhang and the required gap, all lengths.
 class CTeskUndercutInterferenceRule : public CTeskCommonRule {
 public:
+    // Out of line, so that the virtual table stays inside the module.
+    ~CTeskUndercutInterferenceRule() override;
     explicit CTeskUndercutInterferenceRule(int helpContextId);
     CTeskUndercutInterferenceRule(const CString& engineName, const CString& validatorName,
                                   TeskRuleCategory_e category, int helpContextId);

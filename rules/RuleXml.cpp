@@ -107,9 +107,10 @@ void ReadAttributes(CTeskRule& rule, TeskXMLNode& element) {
 
 // False when a parameter has a value type the readers do not know.
 bool ReadParameters(CTeskRule& rule, TeskXMLNode& element) {
+    const ParameterRecords records(element);
     for (int i = 0; i < rule.m_arrParams.GetCount(); ++i) {
         CTeskParamStorage* param = rule.m_arrParams.ElementAt(i);
-        if (!param || !ReadParameterXML(*param, &element)) {
+        if (!param || !ReadParameterXML(*param, records)) {
             AfxMessageBox(LanguageLibraryText(IDS_UNKNOWN_VALUE_TYPE), MB_OK);
             return false;
         }

@@ -126,8 +126,8 @@ TEST_F(DocumentFile, ASaveRemovesWhatAKilledSaveLeftButNotWhatARunningOneWrites)
 }
 
 // What the module does not understand is kept through a rewrite: comments, processing
-// instructions and the document type, and attributes, elements and records it does not write
-// inside a rule element.
+// instructions (also those named like the module's elements) and the document type, and
+// attributes, elements and records it does not write inside a rule element.
 TEST_F(DocumentFile, WhatTheModuleDoesNotUnderstandSurvivesUnitsAndEdit) {
     const std::string foreign[] = {
         "<!DOCTYPE RuleSet [<!ENTITY lab \"Line B\">]>",
@@ -140,6 +140,8 @@ TEST_F(DocumentFile, WhatTheModuleDoesNotUnderstandSurvivesUnitsAndEdit) {
         "<Tolerance>0.05</Tolerance>",
         "<Parameter Name=\"\" Type=\"9999\" Status=\"1\">",
         "<Value>7</Value>",
+        "<?Parameter checked?>",
+        "<?Value from the sheet?>",
     };
     std::string document = Read("doc.xml");
     const auto insertAfter = [&document](const std::string& anchor, const std::string& text) {
@@ -152,7 +154,8 @@ TEST_F(DocumentFile, WhatTheModuleDoesNotUnderstandSurvivesUnitsAndEdit) {
     insertAfter("Category=\"\">",
                 foreign[4] + foreign[5] + foreign[8] + foreign[9] + "</Parameter>");
     insertAfter("<Parameter Name=\"\" Type=\"2120\"", " " + foreign[6]);
-    insertAfter("<ParameterType>2</ParameterType>", foreign[7]);
+    insertAfter("<ParameterType>2</ParameterType>", foreign[7] + foreign[11]);
+    insertAfter("<Origin>supplier sheet</Origin>", foreign[10]);
     std::ofstream(m_folder.Path() / "doc.xml", std::ios::binary) << document;
     std::ofstream(m_folder.Path() / "script") << "type 1113 1.5\nok\n";
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "host/TeskXMLDocument.h"
 #include "host/TeskXMLNode.h"
@@ -80,6 +81,56 @@ TEST_F(Xml, AttributesAndTextsKeepTheirCharacters) {
     EXPECT_EQ(again->GetNodeValue(), L"中文 °");
     EXPECT_FALSE(again->GetAttributeValue(L"Missing", value));
     EXPECT_EQ(value, L"Å <&> \"µm\"");
+}
+
+// Names and values of any length and alphabet pass through the literal and the CString
+// overloads alike, and reading into a text that already holds the value, a part of it or more
+// gives the value.
+TEST_F(Xml, LongAndNonAsciiNamesAndValuesRoundTrip) {
+    const Node root = MakeRoot();
+    const Node rule(root->AppendNode(L"Rule"));
+    const CString longValue(L'x', 300);
+    const CString longName(L'n', 300);
+    const CString wideName(L"Größe");
+    rule->AddAttribute(L"Long", longValue);
+    rule->AddAttribute(wideName, L"ü");
+    rule->AddAttribute(longName, L"long name");
+
+    const Node again(Load(m_doc.SaveText())->SelectSingleNode(CString(L"Rule")));
+    ASSERT_NE(again, nullptr);
+    for (const CString& before :
+         {CString(), CString(L'x', 299), longValue, CString(L'x', 301), CString(L"ü")}) {
+        CString value = before;
+        EXPECT_TRUE(again->GetAttributeValue(L"Long", value));
+        EXPECT_EQ(value, longValue);
+    }
+    CString value;
+    EXPECT_TRUE(again->GetAttributeValue(wideName.GetString(), value));
+    EXPECT_EQ(value, L"ü");
+    EXPECT_TRUE(again->GetAttributeValue(longName, value));
+    EXPECT_EQ(value, L"long name");
+}
+
+// An attribute given twice is found in the short lists elements have and in long ones alike.
+TEST_F(Xml, RepeatedAttributesAreRefusedWhateverTheListsLength) {
+    const auto element = [](int count, const char* last) {
+        std::string text = "<Rule";
+        for (int i = 0; i < count; ++i) {
+            text += " a" + std::to_string(i) + "=\"\"";
+        }
+        return text + " " + last + "=\"\"/>";
+    };
+    struct Case {
+        std::string text;
+        bool refused;
+    };
+    for (const Case& c : {Case{element(1, "a0"), true}, Case{element(15, "a14"), true},
+                          Case{element(40, "a3"), true}, Case{element(40, "b"), false}}) {
+        TeskXMLDocument document;
+        std::string error;
+        EXPECT_EQ(document.LoadText(c.text, error), !c.refused) << c.text;
+        EXPECT_EQ(error.find("is given twice on <Rule>") != std::string::npos, c.refused) << error;
+    }
 }
 
 TEST_F(Xml, GetNodeValueInIntAcceptsWholeIntegersOnly) {

@@ -226,6 +226,39 @@ TEST_F(RegistryFile, QuerySizeProtocol) {
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
 }
 
+// While a reading lives the file is read once: keys opened meanwhile do not see it change.
+TEST_F(RegistryFile, OneReadingServesEveryKeyUntilItEnds) {
+    const auto language = [] {
+        HKEY key = nullptr;
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Veritor", 0, KEY_READ, &key) !=
+            ERROR_SUCCESS) {
+            return DWORD{0};
+        }
+        RegQueryValueExW(key, L"v", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+        RegCloseKey(key);
+        return value;
+    };
+    const auto write = [this](int value) {
+        Use(std::string(kHeader) +
+            "[HKEY_CURRENT_USER\\Software\\Veritor]\n\"v\"=dword:" + std::to_string(value) + "\n");
+    };
+    write(1);
+    {
+        const platform::RegistryReading reading;
+        EXPECT_EQ(language(), 1u);
+        write(2);
+        EXPECT_EQ(language(), 1u);
+        {
+            const platform::RegistryReading nested;
+            EXPECT_EQ(language(), 1u);
+        }
+        EXPECT_EQ(language(), 1u);
+    }
+    EXPECT_EQ(language(), 2u);
+}
+
 TEST_F(RegistryFile, MissingKeysAndFilesAreNotFound) {
     HKEY key = reinterpret_cast<HKEY>(1);
     {
