@@ -1,0 +1,21 @@
+#pragma once
+
+#include <Poly_Triangulation.hxx>
+
+#include "check/geometry/Part.h"
+
+namespace check {
+
+// Turns an STL's triangles into the checks' part: faces are the connected regions of triangles
+// whose normals differ by less than a degree from their neighbours'.
+class StlPart {
+public:
+    explicit StlPart(double unitInMillimetres) : m_unit(unitInMillimetres) {}
+
+    Part Build(const Poly_Triangulation& mesh) const;
+
+private:
+    double m_unit;
+};
+
+}  // namespace check
