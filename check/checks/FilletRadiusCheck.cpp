@@ -1,6 +1,7 @@
 #include "check/checks/FilletRadiusCheck.h"
 
 #include "check/checks/RuleLimit.h"
+#include "host/TeskTypes.h"
 #include "rules/CTeskFilletRadiusRule.h"
 
 namespace check {
@@ -31,10 +32,10 @@ RuleResult FilletRadiusCheck::Run(CheckContext& context) const {
         if (!part.faces[face].blend) {
             continue;
         }
-        const double radius = SixDecimals(units.LengthFromMillimetres(part.faces[face].radius));
-        if (radius < SixDecimals(m_smallest)) {
+        const double radius = units.LengthFromMillimetres(part.faces[face].radius);
+        if (!RuleLimit{true, TESK_OP_GREATER_EQUAL, m_smallest}.Meets(radius)) {
             result.findings.push_back(At(face, radius, m_smallest, "smallest"));
-        } else if (radius > SixDecimals(m_largest)) {
+        } else if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_largest}.Meets(radius)) {
             result.findings.push_back(At(face, radius, m_largest, "largest"));
         }
     }

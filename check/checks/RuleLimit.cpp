@@ -1,5 +1,6 @@
 #include "check/checks/RuleLimit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/CTeskRule.h"
@@ -37,19 +38,22 @@ bool RuleLimit::Usable() const {
 }
 
 bool RuleLimit::Meets(double measured) const {
-    const double kept = SixDecimals(measured);
     const double limit = SixDecimals(value);
+    // A value this close to the limit is at it: meshes (an STL's single-precision corners
+    // above all) put that much doubt on the last decimals.
+    const bool at =
+        std::abs(measured - limit) <= kMeasuringTolerance * std::max(1.0, std::abs(limit));
     switch (op) {
         case TESK_OP_EQUAL:
-            return kept == limit;
+            return at;
         case TESK_OP_LESS:
-            return kept < limit;
+            return measured < limit && !at;
         case TESK_OP_GREATER:
-            return kept > limit;
+            return measured > limit && !at;
         case TESK_OP_GREATER_EQUAL:
-            return kept >= limit;
+            return measured >= limit || at;
         case TESK_OP_LESS_EQUAL:
-            return kept <= limit;
+            return measured <= limit || at;
         default:
             return true;
     }

@@ -19,9 +19,11 @@ struct StoredParameter {
     static StoredParameter Of(CTeskRule& rule, std::int32_t id);
 };
 
-// A limit a measured value must meet by the limit's operator; values are compared as the
-// document keeps them, to six decimals.
+// A limit a measured value must meet by the limit's operator. A value within a hundred-
+// thousandth (of the limit, or absolutely below one) of the limit counts as equal to it.
 struct RuleLimit {
+    static constexpr double kMeasuringTolerance = 1e-5;
+
     bool on = false;
     int op = 0;
     double value = 0;

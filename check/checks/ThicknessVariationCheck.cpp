@@ -4,6 +4,7 @@
 
 #include "check/checks/RuleLimit.h"
 #include "check/geometry/SampleNeighbours.h"
+#include "host/TeskTypes.h"
 #include "rules/CTeskIMWTVariationRule.h"
 
 namespace check {
@@ -34,7 +35,7 @@ RuleResult ThicknessVariationCheck::Run(CheckContext& context) const {
         largest[face] = std::max(largest[face], change);
     });
     for (std::uint32_t face = 0; face < part.faces.size(); ++face) {
-        if (SixDecimals(largest[face]) > SixDecimals(m_limit)) {
+        if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_limit}.Meets(largest[face])) {
             result.findings.push_back(At(face, largest[face], m_limit));
         }
     }

@@ -13,6 +13,7 @@
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRep_Tool.hxx>
 #include <Interface_Static.hxx>
+#include <STEPControl_Controller.hxx>
 #include <STEPControl_Writer.hxx>
 #include <StlAPI_Writer.hxx>
 #include <TopExp_Explorer.hxx>
@@ -125,8 +126,11 @@ TopoDS_Shape LoneFace() {
 
 void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
                const std::string& unit) {
-    STEPControl_Writer writer;
+    // The writer converts to the unit it is given, once the controller that starts its
+    // settings has started (it would set them back to millimetres).
+    STEPControl_Controller::Init();
     Interface_Static::SetCVal("write.step.unit", unit.c_str());
+    STEPControl_Writer writer;
     writer.Transfer(shape, STEPControl_AsIs);
     if (writer.Write(path.c_str()) != IFSelect_RetDone) {
         throw std::runtime_error("STEP not written");
