@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "check/geometry/Part.h"
@@ -18,16 +20,16 @@ public:
     std::vector<double> Of(const std::vector<SurfaceSample>& samples) const;
 
 private:
-    struct Segment {
-        Vec3 a, b;
-    };
+    static constexpr std::uint32_t kNone = ~std::uint32_t{0};
+    // Per edge of a triangle: the same face's triangle across it, or kNone on the boundary.
+    using Neighbours = std::array<std::uint32_t, 3>;
+
     double ToOwnEdges(std::uint32_t triangle, const Vec3& point) const;
+    double Through(std::uint32_t triangle, const Vec3& point) const;
 
     const Part& m_part;
     std::vector<Vec3> m_centres;
-    // Per triangle: its boundary edges, its same-face neighbours, and its centre's distance.
-    std::vector<std::vector<Segment>> m_boundary;
-    std::vector<std::vector<std::uint32_t>> m_neighbours;
+    std::vector<Neighbours> m_neighbours;
     std::vector<double> m_centreDistance;
 };
 

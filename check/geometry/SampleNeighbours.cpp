@@ -2,24 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <numeric>
 
 namespace check {
 namespace {
 
 // Samples facing within 60 degrees of each other lie on the same side of a wall.
 constexpr double kSameSideCosine = 0.5;
+// Cell coordinates are kept in 21 bits each, offset to be positive.
+constexpr std::int64_t kCellOffset = std::int64_t{1} << 20;
+constexpr std::int64_t kCellMask = (std::int64_t{1} << 21) - 1;
 
-struct Cell {
-    std::int64_t x, y, z;
-    bool operator==(const Cell&) const = default;
-};
-
-struct CellHash {
-    std::size_t operator()(const Cell& c) const {
-        return static_cast<std::size_t>(c.x * 73856093 ^ c.y * 19349663 ^ c.z * 83492791);
-    }
-};
+std::uint64_t CellKey(std::int64_t x, std::int64_t y, std::int64_t z) {
+    return (static_cast<std::uint64_t>((x + kCellOffset) & kCellMask) << 42) |
+           (static_cast<std::uint64_t>((y + kCellOffset) & kCellMask) << 21) |
+           static_cast<std::uint64_t>((z + kCellOffset) & kCellMask);
+}
 
 }  // namespace
 
@@ -41,38 +39,50 @@ void SampleNeighbours::ForEachPair(
     if (!(m_reach > 0)) {
         return;
     }
-    const auto cellOf = [this](const Vec3& p) {
-        return Cell{static_cast<std::int64_t>(std::floor(p.x / m_reach)),
-                    static_cast<std::int64_t>(std::floor(p.y / m_reach)),
-                    static_cast<std::int64_t>(std::floor(p.z / m_reach))};
-    };
-    std::unordered_map<Cell, std::vector<std::size_t>, CellHash> grid;
-    grid.reserve(m_samples.size());
-    for (std::size_t i = 0; i < m_samples.size(); ++i) {
-        grid[cellOf(m_samples[i].point)].push_back(i);
+    // The samples sorted by the grid cell they lie in; a cell is a run of that order.
+    std::vector<std::array<std::int64_t, 3>> cells;
+    cells.reserve(m_samples.size());
+    for (const SurfaceSample& sample : m_samples) {
+        cells.push_back({static_cast<std::int64_t>(std::floor(sample.point.x / m_reach)),
+                         static_cast<std::int64_t>(std::floor(sample.point.y / m_reach)),
+                         static_cast<std::int64_t>(std::floor(sample.point.z / m_reach))});
     }
-    const double reachSquared = m_reach * m_reach;
+    std::vector<std::pair<std::uint64_t, std::size_t>> order;
+    order.reserve(m_samples.size());
     for (std::size_t i = 0; i < m_samples.size(); ++i) {
-        const SurfaceSample& a = m_samples[i];
-        const Cell home = cellOf(a.point);
-        for (std::int64_t dx = -1; dx <= 1; ++dx) {
-            for (std::int64_t dy = -1; dy <= 1; ++dy) {
-                for (std::int64_t dz = -1; dz <= 1; ++dz) {
-                    const auto found = grid.find({home.x + dx, home.y + dy, home.z + dz});
-                    if (found == grid.end()) {
-                        continue;
-                    }
-                    for (const std::size_t j : found->second) {
-                        const SurfaceSample& b = m_samples[j];
-                        const Vec3 between = b.point - a.point;
-                        if (j > i && between.Dot(between) <= reachSquared &&
-                            a.normal.Dot(b.normal) > kSameSideCosine) {
-                            visit(i, j);
-                        }
+        order.emplace_back(CellKey(cells[i][0], cells[i][1], cells[i][2]), i);
+    }
+    std::ranges::sort(order);
+    const auto run = [&order](std::uint64_t key) {
+        const auto begin =
+            std::ranges::lower_bound(order, std::pair<std::uint64_t, std::size_t>{key, 0});
+        auto end = begin;
+        while (end != order.end() && end->first == key) {
+            ++end;
+        }
+        return std::pair(begin, end);
+    };
+    const double reachSquared = m_reach * m_reach;
+    for (auto cell = order.begin(); cell != order.end();) {
+        const auto [begin, end] = run(cell->first);
+        const std::array<std::int64_t, 3>& at = cells[begin->second];
+        // The cell itself and the thirteen neighbouring cells that come after it.
+        for (std::int64_t d = 13; d < 27; ++d) {
+            const auto [otherBegin, otherEnd] =
+                run(CellKey(at[0] + d / 9 - 1, at[1] + d / 3 % 3 - 1, at[2] + d % 3 - 1));
+            for (auto a = begin; a != end; ++a) {
+                for (auto b = d == 13 ? a + 1 : otherBegin; b != otherEnd; ++b) {
+                    const SurfaceSample& first = m_samples[a->second];
+                    const SurfaceSample& second = m_samples[b->second];
+                    const Vec3 between = second.point - first.point;
+                    if (between.Dot(between) <= reachSquared &&
+                        first.normal.Dot(second.normal) > kSameSideCosine) {
+                        visit(a->second, b->second);
                     }
                 }
             }
         }
+        cell = end;
     }
 }
 

@@ -1,37 +1,21 @@
 #include "check/geometry/StlPart.h"
 
+#include "check/geometry/TriangleAdjacency.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <unordered_map>
 
 namespace check {
 namespace {
 
 const double kSameFaceCosine = std::cos(std::numbers::pi / 180);
 
-std::uint64_t EdgeKey(std::uint32_t a, std::uint32_t b) {
-    return (std::uint64_t{std::min(a, b)} << 32) | std::max(a, b);
-}
-
-// The triangles sharing each edge, in the mesh's own (merged) node numbers.
-std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> EdgeTriangles(
-    const std::vector<std::array<std::uint32_t, 3>>& corners) {
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> edges;
-    edges.reserve(corners.size() * 2);
-    for (std::uint32_t t = 0; t < corners.size(); ++t) {
-        for (int k = 0; k < 3; ++k) {
-            edges[EdgeKey(corners[t][k], corners[t][(k + 1) % 3])].push_back(t);
-        }
-    }
-    return edges;
-}
-
 // Region numbers grown from each unassigned triangle across edges to neighbours whose normals
 // are within a degree.
 std::vector<std::uint32_t> GrowRegions(const std::vector<std::array<std::uint32_t, 3>>& corners,
                                        const std::vector<Vec3>& normals) {
-    const auto edges = EdgeTriangles(corners);
+    const TriangleAdjacency adjacency(corners);
     constexpr std::uint32_t kUnassigned = ~std::uint32_t{0};
     std::vector<std::uint32_t> region(corners.size(), kUnassigned);
     std::vector<std::uint32_t> pending;
@@ -46,12 +30,11 @@ std::vector<std::uint32_t> GrowRegions(const std::vector<std::array<std::uint32_
             const std::uint32_t t = pending.back();
             pending.pop_back();
             for (int k = 0; k < 3; ++k) {
-                for (const std::uint32_t n :
-                     edges.at(EdgeKey(corners[t][k], corners[t][(k + 1) % 3]))) {
-                    if (region[n] == kUnassigned && normals[n].Dot(normals[t]) > kSameFaceCosine) {
-                        region[n] = regions;
-                        pending.push_back(n);
-                    }
+                const std::uint32_t n = adjacency.Across(t, k);
+                if (n != TriangleAdjacency::kNone && region[n] == kUnassigned &&
+                    normals[n].Dot(normals[t]) > kSameFaceCosine) {
+                    region[n] = regions;
+                    pending.push_back(n);
                 }
             }
         }
