@@ -61,7 +61,9 @@ std::string ReportJson(const CheckReport& report) {
             entry["reason"] = rule.reason;
         }
         entry["severity"] = rule.severity;
-        entry["unit"] = rule.unit;
+        if (rule.checked) {
+            entry["unit"] = rule.unit;
+        }
         nlohmann::ordered_json findings = nlohmann::ordered_json::array();
         for (const Finding& finding : rule.findings) {
             nlohmann::ordered_json item{{"face", finding.face},

@@ -34,7 +34,7 @@ bool MouldSides::Reaches(const SurfaceSample& sample, const Vec3& direction) con
         if (entering && normal.Dot(sample.normal) < kGrazeCosine) {
             return false;
         }
-        from = hit->distance + m_scene.Epsilon();
+        from = std::max(hit->distance, hit->traced) + m_scene.Epsilon();
     }
     return false;
 }

@@ -106,7 +106,7 @@ std::optional<RayScene::Hit> RayScene::First(const Vec3& origin, const Vec3& dir
         return std::nullopt;
     }
     return Hit{ExactDistance(m_part, ray.hit.primID, origin, direction, ray.ray.tfar),
-               ray.hit.primID};
+               ray.hit.primID, ray.ray.tfar};
 }
 
 const Vec3& RayScene::Normal(std::uint32_t triangle) const {

@@ -14,6 +14,9 @@ public:
     struct Hit {
         double distance = 0;
         std::uint32_t triangle = 0;
+        // The distance as the tracer found it, in single precision: a ray cast again from
+        // beyond it cannot meet the same triangle at the same place.
+        double traced = 0;
     };
 
     // Keeps a reference to the part, whose triangles the hits name.

@@ -88,6 +88,17 @@ TopoDS_Shape Cup(bool pocket, bool sideHole) {
     return cup;
 }
 
+TopoDS_Shape ReverseDraftedCup() {
+    const double below = Inset(1, 1);
+    const double above = Inset(27, 1);
+    const TopoDS_Shape inside =
+        Hexahedron({gp_Pnt(3 + below, 3 + below, -1), gp_Pnt(77 - below, 3 + below, -1),
+                    gp_Pnt(77 - below, 57 - below, -1), gp_Pnt(3 + below, 57 - below, -1)},
+                   {gp_Pnt(3 - above, 3 - above, 27), gp_Pnt(77 + above, 3 - above, 27),
+                    gp_Pnt(77 + above, 57 + above, 27), gp_Pnt(3 - above, 57 + above, 27)});
+    return Cut(BRepPrimAPI_MakeBox(80, 60, 30).Shape(), inside);
+}
+
 TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4) {
     const TopoDS_Shape block = BRepPrimAPI_MakeBox(40, 30, 20).Shape();
     BRepFilletAPI_MakeFillet fillet(block);

@@ -17,6 +17,10 @@ TopoDS_Shape DraftedBlock(double xLow, double xHigh, double yLow, double yHigh);
 // at mid height.
 TopoDS_Shape Cup(bool pocket, bool sideHole);
 
+// The same box without pocket or hole, its inside widening upward by 1 degree on every side:
+// the inside walls have reverse draft for the core.
+TopoDS_Shape ReverseDraftedCup();
+
 // A 40 x 30 x 20 block whose four vertical edges are rounded with these radii.
 TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4);
 
