@@ -1,5 +1,6 @@
 #include "check/geometry/StlPart.h"
 
+#include "check/CheckError.h"
 #include "check/geometry/TriangleAdjacency.h"
 
 #include <algorithm>
@@ -50,6 +51,9 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
     nodes.reserve(static_cast<std::size_t>(mesh.NbNodes()));
     for (int i = 1; i <= mesh.NbNodes(); ++i) {
         const gp_Pnt p = mesh.Node(i);
+        if (!std::isfinite(p.X()) || !std::isfinite(p.Y()) || !std::isfinite(p.Z())) {
+            throw CheckError("holds a corner that is not a finite number");
+        }
         nodes.push_back(Vec3{p.X(), p.Y(), p.Z()} * m_unit);
     }
     std::vector<std::array<std::uint32_t, 3>> corners;

@@ -12,6 +12,7 @@ class StlPart {
 public:
     explicit StlPart(double unitInMillimetres) : m_unit(unitInMillimetres) {}
 
+    // Throws CheckError (without the file name) when a corner is not a finite number.
     Part Build(const Poly_Triangulation& mesh) const;
 
 private:

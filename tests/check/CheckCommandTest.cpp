@@ -56,8 +56,8 @@ TEST_F(CheckCommandTest, ReportsFindingsAsTextAndJsonAndExitsByTheirSeverity) {
     // Pulled along the hole, the hole releases (the inside of the cup then does not).
     const CommandResult sideways =
         RunVeritorRules(Folder(), "check side-hole.step rules1.xml --pull -1,0,0 --format json");
-    for (const auto& finding :
-         RuleNamed(nlohmann::json::parse(sideways.out), "Undercut Detection")["findings"]) {
+    const nlohmann::json pulledSideways = nlohmann::json::parse(sideways.out);
+    for (const auto& finding : RuleNamed(pulledSideways, "Undercut Detection")["findings"]) {
         EXPECT_NE(finding["face"], hole["face"]);
     }
 }

@@ -1,3 +1,5 @@
+#include <cmath>
+#include <cstring>
 #include <fstream>
 #include <functional>
 
@@ -31,6 +33,17 @@ TEST_F(RefusalsTest, UnusablePartsAreRefusedWithOneLineNamingTheFile) {
         {"face.step", [](auto& p) { test_parts::WriteStep(test_parts::LoneFace(), p); },
          "holds no solid"},
         {"notes.txt", [](auto& p) { Write(p, "hello\n"); }, "not a STEP, IGES or STL file"},
+        {"nan.stl",
+         [](auto& p) {
+             // A binary STL of one triangle with a corner at x = NaN.
+             std::string bytes(84, '\0');
+             bytes[80] = 1;
+             std::string triangle(50, '\0');
+             const float corners[12] = {0, 0, 1, std::nanf(""), 0, 0, 1, 0, 0, 0, 1, 0};
+             std::memcpy(triangle.data(), corners, sizeof corners);
+             Write(p, bytes + triangle);
+         },
+         "not a finite number"},
         {"junk.stl", [](auto& p) { Write(p, std::string(200, '\x7f')); },
          "not a readable STL file"},
         {"folder.step", [](auto& p) { std::filesystem::create_directory(p); }, "is a folder"},
