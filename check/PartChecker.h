@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +14,7 @@ namespace check {
 // How to check: the pull direction, the unit of a part file that does not say (STL), the
 // bounds on the work, and where to tell progress.
 struct CheckOptions {
-    double pull[3] = {0, 0, 1};
+    std::array<double, 3> pull{0, 0, 1};
     // A length unit code (0 mm, 3 in, ...); by default the rule document's.
     std::optional<std::int32_t> partUnit;
     // About this many surface samples over the part (at least one per triangle).

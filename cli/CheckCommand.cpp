@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <array>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -20,7 +21,7 @@ constexpr int kExitFindings = 1;
 constexpr int kExitUnusable = 2;
 
 // "X,Y,Z" as three finite numbers that are not all zero.
-void ParsePull(const std::string& text, double (&pull)[3]) {
+void ParsePull(const std::string& text, std::array<double, 3>& pull) {
     std::istringstream in(text);
     char comma1 = 0, comma2 = 0;
     std::string rest;

@@ -1,8 +1,8 @@
 #include "check/geometry/SampleNeighbours.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <numeric>
 
 namespace check {
 namespace {
