@@ -12,6 +12,7 @@
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRep_Tool.hxx>
+#include <IGESControl_Writer.hxx>
 #include <Interface_Static.hxx>
 #include <STEPControl_Controller.hxx>
 #include <STEPControl_Writer.hxx>
@@ -147,6 +148,15 @@ void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
         throw std::runtime_error("STEP not written");
     }
     Interface_Static::SetCVal("write.step.unit", "MM");
+}
+
+void WriteIges(const TopoDS_Shape& shape, const std::filesystem::path& path) {
+    IGESControl_Writer writer("MM", 1);  // faces as a boundary representation
+    writer.AddShape(shape);
+    writer.ComputeModel();
+    if (!writer.Write(path.c_str())) {
+        throw std::runtime_error("IGES not written");
+    }
 }
 
 void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,

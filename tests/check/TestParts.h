@@ -34,6 +34,8 @@ TopoDS_Shape LoneFace();
 // Writes a STEP file in this unit ("MM", "INCH").
 void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
                const std::string& unit = "MM");
+// Writes an IGES file of the solid, in millimetres.
+void WriteIges(const TopoDS_Shape& shape, const std::filesystem::path& path);
 // Writes a binary STL of the shape's mesh, its coordinates divided by unitInMillimetres.
 void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,
               double unitInMillimetres = 1.0);

@@ -61,4 +61,12 @@ TEST_F(UnitsTest, AnStlTakesTheUnitItIsGiven) {
     EXPECT_NEAR(draft.findings[0].value + draft.findings[1].value, 1.3, 1e-3);
 }
 
+TEST_F(UnitsTest, AnIgesPartGivesTheStepPartsFindings) {
+    const TopoDS_Shape plate = test_parts::HolePlate();
+    test_parts::WriteStep(plate, Path("plate.step"));
+    test_parts::WriteIges(plate, Path("plate.igs"));
+    const std::filesystem::path rules = Rules("mm", {{"Hole to Part Edge Distance", 2048, 0, 10}});
+    ExpectSameFindings(Check(Path("plate.step"), rules), Check(Path("plate.igs"), rules));
+}
+
 }  // namespace
