@@ -1,8 +1,8 @@
 // A part of about 200,000 triangles checked for every rule of a document, against the time the
 // ray tracer alone takes to trace the rays the wall-thickness check casts on it.
+#include <benchmark/benchmark.h>
 #include <Poly_Triangulation.hxx>
 #include <RWStl.hxx>
-#include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <numbers>
@@ -65,9 +65,8 @@ void BM_CheckAllRules(benchmark::State& state) {
 void BM_ThicknessRays(benchmark::State& state) {
     const check::Part part = check::PartReader(1.0, {}).Read(Part());
     const check::RayScene scene(part);
-    const std::vector<check::Ray> rays =
-        check::WallThickness(scene).Rays(check::SurfaceSampler(check::CheckOptions{}.samples)
-                                             .Sample(part));
+    const std::vector<check::Ray> rays = check::WallThickness(scene).Rays(
+        check::SurfaceSampler(check::CheckOptions{}.samples).Sample(part));
     for (auto _ : state) {
         for (const check::Ray& ray : rays) {
             benchmark::DoNotOptimize(scene.First(ray.origin, ray.direction));
