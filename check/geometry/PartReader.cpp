@@ -170,6 +170,8 @@ Part PartReader::Read(const std::filesystem::path& path) const {
         throw CheckError(fmt::format("{}: {}", name, problem.what()));
     } catch (const Standard_Failure& failure) {
         throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.GetMessageString()));
+    } catch (const std::exception& failure) {
+        throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.what()));
     }
 }
 
