@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/CheckCommand.h"
 #include "cli/Commands.h"
 #include "cli/PrintingMessageSink.h"
 #include "cli/RuleDocument.h"
@@ -103,6 +104,17 @@ int main(int argc, char** argv) {
         "without it they are "
         "read from standard input and the dialog is shown after each");
     edit->callback([&] { status = RunEdit(edited); });
+
+    CheckCommandOptions checked;
+    CLI::App* check = cli.add_subcommand(
+        "check", "Apply the document's rules to a part (STEP, IGES or STL) and report findings");
+    check->add_option("PART", checked.part, "The part: .step/.stp, .iges/.igs or .stl")->required();
+    check->add_option("RULES", checked.rules, "The rule document")->required();
+    check->add_option("--pull", checked.pull, "Pull direction X,Y,Z (default 0,0,1)");
+    check->add_option("--format", checked.format, "text (default) or json");
+    check->add_option("--part-units", checked.partUnits,
+                      "Length unit of an STL part (default: the document's)");
+    check->callback([&] { status = RunCheck(checked); });
 
     if (const std::optional<std::string> unknown = UnknownCommand(cli, argc, argv)) {
         std::cerr << "veritor-rules: unknown command \"" << *unknown << "\" (" << CommandNames(cli)

@@ -1,0 +1,22 @@
+#include "check/CheckReport.h"
+
+#include <algorithm>
+
+namespace check {
+
+bool CheckReport::HasFinding(int severity) const {
+    return std::ranges::any_of(rules, [severity](const RuleResult& rule) {
+        return std::ranges::any_of(rule.findings,
+                                   [severity](const Finding& f) { return f.severity >= severity; });
+    });
+}
+
+std::size_t CheckReport::FindingCount() const {
+    std::size_t count = 0;
+    for (const RuleResult& rule : rules) {
+        count += rule.findings.size();
+    }
+    return count;
+}
+
+}  // namespace check

@@ -1,0 +1,54 @@
+#include "check/PartChecker.h"
+
+#include <cmath>
+
+#include "check/CheckError.h"
+#include "check/DocumentUnits.h"
+#include "check/checks/RuleChecks.h"
+#include "check/geometry/PartReader.h"
+#include "cli/RuleDocument.h"
+
+namespace check {
+
+PartChecker::PartChecker(CheckOptions options) : m_options(std::move(options)) {}
+
+CheckReport PartChecker::Check(const std::filesystem::path& partPath,
+                               const std::filesystem::path& ruleDocument) const {
+    const Vec3 pull{m_options.pull[0], m_options.pull[1], m_options.pull[2]};
+    if (!(pull.Length() > 0) || !std::isfinite(pull.Length())) {
+        throw CheckError("the pull direction has no length");
+    }
+    std::unique_ptr<RuleDocument> document;
+    try {
+        document = RuleDocument::Load(ruleDocument);
+    } catch (const DocumentError& error) {
+        throw CheckError(error.what());
+    }
+    std::vector<LoadedRule> rules = document->LoadRules();
+    const DocumentUnits units(document->Units().linearUnit, document->Units().angularUnit);
+
+    PartReader::Limits limits;
+    limits.maxTriangles = m_options.maxTriangles;
+    const double stlUnit =
+        DocumentUnits::MillimetresPer(m_options.partUnit.value_or(units.Linear()));
+    const Part part = PartReader(stlUnit, limits).Read(partPath);
+    const RayScene scene(part);
+    CheckContext context(part, scene, SurfaceSampler(m_options.samples).Sample(part), pull, units,
+                         m_options.progress);
+
+    CheckReport report;
+    report.part = partPath.string();
+    report.units = units.LengthName() + ", " + units.AngleName();
+    report.warnings = document->Warnings();
+    for (LoadedRule& loaded : rules) {
+        if (loaded.rule) {
+            report.rules.push_back(MakeRuleCheck(*loaded.rule)->Run(context));
+        }
+    }
+    if (m_options.progress) {
+        m_options.progress(1.0);
+    }
+    return report;
+}
+
+}  // namespace check

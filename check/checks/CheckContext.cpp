@@ -1,0 +1,48 @@
+#include "check/checks/CheckContext.h"
+
+#include "check/geometry/WallThickness.h"
+
+namespace check {
+namespace {
+
+// The shares of the whole check the two measurements take, by the rays each casts.
+constexpr double kSidesShare = 0.25;
+constexpr double kThicknessShare = 0.75;
+
+}  // namespace
+
+CheckContext::CheckContext(const Part& part, const RayScene& scene,
+                           std::vector<SurfaceSample> samples, const Vec3& pull,
+                           const DocumentUnits& units, Progress progress)
+    : m_part(part),
+      m_scene(scene),
+      m_samples(std::move(samples)),
+      m_pull(pull),
+      m_units(units),
+      m_progress(std::move(progress)) {}
+
+void CheckContext::Report(double from, double share, std::size_t done, std::size_t total) const {
+    if (m_progress && total > 0) {
+        m_progress(from + share * static_cast<double>(done) / static_cast<double>(total));
+    }
+}
+
+const std::vector<FaceSides>& CheckContext::Sides() {
+    if (!m_sides) {
+        m_sides = MouldSides(m_scene, m_pull).Classify(m_samples, [this](auto done, auto total) {
+            Report(0, kSidesShare, done, total);
+        });
+    }
+    return *m_sides;
+}
+
+const std::vector<double>& CheckContext::Thickness() {
+    if (!m_thickness) {
+        m_thickness = WallThickness(m_scene).Measure(m_samples, [this](auto done, auto total) {
+            Report(kSidesShare, kThicknessShare, done, total);
+        });
+    }
+    return *m_thickness;
+}
+
+}  // namespace check

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "check/DocumentUnits.h"
+#include "check/geometry/MouldSides.h"
+#include "check/geometry/Part.h"
+#include "check/geometry/RayScene.h"
+#include "check/geometry/SurfaceSampler.h"
+
+namespace check {
+
+// What the checks of one part share: the part, its samples and ray scene, the pull, the
+// document's units, and the measurements more than one check reads, made on first use.
+class CheckContext {
+public:
+    using Progress = std::function<void(double)>;
+
+    CheckContext(const Part& part, const RayScene& scene, std::vector<SurfaceSample> samples,
+                 const Vec3& pull, const DocumentUnits& units, Progress progress);
+
+    const Part& GetPart() const { return m_part; }
+    const DocumentUnits& Units() const { return m_units; }
+    const std::vector<SurfaceSample>& Samples() const { return m_samples; }
+
+    // Per face, the mould half that forms it and its smallest draft.
+    const std::vector<FaceSides>& Sides();
+    // Per sample, the wall thickness in millimetres (NaN where none was measured).
+    const std::vector<double>& Thickness();
+
+private:
+    void Report(double from, double share, std::size_t done, std::size_t total) const;
+
+    const Part& m_part;
+    const RayScene& m_scene;
+    std::vector<SurfaceSample> m_samples;
+    Vec3 m_pull;
+    DocumentUnits m_units;
+    Progress m_progress;
+    std::optional<std::vector<FaceSides>> m_sides;
+    std::optional<std::vector<double>> m_thickness;
+};
+
+}  // namespace check

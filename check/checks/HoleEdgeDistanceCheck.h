@@ -1,0 +1,19 @@
+#pragma once
+
+#include "check/checks/RuleCheck.h"
+#include "check/checks/RuleLimit.h"
+
+namespace check {
+
+// Hole to part edge distance: for each cylindrical hole, the shortest distance from its rim to
+// the outer boundary of the face it opens into, held against the limit by its operator.
+class HoleEdgeDistanceCheck : public RuleCheck {
+public:
+    explicit HoleEdgeDistanceCheck(CTeskRule& rule);
+    RuleResult Run(CheckContext& context) const override;
+
+private:
+    RuleLimit m_limit;
+};
+
+}  // namespace check

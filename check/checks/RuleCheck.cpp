@@ -1,0 +1,34 @@
+#include "check/checks/RuleCheck.h"
+
+#include "check/checks/RuleLimit.h"
+
+#include "host/CTeskRule.h"
+#include "platform/Utf.h"
+
+namespace check {
+
+RuleCheck::RuleCheck(const CTeskRule& rule)
+    : m_name(platform::Utf8FromWide(rule.m_strName.str())), m_severity(rule.m_nSeverity) {}
+
+RuleResult RuleCheck::Checked(std::string unit) const {
+    RuleResult result;
+    result.rule = m_name;
+    result.severity = m_severity;
+    result.checked = true;
+    result.unit = std::move(unit);
+    return result;
+}
+
+RuleResult RuleCheck::NotChecked(std::string reason) const {
+    RuleResult result;
+    result.rule = m_name;
+    result.severity = m_severity;
+    result.reason = std::move(reason);
+    return result;
+}
+
+Finding RuleCheck::At(std::uint32_t face, double value, double limit, std::string what) const {
+    return {face + 1, SixDecimals(value), SixDecimals(limit), m_severity, std::move(what)};
+}
+
+}  // namespace check

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CTeskRule;
+
+namespace check {
+
+// A parameter of a loaded rule as the checks read it: on or off, its operator and its values,
+// in the rule document's units.
+struct StoredParameter {
+    bool found = false;
+    bool on = false;
+    int op = 0;
+    std::vector<double> values;
+
+    static StoredParameter Of(CTeskRule& rule, std::int32_t id);
+};
+
+// A limit a measured value must meet by the limit's operator. A value within a hundred-
+// thousandth (of the limit, or absolutely below one) of the limit counts as equal to it.
+struct RuleLimit {
+    static constexpr double kMeasuringTolerance = 1e-5;
+
+    bool on = false;
+    int op = 0;
+    double value = 0;
+
+    // True for the operators a single measured value can be held against (=, <, >, >=, <=).
+    bool Usable() const;
+    bool Meets(double measured) const;
+    std::string OperatorText() const;
+};
+
+// Rounds to the six decimals the document keeps.
+double SixDecimals(double value);
+
+}  // namespace check

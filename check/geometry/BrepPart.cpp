@@ -1,0 +1,256 @@
+#include "check/geometry/BrepPart.h"
+
+#include <fmt/format.h>
+#include <BRepAdaptor_Surface.hxx>
+#include <BRepBndLib.hxx>
+#include <BRepExtrema_DistShapeShape.hxx>
+#include <BRepGProp_Face.hxx>
+#include <BRepMesh_IncrementalMesh.hxx>
+#include <BRepTools.hxx>
+#include <BRep_Tool.hxx>
+#include <Bnd_Box.hxx>
+#include <Poly_Triangulation.hxx>
+#include <TopExp.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
+#include <TopTools_IndexedMapOfShape.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Face.hxx>
+#include <TopoDS_Wire.hxx>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+#include "check/CheckError.h"
+
+namespace check {
+namespace {
+
+// Mesh chord deviation as a share of the part's size, and the largest angle between the
+// normals of neighbouring mesh nodes: fine enough for sampling drafts of a tenth of a degree.
+constexpr double kRelativeDeflection = 1e-3;
+constexpr double kAngularDeflection = 0.3;
+// Coarser meshes tried when the fine one has too many triangles.
+constexpr int kCoarserMeshAttempts = 3;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+Vec3 ToVec(const gp_XYZ& p) {
+    return {p.X(), p.Y(), p.Z()};
+}
+
+double Diagonal(const TopoDS_Shape& shape) {
+    Bnd_Box box;
+    BRepBndLib::Add(shape, box);
+    return box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+}
+
+std::size_t TriangleCount(const TopTools_IndexedMapOfShape& faces) {
+    std::size_t count = 0;
+    for (int i = 1; i <= faces.Extent(); ++i) {
+        TopLoc_Location location;
+        const Handle(Poly_Triangulation) mesh =
+            BRep_Tool::Triangulation(TopoDS::Face(faces(i)), location);
+        count += mesh.IsNull() ? 0 : static_cast<std::size_t>(mesh->NbTriangles());
+    }
+    return count;
+}
+
+void Mesh(const TopoDS_Shape& shape, const TopTools_IndexedMapOfShape& faces,
+          std::size_t maxTriangles) {
+    const double diagonal = Diagonal(shape);
+    if (!(diagonal > 0) || !std::isfinite(diagonal)) {
+        throw CheckError("the part has no extent");
+    }
+    double deflection = diagonal * kRelativeDeflection;
+    for (int attempt = 0; attempt <= kCoarserMeshAttempts; ++attempt) {
+        BRepTools::Clean(shape);
+        BRepMesh_IncrementalMesh mesher(shape, deflection, false,
+                                        kAngularDeflection * (1 + attempt), false);
+        if (TriangleCount(faces) <= maxTriangles) {
+            return;
+        }
+        deflection *= 4;
+    }
+    throw CheckError(fmt::format("the part needs more than {} triangles", maxTriangles));
+}
+
+// The kind, radius and blend flag of the face's surface.
+void DescribeSurface(const TopoDS_Face& face, PartFace& described) {
+    const BRepAdaptor_Surface surface(face);
+    double u1 = 0, u2 = 0, v1 = 0, v2 = 0;
+    BRepTools::UVBounds(face, u1, u2, v1, v2);
+    switch (surface.GetType()) {
+        case GeomAbs_Plane:
+            described.surface = SurfaceKind::Plane;
+            break;
+        case GeomAbs_Cylinder: {
+            described.surface = SurfaceKind::Cylinder;
+            const gp_Cylinder cylinder = surface.Cylinder();
+            described.radius = cylinder.Radius();
+            const bool closed = u2 - u1 >= kTwoPi - 1e-6;
+            described.blend = !closed;
+            if (closed) {
+                // Material outside the cylinder: the outward normal points at the axis.
+                const BRepGProp_Face props(face);
+                gp_Pnt point;
+                gp_Vec normal;
+                props.Normal((u1 + u2) / 2, (v1 + v2) / 2, point, normal);
+                const gp_Ax1 axis = cylinder.Axis();
+                gp_Vec radial(axis.Location(), point);
+                radial -= gp_Vec(axis.Direction()) * radial.Dot(gp_Vec(axis.Direction()));
+                described.hole = normal.Dot(radial) < 0;
+            }
+            break;
+        }
+        case GeomAbs_Cone:
+            described.surface = SurfaceKind::Cone;
+            break;
+        case GeomAbs_Sphere:
+            described.surface = SurfaceKind::Sphere;
+            described.radius = surface.Sphere().Radius();
+            described.blend = true;
+            break;
+        case GeomAbs_Torus:
+            described.surface = SurfaceKind::Torus;
+            described.radius = surface.Torus().MinorRadius();
+            described.blend = true;
+            break;
+        default:
+            described.surface = SurfaceKind::Other;
+            break;
+    }
+}
+
+// Appends the face's triangles, wound outward, with the surface normals at their nodes.
+void AppendTriangles(const TopoDS_Face& face, std::uint32_t faceIndex, Part& part) {
+    TopLoc_Location location;
+    const Handle(Poly_Triangulation) mesh = BRep_Tool::Triangulation(face, location);
+    if (mesh.IsNull()) {
+        return;
+    }
+    const gp_Trsf transform = location.Transformation();
+    const BRepGProp_Face props(face);
+    const auto first = static_cast<std::uint32_t>(part.vertices.size());
+    for (int i = 1; i <= mesh->NbNodes(); ++i) {
+        part.vertices.push_back(ToVec(mesh->Node(i).Transformed(transform).XYZ()));
+        Vec3 normal;
+        if (mesh->HasUVNodes()) {
+            const gp_Pnt2d uv = mesh->UVNode(i);
+            gp_Pnt point;
+            gp_Vec vector;
+            props.Normal(uv.X(), uv.Y(), point, vector);
+            if (vector.Magnitude() > 1e-12) {
+                normal = ToVec(vector.Transformed(transform).XYZ()).Normalized();
+            }
+        }
+        part.vertexNormals.push_back(normal);
+    }
+    const bool reversed = face.Orientation() == TopAbs_REVERSED;
+    for (int i = 1; i <= mesh->NbTriangles(); ++i) {
+        int a = 0, b = 0, c = 0;
+        mesh->Triangle(i).Get(a, b, c);
+        if (reversed) {
+            std::swap(b, c);
+        }
+        PartTriangle triangle{{first + a - 1, first + b - 1, first + c - 1}, faceIndex};
+        part.triangles.push_back(triangle);
+    }
+}
+
+// Fills missing node normals from the triangles around them, and the faces' areas and extents.
+void Summarise(Part& part) {
+    std::vector<Vec3> lows(part.faces.size(), Vec3{1e300, 1e300, 1e300});
+    std::vector<Vec3> highs(part.faces.size(), Vec3{-1e300, -1e300, -1e300});
+    for (const PartTriangle& triangle : part.triangles) {
+        const Vec3& a = part.vertices[triangle.vertex[0]];
+        const Vec3& b = part.vertices[triangle.vertex[1]];
+        const Vec3& c = part.vertices[triangle.vertex[2]];
+        const Vec3 cross = (b - a).Cross(c - a);
+        part.faces[triangle.face].area += cross.Length() / 2;
+        for (const std::uint32_t v : triangle.vertex) {
+            if (part.vertexNormals[v].Length() == 0) {
+                part.vertexNormals[v] = cross.Normalized();
+            }
+            Vec3& low = lows[triangle.face];
+            Vec3& high = highs[triangle.face];
+            const Vec3& p = part.vertices[v];
+            low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+            high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+        }
+    }
+    for (std::size_t i = 0; i < part.faces.size(); ++i) {
+        part.faces[i].extent = part.faces[i].area > 0 ? (highs[i] - lows[i]).Length() : 0.0;
+    }
+}
+
+// For every hole opening into a planar face through one of its inner boundaries: the shortest
+// distance from that boundary to the face's outer one; the smallest over the hole's openings.
+void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& shape, Part& part) {
+    TopTools_IndexedDataMapOfShapeListOfShape edgeFaces;
+    TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, edgeFaces);
+    std::map<std::uint32_t, double> nearest;
+    for (int i = 1; i <= faces.Extent(); ++i) {
+        if (part.faces[i - 1].surface != SurfaceKind::Plane) {
+            continue;
+        }
+        const TopoDS_Face& face = TopoDS::Face(faces(i));
+        const TopoDS_Wire outer = BRepTools::OuterWire(face);
+        for (TopExp_Explorer wires(face, TopAbs_WIRE); wires.More(); wires.Next()) {
+            const TopoDS_Wire& wire = TopoDS::Wire(wires.Current());
+            if (wire.IsSame(outer)) {
+                continue;
+            }
+            for (TopExp_Explorer edges(wire, TopAbs_EDGE); edges.More(); edges.Next()) {
+                const int at = edgeFaces.FindIndex(edges.Current());
+                if (at == 0) {
+                    continue;
+                }
+                for (const TopoDS_Shape& neighbour : edgeFaces(at)) {
+                    const int index = faces.FindIndex(neighbour);
+                    if (index == 0 || !part.faces[index - 1].hole) {
+                        continue;
+                    }
+                    const BRepExtrema_DistShapeShape distance(wire, outer);
+                    if (distance.IsDone()) {
+                        const auto hole = static_cast<std::uint32_t>(index - 1);
+                        const auto [it, added] = nearest.emplace(hole, distance.Value());
+                        it->second = std::min(it->second, distance.Value());
+                    }
+                }
+                break;
+            }
+        }
+    }
+    for (const auto& [hole, distance] : nearest) {
+        part.holeRims.push_back({hole, distance});
+    }
+}
+
+}  // namespace
+
+Part BrepPart::Build(const TopoDS_Shape& shape) const {
+    TopTools_IndexedMapOfShape faces;
+    TopExp::MapShapes(shape, TopAbs_FACE, faces);
+    if (faces.Extent() == 0) {
+        throw CheckError("the part has no faces");
+    }
+    Mesh(shape, faces, m_maxTriangles);
+    Part part;
+    part.hasSurfaces = true;
+    part.faces.resize(static_cast<std::size_t>(faces.Extent()));
+    for (int i = 1; i <= faces.Extent(); ++i) {
+        const TopoDS_Face& face = TopoDS::Face(faces(i));
+        DescribeSurface(face, part.faces[i - 1]);
+        AppendTriangles(face, static_cast<std::uint32_t>(i - 1), part);
+    }
+    if (part.triangles.empty()) {
+        throw CheckError("the part's faces could not be meshed");
+    }
+    Summarise(part);
+    FindHoleRims(faces, shape, part);
+    return part;
+}
+
+}  // namespace check

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <TopoDS_Shape.hxx>
+
+#include <cstddef>
+
+#include "check/geometry/Part.h"
+
+namespace check {
+
+// Turns a solid with its surfaces into the checks' part: each face meshed finely enough for the
+// checks, its surface kind and radius, and the holes with the distance from their rims to the
+// outer boundary of the face they open into.
+class BrepPart {
+public:
+    explicit BrepPart(std::size_t maxTriangles) : m_maxTriangles(maxTriangles) {}
+
+    // Throws CheckError (without the file name) when the mesh would exceed the triangle limit.
+    Part Build(const TopoDS_Shape& shape) const;
+
+private:
+    std::size_t m_maxTriangles;
+};
+
+}  // namespace check

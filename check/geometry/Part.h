@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "check/geometry/Vec3.h"
+
+namespace check {
+
+// What kind of surface a face lies on; the faces of an STL are regions of triangles (Other).
+enum class SurfaceKind { Plane, Cylinder, Cone, Sphere, Torus, Other };
+
+// One face of the part as the checks see it: its surface and the triangles that cover it.
+struct PartFace {
+    SurfaceKind surface = SurfaceKind::Other;
+    // Cylinder and sphere: the radius; torus: the tube radius; zero otherwise.
+    double radius = 0;
+    // A face that rounds the meeting of two others: a cylinder that does not close around its
+    // axis, a torus or a sphere.
+    bool blend = false;
+    // A cylinder closed around its axis whose material lies outside it.
+    bool hole = false;
+    double area = 0;
+    // The diagonal of the face's bounding box: no wall measured across it is thicker.
+    double extent = 0;
+};
+
+// A triangle of the part's mesh, wound so that its normal points out of the material.
+struct PartTriangle {
+    std::array<std::uint32_t, 3> vertex{};
+    std::uint32_t face = 0;
+};
+
+// A hole opening into a face, and the distance from its rim to that face's outer boundary.
+struct HoleRim {
+    std::uint32_t holeFace = 0;
+    double edgeDistance = 0;
+};
+
+// A part read from a file, in millimetres: faces, and triangles covering them with normals at
+// the vertices (the surface's own where the file holds surfaces).
+struct Part {
+    std::string name;
+    // True when the file holds surfaces (STEP, IGES); an STL holds triangles only.
+    bool hasSurfaces = false;
+    std::vector<PartFace> faces;
+    std::vector<Vec3> vertices;
+    std::vector<Vec3> vertexNormals;
+    std::vector<PartTriangle> triangles;
+    std::vector<HoleRim> holeRims;
+};
+
+}  // namespace check

@@ -1,0 +1,178 @@
+#include "check/geometry/PartReader.h"
+
+#include <fmt/format.h>
+#include <BRepBuilderAPI_MakeSolid.hxx>
+#include <BRepBuilderAPI_Sewing.hxx>
+#include <BRep_Builder.hxx>
+#include <IGESControl_Reader.hxx>
+#include <Interface_Static.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_PrinterOStream.hxx>
+#include <RWStl.hxx>
+#include <STEPControl_Reader.hxx>
+#include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <TopoDS_Shell.hxx>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "check/CheckError.h"
+#include "check/geometry/BrepPart.h"
+#include "check/geometry/StlPart.h"
+
+namespace check {
+namespace {
+
+enum class Format { Step, Iges, Stl };
+
+std::string Lower(std::string text) {
+    std::ranges::transform(text, text.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string Head(const std::filesystem::path& path, std::size_t bytes) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(bytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(bytes));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return head;
+}
+
+// The format by the file's extension; a file without a known one is read as STEP when it
+// starts as one.
+Format FormatOf(const std::filesystem::path& path) {
+    const std::string extension = Lower(path.extension().string());
+    if (extension == ".step" || extension == ".stp") {
+        return Format::Step;
+    }
+    if (extension == ".iges" || extension == ".igs") {
+        return Format::Iges;
+    }
+    if (extension == ".stl") {
+        return Format::Stl;
+    }
+    if (Head(path, 12) == "ISO-10303-21") {
+        return Format::Step;
+    }
+    throw CheckError("not a STEP, IGES or STL file (by its name and its first line)");
+}
+
+// OCCT reports what it reads on standard output; the checker's output is its own.
+void SilenceOcct() {
+    static const bool silenced = [] {
+        const Handle(Message_Messenger)& messenger = Message::DefaultMessenger();
+        messenger->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
+        return true;
+    }();
+    (void)silenced;
+}
+
+bool HasSolid(const TopoDS_Shape& shape) {
+    return TopExp_Explorer(shape, TopAbs_SOLID).More();
+}
+
+// Faces that close into shells made solids: surface files often hold no solid entity.
+TopoDS_Shape SolidsFromFaces(const TopoDS_Shape& shape) {
+    BRepBuilderAPI_Sewing sewing;
+    sewing.Add(shape);
+    sewing.Perform();
+    BRep_Builder builder;
+    TopoDS_Compound solids;
+    builder.MakeCompound(solids);
+    for (TopExp_Explorer shells(sewing.SewedShape(), TopAbs_SHELL); shells.More(); shells.Next()) {
+        const TopoDS_Shell& shell = TopoDS::Shell(shells.Current());
+        if (shell.Closed()) {
+            BRepBuilderAPI_MakeSolid solid(shell);
+            if (solid.IsDone()) {
+                builder.Add(solids, solid.Solid());
+            }
+        }
+    }
+    return solids;
+}
+
+TopoDS_Shape ReadStep(const std::filesystem::path& path) {
+    Interface_Static::SetCVal("xstep.cascade.unit", "MM");
+    STEPControl_Reader reader;
+    if (reader.ReadFile(path.c_str()) != IFSelect_RetDone) {
+        throw CheckError("not a readable STEP file");
+    }
+    reader.TransferRoots();
+    return reader.OneShape();
+}
+
+TopoDS_Shape ReadIges(const std::filesystem::path& path) {
+    Interface_Static::SetCVal("xstep.cascade.unit", "MM");
+    IGESControl_Reader reader;
+    if (reader.ReadFile(path.c_str()) != IFSelect_RetDone) {
+        throw CheckError("not a readable IGES file");
+    }
+    reader.TransferRoots();
+    const TopoDS_Shape shape = reader.OneShape();
+    return HasSolid(shape) || shape.IsNull() ? shape : SolidsFromFaces(shape);
+}
+
+}  // namespace
+
+PartReader::PartReader(double stlUnitInMillimetres, Limits limits)
+    : m_stlUnit(stlUnitInMillimetres), m_limits(limits) {}
+
+Part PartReader::Read(const std::filesystem::path& path) const {
+    const std::string name = path.string();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw CheckError(name + ": is a folder, not a part");
+    }
+    if (!std::ifstream(path, std::ios::binary)) {
+        throw CheckError(fmt::format("{}: cannot be read: {}", name, std::strerror(errno)));
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0) {
+        throw CheckError(name + ": is empty");
+    }
+    if (size > m_limits.maxFileBytes) {
+        throw CheckError(fmt::format("{}: larger than {} bytes", name, m_limits.maxFileBytes));
+    }
+    SilenceOcct();
+    try {
+        Part part;
+        const Format format = FormatOf(path);
+        if (format == Format::Stl) {
+            const Handle(Poly_Triangulation) mesh = RWStl::ReadFile(path.c_str());
+            if (mesh.IsNull() || mesh->NbTriangles() == 0) {
+                throw CheckError("not a readable STL file, or one without triangles");
+            }
+            if (static_cast<std::size_t>(mesh->NbTriangles()) > m_limits.maxTriangles) {
+                throw CheckError(fmt::format("more than {} triangles", m_limits.maxTriangles));
+            }
+            part = StlPart(m_stlUnit).Build(*mesh);
+            if (part.triangles.empty()) {
+                throw CheckError("every triangle is degenerate");
+            }
+        } else {
+            const TopoDS_Shape shape = format == Format::Step ? ReadStep(path) : ReadIges(path);
+            if (shape.IsNull() || !HasSolid(shape)) {
+                throw CheckError("holds no solid");
+            }
+            part = BrepPart(m_limits.maxTriangles).Build(shape);
+        }
+        part.name = name;
+        return part;
+    } catch (const CheckError& problem) {
+        throw CheckError(fmt::format("{}: {}", name, problem.what()));
+    } catch (const Standard_Failure& failure) {
+        throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.GetMessageString()));
+    } catch (const std::exception& failure) {
+        throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.what()));
+    }
+}
+
+}  // namespace check

@@ -1,0 +1,116 @@
+#include "check/geometry/RayScene.h"
+
+#include <embree3/rtcore.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "check/CheckError.h"
+
+namespace check {
+namespace {
+
+// The distance along the ray to the triangle's plane, in double precision: the tracer works in
+// single precision, which leaves errors of a few millionths of the part's size.
+double ExactDistance(const Part& part, std::uint32_t triangle, const Vec3& origin,
+                     const Vec3& direction, double traced) {
+    const PartTriangle& corners = part.triangles[triangle];
+    const Vec3& a = part.vertices[corners.vertex[0]];
+    const Vec3 normal =
+        (part.vertices[corners.vertex[1]] - a).Cross(part.vertices[corners.vertex[2]] - a);
+    const double along = normal.Dot(direction);
+    if (along == 0) {
+        return traced;
+    }
+    const double exact = normal.Dot(a - origin) / along;
+    return std::abs(exact - traced) <= 1e-3 * (1 + traced) ? exact : traced;
+}
+
+}  // namespace
+
+struct RayScene::Embree {
+    RTCDevice device = nullptr;
+    RTCScene scene = nullptr;
+
+    ~Embree() {
+        if (scene) {
+            rtcReleaseScene(scene);
+        }
+        if (device) {
+            rtcReleaseDevice(device);
+        }
+    }
+};
+
+RayScene::RayScene(const Part& part) : m_part(part), m_embree(std::make_unique<Embree>()) {
+    Vec3 low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
+    for (const Vec3& p : part.vertices) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+    }
+    m_epsilon = std::max((high - low).Length() * 1e-6, 1e-9);
+
+    m_embree->device = rtcNewDevice("threads=1");
+    if (!m_embree->device) {
+        throw CheckError("the ray tracer could not start");
+    }
+    m_embree->scene = rtcNewScene(m_embree->device);
+    rtcSetSceneBuildQuality(m_embree->scene, RTC_BUILD_QUALITY_MEDIUM);
+    RTCGeometry geometry = rtcNewGeometry(m_embree->device, RTC_GEOMETRY_TYPE_TRIANGLE);
+    auto* vertices = static_cast<float*>(
+        rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3,
+                                3 * sizeof(float), part.vertices.size()));
+    for (std::size_t i = 0; i < part.vertices.size(); ++i) {
+        vertices[3 * i] = static_cast<float>(part.vertices[i].x);
+        vertices[3 * i + 1] = static_cast<float>(part.vertices[i].y);
+        vertices[3 * i + 2] = static_cast<float>(part.vertices[i].z);
+    }
+    auto* indices = static_cast<unsigned*>(
+        rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3,
+                                3 * sizeof(unsigned), part.triangles.size()));
+    m_normals.reserve(part.triangles.size());
+    for (std::size_t i = 0; i < part.triangles.size(); ++i) {
+        const PartTriangle& triangle = part.triangles[i];
+        std::copy(triangle.vertex.begin(), triangle.vertex.end(), indices + 3 * i);
+        const Vec3& a = part.vertices[triangle.vertex[0]];
+        m_normals.push_back((part.vertices[triangle.vertex[1]] - a)
+                                .Cross(part.vertices[triangle.vertex[2]] - a)
+                                .Normalized());
+    }
+    rtcCommitGeometry(geometry);
+    rtcAttachGeometry(m_embree->scene, geometry);
+    rtcReleaseGeometry(geometry);
+    rtcCommitScene(m_embree->scene);
+}
+
+RayScene::~RayScene() = default;
+
+std::optional<RayScene::Hit> RayScene::First(const Vec3& origin, const Vec3& direction,
+                                             double from) const {
+    RTCIntersectContext context;
+    rtcInitIntersectContext(&context);
+    RTCRayHit ray{};
+    ray.ray.org_x = static_cast<float>(origin.x);
+    ray.ray.org_y = static_cast<float>(origin.y);
+    ray.ray.org_z = static_cast<float>(origin.z);
+    ray.ray.dir_x = static_cast<float>(direction.x);
+    ray.ray.dir_y = static_cast<float>(direction.y);
+    ray.ray.dir_z = static_cast<float>(direction.z);
+    ray.ray.tnear = static_cast<float>(from);
+    ray.ray.tfar = std::numeric_limits<float>::infinity();
+    ray.ray.mask = ~0u;
+    ray.hit.geomID = RTC_INVALID_GEOMETRY_ID;
+    rtcIntersect1(m_embree->scene, &context, &ray);
+    if (ray.hit.geomID == RTC_INVALID_GEOMETRY_ID) {
+        return std::nullopt;
+    }
+    return Hit{ExactDistance(m_part, ray.hit.primID, origin, direction, ray.ray.tfar),
+               ray.hit.primID, ray.ray.tfar};
+}
+
+const Vec3& RayScene::Normal(std::uint32_t triangle) const {
+    return m_normals[triangle];
+}
+
+}  // namespace check

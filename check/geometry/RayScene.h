@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "check/geometry/Part.h"
+
+namespace check {
+
+// The part's triangles in a ray-tracing scene.
+class RayScene {
+public:
+    struct Hit {
+        double distance = 0;
+        std::uint32_t triangle = 0;
+        // The distance as the tracer found it, in single precision: a ray cast again from
+        // beyond it cannot meet the same triangle at the same place.
+        double traced = 0;
+    };
+
+    // Keeps a reference to the part, whose triangles the hits name.
+    explicit RayScene(const Part& part);
+    ~RayScene();
+    RayScene(const RayScene&) = delete;
+    RayScene& operator=(const RayScene&) = delete;
+
+    // The first triangle the ray meets beyond distance from; none when it leaves the part.
+    std::optional<Hit> First(const Vec3& origin, const Vec3& direction, double from = 0) const;
+
+    // The triangle's outward unit normal.
+    const Vec3& Normal(std::uint32_t triangle) const;
+    const Part& Geometry() const { return m_part; }
+    // A distance well above the scene's rounding and well below its features.
+    double Epsilon() const { return m_epsilon; }
+
+private:
+    struct Embree;
+    const Part& m_part;
+    std::vector<Vec3> m_normals;
+    double m_epsilon = 0;
+    std::unique_ptr<Embree> m_embree;
+};
+
+}  // namespace check

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "check/CheckReport.h"
+#include "check/PartChecker.h"
+
+// A folder of the test's own, rule documents written by the staged veritor-rules with chosen
+// values, and the part checker.
+class CheckFixture : public ::testing::Test {
+public:
+    struct Value {
+        std::string rule;
+        int parameter;
+        int index;  // which value of the parameter
+        double value;
+    };
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A document with every rule at its defaults in this length unit, these values changed.
+    std::filesystem::path Rules(const std::string& unit, const std::vector<Value>& values = {});
+    std::filesystem::path Path(const std::string& name) const { return m_folder / name; }
+    const std::filesystem::path& Folder() const { return m_folder; }
+
+    static check::CheckReport Check(const std::filesystem::path& part,
+                                    const std::filesystem::path& rules,
+                                    check::CheckOptions options = {});
+    static const check::RuleResult& Rule(const check::CheckReport& report, const std::string& name);
+
+private:
+    std::filesystem::path m_folder;
+    int m_documents = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <TopoDS_Shape.hxx>
+
+#include <filesystem>
+#include <string>
+
+// Parts whose answers are known, built with OpenCASCADE, in millimetres.
+namespace test_parts {
+
+// A 40 x 30 x 20 block on the XY plane whose four sides lean inward towards +Z by these
+// angles in degrees (x = 0, x = 40, y = 0, y = 30 sides).
+TopoDS_Shape DraftedBlock(double xLow, double xHigh, double yLow, double yHigh);
+
+// An 80 x 60 x 30 box open at the bottom with walls 3 thick; a 20 x 20 pocket 2 deep in the
+// middle of the top leaves a 1 thick patch. With sideHole, a 6 wide hole through the x = 0 wall
+// at mid height.
+TopoDS_Shape Cup(bool pocket, bool sideHole);
+
+// The same box without pocket or hole, its inside widening upward by 1 degree on every side:
+// the inside walls have reverse draft for the core.
+TopoDS_Shape ReverseDraftedCup();
+
+// A 40 x 30 x 20 block whose four vertical edges are rounded with these radii.
+TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4);
+
+// A 60 x 40 x 10 plate with two 6 wide holes through it: one centred 8 from the x = 0 edge
+// (its rim 5 from the edge), one in the middle (17 from the nearest edge).
+TopoDS_Shape HolePlate();
+
+// A single square face: no solid.
+TopoDS_Shape LoneFace();
+
+// Writes a STEP file in this unit ("MM", "INCH").
+void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
+               const std::string& unit = "MM");
+// Writes an IGES file of the solid, in millimetres.
+void WriteIges(const TopoDS_Shape& shape, const std::filesystem::path& path);
+// Writes a binary STL of the shape's mesh, its coordinates divided by unitInMillimetres.
+void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,
+              double unitInMillimetres = 1.0);
+
+}  // namespace test_parts
