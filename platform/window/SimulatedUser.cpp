@@ -1,19 +1,17 @@
 #include "platform/window/SimulatedUser.h"
 
 #include <array>
-#include <cwctype>
 #include <string>
 
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/VirtualKeys.h"
 
 namespace platform {
 namespace {
 
 constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
-constexpr LPARAM kKeyDownFlags = 1;
-constexpr LPARAM kKeyUpFlags = 0xC0000001;
 
 struct KeyInfo {
     UserKey key;
@@ -43,31 +41,6 @@ const KeyInfo& InfoOf(UserKey key) {
         }
     }
     return kKeys.front();
-}
-
-// The key a person presses for a character. Keys are not characters: '.' is the full-stop
-// key, whose code differs from the character code (which is the Delete key's).
-UINT VirtualKeyFor(wchar_t ch) {
-    if ((ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z')) {
-        return ch;
-    }
-    if (ch >= L'a' && ch <= L'z') {
-        return static_cast<UINT>(std::towupper(static_cast<wint_t>(ch)));
-    }
-    switch (ch) {
-        case L'.':
-            return VK_OEM_PERIOD;
-        case L',':
-            return VK_OEM_COMMA;
-        case L'-':
-            return VK_OEM_MINUS;
-        case L'+':
-            return VK_OEM_PLUS;
-        case L' ':
-            return VK_SPACE;
-        default:
-            return VK_PACKET;
-    }
 }
 
 UserActionResult Failed(const CString& reason) {
@@ -112,7 +85,7 @@ UserActionResult SimulatedUser::Type(int id, const CString& text) {
         if (!IsOpen()) {
             return Failed(L"the dialog closed while typing");
         }
-        Keystroke(VirtualKeyFor(ch), ch);
+        Keystroke(VirtualKeyForCharacter(ch), ch);
         m_loop.Idle();
     }
     return {};
@@ -187,7 +160,7 @@ UserActionResult SimulatedUser::PressCharacter(wchar_t ch) {
     if (ch < 0x20) {
         return Failed(L"only printable characters are typed; keys are pressed");
     }
-    Keystroke(VirtualKeyFor(ch), ch);
+    Keystroke(VirtualKeyForCharacter(ch), ch);
     return Finish();
 }
 
