@@ -24,6 +24,7 @@ public:
 
     QTableWidget& Findings() { return *m_findings; }
     QTableWidget& NotChecked() { return *m_notChecked; }
+    QLabel& Figures() { return *m_figures; }
     QLabel& Summary() { return *m_summary; }
 
 private:

@@ -69,6 +69,8 @@ TEST_F(PartCheck, TheDocumentAsEditedIsCheckedAndItsFindingsListed) {
     EXPECT_THAT(Rows(results.NotChecked()),
                 testing::Contains("Surface Finish | needs the surface finish, which a part file "
                                   "does not hold"));
+    EXPECT_THAT(results.Figures().text().toStdString(),
+                HasSubstr("Core/Cavity Surface Area Ratio: core area: "));
 
     ASSERT_TRUE(window.SaveAs(m_folder.Path() / "rules.xml"));
     const CommandResult command = RunVeritorRules(m_folder.Path(), "check block.step rules.xml");
