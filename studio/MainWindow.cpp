@@ -168,10 +168,8 @@ void MainWindow::BuildMenus() {
                     [this] { OpenRule(m_table->currentIndex().row()); });
 
     QMenu* check = menuBar()->addMenu(QStringLiteral("&Check"));
-    QAction* checkPart =
-        check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
-                         [this] { ChooseAndCheckPart(); });
-    checkPart->setObjectName(QStringLiteral("checkPart"));
+    check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
+                     [this] { ChooseAndCheckPart(); });
 }
 
 void MainWindow::Show(std::unique_ptr<StudioDocument> document) {

@@ -80,8 +80,9 @@ TEST_F(PartCheck, TheDocumentAsEditedIsCheckedAndItsFindingsListed) {
     EXPECT_THAT(command.out, HasSubstr(": 0.005236 rad, limit"));
 }
 
-// Ctrl+K asks for the part; one that cannot be read is reported in one line naming it.
-TEST_F(PartCheck, APartThatCannotBeReadIsReportedInAMessageBox) {
+// Ctrl+K asks for the part; one that cannot be read is reported in one line naming it, as is a
+// pull direction of no length.
+TEST_F(PartCheck, APartThatCannotBeReadOrABadPullIsReportedInAMessageBox) {
     const std::filesystem::path part = m_folder.Path() / "broken.step";
     std::ofstream(part) << "ISO-10303-21;\nnot a part\n";
     MainWindow window;
@@ -100,6 +101,9 @@ TEST_F(PartCheck, APartThatCannotBeReadIsReportedInAMessageBox) {
     EXPECT_THAT(m_asked[0], HasSubstr("broken.step"));
     EXPECT_EQ(std::count(m_asked[0].begin(), m_asked[0].end(), '\n'), 1) << m_asked[0];
     EXPECT_FALSE(window.CheckResults().isVisible());
+
+    EXPECT_FALSE(window.CheckPart(part, QStringLiteral("0,0,0")));
+    EXPECT_THAT(m_asked.at(1), HasSubstr("pull direction \"0,0,0\""));
 }
 
 }  // namespace
