@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "check/CheckReport.h"
+
+class RuleDocument;
 
 namespace check {
 
@@ -36,8 +39,14 @@ public:
     // document cannot be used.
     CheckReport Check(const std::filesystem::path& part,
                       const std::filesystem::path& ruleDocument) const;
+    // The same for a rule document held in memory (an editor's unsaved text), its bytes as a
+    // file would hold them; messages name it by documentName.
+    CheckReport Check(const std::filesystem::path& part, std::string_view documentText,
+                      const std::filesystem::path& documentName) const;
 
 private:
+    CheckReport CheckDocument(const std::filesystem::path& part, RuleDocument& document) const;
+
     CheckOptions m_options;
 };
 

@@ -9,16 +9,6 @@
 namespace check {
 namespace {
 
-// Six decimals with the trailing zeros removed, as the documents write values.
-std::string Number(double value) {
-    std::string text = fmt::format("{:.6f}", SixDecimals(value));
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text += '0';
-    }
-    return text == "-0.0" ? "0.0" : text;
-}
-
 std::string Verdict(const RuleResult& rule) {
     if (!rule.checked) {
         return "not checked: " + rule.reason;
@@ -31,25 +21,41 @@ std::string Verdict(const RuleResult& rule) {
 
 }  // namespace
 
-std::string ReportText(const CheckReport& report) {
-    std::string text = fmt::format("part: {}\nunits: {}\n", report.part, report.units);
+// Six decimals with the trailing zeros removed, as the documents write values.
+std::string ReportNumber(double value) {
+    std::string text = fmt::format("{:.6f}", SixDecimals(value));
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text += '0';
+    }
+    return text == "-0.0" ? "0.0" : text;
+}
+
+std::string ReportSummary(const CheckReport& report) {
     std::size_t failing = 0;
     std::size_t checked = 0;
     for (const RuleResult& rule : report.rules) {
-        text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
         checked += rule.checked ? 1 : 0;
         failing += rule.findings.empty() ? 0 : 1;
+    }
+    return fmt::format("{} rule(s) checked, {} with findings, {} finding(s); {} not checked",
+                       checked, failing, report.FindingCount(), report.rules.size() - checked);
+}
+
+std::string ReportText(const CheckReport& report) {
+    std::string text = fmt::format("part: {}\nunits: {}\n", report.part, report.units);
+    for (const RuleResult& rule : report.rules) {
+        text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
         for (const Finding& finding : rule.findings) {
             text += fmt::format("  face {}: {} {}, limit {} {}{}\n", finding.face,
-                                Number(finding.value), rule.unit, Number(finding.limit), rule.unit,
-                                finding.what.empty() ? "" : " (" + finding.what + ")");
+                                ReportNumber(finding.value), rule.unit, ReportNumber(finding.limit),
+                                rule.unit, finding.what.empty() ? "" : " (" + finding.what + ")");
         }
         for (const Figure& figure : rule.figures) {
-            text += fmt::format("  {}: {}\n", figure.name, Number(figure.value));
+            text += fmt::format("  {}: {}\n", figure.name, ReportNumber(figure.value));
         }
     }
-    text += fmt::format("\n{} rule(s) checked, {} with findings, {} finding(s); {} not checked\n",
-                        checked, failing, report.FindingCount(), report.rules.size() - checked);
+    text += "\n" + ReportSummary(report) + "\n";
     return text;
 }
 

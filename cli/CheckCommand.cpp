@@ -3,13 +3,12 @@
 #include <fmt/format.h>
 
 #include <array>
-#include <cmath>
 #include <iostream>
-#include <sstream>
-#include <stdexcept>
+#include <optional>
 
 #include "check/CheckError.h"
 #include "check/PartChecker.h"
+#include "check/PullDirection.h"
 #include "check/ReportFormat.h"
 #include "cli/ProgressBar.h"
 #include "cli/UnitCodes.h"
@@ -20,22 +19,14 @@ constexpr int kSevereFinding = 3;
 constexpr int kExitFindings = 1;
 constexpr int kExitUnusable = 2;
 
-// "X,Y,Z" as three finite numbers that are not all zero.
-void ParsePull(const std::string& text, std::array<double, 3>& pull) {
-    std::istringstream in(text);
-    char comma1 = 0, comma2 = 0;
-    std::string rest;
-    if (!(in >> pull[0] >> comma1 >> pull[1] >> comma2 >> pull[2]) || comma1 != ',' ||
-        comma2 != ',' || (in >> rest) || !std::isfinite(pull[0] + pull[1] + pull[2]) ||
-        (pull[0] == 0 && pull[1] == 0 && pull[2] == 0)) {
-        throw check::CheckError(
-            fmt::format("--pull \"{}\": give the direction as X,Y,Z, not all zero", text));
-    }
-}
-
 check::CheckOptions OptionsFor(const CheckCommandOptions& options) {
     check::CheckOptions checking;
-    ParsePull(options.pull, checking.pull);
+    const std::optional<std::array<double, 3>> pull = check::ParsePullDirection(options.pull);
+    if (!pull) {
+        throw check::CheckError(
+            fmt::format("--pull \"{}\": give the direction as X,Y,Z, not all zero", options.pull));
+    }
+    checking.pull = *pull;
     if (options.partUnits) {
         checking.partUnit = ParseLinearUnit(*options.partUnits);
         if (!checking.partUnit) {

@@ -7,16 +7,23 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "check/CheckError.h"
+#include "check/PartChecker.h"
+#include "check/PullDirection.h"
 #include "cli/UnitCodes.h"
+#include "studio/CheckResultsWindow.h"
+#include "studio/PartCheckDialog.h"
 
 namespace {
 
 constexpr int kRecentFiles = 8;
+constexpr int kProgressSteps = 1000;
 const QString kRecentKey = QStringLiteral("recentFiles");
 
 QString ToQString(const std::string& text) {
@@ -60,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_model(new RulesTableModel(this)),
       m_table(new QTableView(this)),
       m_undo(new QUndoStack(this)),
+      m_checkResults(new CheckResultsWindow(this)),
       m_screen(this) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -158,6 +166,10 @@ void MainWindow::BuildMenus() {
     edit->addSeparator();
     edit->addAction(QStringLiteral("&Edit Rule..."), this,
                     [this] { OpenRule(m_table->currentIndex().row()); });
+
+    QMenu* check = menuBar()->addMenu(QStringLiteral("&Check"));
+    check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
+                     [this] { ChooseAndCheckPart(); });
 }
 
 void MainWindow::Show(std::unique_ptr<StudioDocument> document) {
@@ -299,6 +311,38 @@ void MainWindow::ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit) 
         before);
 }
 
+bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull) {
+    check::CheckReport report;
+    try {
+        check::CheckOptions options;
+        const auto direction = check::ParsePullDirection(pull.toStdString());
+        if (!direction) {
+            throw check::CheckError(
+                QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero")
+                    .arg(pull)
+                    .toStdString());
+        }
+        options.pull = *direction;
+        // No cancel button: the checker runs to its end, bounded by its own limits.
+        QProgressDialog progress(QStringLiteral("Checking %1...").arg(PathText(part.filename())),
+                                 {}, 0, kProgressSteps, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(1000);
+        options.progress = [&progress](double done) {
+            progress.setValue(static_cast<int>(done * kProgressSteps));
+        };
+        report = check::PartChecker(std::move(options))
+                     .Check(part, m_document->Text(), m_document->DisplayName());
+    } catch (const std::exception& error) {
+        Fail(QString::fromUtf8(error.what()));
+        return false;
+    }
+    m_checkResults->Show(report);
+    m_checkResults->show();
+    m_checkResults->raise();
+    return true;
+}
+
 bool MainWindow::MaySetAside() {
     if (!IsModified()) {
         return true;
@@ -379,5 +423,12 @@ void MainWindow::ChooseAndSaveAs() {
                                      QStringLiteral("Rule documents (*.xml);;All files (*)"));
     if (!file.isEmpty()) {
         SaveAs(file.toStdString());
+    }
+}
+
+void MainWindow::ChooseAndCheckPart() {
+    PartCheckDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
+        CheckPart(dialog.Part(), dialog.Pull());
     }
 }

@@ -10,13 +10,14 @@
 #include "studio/RulesTableModel.h"
 #include "studio/StudioDocument.h"
 
+class CheckResultsWindow;
 class QComboBox;
 class QMenu;
 class QTableView;
 class QUndoStack;
 
 // The editor's main window: the open document's rules in a table, its length and angle units,
-// the File and Edit menus. A double-click or Enter on a rule opens the rule's own dialog; OK
+// the File, Edit and Check menus. A double-click or Enter on a rule opens the rule's own dialog; OK
 // changes the document. Undo and Redo go over confirmed dialog edits and unit changes, each
 // restoring the document's exact text.
 class MainWindow : public QMainWindow {
@@ -40,12 +41,16 @@ public:
     void OpenRule(int row);
     // Converts the document to these units, asking when values would be rounded away.
     void ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit);
+    // Checks the part against the document as it stands, unsaved edits included, pulled along
+    // "X,Y,Z", and shows the findings in the results window.
+    bool CheckPart(const std::filesystem::path& part, const QString& pull);
 
     StudioDocument& Document() { return *m_document; }
     QTableView& Table() { return *m_table; }
     QComboBox& LengthUnits() { return *m_lengthUnits; }
     QComboBox& AngleUnits() { return *m_angleUnits; }
     QUndoStack& UndoStack() { return *m_undo; }
+    CheckResultsWindow& CheckResults() { return *m_checkResults; }
     DialogScreen& Screen() { return m_screen; }
     bool IsModified() const;
     void SetPrompt(Prompt prompt) { m_prompt = std::move(prompt); }
@@ -69,6 +74,7 @@ private:
     void FillRecentMenu();
     void ChooseAndOpen();
     void ChooseAndSaveAs();
+    void ChooseAndCheckPart();
 
     std::unique_ptr<StudioDocument> m_document;
     RulesTableModel* m_model;
@@ -77,6 +83,7 @@ private:
     QComboBox* m_angleUnits = nullptr;
     QMenu* m_recentMenu = nullptr;
     QUndoStack* m_undo;
+    CheckResultsWindow* m_checkResults;
     DialogScreen m_screen;
     Prompt m_prompt;
 };
