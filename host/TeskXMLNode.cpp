@@ -4,12 +4,26 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/Utf.h"
 
 namespace {
+
+// The memory of deleted wrappers, per thread, up to a bound. Sanitizer builds go straight to the
+// heap, so that a wrapper used after its deletion is still caught.
+struct FreeWrapper {
+    FreeWrapper* next;
+};
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kKeptWrappers = 0;
+#else
+constexpr std::size_t kKeptWrappers = 256;
+#endif
+thread_local FreeWrapper* t_freeWrappers = nullptr;
+thread_local std::size_t t_freeWrapperCount = 0;
 
 CString Wide(const char* text) {
     return CString(platform::WideFromUtf8(text ? text : ""));
@@ -176,4 +190,27 @@ TeskXMLNode* TeskXMLNodeList::GetItem(int index) const {
     // A wrapper's one member, the element's handle, never changes: what callers change through
     // it is the document.
     return const_cast<TeskXMLNode*>(&m_nodes[static_cast<std::size_t>(index)]);
+}
+
+void* TeskXMLNode::operator new(std::size_t size) {
+    static_assert(sizeof(TeskXMLNode) >= sizeof(FreeWrapper));
+    if (size != sizeof(TeskXMLNode) || !t_freeWrappers) {
+        return ::operator new(size);
+    }
+    FreeWrapper* kept = t_freeWrappers;
+    t_freeWrappers = kept->next;
+    --t_freeWrapperCount;
+    return kept;
+}
+
+void TeskXMLNode::operator delete(void* memory, std::size_t size) noexcept {
+    if (!memory) {
+        return;
+    }
+    if (size != sizeof(TeskXMLNode) || t_freeWrapperCount >= kKeptWrappers) {
+        ::operator delete(memory, size);
+        return;
+    }
+    t_freeWrappers = new (memory) FreeWrapper{t_freeWrappers};
+    ++t_freeWrapperCount;
 }
