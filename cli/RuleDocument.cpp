@@ -215,11 +215,16 @@ bool IsWrittenByTheRule(pugi::xml_node child) {
            std::find(std::begin(kWritten), std::end(kWritten), child.name()) != std::end(kWritten);
 }
 
+// The rewritten element mostly holds the old one's attributes in the same order, so the one at
+// the same place is tried before the whole list is searched.
 void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
+    pugi::xml_attribute samePlace = fresh.first_attribute();
     for (const pugi::xml_attribute attribute : old.attributes()) {
-        if (!fresh.attribute(attribute.name())) {
+        const bool kept = samePlace && std::strcmp(samePlace.name(), attribute.name()) == 0;
+        if (!kept && !fresh.attribute(attribute.name())) {
             fresh.append_copy(attribute);
         }
+        samePlace = samePlace.next_attribute();
     }
 }
 
