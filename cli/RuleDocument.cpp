@@ -141,14 +141,17 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     if (!type || !WholeNumber(id)) {
         fail("a Parameter element has no numeric Type attribute");
     }
-    for (const char* child : {"Operator", "ParameterType"}) {
-        const pugi::xml_node node = parameter.child(child);
-        int number = 0;
+    const auto readWhole = [&](pugi::xml_node node, const char* child, int& number) {
         if (node && !TeskXMLNode(node).GetNodeValueInInt(number)) {
             fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, child,
                              Shown(node.text().get())));
         }
-    }
+    };
+    const pugi::xml_node operatorNode = parameter.child("Operator");
+    int op = TESK_OP_NONE;
+    readWhole(operatorNode, "Operator", op);
+    int parameterType = 0;
+    readWhole(parameter.child("ParameterType"), "ParameterType", parameterType);
     // An id beyond 32 bits names no parameter of the module.
     const long long number = *WholeNumber(id);
     if (number < std::numeric_limits<std::int32_t>::min() ||
@@ -169,10 +172,7 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     }
     // The module leaves a parameter without an operator (0, also when the element is missing)
     // or with the hidden one out of the document it saves: its values would vanish unseen.
-    const pugi::xml_node operatorNode = parameter.child("Operator");
-    int op = TESK_OP_NONE;
-    if (!operatorNode || !TeskXMLNode(operatorNode).GetNodeValueInInt(op) || op == TESK_OP_NONE ||
-        op == TESK_OP_HIDDEN) {
+    if (!operatorNode || op == TESK_OP_NONE || op == TESK_OP_HIDDEN) {
         fail(
             fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <optional>
 
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
@@ -51,6 +52,21 @@ TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
         }
     }
     return new TeskXMLNodeList(std::move(nodes));
+}
+
+// The value of a text of one to nine decimal digits and nothing else, which is how the module
+// writes its numbers; nothing for any other text, which strtol then reads.
+std::optional<int> PlainDigits(const char* text) {
+    constexpr int kMostDigits = 9;
+    int value = 0;
+    int count = 0;
+    for (; text[count] >= '0' && text[count] <= '9'; ++count) {
+        if (count == kMostDigits) {
+            return std::nullopt;
+        }
+        value = value * 10 + (text[count] - '0');
+    }
+    return count > 0 && text[count] == '\0' ? std::optional<int>(value) : std::nullopt;
 }
 
 bool IsAttachedParent(pugi::xml_node parent) {
@@ -132,6 +148,10 @@ CString TeskXMLNode::GetNodeValue() const {
 
 bool TeskXMLNode::GetNodeValueInInt(int& out) const {
     const char* text = m_node.text().get();
+    if (const std::optional<int> plain = PlainDigits(text)) {
+        out = *plain;
+        return true;
+    }
     char* end = nullptr;
     errno = 0;
     const long value = std::strtol(text, &end, 10);
