@@ -34,7 +34,13 @@ bool IsSpace(wchar_t c) {
 // Descriptions are composed this way over and over, and their formats are all of this kind.
 std::optional<std::wstring> SubstitutedTexts(std::wstring_view format,
                                              std::initializer_list<CString> texts) {
+    // One allocation for the whole description instead of one at every doubling.
+    std::size_t length = format.size();
+    for (const CString& text : texts) {
+        length += static_cast<std::size_t>(text.GetLength());
+    }
     std::wstring out;
+    out.reserve(length);
     const CString* next = texts.begin();
     for (std::size_t pos = 0; pos < format.size();) {
         const std::size_t percent = std::min(format.find(L'%', pos), format.size());
