@@ -61,6 +61,14 @@ std::optional<std::wstring> SubstitutedTexts(std::wstring_view format,
     return out;
 }
 
+// Both texts in one allocation, made to measure.
+CString Joined(std::wstring_view left, std::wstring_view right) {
+    std::wstring text;
+    text.reserve(left.size() + right.size());
+    text.append(left).append(right);
+    return CString(std::move(text));
+}
+
 }  // namespace
 
 int CString::Compare(const wchar_t* other) const {
@@ -206,13 +214,13 @@ std::wstring CString::FormatArgs(const wchar_t* format, fmt::wprintf_args args) 
 }
 
 CString operator+(const CString& left, const CString& right) {
-    return CString(left.str() + right.str());
+    return Joined(left.str(), right.str());
 }
 CString operator+(const CString& left, const wchar_t* right) {
-    return left + CString(right);
+    return Joined(left.str(), right ? right : L"");
 }
 CString operator+(const wchar_t* left, const CString& right) {
-    return CString(left) + right;
+    return Joined(left ? left : L"", right.str());
 }
 CString operator+(const CString& left, wchar_t right) {
     return CString(left.str() + right);
