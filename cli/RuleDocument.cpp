@@ -21,6 +21,7 @@
 #include "cli/DocumentEncoding.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/UnitCodes.h"
+#include "platform/PlainDigits.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -86,6 +87,9 @@ bool IsElement(pugi::xml_node node) {
 // The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
 // starts with none.
 long LeadingNumber(const char* text) {
+    if (const std::optional<int> plain = PlainDigits(text)) {
+        return *plain;
+    }
     const std::string_view narrow(text);
     const bool ascii = std::all_of(narrow.begin(), narrow.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <limits>
 #include <new>
-#include <optional>
 
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
+#include "platform/PlainDigits.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -52,21 +52,6 @@ TeskXMLNodeList* CollectChildren(pugi::xml_node parent, Accept accept) {
         }
     }
     return new TeskXMLNodeList(std::move(nodes));
-}
-
-// The value of a text of one to nine decimal digits and nothing else, which is how the module
-// writes its numbers; nothing for any other text, which strtol then reads.
-std::optional<int> PlainDigits(const char* text) {
-    constexpr int kMostDigits = 9;
-    int value = 0;
-    int count = 0;
-    for (; text[count] >= '0' && text[count] <= '9'; ++count) {
-        if (count == kMostDigits) {
-            return std::nullopt;
-        }
-        value = value * 10 + (text[count] - '0');
-    }
-    return count > 0 && text[count] == '\0' ? std::optional<int>(value) : std::nullopt;
 }
 
 bool IsAttachedParent(pugi::xml_node parent) {

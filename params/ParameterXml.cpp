@@ -10,12 +10,16 @@
 #include "host/TeskXMLNode.h"
 #include "params/NumberText.h"
 #include "params/ValueConversion.h"
+#include "platform/PlainDigits.h"
+#include "platform/Utf.h"
 
 namespace {
 
 constexpr const wchar_t* kParameterElement = L"Parameter";
 constexpr const wchar_t* kNameAttribute = L"Name";
 constexpr const wchar_t* kIdAttribute = L"Type";
+// The id is read straight from the document, in the document's own text.
+constexpr const char* kIdName = "Type";
 constexpr const wchar_t* kStatusAttribute = L"Status";
 constexpr const wchar_t* kOperatorElement = L"Operator";
 constexpr const wchar_t* kParameterTypeElement = L"ParameterType";
@@ -91,11 +95,15 @@ void WriteValues(const TeskParamDataOf<E>& record, TeskXMLNode& element) {
 // The parameter's id, or nothing when "Type" is missing, does not start with a number or
 // lies outside the 32-bit range: such an element names no parameter.
 std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
-    CString text;
-    if (!element.GetAttributeValue(kIdAttribute, text)) {
+    const pugi::xml_attribute attribute = element.Handle().attribute(kIdName);
+    if (!attribute) {
         return std::nullopt;
     }
-    const std::optional<std::int64_t> id = ScanInteger(text);
+    if (const std::optional<int> plain = PlainDigits(attribute.value())) {
+        return *plain;
+    }
+    const std::optional<std::int64_t> id =
+        ScanInteger(CString(platform::WideFromUtf8(attribute.value())));
     using Limits = std::numeric_limits<std::int32_t>;
     if (!id || *id < Limits::min() || *id > Limits::max()) {
         return std::nullopt;
