@@ -46,8 +46,9 @@ TEST(NumberText, DecimalTextWritesTheWholeNumber) {
     }
 }
 
-// Exact halves between two sixth decimals, the extremes of the range and the values without
-// digits are where a formatter of its own could part from printf.
+// Exact halves between two sixth decimals, the extremes of the range, the values without
+// digits and whole millionths on both sides of 2^51 are where a formatter of its own could part
+// from printf.
 TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
     const double cases[] = {0.0078125,
                             0.0234375,
@@ -58,6 +59,13 @@ TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
                             5e-324,
                             1e-7,
                             123456789.123456789,
+                            0.1,
+                            -12.5,
+                            1e9 + 0.25,
+                            2251799.813685247,
+                            2251799.813685248,
+                            4503599.627370497,
+                            9007199254.740993,
                             1e20,
                             std::numeric_limits<double>::max(),
                             -std::numeric_limits<double>::max(),
