@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -91,6 +93,25 @@ TEST(NumberText, ParseNumberReadsTheLeadingRunOfDigitsAndPoints) {
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(ParseNumber(c.text), c.value) << CString(c.text);
+    }
+}
+
+// Plain decimals are read without the C library's reader, which must give the same double.
+TEST(NumberText, ScanDoubleReadsWhatTheCLibraryReads) {
+    const wchar_t* cases[] = {
+        L"0.1", L"-12.5", L"0.000001", L"123456789012345",     L"1234567890123456",
+        L"-0",  L"-.5",   L"5.",       L"0.30000000000000004", L"1e3",
+        L"+7",  L" 7",    L"7 ",       L"9007199254.740993",   L"-",
+        L".",   L"1.2.3", L"0.1234565"};
+    for (const wchar_t* text : cases) {
+        wchar_t* end = nullptr;
+        const double expected = std::wcstod(text, &end);
+        const std::optional<double> scanned = ScanDouble(text);
+        ASSERT_EQ(scanned.has_value(), end != text) << CString(text);
+        if (scanned) {
+            EXPECT_EQ(std::signbit(*scanned), std::signbit(expected)) << CString(text);
+            EXPECT_EQ(*scanned, expected) << CString(text);
+        }
     }
 }
 
