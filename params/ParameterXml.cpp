@@ -135,6 +135,11 @@ void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
         TeskValueOf<E> value{};
         if (record.ParameterType == TESK_PARAM_TABLE) {
             StringsToValue<E>(ReadRow(*node), value);
+        } else if constexpr (E == TESK_TYPE_DOUBLE) {
+            // Read from the document's own text, without a wide copy of it.
+            if (const std::optional<double> number = ScanDoubleUtf8(node->Handle().text().get())) {
+                value = *number;
+            }
         } else {
             TextToValue<E>(node->GetNodeValue(), value);
         }

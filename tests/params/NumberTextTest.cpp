@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/Utf.h"
+
 namespace {
 
 TEST(NumberText, FormatNumberKeepsSixDecimalsWithoutTrailingZeros) {
@@ -96,7 +98,8 @@ TEST(NumberText, ParseNumberReadsTheLeadingRunOfDigitsAndPoints) {
     }
 }
 
-// Plain decimals are read without the C library's reader, which must give the same double.
+// Plain decimals are read without the C library's reader, which must give the same double, from
+// wide texts and from the document's UTF-8 alike.
 TEST(NumberText, ScanDoubleReadsWhatTheCLibraryReads) {
     const wchar_t* cases[] = {
         L"0.1", L"-12.5", L"0.000001", L"123456789012345",     L"1234567890123456",
@@ -108,6 +111,7 @@ TEST(NumberText, ScanDoubleReadsWhatTheCLibraryReads) {
         const double expected = std::wcstod(text, &end);
         const std::optional<double> scanned = ScanDouble(text);
         ASSERT_EQ(scanned.has_value(), end != text) << CString(text);
+        EXPECT_EQ(ScanDoubleUtf8(platform::Utf8FromWide(text).c_str()), scanned) << CString(text);
         if (scanned) {
             EXPECT_EQ(std::signbit(*scanned), std::signbit(expected)) << CString(text);
             EXPECT_EQ(*scanned, expected) << CString(text);
