@@ -23,8 +23,10 @@ constexpr std::size_t kKeptWrappers = 0;
 #else
 constexpr std::size_t kKeptWrappers = 256;
 #endif
-thread_local FreeWrapper* t_freeWrappers = nullptr;
-thread_local std::size_t t_freeWrapperCount = 0;
+// The framework is loaded with its host, so its few bytes per thread sit with the program's own
+// and are reached without a call.
+thread_local FreeWrapper* t_freeWrappers __attribute__((tls_model("initial-exec"))) = nullptr;
+thread_local std::size_t t_freeWrapperCount __attribute__((tls_model("initial-exec"))) = 0;
 
 CString Wide(const char* text) {
     return CString(platform::WideFromUtf8(text ? text : ""));
