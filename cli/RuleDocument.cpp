@@ -21,7 +21,7 @@
 #include "cli/DocumentEncoding.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/UnitCodes.h"
-#include "platform/PlainDigits.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -112,11 +112,16 @@ std::optional<long long> WholeNumber(const std::string& text) {
     return value;
 }
 
-bool IsDecimalNumber(std::string_view text) {
+bool IsDecimalNumber(const char* text) {
+    // A plain decimal is one; the general reader is left the rest.
+    if (PlainDecimal(text)) {
+        return true;
+    }
+    const std::string_view view(text);
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
     // Infinities and NaN are no values a rule can compare with.
-    return error == std::errc() && end == text.data() + text.size() && !text.empty() &&
+    return error == std::errc() && end == view.data() + view.size() && !view.empty() &&
            std::isfinite(value);
 }
 

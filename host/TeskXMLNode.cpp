@@ -8,7 +8,7 @@
 
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
-#include "platform/PlainDigits.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {

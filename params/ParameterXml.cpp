@@ -10,7 +10,7 @@
 #include "host/TeskXMLNode.h"
 #include "params/NumberText.h"
 #include "params/ValueConversion.h"
-#include "platform/PlainDigits.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {

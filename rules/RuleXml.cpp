@@ -13,7 +13,7 @@
 #include "params/NumberText.h"
 #include "params/ParameterXml.h"
 #include "platform/MessageSink.h"
-#include "platform/PlainDigits.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {
