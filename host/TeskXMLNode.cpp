@@ -18,7 +18,13 @@ namespace {
 struct FreeWrapper {
     FreeWrapper* next;
 };
-#if defined(__SANITIZE_ADDRESS__)
+// GCC names AddressSanitizer with a macro, clang with a feature test.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VERITOR_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VERITOR_ADDRESS_SANITIZER)
 constexpr std::size_t kKeptWrappers = 0;
 #else
 constexpr std::size_t kKeptWrappers = 256;
