@@ -151,9 +151,9 @@ std::string DocumentEncoding::ToUtf8(std::string_view bytes,
     return utf8;
 }
 
-std::string DocumentEncoding::FromUtf8(std::string_view utf8) const {
+std::string DocumentEncoding::FromUtf8(std::string utf8) const {
     if (IsUtf8()) {
-        return m_byteOrderMark + std::string(utf8);
+        return m_byteOrderMark.empty() ? std::move(utf8) : m_byteOrderMark + utf8;
     }
     const Converter converter(m_converterName, "UTF-8");
     std::string encoded = m_byteOrderMark;

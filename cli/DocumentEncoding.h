@@ -19,8 +19,9 @@ public:
     // The text in UTF-8 without a byte-order mark; throws DocumentError for bytes that are not
     // text in the encoding.
     std::string ToUtf8(std::string_view bytes, const std::filesystem::path& path) const;
-    // The UTF-8 text in the document's encoding, with the byte-order mark it was read with.
-    std::string FromUtf8(std::string_view utf8) const;
+    // The UTF-8 text in the document's encoding, with the byte-order mark it was read with; a
+    // UTF-8 text without a mark is handed back as it is, without a copy.
+    std::string FromUtf8(std::string utf8) const;
 
 private:
     class Converter;

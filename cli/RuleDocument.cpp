@@ -21,6 +21,7 @@
 #include "cli/DocumentEncoding.h"
 #include "cli/RuleCatalogue.h"
 #include "cli/UnitCodes.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -86,6 +87,9 @@ bool IsElement(pugi::xml_node node) {
 // The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
 // starts with none.
 long LeadingNumber(const char* text) {
+    if (const std::optional<int> plain = PlainDigits(text)) {
+        return *plain;
+    }
     const std::string_view narrow(text);
     const bool ascii = std::all_of(narrow.begin(), narrow.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -108,11 +112,16 @@ std::optional<long long> WholeNumber(const std::string& text) {
     return value;
 }
 
-bool IsDecimalNumber(std::string_view text) {
+bool IsDecimalNumber(const char* text) {
+    // A plain decimal is one; the general reader is left the rest.
+    if (PlainDecimal(text)) {
+        return true;
+    }
+    const std::string_view view(text);
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
     // Infinities and NaN are no values a rule can compare with.
-    return error == std::errc() && end == text.data() + text.size() && !text.empty() &&
+    return error == std::errc() && end == view.data() + view.size() && !view.empty() &&
            std::isfinite(value);
 }
 
@@ -141,14 +150,17 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     if (!type || !WholeNumber(id)) {
         fail("a Parameter element has no numeric Type attribute");
     }
-    for (const char* child : {"Operator", "ParameterType"}) {
-        const pugi::xml_node node = parameter.child(child);
-        int number = 0;
+    const auto readWhole = [&](pugi::xml_node node, const char* child, int& number) {
         if (node && !TeskXMLNode(node).GetNodeValueInInt(number)) {
             fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, child,
                              Shown(node.text().get())));
         }
-    }
+    };
+    const pugi::xml_node operatorNode = parameter.child("Operator");
+    int op = TESK_OP_NONE;
+    readWhole(operatorNode, "Operator", op);
+    int parameterType = 0;
+    readWhole(parameter.child("ParameterType"), "ParameterType", parameterType);
     // An id beyond 32 bits names no parameter of the module.
     const long long number = *WholeNumber(id);
     if (number < std::numeric_limits<std::int32_t>::min() ||
@@ -169,10 +181,7 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     }
     // The module leaves a parameter without an operator (0, also when the element is missing)
     // or with the hidden one out of the document it saves: its values would vanish unseen.
-    const pugi::xml_node operatorNode = parameter.child("Operator");
-    int op = TESK_OP_NONE;
-    if (!operatorNode || !TeskXMLNode(operatorNode).GetNodeValueInInt(op) || op == TESK_OP_NONE ||
-        op == TESK_OP_HIDDEN) {
+    if (!operatorNode || op == TESK_OP_NONE || op == TESK_OP_HIDDEN) {
         fail(
             fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }
@@ -215,11 +224,16 @@ bool IsWrittenByTheRule(pugi::xml_node child) {
            std::find(std::begin(kWritten), std::end(kWritten), child.name()) != std::end(kWritten);
 }
 
+// The rewritten element mostly holds the old one's attributes in the same order, so the one at
+// the same place is tried before the whole list is searched.
 void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
+    pugi::xml_attribute samePlace = fresh.first_attribute();
     for (const pugi::xml_attribute attribute : old.attributes()) {
-        if (!fresh.attribute(attribute.name())) {
+        const bool kept = samePlace && std::strcmp(samePlace.name(), attribute.name()) == 0;
+        if (!kept && !fresh.attribute(attribute.name())) {
             fresh.append_copy(attribute);
         }
+        samePlace = samePlace.next_attribute();
     }
 }
 

@@ -146,6 +146,7 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
                                          pugi::parse_pi | pugi::parse_doctype |
                                          pugi::parse_declaration;
     m_pool = {};
+    m_loadedSize = utf8.size();
     const pugi::xml_parse_result result =
         m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything, pugi::encoding_utf8);
     if (!result) {
@@ -168,6 +169,8 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
 // written in), comments, processing instructions, the document type and the root element.
 std::string TeskXMLDocument::SaveText(const std::string& encoding) const {
     TextWriter out;
+    // Room for the document as it was loaded and some growth, instead of a copy at every doubling.
+    out.text.reserve(m_loadedSize + m_loadedSize / 8);
     pugi::xml_node declaration = m_doc.first_child();
     if (declaration.type() == pugi::node_declaration) {
         if (pugi::xml_attribute named = declaration.attribute("encoding")) {

@@ -44,4 +44,6 @@ private:
     // The holder of unattached elements once found or made: nothing removes it but loading,
     // which forgets it.
     pugi::xml_node m_pool;
+    // The length of the text last loaded: what a save of the same document will roughly print.
+    std::size_t m_loadedSize = 0;
 };

@@ -4,12 +4,35 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
+#include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
 namespace {
+
+// The memory of deleted wrappers, per thread, up to a bound. Sanitizer builds go straight to the
+// heap, so that a wrapper used after its deletion is still caught.
+struct FreeWrapper {
+    FreeWrapper* next;
+};
+// GCC names AddressSanitizer with a macro, clang with a feature test.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VERITOR_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VERITOR_ADDRESS_SANITIZER)
+constexpr std::size_t kKeptWrappers = 0;
+#else
+constexpr std::size_t kKeptWrappers = 256;
+#endif
+// The framework is loaded with its host, so its few bytes per thread sit with the program's own
+// and are reached without a call.
+thread_local FreeWrapper* t_freeWrappers __attribute__((tls_model("initial-exec"))) = nullptr;
+thread_local std::size_t t_freeWrapperCount __attribute__((tls_model("initial-exec"))) = 0;
 
 CString Wide(const char* text) {
     return CString(platform::WideFromUtf8(text ? text : ""));
@@ -118,6 +141,10 @@ CString TeskXMLNode::GetNodeValue() const {
 
 bool TeskXMLNode::GetNodeValueInInt(int& out) const {
     const char* text = m_node.text().get();
+    if (const std::optional<int> plain = PlainDigits(text)) {
+        out = *plain;
+        return true;
+    }
     char* end = nullptr;
     errno = 0;
     const long value = std::strtol(text, &end, 10);
@@ -176,4 +203,27 @@ TeskXMLNode* TeskXMLNodeList::GetItem(int index) const {
     // A wrapper's one member, the element's handle, never changes: what callers change through
     // it is the document.
     return const_cast<TeskXMLNode*>(&m_nodes[static_cast<std::size_t>(index)]);
+}
+
+void* TeskXMLNode::operator new(std::size_t size) {
+    static_assert(sizeof(TeskXMLNode) >= sizeof(FreeWrapper));
+    if (size != sizeof(TeskXMLNode) || !t_freeWrappers) {
+        return ::operator new(size);
+    }
+    FreeWrapper* kept = t_freeWrappers;
+    t_freeWrappers = kept->next;
+    --t_freeWrapperCount;
+    return kept;
+}
+
+void TeskXMLNode::operator delete(void* memory, std::size_t size) noexcept {
+    if (!memory) {
+        return;
+    }
+    if (size != sizeof(TeskXMLNode) || t_freeWrapperCount >= kKeptWrappers) {
+        ::operator delete(memory, size);
+        return;
+    }
+    t_freeWrappers = new (memory) FreeWrapper{t_freeWrappers};
+    ++t_freeWrapperCount;
 }

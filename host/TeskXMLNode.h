@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <pugixml.hpp>
 #include <vector>
@@ -13,6 +14,11 @@ class TeskXMLNodeList;
 class TeskXMLNode {
 public:
     explicit TeskXMLNode(pugi::xml_node node) : m_node(node) {}
+
+    // Wrappers are made and deleted by the thousand while a document is read and written, so the
+    // memory of deleted ones is kept for the next; callers still make and delete them as ever.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
 
     CString GetNodeName() const;
 

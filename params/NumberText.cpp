@@ -6,7 +6,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "platform/PlainNumbers.h"
+#include "platform/Utf.h"
 
 namespace {
 
@@ -17,6 +23,31 @@ constexpr const wchar_t* kNumberCharacters = L".0123456789";
 locale_t ClassicLocale() {
     static const locale_t classic = newlocale(LC_ALL_MASK, "C", nullptr);
     return classic;
+}
+
+// A value that is a whole number of millionths, as values people type mostly are, written with
+// integer arithmetic. Below 2^51 the product is within an eighth of the exact one, so it is the
+// exact expansion rounded to six decimals, as the general formatter writes it.
+std::optional<std::wstring> WholeMillionthsText(double value) {
+    constexpr double kMillion = 1e6;
+    constexpr double kExactBelow = 2251799813685248.0;  // 2^51
+    constexpr std::uint64_t kDecimals = 6;
+    const double scaled = value * kMillion;
+    if (!(std::fabs(scaled) < kExactBelow) || scaled != std::trunc(scaled)) {
+        return std::nullopt;
+    }
+    std::uint64_t millionths = static_cast<std::uint64_t>(std::fabs(scaled));
+    std::array<char, 32> digits;
+    char* out = digits.data();
+    if (std::signbit(value)) {
+        *out++ = '-';
+    }
+    out = std::to_chars(out, digits.data() + digits.size(), millionths / 1000000).ptr;
+    *out = '.';
+    for (std::uint64_t place = kDecimals; place > 0; --place, millionths /= 10) {
+        out[place] = static_cast<char>('0' + millionths % 10);
+    }
+    return std::wstring(digits.data(), out + 1 + kDecimals);
 }
 
 }  // namespace
@@ -33,6 +64,9 @@ CString FixedText(double value) {
     if (!std::isfinite(value)) {
         text.Format(L"%f", value);
         return text;
+    }
+    if (std::optional<std::wstring> whole = WholeMillionthsText(value)) {
+        return CString(std::move(*whole));
     }
     // The largest double has 309 digits before the point.
     std::array<char, 320> digits;
@@ -79,6 +113,9 @@ std::optional<std::int64_t> ScanInteger(const CString& text) {
 
 std::optional<double> ScanDouble(const CString& text) {
     const wchar_t* begin = text.GetString();
+    if (const std::optional<double> plain = PlainDecimal(begin)) {
+        return plain;
+    }
     wchar_t* end = nullptr;
     const locale_t classic = ClassicLocale();
     const double value = classic ? wcstod_l(begin, &end, classic) : std::wcstod(begin, &end);
@@ -86,4 +123,11 @@ std::optional<double> ScanDouble(const CString& text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> ScanDoubleUtf8(const char* text) {
+    if (const std::optional<double> plain = PlainDecimal(text)) {
+        return plain;
+    }
+    return ScanDouble(CString(platform::WideFromUtf8(text)));
 }

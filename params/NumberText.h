@@ -38,3 +38,5 @@ std::optional<std::int64_t> ScanInteger(const CString& text);
 // point as decimal separator; too large a magnitude gives an infinity. Empty when the text
 // does not start with a number.
 std::optional<double> ScanDouble(const CString& text);
+// The same of a text in UTF-8, as the document holds it.
+std::optional<double> ScanDoubleUtf8(const char* text);

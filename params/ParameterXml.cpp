@@ -10,12 +10,16 @@
 #include "host/TeskXMLNode.h"
 #include "params/NumberText.h"
 #include "params/ValueConversion.h"
+#include "platform/PlainNumbers.h"
+#include "platform/Utf.h"
 
 namespace {
 
 constexpr const wchar_t* kParameterElement = L"Parameter";
 constexpr const wchar_t* kNameAttribute = L"Name";
 constexpr const wchar_t* kIdAttribute = L"Type";
+// The id is read straight from the document, in the document's own text.
+constexpr const char* kIdName = "Type";
 constexpr const wchar_t* kStatusAttribute = L"Status";
 constexpr const wchar_t* kOperatorElement = L"Operator";
 constexpr const wchar_t* kParameterTypeElement = L"ParameterType";
@@ -91,11 +95,15 @@ void WriteValues(const TeskParamDataOf<E>& record, TeskXMLNode& element) {
 // The parameter's id, or nothing when "Type" is missing, does not start with a number or
 // lies outside the 32-bit range: such an element names no parameter.
 std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
-    CString text;
-    if (!element.GetAttributeValue(kIdAttribute, text)) {
+    const pugi::xml_attribute attribute = element.Handle().attribute(kIdName);
+    if (!attribute) {
         return std::nullopt;
     }
-    const std::optional<std::int64_t> id = ScanInteger(text);
+    if (const std::optional<int> plain = PlainDigits(attribute.value())) {
+        return *plain;
+    }
+    const std::optional<std::int64_t> id =
+        ScanInteger(CString(platform::WideFromUtf8(attribute.value())));
     using Limits = std::numeric_limits<std::int32_t>;
     if (!id || *id < Limits::min() || *id > Limits::max()) {
         return std::nullopt;
@@ -127,6 +135,11 @@ void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
         TeskValueOf<E> value{};
         if (record.ParameterType == TESK_PARAM_TABLE) {
             StringsToValue<E>(ReadRow(*node), value);
+        } else if constexpr (E == TESK_TYPE_DOUBLE) {
+            // Read from the document's own text, without a wide copy of it.
+            if (const std::optional<double> number = ScanDoubleUtf8(node->Handle().text().get())) {
+                value = *number;
+            }
         } else {
             TextToValue<E>(node->GetNodeValue(), value);
         }

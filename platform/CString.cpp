@@ -34,7 +34,13 @@ bool IsSpace(wchar_t c) {
 // Descriptions are composed this way over and over, and their formats are all of this kind.
 std::optional<std::wstring> SubstitutedTexts(std::wstring_view format,
                                              std::initializer_list<CString> texts) {
+    // One allocation for the whole description instead of one at every doubling.
+    std::size_t length = format.size();
+    for (const CString& text : texts) {
+        length += static_cast<std::size_t>(text.GetLength());
+    }
     std::wstring out;
+    out.reserve(length);
     const CString* next = texts.begin();
     for (std::size_t pos = 0; pos < format.size();) {
         const std::size_t percent = std::min(format.find(L'%', pos), format.size());
@@ -53,6 +59,14 @@ std::optional<std::wstring> SubstitutedTexts(std::wstring_view format,
         pos = percent + 2;
     }
     return out;
+}
+
+// Both texts in one allocation, made to measure.
+CString Joined(std::wstring_view left, std::wstring_view right) {
+    std::wstring text;
+    text.reserve(left.size() + right.size());
+    text.append(left).append(right);
+    return CString(std::move(text));
 }
 
 }  // namespace
@@ -200,13 +214,13 @@ std::wstring CString::FormatArgs(const wchar_t* format, fmt::wprintf_args args) 
 }
 
 CString operator+(const CString& left, const CString& right) {
-    return CString(left.str() + right.str());
+    return Joined(left.str(), right.str());
 }
 CString operator+(const CString& left, const wchar_t* right) {
-    return left + CString(right);
+    return Joined(left.str(), right ? right : L"");
 }
 CString operator+(const wchar_t* left, const CString& right) {
-    return CString(left) + right;
+    return Joined(left ? left : L"", right.str());
 }
 CString operator+(const CString& left, wchar_t right) {
     return CString(left.str() + right);

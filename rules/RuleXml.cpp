@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
 #include "host/CTeskRule.h"
+#include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "params/NumberText.h"
 #include "params/ParameterXml.h"
 #include "platform/MessageSink.h"
+#include "platform/PlainNumbers.h"
+#include "platform/Utf.h"
 
 namespace {
 
@@ -44,12 +48,17 @@ std::int32_t LeadingNumber(const CString& text) {
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
+// Read from the document's own text: the numbers the module writes are plain digits.
 std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
-    CString text;
-    if (!element.GetAttributeValue(LanguageLibraryText(nameId), text)) {
+    const pugi::xml_attribute attribute =
+        element.Handle().attribute(NarrowText(LanguageLibraryText(nameId).GetString()).c_str());
+    if (!attribute) {
         return -1;
     }
-    return LeadingNumber(text);
+    if (const std::optional<int> plain = PlainDigits(attribute.value())) {
+        return *plain;
+    }
+    return LeadingNumber(CString(platform::WideFromUtf8(attribute.value())));
 }
 
 void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {

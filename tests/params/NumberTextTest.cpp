@@ -4,7 +4,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <limits>
+#include <optional>
+
+#include "platform/Utf.h"
 
 namespace {
 
@@ -46,8 +50,9 @@ TEST(NumberText, DecimalTextWritesTheWholeNumber) {
     }
 }
 
-// Exact halves between two sixth decimals, the extremes of the range and the values without
-// digits are where a formatter of its own could part from printf.
+// Exact halves between two sixth decimals, the extremes of the range, the values without
+// digits and whole millionths on both sides of 2^51 are where a formatter of its own could part
+// from printf.
 TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
     const double cases[] = {0.0078125,
                             0.0234375,
@@ -58,6 +63,13 @@ TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
                             5e-324,
                             1e-7,
                             123456789.123456789,
+                            0.1,
+                            -12.5,
+                            1e9 + 0.25,
+                            2251799.813685247,
+                            2251799.813685248,
+                            4503599.627370497,
+                            9007199254.740993,
                             1e20,
                             std::numeric_limits<double>::max(),
                             -std::numeric_limits<double>::max(),
@@ -83,6 +95,27 @@ TEST(NumberText, ParseNumberReadsTheLeadingRunOfDigitsAndPoints) {
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(ParseNumber(c.text), c.value) << CString(c.text);
+    }
+}
+
+// Plain decimals are read without the C library's reader, which must give the same double, from
+// wide texts and from the document's UTF-8 alike.
+TEST(NumberText, ScanDoubleReadsWhatTheCLibraryReads) {
+    const wchar_t* cases[] = {
+        L"0.1", L"-12.5", L"0.000001", L"123456789012345",     L"1234567890123456",
+        L"-0",  L"-.5",   L"5.",       L"0.30000000000000004", L"1e3",
+        L"+7",  L" 7",    L"7 ",       L"9007199254.740993",   L"-",
+        L".",   L"1.2.3", L"0.1234565"};
+    for (const wchar_t* text : cases) {
+        wchar_t* end = nullptr;
+        const double expected = std::wcstod(text, &end);
+        const std::optional<double> scanned = ScanDouble(text);
+        ASSERT_EQ(scanned.has_value(), end != text) << CString(text);
+        EXPECT_EQ(ScanDoubleUtf8(platform::Utf8FromWide(text).c_str()), scanned) << CString(text);
+        if (scanned) {
+            EXPECT_EQ(std::signbit(*scanned), std::signbit(expected)) << CString(text);
+            EXPECT_EQ(*scanned, expected) << CString(text);
+        }
     }
 }
 
