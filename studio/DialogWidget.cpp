@@ -21,16 +21,17 @@
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowStyles.h"
 #include "studio/KeyMapping.h"
 
+using platform::kKeyDownFlags;
+using platform::kKeyUpFlags;
 using platform::WindowKind;
 using platform::WindowSnapshot;
 
 namespace {
 
-constexpr LPARAM kKeyDownFlags = 1;
-constexpr LPARAM kKeyUpFlags = 0xC0000001;
 constexpr int kBalloonGap = 2;
 constexpr int kBalloonWidth = 280;
 

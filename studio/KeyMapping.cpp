@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/window/VirtualKeys.h"
+
 namespace {
 
 constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
@@ -25,31 +27,6 @@ constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
     {Qt::Key_Control, {VK_CONTROL, 0}},
 }};
 
-// The key a character is typed with: '.' is the full-stop key, whose code differs from the
-// character's.
-UINT VirtualKeyForCharacter(wchar_t ch) {
-    if ((ch >= L'0' && ch <= L'9') || (ch >= L'A' && ch <= L'Z')) {
-        return ch;
-    }
-    if (ch >= L'a' && ch <= L'z') {
-        return ch - L'a' + L'A';
-    }
-    switch (ch) {
-        case L'.':
-            return VK_OEM_PERIOD;
-        case L',':
-            return VK_OEM_COMMA;
-        case L'-':
-            return VK_OEM_MINUS;
-        case L'+':
-            return VK_OEM_PLUS;
-        case L' ':
-            return VK_SPACE;
-        default:
-            return VK_PACKET;
-    }
-}
-
 }  // namespace
 
 PlatformKey PlatformKeyFor(const QKeyEvent& event) {
@@ -65,7 +42,7 @@ PlatformKey PlatformKeyFor(const QKeyEvent& event) {
     const QString text = event.text();
     if (text.size() == 1 && text[0].isPrint()) {
         const wchar_t ch = text[0].unicode();
-        return {VirtualKeyForCharacter(ch), ch};
+        return {platform::VirtualKeyForCharacter(ch), ch};
     }
     return {};
 }
