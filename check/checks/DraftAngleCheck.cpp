@@ -19,11 +19,8 @@ DraftAngleCheck::DraftAngleCheck(CTeskRule& rule)
       m_cavity(LimitOf(rule, CTeskIMDraftAngleRule::kCavitySideAngle)) {}
 
 RuleResult DraftAngleCheck::Run(CheckContext& context) const {
-    if (!m_core.on && !m_cavity.on) {
-        return NotChecked("both limits are switched off");
-    }
-    if ((m_core.on && !m_core.Usable()) || (m_cavity.on && !m_cavity.Usable())) {
-        return NotChecked("a limit's operator cannot be applied to a measured angle");
+    if (std::optional<RuleResult> refused = NotCheckable(m_core, m_cavity, "angle")) {
+        return std::move(*refused);
     }
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.AngleName());

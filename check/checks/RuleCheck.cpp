@@ -1,7 +1,5 @@
 #include "check/checks/RuleCheck.h"
 
-#include "check/checks/RuleLimit.h"
-
 #include "host/CTeskRule.h"
 #include "platform/Utf.h"
 
@@ -25,6 +23,17 @@ RuleResult RuleCheck::NotChecked(std::string reason) const {
     result.severity = m_severity;
     result.reason = std::move(reason);
     return result;
+}
+
+std::optional<RuleResult> RuleCheck::NotCheckable(const RuleLimit& first, const RuleLimit& second,
+                                                  const std::string& measured) const {
+    if (!first.on && !second.on) {
+        return NotChecked("both limits are switched off");
+    }
+    if ((first.on && !first.Usable()) || (second.on && !second.Usable())) {
+        return NotChecked("a limit's operator cannot be applied to a measured " + measured);
+    }
+    return std::nullopt;
 }
 
 Finding RuleCheck::At(std::uint32_t face, double value, double limit, std::string what) const {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "check/CheckReport.h"
 #include "check/checks/CheckContext.h"
+#include "check/checks/RuleLimit.h"
 
 class CTeskRule;
 
@@ -24,6 +26,10 @@ protected:
     RuleResult Checked(std::string unit) const;
     // A result saying why the rule was not checked.
     RuleResult NotChecked(std::string reason) const;
+    // Why a rule with two limits cannot be checked (both off, or an operator that a single
+    // measured value cannot be held against), or nothing when it can.
+    std::optional<RuleResult> NotCheckable(const RuleLimit& first, const RuleLimit& second,
+                                           const std::string& measured) const;
     Finding At(std::uint32_t face, double value, double limit, std::string what = {}) const;
 
 private:

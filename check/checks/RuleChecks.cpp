@@ -1,5 +1,7 @@
 #include "check/checks/RuleChecks.h"
 
+#include <array>
+
 #include "check/checks/DraftAngleCheck.h"
 #include "check/checks/FilletRadiusCheck.h"
 #include "check/checks/HoleEdgeDistanceCheck.h"
@@ -25,55 +27,64 @@
 namespace check {
 namespace {
 
+// How the checker reads each kind of rule: a check of its own, or the reason it cannot be
+// checked from a part file.
+struct RuleReading {
+    bool (*is)(const CTeskRule&);
+    std::unique_ptr<RuleCheck> (*make)(CTeskRule&);
+    const char* reasonNotChecked;
+};
+
 template <typename Rule>
 bool Is(const CTeskRule& rule) {
     return dynamic_cast<const Rule*>(&rule) != nullptr;
 }
 
-const char* ReasonNotChecked(const CTeskRule& rule) {
-    if (Is<CTeskIMMoldWallThicknessRule>(rule)) {
-        return "needs the mould's walls, which a part file does not hold";
-    }
-    if (Is<CTeskMinRibEdgeRadiusRule>(rule) || Is<CTeskRibHeightForThicknessRule>(rule)) {
-        return "needs ribs recognised in the part, which this checker does not do";
-    }
-    if (Is<CTeskUndercutInterferenceRule>(rule)) {
-        return "needs the dimensions of the die that releases each undercut";
-    }
-    if (Is<CTeskSnapFitMoldParametersRule>(rule)) {
-        return "needs the snap-fit features, which a part file does not mark";
-    }
-    if (Is<CTeskSurfaceFinishRule>(rule)) {
-        return "needs the surface finish, which a part file does not hold";
-    }
-    return "not a rule this checker knows";
+template <typename Rule, typename Check>
+constexpr RuleReading Checked() {
+    return {
+        &Is<Rule>,
+        [](CTeskRule& rule) -> std::unique_ptr<RuleCheck> { return std::make_unique<Check>(rule); },
+        nullptr};
 }
+
+template <typename Rule>
+constexpr RuleReading NotChecked(const char* reason) {
+    return {&Is<Rule>, nullptr, reason};
+}
+
+constexpr const char* kNeedsRibs =
+    "needs ribs recognised in the part, which this checker does not do";
+
+constexpr std::array kReadings{
+    Checked<CTeskIMDraftAngleRule, DraftAngleCheck>(),
+    Checked<CTeskIMUndercutDetectionRule, UndercutCheck>(),
+    Checked<CTeskIMUniformThicknessRule, UniformThicknessCheck>(),
+    Checked<CTeskIMWTVariationRule, ThicknessVariationCheck>(),
+    Checked<CTeskFilletRadiusRule, FilletRadiusCheck>(),
+    Checked<CTeskHoleToPartEdgeDistanceRule, HoleEdgeDistanceCheck>(),
+    Checked<CTeskCoreCavitySurfAreaRatioRule, SurfaceAreaRatioCheck>(),
+    NotChecked<CTeskIMMoldWallThicknessRule>(
+        "needs the mould's walls, which a part file does not hold"),
+    NotChecked<CTeskMinRibEdgeRadiusRule>(kNeedsRibs),
+    NotChecked<CTeskRibHeightForThicknessRule>(kNeedsRibs),
+    NotChecked<CTeskUndercutInterferenceRule>(
+        "needs the dimensions of the die that releases each undercut"),
+    NotChecked<CTeskSnapFitMoldParametersRule>(
+        "needs the snap-fit features, which a part file does not mark"),
+    NotChecked<CTeskSurfaceFinishRule>("needs the surface finish, which a part file does not hold"),
+};
 
 }  // namespace
 
 std::unique_ptr<RuleCheck> MakeRuleCheck(CTeskRule& rule) {
-    if (Is<CTeskIMDraftAngleRule>(rule)) {
-        return std::make_unique<DraftAngleCheck>(rule);
+    for (const RuleReading& reading : kReadings) {
+        if (reading.is(rule)) {
+            return reading.make ? reading.make(rule)
+                                : std::make_unique<NotCheckedRule>(rule, reading.reasonNotChecked);
+        }
     }
-    if (Is<CTeskIMUndercutDetectionRule>(rule)) {
-        return std::make_unique<UndercutCheck>(rule);
-    }
-    if (Is<CTeskIMUniformThicknessRule>(rule)) {
-        return std::make_unique<UniformThicknessCheck>(rule);
-    }
-    if (Is<CTeskIMWTVariationRule>(rule)) {
-        return std::make_unique<ThicknessVariationCheck>(rule);
-    }
-    if (Is<CTeskFilletRadiusRule>(rule)) {
-        return std::make_unique<FilletRadiusCheck>(rule);
-    }
-    if (Is<CTeskHoleToPartEdgeDistanceRule>(rule)) {
-        return std::make_unique<HoleEdgeDistanceCheck>(rule);
-    }
-    if (Is<CTeskCoreCavitySurfAreaRatioRule>(rule)) {
-        return std::make_unique<SurfaceAreaRatioCheck>(rule);
-    }
-    return std::make_unique<NotCheckedRule>(rule, ReasonNotChecked(rule));
+    return std::make_unique<NotCheckedRule>(rule, "not a rule this checker knows");
 }
 
 }  // namespace check

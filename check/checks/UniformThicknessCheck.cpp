@@ -27,11 +27,8 @@ UniformThicknessCheck::UniformThicknessCheck(CTeskRule& rule)
       m_maximum(LimitOf(rule, CTeskIMUniformThicknessRule::kMaximumThickness)) {}
 
 RuleResult UniformThicknessCheck::Run(CheckContext& context) const {
-    if (!m_minimum.on && !m_maximum.on) {
-        return NotChecked("both limits are switched off");
-    }
-    if ((m_minimum.on && !m_minimum.Usable()) || (m_maximum.on && !m_maximum.Usable())) {
-        return NotChecked("a limit's operator cannot be applied to a measured thickness");
+    if (std::optional<RuleResult> refused = NotCheckable(m_minimum, m_maximum, "thickness")) {
+        return std::move(*refused);
     }
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.LengthName());
