@@ -143,17 +143,23 @@ std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& uni
     return document;
 }
 
+void ConvertRule(RuleDocument& document, LoadedRule& loaded, const RuleUnitSystemStructure& to,
+                 std::vector<std::string>& losses) {
+    if (!loaded.rule) {
+        return;
+    }
+    const RuleUnitSystemStructure from = document.Units();
+    const RoundingCheck check(*loaded.rule, from, to);
+    loaded.rule->UpdateRule(&from, &to);
+    std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
+    document.ReplaceRuleElement(loaded);
+}
+
 std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
                                       const RuleUnitSystemStructure& to) {
-    const RuleUnitSystemStructure from = document.Units();
     std::vector<std::string> losses;
     for (LoadedRule& loaded : rules) {
-        if (loaded.rule) {
-            const RoundingCheck check(*loaded.rule, from, to);
-            loaded.rule->UpdateRule(&from, &to);
-            std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
-            document.ReplaceRuleElement(loaded);
-        }
+        ConvertRule(document, loaded, to, losses);
     }
     return losses;
 }
@@ -195,14 +201,17 @@ int RunShow(const std::filesystem::path& file) {
 
 int RunUnits(const UnitsOptions& options) {
     DocumentFile file = DocumentFile::OpenToChange(options.file);
-    std::unique_ptr<RuleDocument> document = RuleDocument::Parse(file.Content(), options.file);
+    // Every rule is written anew, so the text read is not needed for the save.
+    std::unique_ptr<RuleDocument> document =
+        RuleDocument::Parse(file.Content(), options.file, SourceText::dropped);
     const RuleUnitSystemStructure from = document->Units();
     const RuleUnitSystemStructure to{
         options.unit ? LinearUnitOrThrow(*options.unit) : from.linearUnit,
         options.angle ? AngularUnitOrThrow(*options.angle) : from.angularUnit};
-    std::vector<LoadedRule> rules = document->LoadRules();
+    // Each rule is let go of once written back: a large document's rules are never all held.
+    std::vector<std::string> losses;
+    document->ForEachRule([&](LoadedRule& loaded) { ConvertRule(*document, loaded, to, losses); });
     PrintWarnings(*document);
-    const std::vector<std::string> losses = ConvertRules(*document, rules, to);
     if (!losses.empty() && !options.allowRounding) {
         for (const std::string& loss : losses) {
             std::cerr << options.file.string() << ": " << loss << "\n";

@@ -23,9 +23,12 @@ struct NewOptions {
 int RunNew(const NewOptions& options);
 // A document with every rule of the module at its defaults, built for moulding or for casting.
 std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& units, bool casting);
-// Converts every rule of the document to the units given and writes it into its element,
-// leaving the document's own units as they were; returns what the conversion rounds away, one
-// line per value.
+// Converts a loaded rule from the document's units to the units given and writes it into its
+// element, leaving the document's own units as they were; adds what the conversion rounds away
+// to losses, one line per value.
+void ConvertRule(RuleDocument& document, LoadedRule& loaded, const RuleUnitSystemStructure& to,
+                 std::vector<std::string>& losses);
+// ConvertRule for every rule given; returns the losses of them all.
 std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
                                       const RuleUnitSystemStructure& to);
 

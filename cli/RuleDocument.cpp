@@ -103,7 +103,7 @@ std::string Shown(const char* text) {
     return platform::Utf8FromWide(platform::WideFromUtf8(text));
 }
 
-std::optional<long long> WholeNumber(const std::string& text) {
+std::optional<long long> WholeNumber(std::string_view text) {
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
@@ -140,48 +140,67 @@ std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& r
     return static_cast<std::int32_t>(*code);
 }
 
+// The parts of a parameter record the check reads, found in one pass over its children: the
+// first node named Operator and the first named ParameterType, whatever their kind, as the
+// module reads them, and the first Value element that holds no number.
+struct RecordParts {
+    pugi::xml_node op;
+    pugi::xml_node parameterType;
+    pugi::xml_node badValue;
+
+    explicit RecordParts(pugi::xml_node parameter) {
+        for (pugi::xml_node child = parameter.first_child(); child; child = child.next_sibling()) {
+            const char* name = child.name();
+            if (!op && std::strcmp(name, "Operator") == 0) {
+                op = child;
+            } else if (!parameterType && std::strcmp(name, "ParameterType") == 0) {
+                parameterType = child;
+            } else if (!badValue && IsElement(child) && std::strcmp(name, "Value") == 0 &&
+                       !IsDecimalNumber(child.text().get())) {
+                badValue = child;
+            }
+        }
+    }
+};
+
 // A parameter record the module would read with made-up values is refused instead.
 void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_node parameter) {
     const auto fail = [&](const std::string& problem) {
         throw DocumentError(fmt::format("{}: rule \"{}\": {}", where, known.name, problem));
     };
-    const pugi::xml_attribute type = parameter.attribute("Type");
-    const std::string id = type.value();
-    if (!type || !WholeNumber(id)) {
+    const char* id = parameter.attribute("Type").value();
+    const std::optional<long long> number = WholeNumber(id);
+    if (!number) {
         fail("a Parameter element has no numeric Type attribute");
     }
-    const auto readWhole = [&](pugi::xml_node node, const char* child, int& number) {
-        if (node && !TeskXMLNode(node).GetNodeValueInInt(number)) {
+    const RecordParts parts(parameter);
+    const auto readWhole = [&](pugi::xml_node node, const char* child, int& value) {
+        if (node && !TeskXMLNode(node).GetNodeValueInInt(value)) {
             fail(fmt::format("parameter {}: {} \"{}\" is not a whole number", id, child,
                              Shown(node.text().get())));
         }
     };
-    const pugi::xml_node operatorNode = parameter.child("Operator");
     int op = TESK_OP_NONE;
-    readWhole(operatorNode, "Operator", op);
+    readWhole(parts.op, "Operator", op);
     int parameterType = 0;
-    readWhole(parameter.child("ParameterType"), "ParameterType", parameterType);
+    readWhole(parts.parameterType, "ParameterType", parameterType);
     // An id beyond 32 bits names no parameter of the module.
-    const long long number = *WholeNumber(id);
-    if (number < std::numeric_limits<std::int32_t>::min() ||
-        number > std::numeric_limits<std::int32_t>::max()) {
+    if (*number < std::numeric_limits<std::int32_t>::min() ||
+        *number > std::numeric_limits<std::int32_t>::max()) {
         return;
     }
-    CTeskParamStorage* target = known.rule->FindParameterInArray(static_cast<std::int32_t>(number));
+    CTeskParamStorage* target =
+        known.rule->FindParameterInArray(static_cast<std::int32_t>(*number));
     if (!target) {
         return;
     }
-    if (target->GetValueType() == TESK_TYPE_DOUBLE) {
-        for (const pugi::xml_node value : parameter.children("Value")) {
-            const char* text = value.text().get();
-            if (IsElement(value) && !IsDecimalNumber(text)) {
-                fail(fmt::format("parameter {}: value \"{}\" is not a number", id, Shown(text)));
-            }
-        }
+    if (target->GetValueType() == TESK_TYPE_DOUBLE && parts.badValue) {
+        fail(fmt::format("parameter {}: value \"{}\" is not a number", id,
+                         Shown(parts.badValue.text().get())));
     }
     // The module leaves a parameter without an operator (0, also when the element is missing)
     // or with the hidden one out of the document it saves: its values would vanish unseen.
-    if (!operatorNode || op == TESK_OP_NONE || op == TESK_OP_HIDDEN) {
+    if (!parts.op || op == TESK_OP_NONE || op == TESK_OP_HIDDEN) {
         fail(
             fmt::format("parameter {}: no comparison operator, so it would be lost on saving", id));
     }
@@ -333,17 +352,21 @@ RuleDocument::RuleDocument(std::string_view bytes, const std::filesystem::path& 
     m_units.angularUnit = ReadUnitAttribute(path, *m_root, "AngularUnit", kLastAngularUnit);
 }
 
-std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& path) {
-    return Parse(ReadFile(path), path);
+std::unique_ptr<RuleDocument> RuleDocument::Load(const std::filesystem::path& path,
+                                                 SourceText source) {
+    return Parse(ReadFile(path), path, source);
 }
 
 std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
-                                                  const std::filesystem::path& path) {
+                                                  const std::filesystem::path& path,
+                                                  SourceText source) {
     const DocumentEncoding encoding = DocumentEncoding::Of(bytes, path);
     std::string utf8 = encoding.ToUtf8(bytes, path);
     std::unique_ptr<RuleDocument> document(new RuleDocument(utf8, path));
     document->m_name = path;
-    document->m_source = std::move(utf8);
+    if (source == SourceText::kept) {
+        document->m_source = std::move(utf8);
+    }
     document->m_encoding = encoding;
     CheckRuleElements(path.string(), KnownRules(), document->Root().Handle());
     return document;
@@ -362,9 +385,14 @@ void RuleDocument::AppendRule(CTeskRule& rule) {
 }
 
 std::vector<LoadedRule> RuleDocument::LoadRules() {
+    std::vector<LoadedRule> loaded;
+    ForEachRule([&loaded](LoadedRule& rule) { loaded.push_back(std::move(rule)); });
+    return loaded;
+}
+
+void RuleDocument::ForEachRule(const std::function<void(LoadedRule&)>& visit) {
     SetXMLDoc(&m_xml);
     const KnownRules known;
-    std::vector<LoadedRule> loaded;
     m_warnings.clear();
     const std::unique_ptr<TeskXMLNodeList> children(Root().GetChildNodes());
     for (int i = 0; i < children->GetSize(); ++i) {
@@ -377,9 +405,8 @@ std::vector<LoadedRule> RuleDocument::LoadRules() {
             entry.rule->UpdateRule(&m_units, &m_units);
             AddShapeWarnings(*rule->rule, *entry.rule, element);
         }
-        loaded.push_back(std::move(entry));
+        visit(entry);
     }
-    return loaded;
 }
 
 // A record the element lacks, or one with more or fewer values than the rule reads, leaves the

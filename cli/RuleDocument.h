@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,10 @@ struct LoadedRule {
     std::ptrdiff_t sourceOffset = -1;  // where the element starts in the text it was read from
 };
 
+// Whether a document keeps the text it was read from, which a save changing one rule alone
+// needs; a document whose every rule is written anew, or that is never saved, does without.
+enum class SourceText { kept, dropped };
+
 // A rule document: a "RuleSet" root whose "Unit" and "AngularUnit" attributes give the unit
 // system and whose children are rule elements.
 class RuleDocument {
@@ -33,10 +38,12 @@ public:
     // An empty document in this unit system.
     RuleDocument(std::int32_t linearUnit, std::int32_t angularUnit);
     // Reads and checks the file; throws DocumentError naming the file and the problem.
-    static std::unique_ptr<RuleDocument> Load(const std::filesystem::path& path);
+    static std::unique_ptr<RuleDocument> Load(const std::filesystem::path& path,
+                                              SourceText source = SourceText::kept);
     // Checks the document's bytes as Load does; messages name the document by displayName.
     static std::unique_ptr<RuleDocument> Parse(std::string_view bytes,
-                                               const std::filesystem::path& displayName);
+                                               const std::filesystem::path& displayName,
+                                               SourceText source = SourceText::kept);
 
     TeskXMLDocument& Xml() { return m_xml; }
     RuleUnitSystemStructure Units() const { return m_units; }
@@ -46,7 +53,11 @@ public:
     void AppendRule(CTeskRule& rule);
     // Loads every known rule element into a new rule of its class, in the document's units.
     std::vector<LoadedRule> LoadRules();
-    // What the last LoadRules found amiss in the rule elements, one line each.
+    // Loads the rule elements as LoadRules does, one at a time: each is handed to visit and
+    // let go of before the next is loaded, so that the rules of a large document are never all
+    // held at once.
+    void ForEachRule(const std::function<void(LoadedRule&)>& visit);
+    // What the last LoadRules or ForEachRule found amiss in the rule elements, one line each.
     const std::vector<std::string>& Warnings() const { return m_warnings; }
     // Puts the rule's element, as the rule writes it now, in place of the old one.
     void ReplaceRuleElement(LoadedRule& loaded);
@@ -57,7 +68,7 @@ public:
     std::string SaveText(const std::filesystem::path& path) const;
     // The text a save writes when only this rule changed: the text the document was read from
     // with that rule's element alone written anew, every other byte as it was. Falls back to
-    // SaveText when the element cannot be found in that text.
+    // SaveText when the element cannot be found in that text or the text was dropped.
     std::string SaveTextChangingOnly(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const;
 
