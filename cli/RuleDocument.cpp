@@ -414,14 +414,15 @@ void RuleDocument::ForEachRule(const std::function<void(LoadedRule&)>& visit) {
 // told, naming the rule and the parameter.
 void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
                                     TeskXMLNode& element) {
-    const auto hasRecord = [&element](std::int32_t id) {
-        for (const pugi::xml_node record : element.Handle().children("Parameter")) {
-            const pugi::xml_attribute type = record.attribute("Type");
-            if (IsElement(record) && type && LeadingNumber(type.value()) == id) {
-                return true;
-            }
+    std::vector<long> recordIds;
+    for (const pugi::xml_node record : element.Handle().children("Parameter")) {
+        const pugi::xml_attribute type = record.attribute("Type");
+        if (IsElement(record) && type) {
+            recordIds.push_back(LeadingNumber(type.value()));
         }
-        return false;
+    }
+    const auto hasRecord = [&recordIds](std::int32_t id) {
+        return std::find(recordIds.begin(), recordIds.end(), id) != recordIds.end();
     };
     for (int i = 0; i < defaults.m_arrParams.GetCount(); ++i) {
         CTeskParamStorage* expected = defaults.m_arrParams.ElementAt(i);

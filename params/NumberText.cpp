@@ -25,19 +25,23 @@ locale_t ClassicLocale() {
     return classic;
 }
 
+// Room for any finite value as "%f" writes it: the largest double has 309 digits before the
+// point.
+using FixedDigits = std::array<char, 320>;
+
 // A value that is a whole number of millionths, as values people type mostly are, written with
 // integer arithmetic. Below 2^51 the product is within an eighth of the exact one, so it is the
-// exact expansion rounded to six decimals, as the general formatter writes it.
-std::optional<std::wstring> WholeMillionthsText(double value) {
+// exact expansion rounded to six decimals, as the general formatter writes it. Returns the end
+// of the digits written, or null when the value is not such a number.
+char* WriteWholeMillionths(double value, FixedDigits& digits) {
     constexpr double kMillion = 1e6;
     constexpr double kExactBelow = 2251799813685248.0;  // 2^51
     constexpr std::uint64_t kDecimals = 6;
     const double scaled = value * kMillion;
     if (!(std::fabs(scaled) < kExactBelow) || scaled != std::trunc(scaled)) {
-        return std::nullopt;
+        return nullptr;
     }
     std::uint64_t millionths = static_cast<std::uint64_t>(std::fabs(scaled));
-    std::array<char, 32> digits;
     char* out = digits.data();
     if (std::signbit(value)) {
         *out++ = '-';
@@ -47,7 +51,22 @@ std::optional<std::wstring> WholeMillionthsText(double value) {
     for (std::uint64_t place = kDecimals; place > 0; --place, millionths /= 10) {
         out[place] = static_cast<char>('0' + millionths % 10);
     }
-    return std::wstring(digits.data(), out + 1 + kDecimals);
+    return out + 1 + kDecimals;
+}
+
+// A finite value as "%f" writes it; returns the end of the digits. to_chars rounds exactly as
+// printf does, without parsing a format for every number.
+char* WriteFixed(double value, FixedDigits& digits) {
+    if (char* end = WriteWholeMillionths(value, digits)) {
+        return end;
+    }
+    return std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                         std::chars_format::fixed, 6)
+        .ptr;
+}
+
+CString Widened(const char* begin, const char* end) {
+    return CString(std::wstring(begin, end));
 }
 
 }  // namespace
@@ -55,30 +74,33 @@ std::optional<std::wstring> WholeMillionthsText(double value) {
 CString DecimalText(std::int64_t value) {
     std::array<char, 24> digits;
     const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    return CString(std::wstring(digits.data(), written.ptr));
+    return Widened(digits.data(), written.ptr);
 }
 
-// to_chars rounds exactly as printf does, without parsing a format for every number.
 CString FixedText(double value) {
     CString text;
     if (!std::isfinite(value)) {
         text.Format(L"%f", value);
         return text;
     }
-    if (std::optional<std::wstring> whole = WholeMillionthsText(value)) {
-        return CString(std::move(*whole));
-    }
-    // The largest double has 309 digits before the point.
-    std::array<char, 320> digits;
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                       std::chars_format::fixed, 6);
-    return CString(std::wstring(digits.data(), written.ptr));
+    FixedDigits digits;
+    return Widened(digits.data(), WriteFixed(value, digits));
 }
 
+// Trimmed before it is widened: most numbers then fit in the string itself, with no allocation.
 CString FormatNumber(double value) {
-    CString text = FixedText(value);
-    TrimNumberText(text);
-    return text;
+    if (!std::isfinite(value)) {
+        CString text = FixedText(value);
+        TrimNumberText(text);
+        return text;
+    }
+    FixedDigits digits;
+    const char* end = WriteFixed(value, digits);
+    // Six decimals are always written: the zeros at the end go, but the one after the point stays.
+    while (end[-1] == '0' && end[-2] != '.') {
+        --end;
+    }
+    return Widened(digits.data(), end);
 }
 
 double ParseNumber(const CString& text) {

@@ -1,5 +1,6 @@
 #include "params/ParameterXml.h"
 
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -18,8 +19,13 @@ namespace {
 constexpr const wchar_t* kParameterElement = L"Parameter";
 constexpr const wchar_t* kNameAttribute = L"Name";
 constexpr const wchar_t* kIdAttribute = L"Type";
-// The id is read straight from the document, in the document's own text.
+// A record is read straight from the document, in the document's own names, without a wrapper
+// or a wide copy for each of its parts.
 constexpr const char* kIdName = "Type";
+constexpr const char* kStatusName = "Status";
+constexpr const char* kOperatorName = "Operator";
+constexpr const char* kParameterTypeName = "ParameterType";
+constexpr const char* kValueName = "Value";
 constexpr const wchar_t* kStatusAttribute = L"Status";
 constexpr const wchar_t* kOperatorElement = L"Operator";
 constexpr const wchar_t* kParameterTypeElement = L"ParameterType";
@@ -30,7 +36,6 @@ constexpr const wchar_t* kRemarksElement = L"Remarks";
 constexpr int kReadRowColumns = 4;
 
 using NodePtr = std::unique_ptr<TeskXMLNode>;
-using NodeListPtr = std::unique_ptr<TeskXMLNodeList>;
 
 // Columns count from 1.
 CString RowAttributeName(int column) {
@@ -111,37 +116,38 @@ std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
     return static_cast<std::int32_t>(*id);
 }
 
-// The child's whole-number text; 0 when the child is missing or its text is not a number
-// that fits.
-std::int32_t ReadChildNumber(const TeskXMLNode& parent, const wchar_t* name) {
+// The whole-number text of the first child so named; 0 when there is none or its text is not
+// a number that fits.
+std::int32_t ReadChildNumber(const TeskXMLNode& parent, const char* name) {
     int number = 0;
-    if (const NodePtr child{parent.SelectSingleNode(name)}) {
-        child->GetNodeValueInInt(number);
+    if (const pugi::xml_node child = parent.Handle().child(name)) {
+        TeskXMLNode(child).GetNodeValueInInt(number);
     }
     return number;
 }
 
 // Only an explicit "0" switches the parameter off.
 bool ReadStatus(const TeskXMLNode& element) {
-    CString text;
-    return !(element.GetAttributeValue(kStatusAttribute, text) && text == L"0");
+    return std::strcmp(element.Handle().attribute(kStatusName).value(), "0") != 0;
 }
 
 template <Type_e E>
 void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
-    const NodeListPtr values(element.GetNodeList(kValueElement));
-    for (int i = 0; i < values->GetSize(); ++i) {
-        const TeskXMLNode* node = values->GetItem(i);
+    for (pugi::xml_node child = element.Handle().first_child(); child;
+         child = child.next_sibling()) {
+        if (child.type() != pugi::node_element || std::strcmp(child.name(), kValueName) != 0) {
+            continue;
+        }
+        const TeskXMLNode node(child);
         TeskValueOf<E> value{};
         if (record.ParameterType == TESK_PARAM_TABLE) {
-            StringsToValue<E>(ReadRow(*node), value);
+            StringsToValue<E>(ReadRow(node), value);
         } else if constexpr (E == TESK_TYPE_DOUBLE) {
-            // Read from the document's own text, without a wide copy of it.
-            if (const std::optional<double> number = ScanDoubleUtf8(node->Handle().text().get())) {
+            if (const std::optional<double> number = ScanDoubleUtf8(child.text().get())) {
                 value = *number;
             }
         } else {
-            TextToValue<E>(node->GetNodeValue(), value);
+            TextToValue<E>(node.GetNodeValue(), value);
         }
         record.Values.Add(value);
     }
@@ -196,9 +202,9 @@ void PopulateParameterFromRecords(TeskParamDataOf<E>& record, const ParameterRec
     if (!element) {
         return;
     }
-    record.Operator = static_cast<TeskOperator_e>(ReadChildNumber(*element, kOperatorElement));
+    record.Operator = static_cast<TeskOperator_e>(ReadChildNumber(*element, kOperatorName));
     record.ParameterType =
-        static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeElement));
+        static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeName));
     record.Status = ReadStatus(*element);
     ReadValues<E>(*element, record);
 }

@@ -129,6 +129,10 @@ bool ReadParameters(CTeskRule& rule, TeskXMLNode& element) {
 
 // Constraints are read only when the element holds exactly one per constraint of the rule.
 void ReadConstraints(CTeskRule& rule, TeskXMLNode& element) {
+    // A rule without constraints reads none, whatever the element holds.
+    if (rule.m_arrConstraints.GetCount() == 0) {
+        return;
+    }
     const std::unique_ptr<TeskXMLNodeList> children(element.GetNodeList(kConstraintElement));
     if (children->GetSize() != rule.m_arrConstraints.GetCount()) {
         return;
