@@ -237,17 +237,24 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 // The parts of a parameter record the rule writes itself.
 bool IsWrittenByTheRule(pugi::xml_node child) {
-    static constexpr std::string_view kWritten[] = {"Operator", "ParameterType", "Value",
-                                                    "Remarks"};
-    return child.type() == pugi::node_element &&
-           std::find(std::begin(kWritten), std::end(kWritten), child.name()) != std::end(kWritten);
+    if (child.type() != pugi::node_element) {
+        return false;
+    }
+    const char* name = child.name();
+    return std::strcmp(name, "Value") == 0 || std::strcmp(name, "Operator") == 0 ||
+           std::strcmp(name, "ParameterType") == 0 || std::strcmp(name, "Remarks") == 0;
+}
+
+bool IsParameterRecord(pugi::xml_node node) {
+    return node.type() == pugi::node_element && std::strcmp(node.name(), "Parameter") == 0;
 }
 
 // The rewritten element mostly holds the old one's attributes in the same order, so the one at
 // the same place is tried before the whole list is searched.
 void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
     pugi::xml_attribute samePlace = fresh.first_attribute();
-    for (const pugi::xml_attribute attribute : old.attributes()) {
+    for (pugi::xml_attribute attribute = old.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
         const bool kept = samePlace && std::strcmp(samePlace.name(), attribute.name()) == 0;
         if (!kept && !fresh.attribute(attribute.name())) {
             fresh.append_copy(attribute);
@@ -261,18 +268,17 @@ void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
 // records of parameters the rule does not know), in the rule element and in each of its records.
 void KeepForeignContent(pugi::xml_node old, pugi::xml_node fresh) {
     KeepForeignAttributes(old, fresh);
-    for (const pugi::xml_node child : old.children()) {
-        pugi::xml_node record =
-            child.type() == pugi::node_element && std::string_view(child.name()) == "Parameter"
-                ? fresh.find_child_by_attribute("Parameter", "Type",
-                                                child.attribute("Type").value())
-                : pugi::xml_node();
+    for (pugi::xml_node child = old.first_child(); child; child = child.next_sibling()) {
+        pugi::xml_node record = IsParameterRecord(child)
+                                    ? fresh.find_child_by_attribute("Parameter", "Type",
+                                                                    child.attribute("Type").value())
+                                    : pugi::xml_node();
         if (!record) {
             fresh.append_copy(child);
             continue;
         }
         KeepForeignAttributes(child, record);
-        for (const pugi::xml_node part : child.children()) {
+        for (pugi::xml_node part = child.first_child(); part; part = part.next_sibling()) {
             if (!IsWrittenByTheRule(part)) {
                 record.append_copy(part);
             }

@@ -45,7 +45,14 @@ std::size_t NarrowAsciiBlocks(const wchar_t*, std::size_t, char*) {
 
 NarrowText::NarrowText(const wchar_t* wide) {
     const wchar_t* text = wide ? wide : L"";
-    const std::size_t length = std::wcslen(text);
+    Narrow(text, std::wcslen(text));
+}
+
+NarrowText::NarrowText(const CString& text) {
+    Narrow(text.GetString(), static_cast<std::size_t>(text.GetLength()));
+}
+
+void NarrowText::Narrow(const wchar_t* text, std::size_t length) {
     if (length < kBufferSize) {
         std::size_t at = NarrowAsciiBlocks(text, length, m_buffer);
         for (; at < length && IsAscii(text[at]); ++at) {
@@ -56,6 +63,6 @@ NarrowText::NarrowText(const wchar_t* wide) {
             return;
         }
     }
-    m_long = platform::Utf8FromWide(text);
+    m_long = platform::Utf8FromWide(std::wstring_view(text, std::wcslen(text)));
     m_text = m_long.c_str();
 }

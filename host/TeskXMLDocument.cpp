@@ -71,7 +71,11 @@ TeskXMLNode* TeskXMLDocument::CreateNode(const CString& name) {
 }
 
 TeskXMLNode* TeskXMLDocument::CreateNode(const wchar_t* name) {
-    const pugi::xml_node node = DetachedPool().append_child(NarrowText(name).c_str());
+    return CreateNode(NarrowText(name).c_str());
+}
+
+TeskXMLNode* TeskXMLDocument::CreateNode(const char* name) {
+    const pugi::xml_node node = DetachedPool().append_child(name ? name : "");
     return node ? new TeskXMLNode(node) : nullptr;
 }
 

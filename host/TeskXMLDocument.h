@@ -17,6 +17,8 @@ public:
     // A new element, not yet attached; the caller deletes the wrapper.
     TeskXMLNode* CreateNode(const CString& name);
     TeskXMLNode* CreateNode(const wchar_t* name);
+    // The name in UTF-8, as the document holds it.
+    TeskXMLNode* CreateNode(const char* name);
 
     // How deep elements may nest: far more than any rule document needs (it uses four levels).
     static constexpr int kMaxDepth = 64;

@@ -73,24 +73,35 @@ CString TeskXMLNode::GetNodeName() const {
 }
 
 void TeskXMLNode::AddAttribute(const CString& name, const CString& value) {
-    AddAttribute(name.GetString(), value);
+    SetAttribute(NarrowText(name).c_str(), value);
 }
 
 void TeskXMLNode::AddAttribute(const wchar_t* name, const CString& value) {
-    const NarrowText key(name);
-    pugi::xml_attribute attribute = m_node.attribute(key.c_str());
+    SetAttribute(NarrowText(name).c_str(), value);
+}
+
+void TeskXMLNode::AddAttribute(const char* name, const CString& value) {
+    SetAttribute(name ? name : "", value);
+}
+
+void TeskXMLNode::SetAttribute(const char* name, const CString& value) {
+    pugi::xml_attribute attribute = m_node.attribute(name);
     if (!attribute) {
-        attribute = m_node.append_attribute(key.c_str());
+        attribute = m_node.append_attribute(name);
     }
-    attribute.set_value(NarrowText(value.GetString()).c_str());
+    attribute.set_value(NarrowText(value).c_str());
 }
 
 bool TeskXMLNode::GetAttributeValue(const CString& name, CString& out) const {
-    return GetAttributeValue(name.GetString(), out);
+    return ReadAttribute(NarrowText(name).c_str(), out);
 }
 
 bool TeskXMLNode::GetAttributeValue(const wchar_t* name, CString& out) const {
-    const pugi::xml_attribute attribute = m_node.attribute(NarrowText(name).c_str());
+    return ReadAttribute(NarrowText(name).c_str(), out);
+}
+
+bool TeskXMLNode::ReadAttribute(const char* name, CString& out) const {
+    const pugi::xml_attribute attribute = m_node.attribute(name);
     if (!attribute) {
         return false;
     }
@@ -116,7 +127,11 @@ TeskXMLNode* TeskXMLNode::AppendNode(const CString& name) {
 }
 
 TeskXMLNode* TeskXMLNode::AppendNode(const wchar_t* name) {
-    const pugi::xml_node appended = m_node.append_child(NarrowText(name).c_str());
+    return AppendNode(NarrowText(name).c_str());
+}
+
+TeskXMLNode* TeskXMLNode::AppendNode(const char* name) {
+    const pugi::xml_node appended = m_node.append_child(name ? name : "");
     return appended ? new TeskXMLNode(appended) : nullptr;
 }
 
@@ -132,7 +147,7 @@ bool TeskXMLNode::ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement) {
 }
 
 void TeskXMLNode::SetNodeValue(const CString& text) {
-    m_node.text().set(NarrowText(text.GetString()).c_str());
+    m_node.text().set(NarrowText(text).c_str());
 }
 
 CString TeskXMLNode::GetNodeValue() const {

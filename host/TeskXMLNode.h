@@ -23,11 +23,13 @@ public:
     CString GetNodeName() const;
 
     // Each operation that takes a name also takes it as a plain wide text, so that a literal
-    // name costs no string.
+    // name costs no string; those that write one also take it in UTF-8, as the document holds
+    // it, so that a name the caller knows in that form is not converted again.
 
     // Sets the attribute, replacing its value when it exists.
     void AddAttribute(const CString& name, const CString& value);
     void AddAttribute(const wchar_t* name, const CString& value);
+    void AddAttribute(const char* name, const CString& value);
     // True when the attribute exists; out then holds its text.
     bool GetAttributeValue(const CString& name, CString& out) const;
     bool GetAttributeValue(const wchar_t* name, CString& out) const;
@@ -38,6 +40,7 @@ public:
     // Appends a new child element; returns its new wrapper.
     TeskXMLNode* AppendNode(const CString& name);
     TeskXMLNode* AppendNode(const wchar_t* name);
+    TeskXMLNode* AppendNode(const char* name);
     // Puts replacement where child stands and drops child; false when child is not a child.
     bool ReplaceChild(TeskXMLNode* child, TeskXMLNode* replacement);
 
@@ -60,6 +63,8 @@ public:
     pugi::xml_node Handle() const { return m_node; }
 
 private:
+    void SetAttribute(const char* name, const CString& value);
+    bool ReadAttribute(const char* name, CString& out) const;
     pugi::xml_node m_node;
 };
 

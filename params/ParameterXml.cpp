@@ -16,21 +16,16 @@
 
 namespace {
 
-constexpr const wchar_t* kParameterElement = L"Parameter";
-constexpr const wchar_t* kNameAttribute = L"Name";
-constexpr const wchar_t* kIdAttribute = L"Type";
-// A record is read straight from the document, in the document's own names, without a wrapper
-// or a wide copy for each of its parts.
-constexpr const char* kIdName = "Type";
-constexpr const char* kStatusName = "Status";
-constexpr const char* kOperatorName = "Operator";
-constexpr const char* kParameterTypeName = "ParameterType";
-constexpr const char* kValueName = "Value";
-constexpr const wchar_t* kStatusAttribute = L"Status";
-constexpr const wchar_t* kOperatorElement = L"Operator";
-constexpr const wchar_t* kParameterTypeElement = L"ParameterType";
-constexpr const wchar_t* kValueElement = L"Value";
-constexpr const wchar_t* kRemarksElement = L"Remarks";
+// The names of a record, as the document holds them: a record is written and read without a
+// wide copy of each name.
+constexpr const char* kParameterElement = "Parameter";
+constexpr const char* kNameAttribute = "Name";
+constexpr const char* kIdAttribute = "Type";
+constexpr const char* kStatusAttribute = "Status";
+constexpr const char* kOperatorElement = "Operator";
+constexpr const char* kParameterTypeElement = "ParameterType";
+constexpr const char* kValueElement = "Value";
+constexpr const char* kRemarksElement = "Remarks";
 
 // Rows are written with all their strings, but only this many are read back.
 constexpr int kReadRowColumns = 4;
@@ -44,7 +39,7 @@ CString RowAttributeName(int column) {
     return name;
 }
 
-void AppendTextChild(TeskXMLNode& parent, const wchar_t* name, const CString& text) {
+void AppendTextChild(TeskXMLNode& parent, const char* name, const CString& text) {
     if (const NodePtr child{parent.AppendNode(name)}) {
         child->SetNodeValue(text);
     }
@@ -100,7 +95,7 @@ void WriteValues(const TeskParamDataOf<E>& record, TeskXMLNode& element) {
 // The parameter's id, or nothing when "Type" is missing, does not start with a number or
 // lies outside the 32-bit range: such an element names no parameter.
 std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
-    const pugi::xml_attribute attribute = element.Handle().attribute(kIdName);
+    const pugi::xml_attribute attribute = element.Handle().attribute(kIdAttribute);
     if (!attribute) {
         return std::nullopt;
     }
@@ -128,14 +123,14 @@ std::int32_t ReadChildNumber(const TeskXMLNode& parent, const char* name) {
 
 // Only an explicit "0" switches the parameter off.
 bool ReadStatus(const TeskXMLNode& element) {
-    return std::strcmp(element.Handle().attribute(kStatusName).value(), "0") != 0;
+    return std::strcmp(element.Handle().attribute(kStatusAttribute).value(), "0") != 0;
 }
 
 template <Type_e E>
 void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
     for (pugi::xml_node child = element.Handle().first_child(); child;
          child = child.next_sibling()) {
-        if (child.type() != pugi::node_element || std::strcmp(child.name(), kValueName) != 0) {
+        if (child.type() != pugi::node_element || std::strcmp(child.name(), kValueElement) != 0) {
             continue;
         }
         const TeskXMLNode node(child);
@@ -176,7 +171,7 @@ TeskXMLNode* GetParameterXML(TeskParamDataOf<E>& record) {
 }
 
 ParameterRecords::ParameterRecords(const TeskXMLNode& ruleElement)
-    : m_records(ruleElement.GetNodeList(kParameterElement)) {
+    : m_records(ruleElement.GetNodeList(L"Parameter")) {
     m_ids.reserve(static_cast<std::size_t>(m_records->GetSize()));
     for (int i = 0; i < m_records->GetSize(); ++i) {
         m_ids.push_back(ReadParameterId(*m_records->GetItem(i)));
@@ -202,9 +197,9 @@ void PopulateParameterFromRecords(TeskParamDataOf<E>& record, const ParameterRec
     if (!element) {
         return;
     }
-    record.Operator = static_cast<TeskOperator_e>(ReadChildNumber(*element, kOperatorName));
+    record.Operator = static_cast<TeskOperator_e>(ReadChildNumber(*element, kOperatorElement));
     record.ParameterType =
-        static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeName));
+        static_cast<TeskParamType_e>(ReadChildNumber(*element, kParameterTypeElement));
     record.Status = ReadStatus(*element);
     ReadValues<E>(*element, record);
 }

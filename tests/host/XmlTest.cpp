@@ -69,7 +69,8 @@ TEST_F(Xml, AttributesAndTextsKeepTheirCharacters) {
     const Node root = MakeRoot();
     const Node rule(root->AppendNode(L"Rule"));
     rule->AddAttribute(L"Name", L"first");
-    rule->AddAttribute(L"Name", L"Å <&> \"µm\"");  // replaces
+    rule->AddAttribute("Name", L"Å <&> \"µm\"");  // replaces, named in UTF-8
+    rule->AddAttribute("Cut", CString(std::wstring(L"ends\0here", 9)));  // at its null
     rule->SetNodeValue(L"中文 °");
 
     const Node reloaded = Load(m_doc.SaveText());
@@ -79,8 +80,10 @@ TEST_F(Xml, AttributesAndTextsKeepTheirCharacters) {
     EXPECT_TRUE(again->GetAttributeValue(L"Name", value));
     EXPECT_EQ(value, L"Å <&> \"µm\"");
     EXPECT_EQ(again->GetNodeValue(), L"中文 °");
+    EXPECT_TRUE(again->GetAttributeValue(L"Cut", value));
+    EXPECT_EQ(value, L"ends");
     EXPECT_FALSE(again->GetAttributeValue(L"Missing", value));
-    EXPECT_EQ(value, L"Å <&> \"µm\"");
+    EXPECT_EQ(value, L"ends");
 }
 
 // Names and values of any length and alphabet pass through the literal and the CString
