@@ -84,6 +84,12 @@ bool IsElement(pugi::xml_node node) {
     return node.type() == pugi::node_element;
 }
 
+// The names a record's parts are told apart by differ in their first letters, which are
+// compared before a call compares the rest.
+bool NameIs(const char* name, const char* expected) {
+    return name[0] == expected[0] && std::strcmp(name, expected) == 0;
+}
+
 // The number a text starts with as the rules read it (after blanks, with a sign), 0 when it
 // starts with none.
 long LeadingNumber(const char* text) {
@@ -151,11 +157,11 @@ struct RecordParts {
     explicit RecordParts(pugi::xml_node parameter) {
         for (pugi::xml_node child = parameter.first_child(); child; child = child.next_sibling()) {
             const char* name = child.name();
-            if (!op && std::strcmp(name, "Operator") == 0) {
+            if (!op && NameIs(name, "Operator")) {
                 op = child;
-            } else if (!parameterType && std::strcmp(name, "ParameterType") == 0) {
+            } else if (!parameterType && NameIs(name, "ParameterType")) {
                 parameterType = child;
-            } else if (!badValue && IsElement(child) && std::strcmp(name, "Value") == 0 &&
+            } else if (!badValue && IsElement(child) && NameIs(name, "Value") &&
                        !IsDecimalNumber(child.text().get())) {
                 badValue = child;
             }
@@ -241,12 +247,12 @@ bool IsWrittenByTheRule(pugi::xml_node child) {
         return false;
     }
     const char* name = child.name();
-    return std::strcmp(name, "Value") == 0 || std::strcmp(name, "Operator") == 0 ||
-           std::strcmp(name, "ParameterType") == 0 || std::strcmp(name, "Remarks") == 0;
+    return NameIs(name, "Value") || NameIs(name, "Operator") || NameIs(name, "ParameterType") ||
+           NameIs(name, "Remarks");
 }
 
 bool IsParameterRecord(pugi::xml_node node) {
-    return node.type() == pugi::node_element && std::strcmp(node.name(), "Parameter") == 0;
+    return node.type() == pugi::node_element && NameIs(node.name(), "Parameter");
 }
 
 // The rewritten element mostly holds the old one's attributes in the same order, so the one at

@@ -29,19 +29,32 @@ locale_t ClassicLocale() {
 // point.
 using FixedDigits = std::array<char, 320>;
 
-// A value that is a whole number of millionths, as values people type mostly are, written with
-// integer arithmetic. Below 2^51 the product is within an eighth of the exact one, so it is the
-// exact expansion rounded to six decimals, as the general formatter writes it. Returns the end
-// of the digits written, or null when the value is not such a number.
-char* WriteWholeMillionths(double value, FixedDigits& digits) {
+// A value written with integer arithmetic from its product with a million. A whole product
+// below 2^51 is within an eighth of the exact one, so it is the exact expansion rounded to six
+// decimals, as the general formatter writes it: values people type mostly are such. Below 2^40
+// the product is within 2^-13 of the exact one, so one whose fraction is farther than 2^-10 from
+// a half rounds as the exact expansion does: converted values mostly are such. Returns the end of
+// the digits written, or null for a value nearer a tie or too large, which the general formatter
+// is left.
+char* WriteRoundedMillionths(double value, FixedDigits& digits) {
     constexpr double kMillion = 1e6;
-    constexpr double kExactBelow = 2251799813685248.0;  // 2^51
+    constexpr double kWholeBelow = 2251799813685248.0;  // 2^51
+    constexpr double kRoundedBelow = 1099511627776.0;   // 2^40
+    constexpr double kTieMargin = 1.0 / 1024;
     constexpr std::uint64_t kDecimals = 6;
-    const double scaled = value * kMillion;
-    if (!(std::fabs(scaled) < kExactBelow) || scaled != std::trunc(scaled)) {
+    const double scaled = std::fabs(value * kMillion);
+    if (!(scaled < kWholeBelow)) {
         return nullptr;
     }
-    std::uint64_t millionths = static_cast<std::uint64_t>(std::fabs(scaled));
+    double whole = std::trunc(scaled);
+    if (scaled != whole) {
+        const double fraction = scaled - whole;
+        if (!(scaled < kRoundedBelow) || std::fabs(fraction - 0.5) < kTieMargin) {
+            return nullptr;
+        }
+        whole += fraction > 0.5 ? 1.0 : 0.0;
+    }
+    std::uint64_t millionths = static_cast<std::uint64_t>(whole);
     char* out = digits.data();
     if (std::signbit(value)) {
         *out++ = '-';
@@ -57,7 +70,7 @@ char* WriteWholeMillionths(double value, FixedDigits& digits) {
 // A finite value as "%f" writes it; returns the end of the digits. to_chars rounds exactly as
 // printf does, without parsing a format for every number.
 char* WriteFixed(double value, FixedDigits& digits) {
-    if (char* end = WriteWholeMillionths(value, digits)) {
+    if (char* end = WriteRoundedMillionths(value, digits)) {
         return end;
     }
     return std::to_chars(digits.data(), digits.data() + digits.size(), value,

@@ -65,7 +65,7 @@ CTeskCommonRule::CTeskCommonRule(const RuleDefinition& definition, const CString
 CTeskCommonRule::~CTeskCommonRule() = default;
 
 void CTeskCommonRule::LoadTexts() {
-    const CString name = LanguageLibraryText(m_definition.nameId);
+    const CString& name = LanguageLibraryText(m_definition.nameId);
     m_strDisplayName =
         m_definition.betaLabelPrefix ? LanguageLibraryText(IDS_BETA_LABEL) + L" - " + name : name;
     m_strName = g_pTheApp->LoadEnglishString(m_definition.nameId);

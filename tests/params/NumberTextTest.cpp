@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <limits>
 #include <optional>
+#include <random>
 
 #include "platform/Utf.h"
 
@@ -75,11 +76,27 @@ TEST(NumberText, FixedTextWritesWhatPercentFWrites) {
                             -std::numeric_limits<double>::max(),
                             std::numeric_limits<double>::infinity(),
                             -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN()};
-    for (const double value : cases) {
+                            std::numeric_limits<double>::quiet_NaN(),
+                            0.5 / 25.4,
+                            -3.0 * 0.017453292519943295,
+                            1099511.627776 + 0.25,
+                            1099511.627775,
+                            0.0078125 + 1e-12,
+                            0.0078125 - 1e-12};
+    const auto expectAsPrinted = [](double value) {
         CString printed;
         printed.Format(L"%f", value);
         EXPECT_EQ(FixedText(value), printed) << value;
+    };
+    for (const double value : cases) {
+        expectAsPrinted(value);
+    }
+    // Values converted between units, and multiples of 1/128 (where a sixth decimal ties).
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        expectAsPrinted(static_cast<double>(random() % 100000000) / 1e6 / 25.4);
+        expectAsPrinted(std::ldexp(static_cast<double>(random() % (1U << 20)),
+                                   -static_cast<int>(random() % 30)));
     }
     EXPECT_EQ(FixedText(0.0078125), L"0.007812");
     EXPECT_EQ(FixedText(0.0234375), L"0.023438");
