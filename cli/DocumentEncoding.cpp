@@ -151,6 +151,14 @@ std::string DocumentEncoding::ToUtf8(std::string_view bytes,
     return utf8;
 }
 
+std::optional<std::string_view> DocumentEncoding::Utf8AsItStands(std::string_view bytes) const {
+    if (!IsUtf8()) {
+        return std::nullopt;
+    }
+    bytes.remove_prefix(m_byteOrderMark.size());
+    return bytes;
+}
+
 std::string DocumentEncoding::FromUtf8(std::string utf8) const {
     if (IsUtf8()) {
         return m_byteOrderMark.empty() ? std::move(utf8) : m_byteOrderMark + utf8;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ public:
     // The text in UTF-8 without a byte-order mark; throws DocumentError for bytes that are not
     // text in the encoding.
     std::string ToUtf8(std::string_view bytes, const std::filesystem::path& path) const;
+    // The text as it stands in the bytes, without a byte-order mark, when they are UTF-8
+    // already; nothing when they are to be converted with ToUtf8.
+    std::optional<std::string_view> Utf8AsItStands(std::string_view bytes) const;
     // The UTF-8 text in the document's encoding, with the byte-order mark it was read with; a
     // UTF-8 text without a mark is handed back as it is, without a copy.
     std::string FromUtf8(std::string utf8) const;

@@ -373,11 +373,17 @@ std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
                                                   const std::filesystem::path& path,
                                                   SourceText source) {
     const DocumentEncoding encoding = DocumentEncoding::Of(bytes, path);
-    std::string utf8 = encoding.ToUtf8(bytes, path);
+    // UTF-8 is parsed as it stands: only a kept source is a copy of it.
+    std::string converted;
+    const std::optional<std::string_view> asItStands = encoding.Utf8AsItStands(bytes);
+    if (!asItStands) {
+        converted = encoding.ToUtf8(bytes, path);
+    }
+    const std::string_view utf8 = asItStands ? *asItStands : std::string_view(converted);
     std::unique_ptr<RuleDocument> document(new RuleDocument(utf8, path));
     document->m_name = path;
     if (source == SourceText::kept) {
-        document->m_source = std::move(utf8);
+        document->m_source = asItStands ? std::string(utf8) : std::move(converted);
     }
     document->m_encoding = encoding;
     CheckRuleElements(path.string(), KnownRules(), document->Root().Handle());
