@@ -189,10 +189,13 @@ TeskXMLNodeList* TeskXMLNode::GetNodeList(const CString& name) const {
 }
 
 TeskXMLNodeList* TeskXMLNode::GetNodeList(const wchar_t* name) const {
-    const NarrowText key(name);
-    return CollectChildren(m_node, [&key](pugi::xml_node child) {
-        return std::strcmp(key.c_str(), child.name()) == 0;
-    });
+    return GetNodeList(NarrowText(name).c_str());
+}
+
+TeskXMLNodeList* TeskXMLNode::GetNodeList(const char* name) const {
+    const char* key = name ? name : "";
+    return CollectChildren(
+        m_node, [key](pugi::xml_node child) { return std::strcmp(key, child.name()) == 0; });
 }
 
 TeskXMLNodeList* TeskXMLNode::GetChildNodes() const {

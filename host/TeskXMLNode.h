@@ -23,8 +23,8 @@ public:
     CString GetNodeName() const;
 
     // Each operation that takes a name also takes it as a plain wide text, so that a literal
-    // name costs no string; those that write one also take it in UTF-8, as the document holds
-    // it, so that a name the caller knows in that form is not converted again.
+    // name costs no string; those that write one, and GetNodeList, also take it in UTF-8, as the
+    // document holds it, so that a name the caller knows in that form is not converted again.
 
     // Sets the attribute, replacing its value when it exists.
     void AddAttribute(const CString& name, const CString& value);
@@ -55,6 +55,7 @@ public:
     // The child elements of that name, in document order.
     TeskXMLNodeList* GetNodeList(const CString& name) const;
     TeskXMLNodeList* GetNodeList(const wchar_t* name) const;
+    TeskXMLNodeList* GetNodeList(const char* name) const;
     // All child elements, in document order.
     TeskXMLNodeList* GetChildNodes() const;
     // The parent element; null at the root and for an element not yet attached.

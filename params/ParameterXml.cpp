@@ -171,7 +171,7 @@ TeskXMLNode* GetParameterXML(TeskParamDataOf<E>& record) {
 }
 
 ParameterRecords::ParameterRecords(const TeskXMLNode& ruleElement)
-    : m_records(ruleElement.GetNodeList(L"Parameter")) {
+    : m_records(ruleElement.GetNodeList(kParameterElement)) {
     m_ids.reserve(static_cast<std::size_t>(m_records->GetSize()));
     for (int i = 0; i < m_records->GetSize(); ++i) {
         m_ids.push_back(ReadParameterId(*m_records->GetItem(i)));
