@@ -60,6 +60,29 @@ void ExpectOneRuleRewriteReads(std::string_view bytes) {
     }
 }
 
+// A document that kept no copy of its text saves one rewritten rule by writing itself whole.
+void ExpectDroppedSourceSavesWhole(std::string_view bytes) {
+    const std::unique_ptr<RuleDocument> document =
+        RuleDocument::Parse(bytes, "input.xml", SourceText::dropped);
+    std::vector<LoadedRule> rules = document->LoadRules();
+    for (LoadedRule& loaded : rules) {
+        if (!loaded.rule) {
+            continue;
+        }
+        document->ReplaceRuleElement(loaded);
+        try {
+            if (document->SaveTextChangingOnly(loaded, "input.xml") !=
+                document->SaveText("input.xml")) {
+                FailFuzzCheck("one rule saved without the text read is not the whole save:",
+                              std::string(bytes));
+            }
+        } catch (const DocumentError&) {
+            // a value the rule cannot save stops both saves
+        }
+        return;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     ExpectOneRuleRewriteReads(bytes);
+    ExpectDroppedSourceSavesWhole(bytes);
     const RuleUnitSystemStructure from = document->Units();
     const RuleUnitSystemStructure to = OtherUnits(from);
     int index = 0;
