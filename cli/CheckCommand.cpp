@@ -44,18 +44,18 @@ check::CheckOptions OptionsFor(const CheckCommandOptions& options) {
 
 }  // namespace
 
-int RunCheck(const CheckCommandOptions& options) {
+extern "C" int VeritorRunCheck(const CheckCommandOptions* options) {
     try {
-        check::CheckOptions checking = OptionsFor(options);
+        check::CheckOptions checking = OptionsFor(*options);
         ProgressBar bar(stderr);
         checking.progress = [&bar](double done) { bar.Update(done); };
         const check::CheckReport report =
-            check::PartChecker(std::move(checking)).Check(options.part, options.rules);
+            check::PartChecker(std::move(checking)).Check(options->part, options->rules);
         for (const std::string& warning : report.warnings) {
             std::cerr << "veritor-rules: warning: " << warning << "\n";
         }
-        std::cout << (options.format == "json" ? check::ReportJson(report)
-                                               : check::ReportText(report));
+        std::cout << (options->format == "json" ? check::ReportJson(report)
+                                                : check::ReportText(report));
         return report.HasFinding(kSevereFinding) ? kExitFindings : 0;
     } catch (const std::exception& error) {
         std::cerr << "veritor-rules: " << error.what() << "\n";

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "cli/StagedFiles.h"
+
 ModuleHost::ModuleHost(const std::filesystem::path& modulePath) : m_path(modulePath) {
     m_handle = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!m_handle) {
@@ -47,7 +49,5 @@ const CTeskCommonRulesApp* ModuleHost::Application() const {
 }
 
 std::filesystem::path ModuleHost::StagedModulePath() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (error ? std::filesystem::current_path() : self.parent_path()) / "TeskCommonRulesu.so";
+    return BesideThisProgram("TeskCommonRulesu.so");
 }

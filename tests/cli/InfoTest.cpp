@@ -97,4 +97,30 @@ TEST_F(VeritorRulesInfo, RegistryLanguageOverridesTheLocale) {
     EXPECT_EQ(Field(run, "summary"), m_summary);
 }
 
+// What the dynamic loader reports loading while the staged veritor-rules runs these arguments.
+std::string LibrariesLoadedBy(const std::string& arguments) {
+    const std::string command = "LD_DEBUG=libs '" + (kStage / "bin/veritor-rules").string() + "' " +
+                                arguments + " 2>&1 >/dev/null";
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        ADD_FAILURE() << "cannot run " << command;
+        return output;
+    }
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, n);
+    }
+    ::pclose(pipe);
+    return output;
+}
+
+// The part checker's libraries take far longer to load than the other commands take to start:
+// only the check command loads them.
+TEST(VeritorRulesStart, OnlyTheCheckCommandLoadsThePartChecker) {
+    EXPECT_EQ(LibrariesLoadedBy("info").find("libTKernel"), std::string::npos);
+    EXPECT_NE(LibrariesLoadedBy("check absent.stl absent.xml").find("libTKernel"),
+              std::string::npos);
+}
+
 }  // namespace

@@ -25,6 +25,13 @@ check_host() {
         fail "$program list does not show the $expected_rules rules"
     LC_ALL=fr_FR.UTF-8 "$program" info | grep -qx "folder: french" ||
         fail "$program does not reach the French folder"
+    # The check command is loaded only when it runs, from beside the program.
+    "$program" new "$work/rules.xml" --force >/dev/null || fail "$program new failed"
+    local refused
+    refused=$("$program" check "$work/missing.stl" "$work/rules.xml" 2>&1) &&
+        fail "$program check accepted a missing part"
+    grep -q "missing.stl: cannot be read" <<<"$refused" ||
+        fail "$program check does not reach the part checker: $refused"
 }
 
 prefix=$work/prefix
@@ -32,7 +39,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/veritor-rules" ] || fail "no link to veritor-rules in $prefix/bin"
 [ -L "$prefix/bin/veritor-studio" ] || fail "no link to veritor-studio in $prefix/bin"
 for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
-            lib/veritor/bin/veritorplatform.so lib/veritor/Lang/english/TeskIMRulesResu.so \
+            lib/veritor/bin/veritorplatform.so lib/veritor/bin/veritorhost.so \
+            lib/veritor/bin/veritor-rules-check.so lib/veritor/Lang/english/TeskIMRulesResu.so \
             lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
             lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \
             share/man/man1/veritor-rules.1; do
