@@ -45,7 +45,6 @@ public:
                                                const std::filesystem::path& displayName,
                                                SourceText source = SourceText::kept);
 
-    TeskXMLDocument& Xml() { return m_xml; }
     RuleUnitSystemStructure Units() const { return m_units; }
     void SetUnits(const RuleUnitSystemStructure& units);
 
