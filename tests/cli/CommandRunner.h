@@ -23,13 +23,8 @@ inline std::string ReadWholeFile(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-inline CommandResult RunVeritorRules(const std::filesystem::path& folder,
-                                     const std::string& arguments) {
-    const std::filesystem::path program =
-        std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-rules";
-    const std::filesystem::path errors = folder / ".stderr";
-    const std::string command = "cd '" + folder.string() + "' && '" + program.string() + "' " +
-                                arguments + " 2>'" + errors.string() + "'";
+// Runs a command through the shell and keeps its standard output and exit status.
+inline CommandResult RunShell(const std::string& command) {
     CommandResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
@@ -41,6 +36,17 @@ inline CommandResult RunVeritorRules(const std::filesystem::path& folder,
     }
     const int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+inline CommandResult RunVeritorRules(const std::filesystem::path& folder,
+                                     const std::string& arguments) {
+    const std::filesystem::path program =
+        std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-rules";
+    const std::filesystem::path errors = folder / ".stderr";
+    const std::string command = "cd '" + folder.string() + "' && '" + program.string() + "' " +
+                                arguments + " 2>'" + errors.string() + "'";
+    CommandResult result = RunShell(command);
     result.err = ReadWholeFile(errors);
     std::filesystem::remove(errors);
     return result;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "platform/ModuleLibrary.h"
 #include "platform/Utf.h"
+#include "tests/cli/CommandRunner.h"
 #include "tests/platform/TestSupport.h"
 
 namespace {
@@ -24,19 +24,10 @@ InfoOutput RunInfo(const std::string& locale, const std::filesystem::path& regis
     const std::string command = "env -u LC_ALL -u LC_MESSAGES LANG='" + locale +
                                 "' VERITOR_REGISTRY='" + registry.string() + "' '" +
                                 (kStage / "bin/veritor-rules").string() + "' info";
+    const CommandResult result = RunShell(command);
     InfoOutput run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command;
-        return run;
-    }
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        output.append(buffer, n);
-    }
-    run.status = ::pclose(pipe);
-    std::istringstream lines(output);
+    run.status = result.status;
+    std::istringstream lines(result.out);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t colon = line.find(": ");
         run.fields[line.substr(0, colon)] =
@@ -99,20 +90,9 @@ TEST_F(VeritorRulesInfo, RegistryLanguageOverridesTheLocale) {
 
 // What the dynamic loader reports loading while the staged veritor-rules runs these arguments.
 std::string LibrariesLoadedBy(const std::string& arguments) {
-    const std::string command = "LD_DEBUG=libs '" + (kStage / "bin/veritor-rules").string() + "' " +
-                                arguments + " 2>&1 >/dev/null";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command;
-        return output;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        output.append(buffer, n);
-    }
-    ::pclose(pipe);
-    return output;
+    return RunShell("LD_DEBUG=libs '" + (kStage / "bin/veritor-rules").string() + "' " + arguments +
+                    " 2>&1 >/dev/null")
+        .out;
 }
 
 // The part checker's libraries take far longer to load than the other commands take to start:

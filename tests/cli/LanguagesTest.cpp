@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -90,18 +89,6 @@ std::vector<std::string> HelpTopics() {
     return topics;
 }
 
-std::string Output(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            out.append(buffer, n);
-        }
-        ::pclose(pipe);
-    }
-    return out;
-}
-
 // Each language's help file holds the module's page and every rule's, and nothing in it names
 // the folders it was built in.
 TEST(HelpFiles, EveryLanguageHasEveryRulesTopicAndNoBuildPath) {
@@ -112,12 +99,12 @@ TEST(HelpFiles, EveryLanguageHasEveryRulesTopicAndNoBuildPath) {
         SCOPED_TRACE(language.folder);
         const std::filesystem::path file = kStage / "Lang" / language.folder / "veritor.chm";
         ASSERT_TRUE(std::filesystem::exists(file));
-        const std::string listing = Output("chmls -n -p '" + file.string() + "'");
+        const std::string listing = RunShell("chmls -n -p '" + file.string() + "'").out;
         for (const std::string& topic : topics) {
             EXPECT_THAT(listing, HasSubstr(topic + "\n"));
         }
         const std::filesystem::path into = extracted.Path() / language.folder;
-        Output("chmls extractall '" + file.string() + "' '" + into.string() + "' >/dev/null");
+        RunShell("chmls extractall '" + file.string() + "' '" + into.string() + "' >/dev/null");
         for (const auto& part : std::filesystem::recursive_directory_iterator(into)) {
             if (part.is_regular_file()) {
                 const std::string content = ReadWholeFile(part.path());
