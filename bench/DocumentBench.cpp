@@ -18,10 +18,16 @@
 #include "bench/InstructionCounter.h"
 #include "bench/RatioReporter.h"
 #include "bench/RuleDocumentFiles.h"
+#include "cli/StagedFiles.h"
 
 namespace {
 
 constexpr int kRuleCounts[] = {1000, 10000, 100000};
+
+// The ratios to pugixml have an aim at this many rules.
+double RatioAim(int ruleCount) {
+    return ruleCount == 10000 ? 5.0 : 0.0;
+}
 
 // Each side works on a file of its own, which is given the document's bytes again before every
 // run: a conversion changes the file.
@@ -94,12 +100,7 @@ void BM_PugixmlUnitsWarm(benchmark::State& state) {
 // The processor time of one conversion by veritor_bench_conversion, which lies beside this
 // program; nothing when it fails.
 std::optional<double> SecondsInOwnProcess(const char* side, const std::filesystem::path& file) {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return std::nullopt;
-    }
-    const std::filesystem::path program = self.parent_path() / "veritor_bench_conversion";
+    const std::filesystem::path program = BesideThisProgram("veritor_bench_conversion");
     const std::string command =
         "'" + program.string() + "' " + side + " '" + file.string() + "' 2>/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -168,9 +169,8 @@ std::vector<Ratio> Ratios() {
     std::vector<Ratio> ratios;
     for (const int count : kRuleCounts) {
         const std::string size = std::to_string(count);
-        const double target = count == 10000 ? 5.0 : 0.0;
         ratios.push_back({"units, module / pugixml, " + size + " rules", "BM_ModuleUnits/" + size,
-                          "BM_PugixmlUnits/" + size, "us_per_rule", target});
+                          "BM_PugixmlUnits/" + size, "us_per_rule", RatioAim(count)});
     }
     const std::string smallest = std::to_string(kRuleCounts[0]);
     for (const int count : {kRuleCounts[1], kRuleCounts[2]}) {
@@ -181,12 +181,11 @@ std::vector<Ratio> Ratios() {
     }
     for (const int count : kRuleCounts) {
         const std::string size = std::to_string(count);
-        const double target = count == 10000 ? 5.0 : 0.0;
         ratios.push_back({"warm, module / pugixml, " + size + " rules",
                           "BM_ModuleUnitsWarm/" + size, "BM_PugixmlUnitsWarm/" + size, "", 0});
         ratios.push_back({"warm, module / pugixml, " + size + " rules, instructions",
                           "BM_ModuleUnitsWarm/" + size, "BM_PugixmlUnitsWarm/" + size,
-                          "instructions", target});
+                          "instructions", RatioAim(count)});
     }
     // pugixml's own growth shows how much of the module's comes from the machine's caches.
     for (const auto& [name, path] : {std::pair{"module", "BM_ModuleUnitsWarm/"},
