@@ -103,4 +103,24 @@ TEST(VeritorRulesStart, OnlyTheCheckCommandLoadsThePartChecker) {
               std::string::npos);
 }
 
+// A tree that lacks the check command still runs every other command, and check says what is
+// missing instead of failing at start.
+TEST(VeritorRulesStart, AMissingCheckCommandIsNamedWhenCheckRuns) {
+    const TemporaryFolder tree;
+    std::filesystem::create_directory(tree.Path() / "bin");
+    for (const auto& file : std::filesystem::directory_iterator(kStage / "bin")) {
+        if (file.path().filename() != "veritor-rules-check.so") {
+            std::filesystem::copy(file.path(), tree.Path() / "bin" / file.path().filename());
+        }
+    }
+    std::filesystem::create_directory_symlink(kStage / "Lang", tree.Path() / "Lang");
+    const std::string program = (tree.Path() / "bin/veritor-rules").string();
+    EXPECT_EQ(RunShell("'" + program + "' info >/dev/null").status, 0);
+    const CommandResult check = RunShell("'" + program + "' check absent.stl absent.xml 2>&1");
+    EXPECT_EQ(check.status, 2);
+    EXPECT_NE(check.out.find("veritor-rules-check.so: cannot load the check command"),
+              std::string::npos)
+        << check.out;
+}
+
 }  // namespace
