@@ -128,9 +128,9 @@ bool ReadStatus(const TeskXMLNode& element) {
 
 template <Type_e E>
 void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
-    for (pugi::xml_node child = element.Handle().first_child(); child;
-         child = child.next_sibling()) {
-        if (child.type() != pugi::node_element || std::strcmp(child.name(), kValueElement) != 0) {
+    // The record's own nodes, named as GetNodeList names them, without a list built per record.
+    for (const pugi::xml_node child : element.Handle().children(kValueElement)) {
+        if (child.type() != pugi::node_element) {
             continue;
         }
         const TeskXMLNode node(child);
