@@ -18,7 +18,7 @@
 #include "bench/InstructionCounter.h"
 #include "bench/RatioReporter.h"
 #include "bench/RuleDocumentFiles.h"
-#include "cli/StagedFiles.h"
+#include "document/StagedFiles.h"
 
 namespace {
 

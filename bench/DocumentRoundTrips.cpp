@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "cli/DocumentFile.h"
+#include "document/DocumentFile.h"
 
 namespace {
 

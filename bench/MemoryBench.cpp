@@ -13,7 +13,7 @@
 #include "bench/AllocationCounter.h"
 #include "bench/RatioReporter.h"
 #include "bench/RuleDocumentFiles.h"
-#include "cli/RuleDocument.h"
+#include "document/RuleDocument.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "app/CTeskCommonRulesApp.h"
 #include "bench/BenchFolder.h"
-#include "cli/DocumentFile.h"
-#include "cli/RuleCatalogue.h"
-#include "cli/RuleDocument.h"
+#include "document/DocumentFile.h"
+#include "document/RuleCatalogue.h"
+#include "document/RuleDocument.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "check/DocumentUnits.h"
 
-#include "cli/UnitCodes.h"
+#include "document/UnitCodes.h"
 #include "host/CTeskUnitConvertor.h"
 
 namespace check {

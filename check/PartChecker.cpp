@@ -6,7 +6,7 @@
 #include "check/DocumentUnits.h"
 #include "check/checks/RuleChecks.h"
 #include "check/geometry/PartReader.h"
-#include "cli/RuleDocument.h"
+#include "document/RuleDocument.h"
 
 namespace check {
 

@@ -11,7 +11,7 @@
 #include "check/PullDirection.h"
 #include "check/ReportFormat.h"
 #include "cli/ProgressBar.h"
-#include "cli/UnitCodes.h"
+#include "document/UnitCodes.h"
 
 namespace {
 

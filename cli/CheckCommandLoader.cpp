@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/CheckCommand.h"
-#include "cli/StagedFiles.h"
+#include "document/StagedFiles.h"
 
 namespace {
 

@@ -7,17 +7,17 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "app/CTeskCommonRulesApp.h"
-#include "cli/DocumentFile.h"
 #include "cli/EditScript.h"
-#include "cli/ModuleHost.h"
 #include "cli/PrintingMessageSink.h"
-#include "cli/RoundingCheck.h"
-#include "cli/RuleCatalogue.h"
-#include "cli/RuleDocument.h"
-#include "cli/UnitCodes.h"
+#include "document/DocumentConversion.h"
+#include "document/DocumentFile.h"
+#include "document/ModuleHost.h"
+#include "document/NewDocument.h"
+#include "document/RuleCatalogue.h"
+#include "document/RuleDocument.h"
+#include "document/UnitCodes.h"
 #include "params/NumberText.h"
 #include "params/OperatorText.h"
 #include "params/SeverityText.h"
@@ -128,40 +128,6 @@ int RunList() {
         first = false;
     }
     return 0;
-}
-
-std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& units, bool casting) {
-    const RuleUnitSystemStructure built{0, 0};
-    auto document = std::make_unique<RuleDocument>(units.linearUnit, units.angularUnit);
-    for (const RuleKind& kind : RuleCatalogue()) {
-        const std::unique_ptr<CTeskRule> rule =
-            casting ? kind.makeNamed(kCastingEngine, kCastingValidator, TESK_CATEGORY_CASTING)
-                    : kind.makeDefault();
-        rule->UpdateRule(&built, &units);
-        document->AppendRule(*rule);
-    }
-    return document;
-}
-
-void ConvertRule(RuleDocument& document, LoadedRule& loaded, const RuleUnitSystemStructure& to,
-                 std::vector<std::string>& losses) {
-    if (!loaded.rule) {
-        return;
-    }
-    const RuleUnitSystemStructure from = document.Units();
-    const RoundingCheck check(*loaded.rule, from, to);
-    loaded.rule->UpdateRule(&from, &to);
-    std::ranges::move(check.Losses(*loaded.rule), std::back_inserter(losses));
-    document.ReplaceRuleElement(loaded);
-}
-
-std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
-                                      const RuleUnitSystemStructure& to) {
-    std::vector<std::string> losses;
-    for (LoadedRule& loaded : rules) {
-        ConvertRule(document, loaded, to, losses);
-    }
-    return losses;
 }
 
 int RunNew(const NewOptions& options) {

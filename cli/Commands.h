@@ -1,15 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
-
-#include "cli/RuleDocument.h"
 
 // The commands of veritor-rules. Each returns the process exit status; problems with a file
-// are thrown as DocumentError.
+// are thrown as DocumentError (document/DocumentError.h).
 int RunInfo();
 int RunList();
 
@@ -21,17 +17,6 @@ struct NewOptions {
     bool force = false;
 };
 int RunNew(const NewOptions& options);
-// A document with every rule of the module at its defaults, built for moulding or for casting.
-std::unique_ptr<RuleDocument> MakeNewDocument(const RuleUnitSystemStructure& units, bool casting);
-// Converts a loaded rule from the document's units to the units given and writes it into its
-// element, leaving the document's own units as they were; adds what the conversion rounds away
-// to losses, one line per value.
-void ConvertRule(RuleDocument& document, LoadedRule& loaded, const RuleUnitSystemStructure& to,
-                 std::vector<std::string>& losses);
-// ConvertRule for every rule given; returns the losses of them all.
-std::vector<std::string> ConvertRules(RuleDocument& document, std::vector<LoadedRule>& rules,
-                                      const RuleUnitSystemStructure& to);
-
 int RunShow(const std::filesystem::path& file);
 
 struct UnitsOptions {

@@ -9,7 +9,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/Commands.h"
 #include "cli/PrintingMessageSink.h"
-#include "cli/RuleDocument.h"
+#include "document/RuleDocument.h"
 
 namespace {
 

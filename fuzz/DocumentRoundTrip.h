@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/RuleDocument.h"
+#include "document/RuleDocument.h"
 
 // What the fuzz targets check of a document they end with.
 

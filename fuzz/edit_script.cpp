@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "cli/EditScript.h"
-#include "cli/RuleCatalogue.h"
-#include "cli/RuleDocument.h"
+#include "document/RuleCatalogue.h"
+#include "document/RuleDocument.h"
 #include "fuzz/DocumentRoundTrip.h"
 #include "platform/MessageSink.h"
 #include "platform/Utf.h"

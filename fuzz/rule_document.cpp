@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/RuleCatalogue.h"
-#include "cli/RuleDocument.h"
+#include "document/RuleCatalogue.h"
+#include "document/RuleDocument.h"
 #include "fuzz/DocumentRoundTrip.h"
 #include "host/TeskXMLNode.h"
 

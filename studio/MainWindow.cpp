@@ -16,7 +16,7 @@
 #include "check/CheckError.h"
 #include "check/PartChecker.h"
 #include "check/PullDirection.h"
-#include "cli/UnitCodes.h"
+#include "document/UnitCodes.h"
 #include "studio/CheckResultsWindow.h"
 #include "studio/PartCheckDialog.h"
 

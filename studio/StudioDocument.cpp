@@ -5,8 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli/Commands.h"
-#include "cli/DocumentFile.h"
+#include "document/DocumentConversion.h"
+#include "document/DocumentFile.h"
+#include "document/NewDocument.h"
 
 namespace {
 

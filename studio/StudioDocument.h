@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/RuleDocument.h"
+#include "document/RuleDocument.h"
 
 // The rule document the editor holds open. Unlike a command it keeps the document for long, so
 // it reads the file without holding it and locks it only while saving; a save first checks that

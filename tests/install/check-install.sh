@@ -39,7 +39,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/veritor-rules" ] || fail "no link to veritor-rules in $prefix/bin"
 [ -L "$prefix/bin/veritor-studio" ] || fail "no link to veritor-studio in $prefix/bin"
 for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
-            lib/veritor/bin/veritorplatform.so lib/veritor/bin/veritorhost.so \
+            lib/veritor/bin/veritorplatform.so lib/veritor/bin/veritordocument.so \
             lib/veritor/bin/veritor-rules-check.so lib/veritor/Lang/english/TeskIMRulesResu.so \
             lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
             lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cli/RuleCatalogue.h"
+#include "document/RuleCatalogue.h"
 #include "platform/Utf.h"
 #include "studio/Screenshot.h"
 #include "studio/StudioDocument.h"

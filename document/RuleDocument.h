@@ -3,21 +3,15 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/DocumentEncoding.h"
+#include "document/DocumentEncoding.h"
+#include "document/DocumentError.h"
 #include "host/CTeskRule.h"
 #include "host/TeskXMLDocument.h"
 #include "host/TeskXMLNode.h"
-
-// A problem with a rule document; the message names the file.
-class DocumentError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A rule element of the document together with the rule loaded from it; unknown elements (rules
 // of other modules) have no rule and are kept as they are.
@@ -33,6 +27,13 @@ enum class SourceText { kept, dropped };
 
 // A rule document: a "RuleSet" root whose "Unit" and "AngularUnit" attributes give the unit
 // system and whose children are rule elements.
+//
+// Reading takes the document in the encoding it declares and refuses, naming the file, what the
+// module would read with made-up values: no unit codes, parameter records without a numeric
+// Type, Operator or value, or without an operator that keeps them. Rules of other modules, and
+// what the module does not write inside its own rule elements, are kept through a rewrite. A
+// save is checked as a read is and written in the encoding the document was read in: either the
+// whole document anew, or the text it was read from with one rule's element alone written anew.
 class RuleDocument {
 public:
     // An empty document in this unit system.
@@ -74,6 +75,8 @@ public:
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
     TeskXMLNode& Root() { return *m_root; }
+    // Refuses, naming the path, a document that loading would refuse.
+    void CheckBeforeSave(const std::filesystem::path& path) const;
     std::string SaveUtf8(const std::filesystem::path& path) const;
     std::string SpliceRule(const LoadedRule& loaded, const std::filesystem::path& path) const;
     void AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule, TeskXMLNode& element);

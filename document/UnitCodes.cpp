@@ -1,4 +1,4 @@
-#include "cli/UnitCodes.h"
+#include "document/UnitCodes.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "cli/DocumentEncoding.h"
+#include "document/DocumentEncoding.h"
 
 #include <iconv.h>
 
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "cli/RuleDocument.h"
+#include "document/DocumentError.h"
 
 namespace {
 

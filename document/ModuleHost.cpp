@@ -1,10 +1,10 @@
-#include "cli/ModuleHost.h"
+#include "document/ModuleHost.h"
 
 #include <dlfcn.h>
 
 #include <stdexcept>
 
-#include "cli/StagedFiles.h"
+#include "document/StagedFiles.h"
 
 ModuleHost::ModuleHost(const std::filesystem::path& modulePath) : m_path(modulePath) {
     m_handle = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -1,4 +1,4 @@
-#include "cli/DocumentFile.h"
+#include "document/DocumentFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -13,7 +13,7 @@
 #include <cstring>
 #include <utility>
 
-#include "cli/RuleDocument.h"
+#include "document/DocumentError.h"
 
 namespace {
 

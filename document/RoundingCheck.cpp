@@ -1,4 +1,4 @@
-#include "cli/RoundingCheck.h"
+#include "document/RoundingCheck.h"
 
 #include <fmt/format.h>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "cli/StagedFiles.h"
+#include "document/StagedFiles.h"
 
 #include <system_error>
 

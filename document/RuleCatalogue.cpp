@@ -1,4 +1,4 @@
-#include "cli/RuleCatalogue.h"
+#include "document/RuleCatalogue.h"
 
 #include "app/CTeskCommonRulesApp.h"
 #include "rules/CTeskCoreCavitySurfAreaRatioRule.h"

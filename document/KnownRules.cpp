@@ -1,0 +1,47 @@
+#include "document/KnownRules.h"
+
+#include <string_view>
+
+#include "app/CTeskCommonRulesApp.h"
+#include "platform/Utf.h"
+
+namespace {
+
+constexpr UINT IDS_RULE_ELEMENT = 2019;
+constexpr UINT IDS_ATTR_NAME = 2020;
+
+std::string Utf8(const CString& text) {
+    return platform::Utf8FromWide(text.str());
+}
+
+CString ModuleText(UINT id) {
+    return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
+}
+
+}  // namespace
+
+KnownRules::KnownRules()
+    : element(Utf8(ModuleText(IDS_RULE_ELEMENT))), nameAttribute(Utf8(ModuleText(IDS_ATTR_NAME))) {
+    for (const RuleKind& kind : RuleCatalogue()) {
+        std::unique_ptr<CTeskRule> rule = kind.makeDefault();
+        std::string name = Utf8(rule->m_strName);
+        rules.push_back({std::move(rule), &kind, std::move(name)});
+    }
+}
+
+const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
+    if (element.type() != pugi::node_element || known.element != element.name()) {
+        return nullptr;
+    }
+    const pugi::xml_attribute attribute = element.attribute(known.nameAttribute.c_str());
+    if (!attribute) {
+        return nullptr;
+    }
+    const std::string_view name = attribute.value();
+    for (const KnownRule& rule : known.rules) {
+        if (rule.name == name) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
