@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "document/DocumentError.h"
@@ -82,13 +83,22 @@ std::string Reason() {
     return std::strerror(errno);
 }
 
-// The files a save writes beside the document: ".<name>.XXXXXX".
-bool IsTemporaryOf(const std::string& entry, const std::string& name) {
-    const std::string prefix = "." + name + ".";
-    return entry.size() == prefix.size() + 6 && entry.starts_with(prefix);
+// The files a save writes beside the document: ".<name>.veritor-save-XXXXXX". The marker keeps
+// a person's own ".parts.xml.backup" or ".parts.xml.orig01" apart from them.
+constexpr std::string_view kTemporaryMarker = ".veritor-save-";
+constexpr std::size_t kUniqueLetters = 6;
+
+std::string TemporaryPrefix(const std::string& name) {
+    return "." + name + std::string(kTemporaryMarker);
 }
 
-// A save holds a lock on the file it writes; one nobody holds was left by a killed save.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = TemporaryPrefix(name);
+    return entry.size() == prefix.size() + kUniqueLetters && entry.starts_with(prefix);
+}
+
+// A save holds a lock on the file it writes; one nobody holds was left by a killed save. Only
+// regular files are looked at: opening a FIFO named like one would wait for a writer.
 void RemoveLeftTemporaries(const std::filesystem::path& folder, const std::string& name) {
     DIR* directory = ::opendir(folder.c_str());
     if (!directory) {
@@ -99,8 +109,10 @@ void RemoveLeftTemporaries(const std::filesystem::path& folder, const std::strin
             continue;
         }
         const std::filesystem::path left = folder / entry->d_name;
-        const int fd = ::open(left.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const int fd = ::open(left.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        struct stat status {};
+        if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             ::unlink(left.c_str());
         }
         if (fd >= 0) {
@@ -244,7 +256,7 @@ void DocumentFile::Replace(const std::string& text) {
     const std::string name = m_target.filename().string();
     RemoveLeftTemporaries(folder, name);
 
-    std::string temporary = (folder / ("." + name + ".XXXXXX")).string();
+    std::string temporary = (folder / (TemporaryPrefix(name) + "XXXXXX")).string();
     InterruptionGuard guard;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {

@@ -11,8 +11,14 @@ namespace {
 
 constexpr double kStoredScale = 1e6;       // six decimals
 constexpr double kNoticeableShare = 1e-3;  // 0.1%
+// From 2^52 on a double holds no fraction for the six decimals to round away; scaling it up to
+// round it would overflow.
+constexpr double kWholeFrom = 4503599627370496.0;
 
 double Stored(double exact) {
+    if (!(std::fabs(exact) < kWholeFrom)) {
+        return exact;
+    }
     return std::round(exact * kStoredScale) / kStoredScale;
 }
 

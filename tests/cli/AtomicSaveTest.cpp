@@ -34,9 +34,9 @@ constexpr const char* kDocumentName = "rules.xml";
 const std::filesystem::path kProgram =
     std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-rules";
 
-// The writer's own temporary file, ".<name>.XXXXXX" beside the document.
+// The writer's own temporary file, ".<name>.veritor-save-XXXXXX" beside the document.
 bool IsWritersTemporary(const std::string& name) {
-    const std::string prefix = std::string(".") + kDocumentName + ".";
+    const std::string prefix = std::string(".") + kDocumentName + ".veritor-save-";
     return name.size() == prefix.size() + 6 && name.starts_with(prefix);
 }
 

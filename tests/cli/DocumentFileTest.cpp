@@ -113,15 +113,31 @@ TEST_F(DocumentFile, ANewDocumentFollowsTheUmask) {
 }
 
 // A file nobody writes any more, left by a killed save, goes at the next save; one a running
-// save still writes (it holds a lock on it) stays.
-TEST_F(DocumentFile, ASaveRemovesWhatAKilledSaveLeftButNotWhatARunningOneWrites) {
-    std::ofstream(m_folder.Path() / ".doc.xml.Xa12bc") << "half a document";
-    std::ofstream(m_folder.Path() / ".doc.xml.Yd34ef") << "being written";
-    const int writing = ::open((m_folder.Path() / ".doc.xml.Yd34ef").c_str(), O_RDONLY);
+// save still writes (it holds a lock on it) stays, and so does every file the program did not
+// make: a person's backups, whatever is named like a save's file but is no regular file.
+TEST_F(DocumentFile, ASaveRemovesOnlyWhatAKilledSaveLeft) {
+    const fs::path folder = m_folder.Path();
+    std::ofstream(folder / ".doc.xml.veritor-save-Xa12bc") << "half a document";
+    std::ofstream(folder / ".doc.xml.veritor-save-Yd34ef") << "being written";
+    const int writing = ::open((folder / ".doc.xml.veritor-save-Yd34ef").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+    const std::string kept[] = {".doc.xml.backup", ".doc.xml.orig01", ".doc.xml.Xa12bc"};
+    for (const std::string& name : kept) {
+        std::ofstream(folder / name) << "a person's file";
+    }
+    ASSERT_EQ(::mkfifo((folder / ".doc.xml.veritor-save-fifo01").c_str(), 0600), 0);
+    fs::create_directory(folder / ".doc.xml.veritor-save-dir001");
+    fs::create_symlink("doc.xml", folder / ".doc.xml.veritor-save-link01");
+
     ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
-    EXPECT_FALSE(fs::exists(m_folder.Path() / ".doc.xml.Xa12bc"));
-    EXPECT_TRUE(fs::exists(m_folder.Path() / ".doc.xml.Yd34ef"));
+    EXPECT_FALSE(fs::exists(folder / ".doc.xml.veritor-save-Xa12bc"));
+    EXPECT_TRUE(fs::exists(folder / ".doc.xml.veritor-save-Yd34ef"));
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(folder / ".doc.xml.veritor-save-fifo01"));
+    EXPECT_TRUE(fs::is_directory(folder / ".doc.xml.veritor-save-dir001"));
+    EXPECT_TRUE(fs::is_symlink(folder / ".doc.xml.veritor-save-link01"));
     ::close(writing);
 }
 

@@ -1,6 +1,8 @@
+#include <fmt/format.h>
 #include <gmock/gmock.h>
 
 #include <map>
+#include <numbers>
 #include <regex>
 
 #include "tests/cli/CommandRunner.h"
@@ -199,17 +201,29 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
     EXPECT_THAT(missing.err, HasSubstr("absent.xml: no such file"));
 }
 
-// A value that overflows in the conversion would make the saved document unreadable.
-TEST_F(RuleDocumentCommands, ConversionThatOverflowsIsRefusedAndWritesNothing) {
-    const std::string text =
-        "<RuleSet Unit=\"0\" AngularUnit=\"1\"><Rule Name=\"Draft Angle\"><Parameter "
-        "Type=\"2120\"><Operator>7</Operator><Value>1e307</Value></Parameter></Rule></RuleSet>";
-    Write("huge.xml", text);
-    const CommandResult result = Run("units huge.xml --angle deg");
-    EXPECT_NE(result.status, 0);
-    EXPECT_THAT(result.err, HasSubstr("huge.xml: not saved: rule \"Draft Angle\": parameter "
-                                      "2120: value \"inf\" is not a number"));
-    EXPECT_EQ(ReadWholeFile(File("huge.xml")), text);
+// Only a value that overflows in the conversion is refused, since the saved document could not
+// be read; a huge value that still fits is converted and kept.
+TEST_F(RuleDocumentCommands, ConversionsRefuseOnlyValuesThatOverflow) {
+    const auto document = [](const char* units, const char* value) {
+        return fmt::format(
+            "<RuleSet {}><Rule Name=\"Draft Angle\"><Parameter Type=\"2120\"><Operator>7"
+            "</Operator><Value>{}</Value></Parameter></Rule></RuleSet>",
+            units, value);
+    };
+    const std::string overflowing = document("Unit=\"0\" AngularUnit=\"1\"", "1e307");
+    Write("huge.xml", overflowing);
+    const CommandResult refused = Run("units huge.xml --angle deg");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_THAT(refused.err, HasSubstr("huge.xml: not saved: rule \"Draft Angle\": parameter "
+                                       "2120: value \"inf\" is not a number"));
+    EXPECT_EQ(ReadWholeFile(File("huge.xml")), overflowing);
+
+    Write("large.xml", document("Unit=\"0\" AngularUnit=\"0\"", "1e307"));
+    const CommandResult converted = Run("units large.xml --angle rad");
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    const ShownValues values = ParseValues(Run("show large.xml").out);
+    ASSERT_EQ(values.count("Draft Angle/2120"), 1u);
+    EXPECT_NEAR(values.at("Draft Angle/2120")[0], 1e307 * std::numbers::pi / 180, 1e295);
 }
 
 // The document keeps six decimals: a unit change that would round a value away lists it and saves
