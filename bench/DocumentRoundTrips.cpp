@@ -39,7 +39,7 @@ private:
 
 int ModuleUnits(const std::filesystem::path& file) {
     const DroppedOutput dropped;
-    return RunUnits({file, "in", "rad", true});
+    return RunUnits({.file = file, .unit = "in", .angle = "rad", .allowRounding = true});
 }
 
 bool PugixmlUnits(const std::filesystem::path& file) {

@@ -57,7 +57,7 @@ void BM_EditCommandConfirmed(benchmark::State& state) {
     std::ostringstream printed;
     std::streambuf* const console = std::cout.rdbuf(printed.rdbuf());
     for (auto _ : state) {
-        RunEdit({document, "Draft Angle", script});
+        RunEdit({.file = document, .rule = "Draft Angle", .script = script});
     }
     std::cout.rdbuf(console);
 }

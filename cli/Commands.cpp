@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -101,6 +102,19 @@ CString ModuleText(UINT id) {
     return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
 }
 
+LockWait WaitFor(const std::filesystem::path& file, std::optional<double> seconds) {
+    LockWait wait;
+    if (seconds) {
+        wait.limit = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::duration<double>(*seconds));
+    }
+    wait.onWaiting = [file] {
+        std::cerr << "veritor-rules: waiting for " << file.string()
+                  << ": another command is saving it\n";
+    };
+    return wait;
+}
+
 void PrintWarnings(const RuleDocument& document) {
     for (const std::string& warning : document.Warnings()) {
         std::cerr << "veritor-rules: warning: " << warning << "\n";
@@ -138,7 +152,8 @@ int RunNew(const NewOptions& options) {
         throw DocumentError(options.file.string() +
                             ": already exists (use --force to overwrite it)");
     }
-    DocumentFile file = DocumentFile::OpenToCreate(options.file);
+    DocumentFile file =
+        DocumentFile::OpenToCreate(options.file, WaitFor(options.file, options.waitSeconds));
     file.Replace(MakeNewDocument(chosen, options.casting)->SaveText(options.file));
     return 0;
 }
@@ -166,7 +181,8 @@ int RunShow(const std::filesystem::path& file) {
 }
 
 int RunUnits(const UnitsOptions& options) {
-    DocumentFile file = DocumentFile::OpenToChange(options.file);
+    DocumentFile file =
+        DocumentFile::OpenToChange(options.file, WaitFor(options.file, options.waitSeconds));
     // Every rule is written anew, so the text read is not needed for the save.
     std::unique_ptr<RuleDocument> document =
         RuleDocument::Parse(file.Content(), options.file, SourceText::dropped);
@@ -217,7 +233,8 @@ LoadedRule* FindRule(std::vector<LoadedRule>& rules, const std::string& name,
 }  // namespace
 
 int RunEdit(const EditOptions& options) {
-    DocumentFile file = DocumentFile::OpenToChange(options.file);
+    DocumentFile file =
+        DocumentFile::OpenToChange(options.file, WaitFor(options.file, options.waitSeconds));
     std::unique_ptr<RuleDocument> document = RuleDocument::Parse(file.Content(), options.file);
     std::vector<LoadedRule> rules = document->LoadRules();
     PrintWarnings(*document);

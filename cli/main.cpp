@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -14,6 +15,27 @@
 namespace {
 
 constexpr const char* kVersion = VERITOR_VERSION;
+// A day: a longer wait for another command is a mistake, not a wish.
+constexpr double kLongestWait = 86400;
+
+void AddWaitOption(CLI::App& command, std::optional<double>& seconds) {
+    command
+        .add_option("--wait", seconds,
+                    "Give up after SECONDS when another command holds the document (default: "
+                    "wait as long as it holds it)")
+        ->option_text("SECONDS")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                double value = 0;
+                const auto [end, error] =
+                    std::from_chars(text.data(), text.data() + text.size(), value);
+                const bool valid = error == std::errc() && end == text.data() + text.size() &&
+                                   value >= 0 && value <= kLongestWait;
+                return valid ? std::string()
+                             : "give the seconds to wait as a number from 0 to 86400";
+            },
+            "SECONDS"));
+}
 
 void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
                          std::filesystem::path& shown, UnitsOptions& converted) {
@@ -30,6 +52,7 @@ void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
     create->add_flag("--casting", created.casting,
                      "Build the rules for casting (casting validator, category 12)");
     create->add_flag("--force", created.force, "Overwrite an existing file");
+    AddWaitOption(*create, created.waitSeconds);
     create->callback([&] { status = RunNew(created); });
 
     CLI::App* show =
@@ -43,6 +66,7 @@ void AddDocumentCommands(CLI::App& cli, int& status, NewOptions& created,
     units->add_option("--angle", converted.angle, "New angle unit");
     units->add_flag("--allow-rounding", converted.allowRounding,
                     "Convert even when values would be rounded away in the new units");
+    AddWaitOption(*units, converted.waitSeconds);
     units->callback([&] {
         if (!converted.unit && !converted.angle) {
             throw CLI::ValidationError("units", "give --unit, --angle or both");
@@ -103,6 +127,7 @@ int main(int argc, char** argv) {
         "click ID, key NAME, cell ROW COL [double|ctrl|shift], focus ID, show, ok, cancel; "
         "without it they are "
         "read from standard input and the dialog is shown after each");
+    AddWaitOption(*edit, edited.waitSeconds);
     edit->callback([&] { status = RunEdit(edited); });
 
     CheckCommandOptions checked;

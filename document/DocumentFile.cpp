@@ -12,13 +12,17 @@
 #include <csignal>
 #include <cstring>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 #include "document/DocumentError.h"
+#include "document/FileAttributes.h"
 
 namespace {
 
 constexpr int kInterruptions[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::chrono::seconds kTellAfter{1};
+constexpr std::chrono::milliseconds kLockPoll{10};
 
 // The file being written, for the signal handler: a fixed buffer, as a handler may only read.
 char g_temporary[PATH_MAX] = {};
@@ -166,9 +170,9 @@ DocumentFile::~DocumentFile() {
     }
 }
 
-DocumentFile DocumentFile::OpenToChange(const std::filesystem::path& path) {
+DocumentFile DocumentFile::OpenToChange(const std::filesystem::path& path, const LockWait& wait) {
     DocumentFile file(path);
-    if (!file.LockExisting()) {
+    if (!file.LockExisting(wait)) {
         Fail(path, "no such file");
     }
     file.CheckReplaceable();
@@ -176,15 +180,15 @@ DocumentFile DocumentFile::OpenToChange(const std::filesystem::path& path) {
     return file;
 }
 
-DocumentFile DocumentFile::OpenToCreate(const std::filesystem::path& path) {
+DocumentFile DocumentFile::OpenToCreate(const std::filesystem::path& path, const LockWait& wait) {
     DocumentFile file(path);
-    if (file.LockExisting()) {
+    if (file.LockExisting(wait)) {
         file.CheckReplaceable();
     }
     return file;
 }
 
-bool DocumentFile::LockExisting() {
+bool DocumentFile::LockExisting(const LockWait& wait) {
     for (;;) {
         const int fd = ::open(m_target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
@@ -199,10 +203,7 @@ bool DocumentFile::LockExisting() {
             ::close(fd);
             Fail(m_path, "not a regular file");
         }
-        if (::flock(fd, LOCK_EX) != 0) {
-            ::close(fd);
-            Fail(m_path, "cannot be locked: " + Reason());
-        }
+        WaitForLock(fd, wait);
         // The command that held the lock may have replaced the file meanwhile.
         if (::stat(m_target.c_str(), &current) == 0 && current.st_dev == locked.st_dev &&
             current.st_ino == locked.st_ino) {
@@ -211,6 +212,32 @@ bool DocumentFile::LockExisting() {
             return true;
         }
         ::close(fd);
+    }
+}
+
+// The lock is asked for again and again rather than waited for in the kernel, so that the wait
+// can be told about and given up.
+void DocumentFile::WaitForLock(int fd, const LockWait& wait) const {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    bool told = false;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            const std::string reason = Reason();
+            ::close(fd);
+            Fail(m_path, "cannot be locked: " + reason);
+        }
+        const Clock::duration waited = Clock::now() - start;
+        if (wait.limit && waited >= *wait.limit) {
+            ::close(fd);
+            Fail(m_path, fmt::format("another command is still saving it after {:g} s: not changed",
+                                     std::chrono::duration<double>(*wait.limit).count()));
+        }
+        if (!told && waited >= kTellAfter && wait.onWaiting) {
+            wait.onWaiting();
+            told = true;
+        }
+        std::this_thread::sleep_for(kLockPoll);
     }
 }
 
@@ -269,6 +296,9 @@ void DocumentFile::Replace(const std::string& text) {
     if (m_lock >= 0 && ::fchown(fd, m_stat.st_uid, m_stat.st_gid) != 0) {
         // Without the right to give the file away, keep at least its group where allowed.
         [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), m_stat.st_gid);
+    }
+    if (m_lock >= 0) {
+        CopyFileAttributes(m_lock, fd);
     }
     written = written && WriteAll(fd, text) && ::fsync(fd) == 0;
     const std::string reason = written ? std::string() : Reason();

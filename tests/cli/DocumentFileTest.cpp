@@ -1,7 +1,10 @@
+#include <acl/libacl.h>
 #include <gmock/gmock.h>
+#include <sys/acl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <fcntl.h>
@@ -9,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "tests/cli/CommandRunner.h"
 #include "tests/platform/TestSupport.h"
@@ -18,6 +22,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
@@ -110,6 +115,75 @@ TEST_F(DocumentFile, AReadOnlyDocumentIsRefusedNotReplaced) {
 TEST_F(DocumentFile, ANewDocumentFollowsTheUmask) {
     ASSERT_EQ(Shell("umask 027 && $P new fresh.xml"), 0);
     EXPECT_EQ(Mode("fresh.xml"), 0640u);
+}
+
+// A command that finds the document locked by another says so after a second, and gives up
+// after --wait seconds without changing anything; without --wait it saves once the lock is free.
+TEST_F(DocumentFile, ACommandWaitingForAnothersLockSaysSoAndGivesUpAfterItsWait) {
+    std::ofstream(m_folder.Path() / "script") << "type 1113 2\nok\n";
+    // Not inherited by the commands, which would then hold the lock themselves.
+    const int held = ::open((m_folder.Path() / "doc.xml").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const CommandResult timedOut = Run("units doc.xml --unit in --wait 1.5");
+    EXPECT_EQ(timedOut.status, 1);
+    EXPECT_THAT(timedOut.err, HasSubstr("veritor-rules: waiting for doc.xml: another command is "
+                                        "saving it\n"));
+    EXPECT_THAT(timedOut.err, HasSubstr("doc.xml: another command is still saving it after 1.5 s: "
+                                        "not changed\n"));
+    for (const char* command :
+         {"edit doc.xml 'Draft Angle' --script script --wait 0", "new doc.xml --force --wait 0"}) {
+        const CommandResult result = Run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_THAT(result.err, HasSubstr("after 0 s: not changed")) << command;
+        EXPECT_THAT(result.err, Not(HasSubstr("waiting for"))) << command;
+    }
+    EXPECT_EQ(Read("doc.xml"), m_original);
+
+    std::thread release([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+        ::close(held);
+    });
+    const CommandResult waited = Run("units doc.xml --unit in");
+    release.join();
+    EXPECT_EQ(waited.status, 0) << waited.err;
+    EXPECT_THAT(waited.err, HasSubstr("waiting for doc.xml"));
+    EXPECT_THAT(Read("doc.xml"), HasSubstr("Unit=\"3\""));
+
+    for (const char* seconds : {"-1", "nan", "inf", "1e9", "soon"}) {
+        const CommandResult refused = Run("units doc.xml --unit mm --wait "s + seconds);
+        EXPECT_NE(refused.status, 0) << seconds;
+        EXPECT_THAT(refused.err, HasSubstr("give the seconds to wait as a number from 0 to 86400"))
+            << seconds;
+    }
+}
+
+// As careful editors do, a save gives the new file the old one's access control list and
+// extended attributes.
+TEST_F(DocumentFile, TheSavedFileKeepsItsAccessControlListAndExtendedAttributes) {
+    const std::string path = (m_folder.Path() / "doc.xml").string();
+    const std::string origin = "https://example.invalid/rules";
+    if (::setxattr(path.c_str(), "user.origin", origin.data(), origin.size(), 0) != 0) {
+        GTEST_SKIP() << "the test folder's file system keeps no extended attributes";
+    }
+    const acl_t acl = ::acl_from_text("u::rw-,u:12345:r--,g::r--,m::r--,o::---");
+    ASSERT_NE(acl, nullptr);
+    ASSERT_EQ(::acl_set_file(path.c_str(), ACL_TYPE_ACCESS, acl), 0);
+    ::acl_free(acl);
+    const auto aclText = [&path] {
+        const acl_t kept = ::acl_get_file(path.c_str(), ACL_TYPE_ACCESS);
+        char* text = ::acl_to_any_text(kept, nullptr, ',', 0);
+        const std::string result = text ? text : "";
+        ::acl_free(text);
+        ::acl_free(kept);
+        return result;
+    };
+    const std::string before = aclText();
+
+    ASSERT_EQ(Run("units doc.xml --unit in").status, 0);
+    EXPECT_EQ(aclText(), before);
+    char value[64] = {};
+    const ssize_t size = ::getxattr(path.c_str(), "user.origin", value, sizeof value);
+    EXPECT_EQ(std::string(value, size > 0 ? static_cast<std::size_t>(size) : 0), origin);
 }
 
 // A file nobody writes any more, left by a killed save, goes at the next save; one a running
