@@ -53,10 +53,13 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    // Drawing the window snapshot.
     void SyncWindow(const platform::WindowSnapshot& window, CPoint origin);
     QWidget* WidgetFor(const platform::WindowSnapshot& window);
     void ShowBalloon(const platform::WindowSnapshot& edit, CPoint origin);
     void ShowDroppedList(const platform::WindowSnapshot& combo, CPoint origin);
+
+    // Handing the person's mouse and keys to the window system.
     // The window's top left in the dialog's client area; nothing for a window not in the tree.
     std::optional<CPoint> OriginOf(HWND window) const;
     void DeliverMouse(UINT message, QMouseEvent* event);

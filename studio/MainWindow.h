@@ -59,12 +59,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenus();
+    // The document's rules table and unit boxes.
+    void BuildTable();
     void BuildUnitBar();
     void Show(std::unique_ptr<StudioDocument> document);
     void Refresh();
     // Records the document's change from the text before it as one undoable step.
     void Changed(const QString& what, const std::string& before);
+
+    // The menus and what they do.
+    void BuildMenus();
     // True when there is nothing unsaved, or the person saved or chose to discard it.
     bool MaySetAside();
     QMessageBox::StandardButton Ask(const QString& title, const QString& text,

@@ -5,51 +5,21 @@
 #include <utility>
 #include <vector>
 
-#include "platform/window/WindowStyles.h"
+#include "platform/window/ListViewState.h"
 
 using platform::FindWindowRecord;
 using platform::FindWindowState;
+using platform::ListViewColumn;
+using platform::ListViewItem;
+using platform::ListViewState;
 
 namespace {
 
-struct Column {
-    CString heading;
-    int format = LVCFMT_LEFT;
-    int width = CListCtrl::kDefaultColumnWidth;
-};
-
-struct Item {
-    std::vector<CString> cells;  // one per column; the first is the label
-    UINT state = 0;
-};
-
-class ListState : public platform::WindowState {
-public:
-    std::vector<Column> columns;
-    std::vector<Item> items;
-    DWORD extendedStyle = 0;
-    HWND header = nullptr;
-    int anchor = -1;  // where a Shift-click's range starts: the row last clicked without Shift
-
-    bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
-    bool IsColumn(int index) const {
-        return index >= 0 && index < static_cast<int>(columns.size());
-    }
-    Item& ItemAt(int index) { return items[static_cast<std::size_t>(index)]; }
-    const Item& ItemAt(int index) const { return items[static_cast<std::size_t>(index)]; }
-    Item NewItem(LPCWSTR label) const {
-        Item item;
-        item.cells.resize(std::max<std::size_t>(columns.size(), 1));
-        item.cells[0] = label;
-        return item;
-    }
-};
-
-int HeaderHeight(const ListState& state) {
+int HeaderHeight(const ListViewState& state) {
     return state.header ? CListCtrl::kHeaderHeight : 0;
 }
 
-int ColumnLeft(const ListState& state, int column) {
+int ColumnLeft(const ListViewState& state, int column) {
     int left = 0;
     for (int i = 0; i < column; ++i) {
         left += state.columns[static_cast<std::size_t>(i)].width;
@@ -57,133 +27,23 @@ int ColumnLeft(const ListState& state, int column) {
     return left;
 }
 
-void SelectOnly(ListState& state, int index) {
-    for (Item& item : state.items) {
-        item.state &= ~(LVIS_SELECTED | LVIS_FOCUSED);
-    }
-    if (state.IsItem(index)) {
-        state.ItemAt(index).state |= LVIS_SELECTED | LVIS_FOCUSED;
-    }
-}
-
-void Toggle(ListState& state, int index) {
-    for (Item& item : state.items) {
-        item.state &= ~LVIS_FOCUSED;
-    }
-    state.ItemAt(index).state ^= LVIS_SELECTED;
-    state.ItemAt(index).state |= LVIS_FOCUSED;
-}
-
-// Selects the rows from the anchor to index; with keepOthers the rows selected before stay.
-void SelectRange(ListState& state, int index, bool keepOthers) {
-    const int from = state.IsItem(state.anchor) ? state.anchor : index;
-    for (int row = 0; row < static_cast<int>(state.items.size()); ++row) {
-        Item& item = state.ItemAt(row);
-        item.state &= ~LVIS_FOCUSED;
-        if (row >= std::min(from, index) && row <= std::max(from, index)) {
-            item.state |= LVIS_SELECTED;
-        } else if (!keepOthers) {
-            item.state &= ~LVIS_SELECTED;
-        }
-    }
-    state.ItemAt(index).state |= LVIS_FOCUSED;
-}
-
-void CreateHeader(HWND list) {
-    const platform::WindowRecord* record = FindWindowRecord(list);
-    if ((record->style & LVS_REPORT) == 0 || (record->style & LVS_NOCOLUMNHEADER) != 0) {
-        return;
-    }
-    platform::WindowCreation creation;
-    creation.windowClass = &platform::HeaderWindowClass();
-    creation.parent = list;
-    creation.style = WS_CHILD | WS_VISIBLE;
-    creation.rect = CRect(0, 0, record->rect.Width(), CListCtrl::kHeaderHeight);
-    FindWindowState<ListState>(list)->header = platform::CreateWindowHandle(creation);
-}
-
-void Click(HWND list, WPARAM keys, LPARAM point) {
-    SetFocus(list);
-    auto* state = FindWindowState<ListState>(list);
-    auto* control = dynamic_cast<CListCtrl*>(CWnd::FromHandle(list));
-    if (!state || !control) {
-        return;
-    }
-    const int index = control->HitTest(CPoint(GET_X_LPARAM(point), GET_Y_LPARAM(point)));
-    const bool multiple = (FindWindowRecord(list)->style & LVS_SINGLESEL) == 0;
-    const bool ctrl = (keys & MK_CONTROL) != 0;
-    if ((keys & MK_SHIFT) != 0 && multiple) {
-        if (index >= 0) {
-            SelectRange(*state, index, ctrl);
-        }
-        return;
-    }
-    if (ctrl && multiple) {
-        if (index >= 0) {
-            Toggle(*state, index);
-        }
-    } else {
-        SelectOnly(*state, index);
-    }
-    state->anchor = index;
-}
-
-void PressKey(HWND list, UINT key) {
-    auto* state = FindWindowState<ListState>(list);
-    if (state->items.empty() || (key != VK_UP && key != VK_DOWN)) {
-        return;
-    }
-    int focused = -1;
-    for (int i = 0; i < static_cast<int>(state->items.size()); ++i) {
-        if ((state->ItemAt(i).state & LVIS_FOCUSED) != 0) {
-            focused = i;
-        }
-    }
-    const int last = static_cast<int>(state->items.size()) - 1;
-    state->anchor = std::clamp(focused + (key == VK_DOWN ? 1 : -1), 0, last);
-    SelectOnly(*state, state->anchor);
-}
-
-LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            CreateHeader(window);
-            return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            Click(window, wParam, lParam);
-            return 0;
-        case WM_KEYDOWN:
-            PressKey(window, static_cast<UINT>(wParam));
-            return 0;
-        default:
-            return platform::DefaultWindowProcedure(window, message, wParam, lParam);
-    }
-}
-
-LRESULT HeaderProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return platform::DefaultWindowProcedure(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 int CHeaderCtrl::GetItemCount() const {
     const platform::WindowRecord* record = FindWindowRecord(m_hWnd);
-    const auto* list = record ? FindWindowState<ListState>(record->parent) : nullptr;
+    const auto* list = record ? FindWindowState<ListViewState>(record->parent) : nullptr;
     return list ? static_cast<int>(list->columns.size()) : -1;
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCWSTR heading, int format, int width, int) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || nCol < 0) {
         return -1;
     }
     nCol = std::min(nCol, static_cast<int>(state->columns.size()));
     state->columns.insert(state->columns.begin() + nCol,
-                          Column{heading, format, width < 0 ? kDefaultColumnWidth : width});
-    for (Item& item : state->items) {
+                          ListViewColumn{heading, format, width < 0 ? kDefaultColumnWidth : width});
+    for (ListViewItem& item : state->items) {
         if (state->columns.size() > 1) {
             item.cells.insert(item.cells.begin() + nCol, CString());
         }
@@ -192,12 +52,12 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR heading, int format, int width, in
 }
 
 BOOL CListCtrl::DeleteColumn(int nCol) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsColumn(nCol)) {
         return FALSE;
     }
     state->columns.erase(state->columns.begin() + nCol);
-    for (Item& item : state->items) {
+    for (ListViewItem& item : state->items) {
         if (item.cells.size() > 1) {
             item.cells.erase(item.cells.begin() + nCol);
         }
@@ -206,11 +66,11 @@ BOOL CListCtrl::DeleteColumn(int nCol) {
 }
 
 BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsColumn(nCol) || !column) {
         return FALSE;
     }
-    const Column& source = state->columns[static_cast<std::size_t>(nCol)];
+    const ListViewColumn& source = state->columns[static_cast<std::size_t>(nCol)];
     if (column->mask & LVCF_FMT) {
         column->fmt = source.format;
     }
@@ -226,13 +86,13 @@ BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const {
 }
 
 int CListCtrl::GetColumnWidth(int nCol) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     return state && state->IsColumn(nCol) ? state->columns[static_cast<std::size_t>(nCol)].width
                                           : 0;
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int width) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsColumn(nCol) || width < 0) {
         return FALSE;
     }
@@ -241,12 +101,12 @@ BOOL CListCtrl::SetColumnWidth(int nCol, int width) {
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     return state ? dynamic_cast<CHeaderCtrl*>(FromHandle(state->header)) : nullptr;
 }
 
 int CListCtrl::InsertItem(int nItem, LPCWSTR label) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || nItem < 0) {
         return -1;
     }
@@ -256,7 +116,7 @@ int CListCtrl::InsertItem(int nItem, LPCWSTR label) {
 }
 
 BOOL CListCtrl::DeleteItem(int nItem) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsItem(nItem)) {
         return FALSE;
     }
@@ -265,7 +125,7 @@ BOOL CListCtrl::DeleteItem(int nItem) {
 }
 
 BOOL CListCtrl::DeleteAllItems() {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state) {
         return FALSE;
     }
@@ -274,12 +134,12 @@ BOOL CListCtrl::DeleteAllItems() {
 }
 
 int CListCtrl::GetItemCount() const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     return state ? static_cast<int>(state->items.size()) : 0;
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR text) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsItem(nItem) || (nSubItem != 0 && !state->IsColumn(nSubItem))) {
         return FALSE;
     }
@@ -288,7 +148,7 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR text) {
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsItem(nItem) || nSubItem < 0) {
         return {};
     }
@@ -299,18 +159,18 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT mask) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     return state && state->IsItem(nItem) ? state->ItemAt(nItem).state & mask : 0;
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT itemState, UINT mask) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || (nItem != -1 && !state->IsItem(nItem))) {
         return FALSE;
     }
     for (int i = 0; i < static_cast<int>(state->items.size()); ++i) {
         if (nItem == -1 || i == nItem) {
-            Item& item = state->ItemAt(i);
+            ListViewItem& item = state->ItemAt(i);
             item.state = (item.state & ~mask) | (itemState & mask);
         }
     }
@@ -318,7 +178,7 @@ BOOL CListCtrl::SetItemState(int nItem, UINT itemState, UINT mask) {
 }
 
 int CListCtrl::GetNextItem(int nItem, int flags) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state) {
         return -1;
     }
@@ -333,17 +193,17 @@ int CListCtrl::GetNextItem(int nItem, int flags) const {
 }
 
 UINT CListCtrl::GetSelectedCount() const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state) {
         return 0;
     }
     return static_cast<UINT>(
         std::count_if(state->items.begin(), state->items.end(),
-                      [](const Item& item) { return (item.state & LVIS_SELECTED) != 0; }));
+                      [](const ListViewItem& item) { return (item.state & LVIS_SELECTED) != 0; }));
 }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
-    auto* state = FindWindowState<ListState>(m_hWnd);
+    auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state) {
         return 0;
     }
@@ -351,12 +211,12 @@ DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
 }
 
 DWORD CListCtrl::GetExtendedStyle() const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     return state ? state->extendedStyle : 0;
 }
 
 BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state || !state->IsItem(nItem) || !state->IsColumn(nSubItem)) {
         return FALSE;
     }
@@ -381,7 +241,7 @@ BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) c
 }
 
 int CListCtrl::SubItemHitTest(LPLVHITTESTINFO info) const {
-    const auto* state = FindWindowState<ListState>(m_hWnd);
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!info) {
         return -1;
     }
@@ -420,21 +280,3 @@ int CListCtrl::HitTest(CPoint point, UINT* flags) const {
     }
     return item;
 }
-
-namespace platform {
-
-const WindowClass& ListViewWindowClass() {
-    static const WindowClass kClass{
-        &ListProcedure, [] { return std::unique_ptr<CWnd>(std::make_unique<CListCtrl>()); },
-        [] { return std::unique_ptr<WindowState>(std::make_unique<ListState>()); }};
-    return kClass;
-}
-
-const WindowClass& HeaderWindowClass() {
-    static const WindowClass kClass{
-        &HeaderProcedure, [] { return std::unique_ptr<CWnd>(std::make_unique<CHeaderCtrl>()); },
-        [] { return std::unique_ptr<WindowState>(std::make_unique<WindowState>()); }};
-    return kClass;
-}
-
-}  // namespace platform

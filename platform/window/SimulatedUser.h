@@ -81,10 +81,15 @@ public:
     const std::vector<ShownMessage>& Messages() const { return m_messages; }
 
 private:
+    // Reaching the controls: an action not done says why, naming the control.
+    static UserActionResult Failed(const CString& reason);
+    static CString ControlName(int id);
     UserActionResult Reach(int id, HWND& window) const;
     UserActionResult ReachEditBox(int id, HWND& window);
     void SelectWholeText(HWND box);
     HWND KeyTarget() const;
+
+    // The messages of the person's keys and mouse, and the idle message that ends an action.
     void Keystroke(UINT virtualKey, std::optional<wchar_t> character);
     void MouseClick(HWND window, CPoint point, UINT keys);
     void MouseDoubleClick(HWND window, CPoint point);

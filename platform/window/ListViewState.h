@@ -1,0 +1,47 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/window/CListCtrl.h"
+#include "platform/window/WindowManager.h"
+
+namespace platform {
+
+struct ListViewColumn {
+    CString heading;
+    int format = LVCFMT_LEFT;
+    int width = CListCtrl::kDefaultColumnWidth;
+};
+
+struct ListViewItem {
+    std::vector<CString> cells;  // one per column; the first is the label
+    UINT state = 0;
+};
+
+// What the window system keeps for a list view: its columns, and its items with their cells and
+// states. CListCtrl's member functions address them; the list's window procedure selects items as
+// the person clicks and presses keys.
+class ListViewState : public WindowState {
+public:
+    std::vector<ListViewColumn> columns;
+    std::vector<ListViewItem> items;
+    DWORD extendedStyle = 0;
+    HWND header = nullptr;
+    int anchor = -1;  // where a Shift-click's range starts: the row last clicked without Shift
+
+    bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
+    bool IsColumn(int index) const {
+        return index >= 0 && index < static_cast<int>(columns.size());
+    }
+    ListViewItem& ItemAt(int index) { return items[static_cast<std::size_t>(index)]; }
+    const ListViewItem& ItemAt(int index) const { return items[static_cast<std::size_t>(index)]; }
+    ListViewItem NewItem(LPCWSTR label) const {
+        ListViewItem item;
+        item.cells.resize(std::max<std::size_t>(columns.size(), 1));
+        item.cells[0] = label;
+        return item;
+    }
+};
+
+}  // namespace platform

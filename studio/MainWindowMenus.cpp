@@ -1,0 +1,240 @@
+#include "studio/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QTableView>
+#include <QUndoStack>
+
+#include "check/CheckError.h"
+#include "check/PartChecker.h"
+#include "check/PullDirection.h"
+#include "studio/CheckResultsWindow.h"
+#include "studio/PartCheckDialog.h"
+
+namespace {
+
+constexpr int kRecentFiles = 8;
+constexpr int kProgressSteps = 1000;
+const QString kRecentKey = QStringLiteral("recentFiles");
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&New Moulding Document"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                    this, [this] {
+                        if (MaySetAside()) {
+                            NewDocument(false);
+                        }
+                    });
+    file->addAction(QStringLiteral("New &Casting Document"), this, [this] {
+        if (MaySetAside()) {
+            NewDocument(true);
+        }
+    });
+    file->addAction(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                    [this] { ChooseAndOpen(); });
+    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    [this] { Save(); });
+    file->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                    this, [this] { ChooseAndSaveAs(); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = m_undo->createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = m_undo->createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    edit->addAction(QStringLiteral("&Edit Rule..."), this,
+                    [this] { OpenRule(m_table->currentIndex().row()); });
+
+    QMenu* check = menuBar()->addMenu(QStringLiteral("&Check"));
+    check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
+                     [this] { ChooseAndCheckPart(); });
+}
+
+bool MainWindow::OpenFile(const std::filesystem::path& path) {
+    try {
+        Show(StudioDocument::Open(path));
+        RememberRecent(path);
+        return true;
+    } catch (const std::exception& error) {
+        Fail(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+void MainWindow::NewDocument(bool casting) {
+    Show(StudioDocument::New(casting));
+}
+
+bool MainWindow::Save() {
+    if (!m_document->Path()) {
+        ChooseAndSaveAs();
+        return m_document->Path().has_value() && !IsModified();
+    }
+    return SaveAs(*m_document->Path());
+}
+
+bool MainWindow::SaveAs(const std::filesystem::path& path) {
+    try {
+        if (m_document->Save(path, false) == StudioDocument::SaveResult::ChangedOnDisk) {
+            const auto answer =
+                Ask(QStringLiteral("Document changed on disk"),
+                    QStringLiteral("%1 has been changed by someone else since it was opened. "
+                                   "Overwrite it with this document?")
+                        .arg(PathText(path)),
+                    {}, QMessageBox::Yes | QMessageBox::Cancel);
+            if (answer != QMessageBox::Yes) {
+                return false;
+            }
+            m_document->Save(path, true);
+        }
+    } catch (const std::exception& error) {
+        Fail(QString::fromUtf8(error.what()));
+        return false;
+    }
+    m_undo->setClean();
+    RememberRecent(path);
+    Refresh();
+    return true;
+}
+
+bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull) {
+    check::CheckReport report;
+    try {
+        check::CheckOptions options;
+        const auto direction = check::ParsePullDirection(pull.toStdString());
+        if (!direction) {
+            throw check::CheckError(
+                QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero")
+                    .arg(pull)
+                    .toStdString());
+        }
+        options.pull = *direction;
+        // No cancel button: the checker runs to its end, bounded by its own limits.
+        QProgressDialog progress(QStringLiteral("Checking %1...").arg(PathText(part.filename())),
+                                 {}, 0, kProgressSteps, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(1000);
+        options.progress = [&progress](double done) {
+            progress.setValue(static_cast<int>(done * kProgressSteps));
+        };
+        report = check::PartChecker(std::move(options))
+                     .Check(part, m_document->Text(), m_document->DisplayName());
+    } catch (const std::exception& error) {
+        Fail(QString::fromUtf8(error.what()));
+        return false;
+    }
+    m_checkResults->Show(report);
+    m_checkResults->show();
+    m_checkResults->raise();
+    return true;
+}
+
+bool MainWindow::MaySetAside() {
+    if (!IsModified()) {
+        return true;
+    }
+    const auto answer = Ask(QStringLiteral("Unsaved changes"),
+                            QStringLiteral("%1 has unsaved changes. Save them?")
+                                .arg(QString::fromStdString(m_document->DisplayName())),
+                            {}, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save) {
+        return Save();
+    }
+    return answer == QMessageBox::Discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (MaySetAside()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+QMessageBox::StandardButton MainWindow::Ask(const QString& title, const QString& text,
+                                            const QString& details,
+                                            QMessageBox::StandardButtons buttons) {
+    if (m_prompt) {
+        return m_prompt(title, text, details, buttons);
+    }
+    QMessageBox box(QMessageBox::Question, title, text, buttons, this);
+    box.setDetailedText(details);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MainWindow::Fail(const QString& text) {
+    Ask(QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok);
+}
+
+void MainWindow::RememberRecent(const std::filesystem::path& path) {
+    std::error_code error;
+    const QString absolute = PathText(std::filesystem::absolute(path, error));
+    QSettings settings;
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    while (recent.size() > kRecentFiles) {
+        recent.removeLast();
+    }
+    settings.setValue(kRecentKey, recent);
+}
+
+void MainWindow::FillRecentMenu() {
+    m_recentMenu->clear();
+    for (const QString& file : QSettings().value(kRecentKey).toStringList()) {
+        m_recentMenu->addAction(file, this, [this, file] {
+            if (MaySetAside()) {
+                OpenFile(file.toStdString());
+            }
+        });
+    }
+}
+
+void MainWindow::ChooseAndOpen() {
+    if (!MaySetAside()) {
+        return;
+    }
+    const QString file =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Rule Document"), {},
+                                     QStringLiteral("Rule documents (*.xml);;All files (*)"));
+    if (!file.isEmpty()) {
+        OpenFile(file.toStdString());
+    }
+}
+
+void MainWindow::ChooseAndSaveAs() {
+    const QString file =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Rule Document"),
+                                     QString::fromStdString(m_document->DisplayName()),
+                                     QStringLiteral("Rule documents (*.xml);;All files (*)"));
+    if (!file.isEmpty()) {
+        SaveAs(file.toStdString());
+    }
+}
+
+void MainWindow::ChooseAndCheckPart() {
+    PartCheckDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
+        CheckPart(dialog.Part(), dialog.Pull());
+    }
+}
