@@ -7,11 +7,14 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <unordered_map>
 
+#include "platform/LibraryImage.h"
 #include "platform/ResourceTable.h"
 #include "platform/Utf.h"
 
@@ -84,6 +87,16 @@ std::mutex& OpenedLibrariesMutex() {
     return mutex;
 }
 
+// A library that is there but cannot be loaded is named on standard error, once for each file:
+// the caller falls back silently, as a program does when a library is missing.
+void TellNotLoaded(const std::string& file, const std::string& why) {
+    static auto& told = *new std::set<std::string>();
+    const std::lock_guard lock(OpenedLibrariesMutex());
+    if (told.insert(file).second) {
+        std::cerr << file << ": not loaded: " << why << "\n";
+    }
+}
+
 }  // namespace
 
 HINSTANCE AfxLoadLibrary(const wchar_t* path) {
@@ -91,7 +104,17 @@ HINSTANCE AfxLoadLibrary(const wchar_t* path) {
         return nullptr;
     }
     const std::string file = platform::Utf8FromWide(path);
+    if (const auto problem = platform::CheckLibraryImage(file)) {
+        if (!problem->missing) {
+            TellNotLoaded(file, problem->what);
+        }
+        return nullptr;
+    }
     const auto library = static_cast<HINSTANCE>(dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (!library) {
+        const char* reason = dlerror();
+        TellNotLoaded(file, reason ? reason : "the loader refused it");
+    }
     if (library) {
         const std::lock_guard lock(OpenedLibrariesMutex());
         OpenedLibraries().try_emplace(library, library).first->second.Open();

@@ -1,11 +1,13 @@
 #include "platform/Registry.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <cwctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -241,19 +243,38 @@ namespace {
 // never end, a device, a file of more than a mebibyte) is no registry.
 constexpr std::uintmax_t kLargestRegistryFile = 1 << 20;
 
+// Read with the system's calls, not a stream: a stream's buffer throws on a read that fails
+// (an I/O error, or a file of the kernel's that refuses reads), and any failure is no registry.
+// The file is opened without waiting, so a FIFO put at its path in the meantime cannot hold it.
+std::optional<std::string> ReadRegistryBytes(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::optional<std::string> bytes;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uintmax_t>(status.st_size) <= kLargestRegistryFile) {
+        bytes.emplace();
+        char buffer[8192];
+        for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
+            if (n < 0 || bytes->size() + static_cast<std::size_t>(n) > kLargestRegistryFile) {
+                bytes.reset();
+                break;
+            }
+            bytes->append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+
 std::optional<platform::RegistryKeys> ReadRegistryFile() {
-    const std::filesystem::path path = platform::RegistryFilePath();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) ||
-        std::filesystem::file_size(path, error) > kLargestRegistryFile || error) {
+    const std::optional<std::string> bytes = ReadRegistryBytes(platform::RegistryFilePath());
+    if (!bytes) {
         return std::nullopt;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return platform::ParseRegistryFile(bytes);
+    return platform::ParseRegistryFile(*bytes);
 }
 
 // The reading is held through a plain pointer that RegistryReading releases: a thread-local

@@ -103,24 +103,54 @@ TEST(VeritorRulesStart, OnlyTheCheckCommandLoadsThePartChecker) {
               std::string::npos);
 }
 
+// A copy of the staged tree's programs and libraries, without the one named; its languages
+// are the staged ones, unless copied too.
+std::filesystem::path CopyOfStage(const TemporaryFolder& tree, const std::string& leftOut,
+                                  bool copyLanguages) {
+    std::filesystem::create_directory(tree.Path() / "bin");
+    for (const auto& file : std::filesystem::directory_iterator(kStage / "bin")) {
+        if (file.path().filename() != leftOut) {
+            std::filesystem::copy(file.path(), tree.Path() / "bin" / file.path().filename());
+        }
+    }
+    if (copyLanguages) {
+        std::filesystem::copy(kStage / "Lang", tree.Path() / "Lang",
+                              std::filesystem::copy_options::recursive);
+    } else {
+        std::filesystem::create_directory_symlink(kStage / "Lang", tree.Path() / "Lang");
+    }
+    return tree.Path() / "bin/veritor-rules";
+}
+
 // A tree that lacks the check command still runs every other command, and check says what is
 // missing instead of failing at start.
 TEST(VeritorRulesStart, AMissingCheckCommandIsNamedWhenCheckRuns) {
     const TemporaryFolder tree;
-    std::filesystem::create_directory(tree.Path() / "bin");
-    for (const auto& file : std::filesystem::directory_iterator(kStage / "bin")) {
-        if (file.path().filename() != "veritor-rules-check.so") {
-            std::filesystem::copy(file.path(), tree.Path() / "bin" / file.path().filename());
-        }
-    }
-    std::filesystem::create_directory_symlink(kStage / "Lang", tree.Path() / "Lang");
-    const std::string program = (tree.Path() / "bin/veritor-rules").string();
+    const std::string program = CopyOfStage(tree, "veritor-rules-check.so", false).string();
     EXPECT_EQ(RunShell("'" + program + "' info >/dev/null").status, 0);
     const CommandResult check = RunShell("'" + program + "' check absent.stl absent.xml 2>&1");
     EXPECT_EQ(check.status, 2);
     EXPECT_NE(check.out.find("veritor-rules-check.so: cannot load the check command"),
               std::string::npos)
         << check.out;
+}
+
+// A language library cut short (a copy that stopped) would crash the loader: the module falls
+// back to English and names the file once; a registry file whose every read fails is an empty
+// registry.
+TEST(VeritorRulesStart, ADamagedLanguageLibraryFallsBackToEnglishAndIsNamedOnce) {
+    const TemporaryFolder tree;
+    const std::string program = CopyOfStage(tree, "", true).string();
+    const std::filesystem::path french = tree.Path() / "Lang/french/TeskIMRulesResu.so";
+    std::filesystem::resize_file(french, std::filesystem::file_size(french) / 3);
+    const CommandResult run =
+        RunShell("env -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 VERITOR_REGISTRY=/proc/self/mem '" +
+                 program + "' info 2>&1");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("folder: english\n"), std::string::npos) << run.out;
+    const std::string named = french.string() + ": not loaded: cut short";
+    EXPECT_NE(run.out.find(named), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(named), run.out.rfind(named)) << run.out;
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "tests/platform/TestSupport.h"
 
 namespace {
@@ -62,12 +65,39 @@ TEST(LoadString, MemberLoadUsesTheCurrentResourceHandle) {
     AfxSetResourceHandle(saved);
 }
 
-TEST(AfxLoadLibrary, FilesThatAreNotLibrariesGiveNull) {
+// What is no sound library gives null and never reaches the loader, which a file cut short
+// would kill with SIGBUS; each such file is named on standard error once, a missing one not at
+// all.
+TEST(AfxLoadLibrary, FilesThatAreNotSoundLibrariesGiveNullAndAreNamedOnce) {
     const TemporaryFolder folder;
-    const std::filesystem::path text = folder.Write("TeskIMRulesResu.so", "2000 \"mm\"\n");
-    EXPECT_EQ(AfxLoadLibrary(Wide(text.string())), nullptr);
-    EXPECT_EQ(AfxLoadLibrary(Wide((folder.Path() / "absent.so").string())), nullptr);
-    EXPECT_EQ(AfxLoadLibrary(Wide(folder.Path().string())), nullptr);
+    const std::filesystem::path truncated = folder.Path() / "truncated.so";
+    std::filesystem::copy_file(kEnglishLibrary, truncated);
+    std::filesystem::resize_file(truncated, std::filesystem::file_size(truncated) / 2);
+    const std::filesystem::path headerOnly = folder.Path() / "header.so";
+    std::filesystem::copy_file(kEnglishLibrary, headerOnly);
+    std::filesystem::resize_file(headerOnly, 64);
+    const struct {
+        std::string path;
+        std::string told;  // on standard error; empty: nothing
+    } cases[] = {
+        {folder.Write("text.so", "2000 \"mm\"\n").string(), "not a library (no ELF header)"},
+        {truncated.string(), "cut short"},
+        {headerOnly.string(), "cut short: 64 bytes"},
+        {folder.Path().string(), "not a regular file"},
+        {(folder.Path() / "absent.so").string(), ""},
+    };
+    for (const auto& library : cases) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(AfxLoadLibrary(Wide(library.path)), nullptr) << library.path;
+        EXPECT_EQ(AfxLoadLibrary(Wide(library.path)), nullptr) << library.path;
+        const std::string told = ::testing::internal::GetCapturedStderr();
+        if (library.told.empty()) {
+            EXPECT_EQ(told, "") << library.path;
+        } else {
+            EXPECT_EQ(told.find(library.path + ": not loaded: " + library.told), 0u) << told;
+            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+        }
+    }
     EXPECT_EQ(AfxLoadLibrary(L""), nullptr);
     EXPECT_EQ(AfxLoadLibrary(nullptr), nullptr);
     EXPECT_FALSE(AfxFreeLibrary(nullptr));

@@ -259,14 +259,18 @@ TEST_F(RegistryFile, OneReadingServesEveryKeyUntilItEnds) {
     EXPECT_EQ(language(), 2u);
 }
 
+// A file that is missing, is no regular file or cannot be read is an empty registry: /proc's
+// memory file is a regular file whose every read fails.
 TEST_F(RegistryFile, MissingKeysAndFilesAreNotFound) {
     HKEY key = reinterpret_cast<HKEY>(1);
-    {
-        const ScopedEnvironment missing("VERITOR_REGISTRY",
-                                        (m_folder.Path() / "absent.reg").string());
+    const std::string unusable[] = {(m_folder.Path() / "absent.reg").string(),
+                                    m_folder.Path().string(), "/proc/self/mem", "/dev/null"};
+    for (const std::string& path : unusable) {
+        const ScopedEnvironment missing("VERITOR_REGISTRY", path);
         EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &key),
-                  ERROR_FILE_NOT_FOUND);
-        EXPECT_EQ(key, nullptr);
+                  ERROR_FILE_NOT_FOUND)
+            << path;
+        EXPECT_EQ(key, nullptr) << path;
     }
     Use(std::string(kHeader) + "[HKEY_CURRENT_USER\\Software\\Veritor]\n\"v\"=dword:1\n");
     key = reinterpret_cast<HKEY>(1);
