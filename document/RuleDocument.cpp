@@ -37,6 +37,11 @@ long LeadingNumber(const char* text) {
                  : std::wcstol(platform::WideFromUtf8(narrow).c_str(), nullptr, 10);
 }
 
+bool EndsLinesWithCrLf(std::string_view text) {
+    const std::size_t lineEnd = text.find('\n');
+    return lineEnd != std::string_view::npos && lineEnd > 0 && text[lineEnd - 1] == '\r';
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -99,6 +104,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
         document->m_source = asItStands ? std::string(utf8) : std::move(converted);
     }
     document->m_encoding = encoding;
+    document->m_crlf = EndsLinesWithCrLf(utf8);
     CheckRuleElements(path.string(), KnownRules(), document->Root().Handle());
     return document;
 }

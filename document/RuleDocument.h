@@ -78,6 +78,9 @@ private:
     // Refuses, naming the path, a document that loading would refuse.
     void CheckBeforeSave(const std::filesystem::path& path) const;
     std::string SaveUtf8(const std::filesystem::path& path) const;
+    // The whole document printed anew, its lines ended as the text it was read from ended them.
+    std::string WholeText() const;
+    std::string WithDocumentLineBreaks(std::string text) const;
     std::string SpliceRule(const LoadedRule& loaded, const std::filesystem::path& path) const;
     void AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule, TeskXMLNode& element);
 
@@ -87,5 +90,6 @@ private:
     std::filesystem::path m_name;  // the document's path, for messages
     std::string m_source;          // the text the document was read from, in UTF-8
     DocumentEncoding m_encoding = DocumentEncoding::Of("", "");
+    bool m_crlf = false;  // the text read ended its lines with CR LF, which the parser made LF
     std::vector<std::string> m_warnings;
 };

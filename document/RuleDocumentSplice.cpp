@@ -71,7 +71,7 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const {
     CheckBeforeSave(path);
     // The whole document is printed only when the splice cannot be made.
-    const auto whole = [this] { return m_xml.SaveText(m_encoding.Name()); };
+    const auto whole = [this] { return WholeText(); };
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
     const std::string name = "<" + Utf8(loaded.element->GetNodeName());
     const std::size_t end = ElementEnd(m_source, start);
@@ -95,6 +95,7 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
          at = element.find('\n', at + 1 + indentation.size())) {
         element.insert(at + 1, indentation);
     }
+    element = WithDocumentLineBreaks(std::move(element));
     std::string spliced = m_source.substr(0, start) + element + m_source.substr(end);
     // Should the text around the element be anything the splice did not foresee, what does not
     // read back as a document falls back to the whole save.
