@@ -148,6 +148,46 @@ void BM_PugixmlUnits(benchmark::State& state) {
     ConvertInOwnProcess(state, "pugixml");
 }
 
+// Attributes of another program on one rule: what the module keeps of them through a rewrite
+// costs about what reading them costs, never their number squared.
+constexpr int kForeignAttributes = 100000;
+
+const std::string& ForeignAttributesDocument() {
+    static const std::string bytes = [] {
+        std::string text = "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"";
+        for (int i = 0; i < kForeignAttributes; ++i) {
+            text += " other" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+        }
+        return text +
+               "><Parameter Type=\"2120\"><Operator>7</Operator><Value>0.5</Value></Parameter>"
+               "<Parameter Type=\"2121\"><Operator>7</Operator><Value>5.0</Value></Parameter>"
+               "</Rule></RuleSet>";
+    }();
+    return bytes;
+}
+
+void ForeignAttributes(benchmark::State& state, int (*command)(const std::filesystem::path&)) {
+    static const BenchFolder folder;
+    const auto file = folder.Path() / "foreign-attributes.xml";
+    for (auto _ : state) {
+        state.PauseTiming();
+        Restore(file, ForeignAttributesDocument());
+        state.ResumeTiming();
+        if (command(file) != 0) {
+            state.SkipWithError("the command failed on the document");
+            return;
+        }
+    }
+}
+
+void BM_ModuleShowForeignAttributes(benchmark::State& state) {
+    ForeignAttributes(state, &ModuleShow);
+}
+
+void BM_ModuleUnitsForeignAttributes(benchmark::State& state) {
+    ForeignAttributes(state, &ModuleUnits);
+}
+
 void RuleCounts(benchmark::internal::Benchmark* benchmark) {
     for (const int count : kRuleCounts) {
         benchmark->Arg(count);
@@ -164,6 +204,8 @@ BENCHMARK(BM_ModuleUnits)->Apply(RuleCountsInOwnProcess);
 BENCHMARK(BM_PugixmlUnits)->Apply(RuleCountsInOwnProcess);
 BENCHMARK(BM_ModuleUnitsWarm)->Apply(RuleCounts);
 BENCHMARK(BM_PugixmlUnitsWarm)->Apply(RuleCounts);
+BENCHMARK(BM_ModuleShowForeignAttributes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModuleUnitsForeignAttributes)->Unit(benchmark::kMillisecond);
 
 std::vector<Ratio> Ratios() {
     std::vector<Ratio> ratios;
@@ -187,6 +229,9 @@ std::vector<Ratio> Ratios() {
                           "BM_ModuleUnitsWarm/" + size, "BM_PugixmlUnitsWarm/" + size,
                           "instructions", RatioAim(count)});
     }
+    ratios.push_back({"units / show, 100,000 foreign attributes on one rule",
+                      "BM_ModuleUnitsForeignAttributes", "BM_ModuleShowForeignAttributes", "",
+                      2.0});
     // pugixml's own growth shows how much of the module's comes from the machine's caches.
     for (const auto& [name, path] : {std::pair{"module", "BM_ModuleUnitsWarm/"},
                                      std::pair{"pugixml", "BM_PugixmlUnitsWarm/"}}) {

@@ -42,6 +42,11 @@ int ModuleUnits(const std::filesystem::path& file) {
     return RunUnits({.file = file, .unit = "in", .angle = "rad", .allowRounding = true});
 }
 
+int ModuleShow(const std::filesystem::path& file) {
+    const DroppedOutput dropped;
+    return RunShow(file);
+}
+
 bool PugixmlUnits(const std::filesystem::path& file) {
     DocumentFile document = DocumentFile::OpenToChange(file);
     pugi::xml_document parsed;

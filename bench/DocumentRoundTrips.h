@@ -11,6 +11,9 @@
 // the command's exit status.
 int ModuleUnits(const std::filesystem::path& file);
 
+// As `veritor-rules show FILE` runs, what it prints dropped. Returns the command's exit status.
+int ModuleShow(const std::filesystem::path& file);
+
 // Bare pugixml on the same bytes, written the same way: the file is locked and read, parsed,
 // serialised with the same indentation, and replaced and synced. False when it cannot be
 // parsed.
