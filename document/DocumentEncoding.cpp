@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "document/DocumentError.h"
+#include "platform/Utf.h"
 
 namespace {
 
@@ -133,10 +134,10 @@ bool DocumentEncoding::IsUtf8() const {
 
 std::string DocumentEncoding::ToUtf8(std::string_view bytes,
                                      const std::filesystem::path& path) const {
-    bytes.remove_prefix(m_byteOrderMark.size());
-    if (IsUtf8()) {
-        return std::string(bytes);
+    if (const std::optional<std::string_view> utf8 = Utf8AsItStands(bytes, path)) {
+        return std::string(*utf8);
     }
+    bytes.remove_prefix(m_byteOrderMark.size());
     const Converter converter("UTF-8", m_converterName);
     std::string utf8(bytes.size() * 4 + 16, '\0');
     char* in = const_cast<char*>(bytes.data());
@@ -151,11 +152,18 @@ std::string DocumentEncoding::ToUtf8(std::string_view bytes,
     return utf8;
 }
 
-std::optional<std::string_view> DocumentEncoding::Utf8AsItStands(std::string_view bytes) const {
+std::optional<std::string_view> DocumentEncoding::Utf8AsItStands(
+    std::string_view bytes, const std::filesystem::path& path) const {
     if (!IsUtf8()) {
         return std::nullopt;
     }
     bytes.remove_prefix(m_byteOrderMark.size());
+    if (const std::optional<std::size_t> invalid = platform::FirstInvalidUtf8(bytes)) {
+        const std::size_t offset = *invalid + m_byteOrderMark.size();
+        throw DocumentError(fmt::format("{}: not UTF-8 text: byte 0x{:02X} at offset {}",
+                                        path.string(), static_cast<unsigned char>(bytes[*invalid]),
+                                        offset));
+    }
     return bytes;
 }
 

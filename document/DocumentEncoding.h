@@ -21,8 +21,10 @@ public:
     // text in the encoding.
     std::string ToUtf8(std::string_view bytes, const std::filesystem::path& path) const;
     // The text as it stands in the bytes, without a byte-order mark, when they are UTF-8
-    // already; nothing when they are to be converted with ToUtf8.
-    std::optional<std::string_view> Utf8AsItStands(std::string_view bytes) const;
+    // already; nothing when they are to be converted with ToUtf8. Throws DocumentError, naming
+    // the first byte that is not UTF-8 and its offset, for bytes that claim to be and are not.
+    std::optional<std::string_view> Utf8AsItStands(std::string_view bytes,
+                                                   const std::filesystem::path& path) const;
     // The UTF-8 text in the document's encoding, with the byte-order mark it was read with; a
     // UTF-8 text without a mark is handed back as it is, without a copy.
     std::string FromUtf8(std::string utf8) const;

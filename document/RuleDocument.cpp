@@ -93,7 +93,7 @@ std::unique_ptr<RuleDocument> RuleDocument::Parse(std::string_view bytes,
     const DocumentEncoding encoding = DocumentEncoding::Of(bytes, path);
     // UTF-8 is parsed as it stands: only a kept source is a copy of it.
     std::string converted;
-    const std::optional<std::string_view> asItStands = encoding.Utf8AsItStands(bytes);
+    const std::optional<std::string_view> asItStands = encoding.Utf8AsItStands(bytes, path);
     if (!asItStands) {
         converted = encoding.ToUtf8(bytes, path);
     }

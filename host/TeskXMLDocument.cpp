@@ -11,6 +11,7 @@
 #include <cstring>
 #include <utility>
 
+#include "host/CharacterReferences.h"
 #include "host/NarrowText.h"
 #include "platform/Utf.h"
 
@@ -162,6 +163,9 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
         error = "no root element";
     } else if (const std::optional<std::string> problem = ShapeProblem(m_doc)) {
         error = *problem;
+    } else if (const auto reference = FindForbiddenCharacterReference(utf8)) {
+        error = fmt::format("\"{}\" refers to a character XML does not allow, at {}",
+                            reference->text, LineAndColumn(utf8, reference->offset));
     } else {
         return true;
     }

@@ -24,8 +24,9 @@ public:
     static constexpr int kMaxDepth = 64;
 
     // Replaces the content with the parsed text; on failure the document is empty and error says
-    // where and why. Elements nested deeper than kMaxDepth and an attribute given twice on one
-    // element are refused like any other malformed text.
+    // where and why. Elements nested deeper than kMaxDepth, an attribute given twice on one
+    // element and a reference to a character XML does not allow (&#0;) are refused like any
+    // other malformed text.
     bool LoadText(std::string_view utf8, std::string& error);
     // The document as UTF-8 text with an XML declaration that names this encoding (the one the
     // caller then writes the text in), indented.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace platform {
@@ -100,6 +101,27 @@ std::string Utf8FromWide(std::wstring_view wide) {
         EncodeOne(static_cast<char32_t>(static_cast<std::uint32_t>(c)), utf8);
     }
     return utf8;
+}
+
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    constexpr std::string_view kEncodedReplacement = "\xEF\xBF\xBD";
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        std::uint64_t eight = 0;
+        if (pos + sizeof eight <= utf8.size()) {
+            std::memcpy(&eight, utf8.data() + pos, sizeof eight);
+            if ((eight & kHighBits) == 0) {
+                pos += sizeof eight;
+                continue;
+            }
+        }
+        const std::size_t start = pos;
+        if (DecodeOne(utf8, pos) == kReplacement &&
+            utf8.substr(start, kEncodedReplacement.size()) != kEncodedReplacement) {
+            return start;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace platform

@@ -184,6 +184,21 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
         {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
          "Type=\"2121\"><Operator>12</Operator><Value>1.5</Value></Parameter></Rule></RuleSet>",
          "parameter 2121: no comparison operator"},
+        // Bytes that are not UTF-8 in a UTF-8 document, named with their offset.
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><!-- \xC0\xAF --></RuleSet>",
+         "not UTF-8 text: byte 0xC0 at offset 39"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><!-- \xED\xA0\x80 --></RuleSet>",
+         "byte 0xED at offset 39"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><!-- \xF5\x80\x80\x80 --></RuleSet>",
+         "byte 0xF5 at offset 39"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\"><!-- \xE2\x82 --></RuleSet>", "byte 0xE2"},
+        // References to characters XML does not allow would cut a text or write bad bytes.
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\" Note=\"a&#0;b\"/>",
+         "\"&#0;\" refers to a character XML does not allow, at line 1, column 42"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\">&#xD800;</RuleSet>", "\"&#xD800;\" refers"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\">&#x110000;</RuleSet>", "\"&#x110000;\" refers"},
+        {"<RuleSet Unit=\"0\" AngularUnit=\"0\">&#99999999999999999999;</RuleSet>",
+         "\"&#99999999999999999999;\" refers"},
     };
     for (const Case& c : cases) {
         Write("bad.xml", c.text);
@@ -196,6 +211,17 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
             EXPECT_EQ(ReadWholeFile(File("bad.xml")), c.text);
         }
     }
+    // In a comment, a CDATA section or a processing instruction "&#0;" is only text.
+    const std::string literal =
+        "<RuleSet Unit=\"0\" AngularUnit=\"0\"><!-- &#0; --><![CDATA[&#xD800;]]><?note &#0;?>"
+        "<Other>&#x1F600;&#9;</Other></RuleSet>";
+    Write("literal.xml", literal);
+    EXPECT_EQ(Run("show literal.xml").status, 0);
+    ASSERT_EQ(Run("units literal.xml --unit in").status, 0);
+    for (const char* kept : {"<!-- &#0; -->", "<![CDATA[&#xD800;]]>", "<?note &#0;?>"}) {
+        EXPECT_THAT(ReadWholeFile(File("literal.xml")), HasSubstr(kept));
+    }
+
     const CommandResult missing = Run("show absent.xml");
     EXPECT_NE(missing.status, 0);
     EXPECT_THAT(missing.err, HasSubstr("absent.xml: no such file"));
