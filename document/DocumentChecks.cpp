@@ -10,6 +10,7 @@
 
 #include "document/DocumentError.h"
 #include "document/DocumentNodes.h"
+#include "host/EntityReferences.h"
 #include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
@@ -22,7 +23,9 @@ std::string Utf8(const CString& text) {
 // A text of the document as messages show it: what is not UTF-8 shown as replacement
 // characters, as the rules read it.
 std::string Shown(const char* text) {
-    return platform::Utf8FromWide(platform::WideFromUtf8(text));
+    std::string shown(text);
+    RestoreEntityReferences(shown);
+    return platform::Utf8FromWide(platform::WideFromUtf8(shown));
 }
 
 std::optional<long long> WholeNumber(std::string_view text) {

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "host/CharacterReferences.h"
+#include "host/EntityReferences.h"
 #include "host/NarrowText.h"
 #include "platform/Utf.h"
 
@@ -152,8 +153,11 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
                                          pugi::parse_declaration;
     m_pool = {};
     m_loadedSize = utf8.size();
+    const std::optional<std::string> held = HoldEntityReferences(utf8);
+    m_holdsReferences = held.has_value();
+    const std::string_view parsed = held ? std::string_view(*held) : utf8;
     const pugi::xml_parse_result result =
-        m_doc.load_buffer(utf8.data(), utf8.size(), kKeepEverything, pugi::encoding_utf8);
+        m_doc.load_buffer(parsed.data(), parsed.size(), kKeepEverything, pugi::encoding_utf8);
     if (!result) {
         error = fmt::format("{} at {}", result.description(), LineAndColumn(utf8, result.offset));
         m_doc.reset();
@@ -195,6 +199,9 @@ std::string TeskXMLDocument::SaveText(const std::string& encoding) const {
                 node.print(out, "  ", pugi::format_indent);
             }
         }
+    }
+    if (m_holdsReferences) {
+        RestoreEntityReferences(out.text);
     }
     return std::move(out.text);
 }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "host/EntityReferences.h"
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/PlainNumbers.h"
@@ -34,8 +35,17 @@ constexpr std::size_t kKeptWrappers = 256;
 thread_local FreeWrapper* t_freeWrappers __attribute__((tls_model("initial-exec"))) = nullptr;
 thread_local std::size_t t_freeWrapperCount __attribute__((tls_model("initial-exec"))) = 0;
 
+// A text that referred to an entity reads with the ampersand it had.
 CString Wide(const char* text) {
-    return CString(platform::WideFromUtf8(text ? text : ""));
+    if (!text) {
+        return {};
+    }
+    if (std::strchr(text, kHeldAmpersand)) {
+        std::string restored(text);
+        RestoreEntityReferences(restored);
+        return CString(platform::WideFromUtf8(restored));
+    }
+    return CString(platform::WideFromUtf8(text));
 }
 
 // True when the wide text is the ASCII text.

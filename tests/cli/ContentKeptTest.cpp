@@ -43,6 +43,15 @@ const KeptCase kCases[] = {
                 kSecondRecord),
      {"<Operator checked=\"yes\">", "<!-- at least -->", "<Value unit=\"deg\">",
       "<!-- measured -->", "<source>CAD</source>"}},
+    {"references to entities, which are never expanded, beside escaped text",
+     "<?xml version=\"1.0\"?>\n<!DOCTYPE RuleSet [<!ENTITY shop \"Line B\">]>\n"
+     "<RuleSet Unit=\"0\" AngularUnit=\"0\" Site=\"&shop;\">\n"
+     "  <Plant>&shop; &amp; more</Plant>\n"
+     "  <Rule Name=\"Draft Angle\" Owner=\"&shop;\">\n" +
+         Record("2120", "<Operator>7</Operator><Value>0.5</Value><Note>by &shop;</Note>") +
+         kSecondRecord + "    <Note>&shop; &lt;QA&gt; &amp;shop;</Note>\n  </Rule>\n</RuleSet>\n",
+     {"Site=\"&shop;\"", "<Plant>&shop; &amp; more</Plant>", "Owner=\"&shop;\"",
+      "<Note>by &shop;</Note>", "<Note>&shop; &lt;QA&gt; &amp;shop;</Note>"}},
 };
 
 class ContentKept : public ::testing::TestWithParam<const char*> {
