@@ -10,7 +10,7 @@
 
 #include "document/DocumentError.h"
 #include "document/DocumentNodes.h"
-#include "host/EntityReferences.h"
+#include "host/HeldReferences.h"
 #include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
@@ -23,9 +23,7 @@ std::string Utf8(const CString& text) {
 // A text of the document as messages show it: what is not UTF-8 shown as replacement
 // characters, as the rules read it.
 std::string Shown(const char* text) {
-    std::string shown(text);
-    RestoreEntityReferences(shown);
-    return platform::Utf8FromWide(platform::WideFromUtf8(shown));
+    return platform::Utf8FromWide(platform::WideFromUtf8(ReadableText(text).c_str()));
 }
 
 std::optional<long long> WholeNumber(std::string_view text) {
@@ -66,7 +64,7 @@ struct RecordParts {
             } else if (!parameterType && NameIs(name, "ParameterType")) {
                 parameterType = child;
             } else if (!badValue && IsElement(child) && NameIs(name, "Value") &&
-                       !IsDecimalNumber(child.text().get())) {
+                       !IsDecimalNumber(ReadableText(child.text().get()).c_str())) {
                 badValue = child;
             }
         }
@@ -78,7 +76,8 @@ void CheckParameter(const std::string& where, const KnownRule& known, pugi::xml_
     const auto fail = [&](const std::string& problem) {
         throw DocumentError(fmt::format("{}: rule \"{}\": {}", where, known.name, problem));
     };
-    const char* id = parameter.attribute("Type").value();
+    const ReadableText type(parameter.attribute("Type").value());
+    const char* id = type.c_str();
     const std::optional<long long> number = WholeNumber(id);
     if (!number) {
         fail("a Parameter element has no numeric Type attribute");

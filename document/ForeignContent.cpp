@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/DocumentNodes.h"
+#include "host/HeldReferences.h"
 
 namespace {
 
@@ -123,8 +124,9 @@ public:
             }
         }
     }
-    pugi::xml_node Take(const char* type) {
-        const auto found = m_byType.find(type);
+    // The old record's Type as the rule read it.
+    pugi::xml_node Take(const char* heldType) {
+        const auto found = m_byType.find(ReadableText(heldType).c_str());
         if (found == m_byType.end()) {
             return {};
         }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/CTeskCommonRulesApp.h"
+#include "host/HeldReferences.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -37,7 +38,8 @@ const KnownRule* FindKind(const KnownRules& known, pugi::xml_node element) {
     if (!attribute) {
         return nullptr;
     }
-    const std::string_view name = attribute.value();
+    const ReadableText readable(attribute.value());
+    const std::string_view name = readable.c_str();
     for (const KnownRule& rule : known.rules) {
         if (rule.name == name) {
             return &rule;

@@ -13,6 +13,7 @@
 #include "document/DocumentNodes.h"
 #include "document/KnownRules.h"
 #include "document/UnitCodes.h"
+#include "host/HeldReferences.h"
 #include "platform/PlainNumbers.h"
 #include "platform/Utf.h"
 
@@ -155,7 +156,7 @@ void RuleDocument::AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule,
     for (const pugi::xml_node record : element.Handle().children("Parameter")) {
         const pugi::xml_attribute type = record.attribute("Type");
         if (IsElement(record) && type) {
-            recordIds.push_back(LeadingNumber(type.value()));
+            recordIds.push_back(LeadingNumber(ReadableText(type.value()).c_str()));
         }
     }
     const auto hasRecord = [&recordIds](std::int32_t id) {

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "host/EntityReferences.h"
+#include "host/HeldReferences.h"
 #include "platform/Utf.h"
 
 namespace {
@@ -96,7 +96,7 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
          at = element.find('\n', at + 1 + indentation.size())) {
         element.insert(at + 1, indentation);
     }
-    RestoreEntityReferences(element);
+    RestoreReferences(element);
     element = WithDocumentLineBreaks(std::move(element));
     std::string spliced = m_source.substr(0, start) + element + m_source.substr(end);
     // Should the text around the element be anything the splice did not foresee, what does not

@@ -3,23 +3,15 @@
 #include <cctype>
 #include <utility>
 
-namespace {
-
-constexpr char32_t kBeyondUnicode = 0x110000;
-
 bool IsXmlCharacter(char32_t code) {
     return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
            (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code < kBeyondUnicode);
 }
 
-// The reference starting at "&#", as far as its ";", and the character it names (anything at or
-// beyond kBeyondUnicode stands for a number too large); nothing when it is not a reference.
-struct Reference {
-    std::string_view text;
-    char32_t code;
-};
-
-std::optional<Reference> ReadReference(std::string_view xml, std::size_t at) {
+std::optional<CharacterReference> ReadCharacterReference(std::string_view xml, std::size_t at) {
+    if (at + 1 >= xml.size() || xml[at + 1] != '#') {
+        return std::nullopt;
+    }
     std::size_t pos = at + 2;
     const bool hex = pos < xml.size() && xml[pos] == 'x';
     pos += hex ? 1 : 0;
@@ -38,8 +30,10 @@ std::optional<Reference> ReadReference(std::string_view xml, std::size_t at) {
     if (pos == digitsStart || pos >= xml.size() || xml[pos] != ';') {
         return std::nullopt;
     }
-    return Reference{xml.substr(at, pos + 1 - at), code};
+    return CharacterReference{xml.substr(at, pos + 1 - at), code};
 }
+
+namespace {
 
 // Whether offsets, asked in increasing order, lie in a comment, a CDATA section or a processing
 // instruction, where "&#0;" is just text. Each part of the text is looked at once.
@@ -87,7 +81,7 @@ std::optional<ForbiddenReference> FindForbiddenCharacterReference(std::string_vi
     LiteralSections literal(xml);
     for (std::size_t at = xml.find("&#"); at != std::string_view::npos;
          at = xml.find("&#", at + 2)) {
-        const std::optional<Reference> reference = ReadReference(xml, at);
+        const std::optional<CharacterReference> reference = ReadCharacterReference(xml, at);
         if (reference && !IsXmlCharacter(reference->code) && !literal.Contain(at)) {
             return ForbiddenReference{at, reference->text};
         }

@@ -14,5 +14,16 @@ struct ForbiddenReference {
     std::string_view text;  // "&#xD800;"
 };
 
+// The reference whose "&#" (or held "&", see HeldReferences.h) stands at at, as far as its ";",
+// and the character it names (kBeyondUnicode for any number beyond Unicode); nothing when no
+// reference stands there.
+inline constexpr char32_t kBeyondUnicode = 0x110000;
+struct CharacterReference {
+    std::string_view text;
+    char32_t code;
+};
+std::optional<CharacterReference> ReadCharacterReference(std::string_view text, std::size_t at);
+bool IsXmlCharacter(char32_t code);
+
 // The first reference to a character XML does not allow, or nothing.
 std::optional<ForbiddenReference> FindForbiddenCharacterReference(std::string_view xml);

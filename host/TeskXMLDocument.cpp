@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "host/CharacterReferences.h"
-#include "host/EntityReferences.h"
+#include "host/HeldReferences.h"
 #include "host/NarrowText.h"
 #include "platform/Utf.h"
 
@@ -153,7 +153,7 @@ bool TeskXMLDocument::LoadText(std::string_view utf8, std::string& error) {
                                          pugi::parse_declaration;
     m_pool = {};
     m_loadedSize = utf8.size();
-    const std::optional<std::string> held = HoldEntityReferences(utf8);
+    const std::optional<std::string> held = HoldReferences(utf8);
     m_holdsReferences = held.has_value();
     const std::string_view parsed = held ? std::string_view(*held) : utf8;
     const pugi::xml_parse_result result =
@@ -201,7 +201,7 @@ std::string TeskXMLDocument::SaveText(const std::string& encoding) const {
         }
     }
     if (m_holdsReferences) {
-        RestoreEntityReferences(out.text);
+        RestoreReferences(out.text);
     }
     return std::move(out.text);
 }

@@ -49,6 +49,6 @@ private:
     pugi::xml_node m_pool;
     // The length of the text last loaded: what a save of the same document will roughly print.
     std::size_t m_loadedSize = 0;
-    // The text last loaded referred to entities, whose ampersands are held (EntityReferences.h).
+    // The text last loaded held references, whose ampersands are held (HeldReferences.h).
     bool m_holdsReferences = false;
 };

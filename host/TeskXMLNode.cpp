@@ -6,7 +6,7 @@
 #include <limits>
 #include <new>
 
-#include "host/EntityReferences.h"
+#include "host/HeldReferences.h"
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "platform/PlainNumbers.h"
@@ -35,17 +35,8 @@ constexpr std::size_t kKeptWrappers = 256;
 thread_local FreeWrapper* t_freeWrappers __attribute__((tls_model("initial-exec"))) = nullptr;
 thread_local std::size_t t_freeWrapperCount __attribute__((tls_model("initial-exec"))) = 0;
 
-// A text that referred to an entity reads with the ampersand it had.
 CString Wide(const char* text) {
-    if (!text) {
-        return {};
-    }
-    if (std::strchr(text, kHeldAmpersand)) {
-        std::string restored(text);
-        RestoreEntityReferences(restored);
-        return CString(platform::WideFromUtf8(restored));
-    }
-    return CString(platform::WideFromUtf8(text));
+    return CString(platform::WideFromUtf8(ReadableText(text).c_str()));
 }
 
 // True when the wide text is the ASCII text.
@@ -165,7 +156,8 @@ CString TeskXMLNode::GetNodeValue() const {
 }
 
 bool TeskXMLNode::GetNodeValueInInt(int& out) const {
-    const char* text = m_node.text().get();
+    const ReadableText readable(m_node.text().get());
+    const char* text = readable.c_str();
     if (const std::optional<int> plain = PlainDigits(text)) {
         out = *plain;
         return true;

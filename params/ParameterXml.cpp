@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/CTeskCommonRulesApp.h"
+#include "host/HeldReferences.h"
 #include "host/TeskXMLDocument.h"
 #include "host/TeskXMLNode.h"
 #include "params/NumberText.h"
@@ -103,7 +104,7 @@ std::optional<std::int32_t> ReadParameterId(const TeskXMLNode& element) {
         return *plain;
     }
     const std::optional<std::int64_t> id =
-        ScanInteger(CString(platform::WideFromUtf8(attribute.value())));
+        ScanInteger(CString(platform::WideFromUtf8(ReadableText(attribute.value()).c_str())));
     using Limits = std::numeric_limits<std::int32_t>;
     if (!id || *id < Limits::min() || *id > Limits::max()) {
         return std::nullopt;
@@ -123,7 +124,8 @@ std::int32_t ReadChildNumber(const TeskXMLNode& parent, const char* name) {
 
 // Only an explicit "0" switches the parameter off.
 bool ReadStatus(const TeskXMLNode& element) {
-    return std::strcmp(element.Handle().attribute(kStatusAttribute).value(), "0") != 0;
+    return std::strcmp(ReadableText(element.Handle().attribute(kStatusAttribute).value()).c_str(),
+                       "0") != 0;
 }
 
 template <Type_e E>
@@ -138,7 +140,8 @@ void ReadValues(const TeskXMLNode& element, TeskParamDataOf<E>& record) {
         if (record.ParameterType == TESK_PARAM_TABLE) {
             StringsToValue<E>(ReadRow(node), value);
         } else if constexpr (E == TESK_TYPE_DOUBLE) {
-            if (const std::optional<double> number = ScanDoubleUtf8(child.text().get())) {
+            if (const std::optional<double> number =
+                    ScanDoubleUtf8(ReadableText(child.text().get()).c_str())) {
                 value = *number;
             }
         } else {

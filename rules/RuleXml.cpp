@@ -8,6 +8,7 @@
 #include "app/CTeskCommonRulesApp.h"
 #include "app/ResourceHandleSwitch.h"
 #include "host/CTeskRule.h"
+#include "host/HeldReferences.h"
 #include "host/NarrowText.h"
 #include "host/TeskXMLDocument.h"
 #include "params/NumberText.h"
@@ -58,7 +59,7 @@ std::int32_t ReadNumberAttribute(TeskXMLNode& element, UINT nameId) {
     if (const std::optional<int> plain = PlainDigits(attribute.value())) {
         return *plain;
     }
-    return LeadingNumber(CString(platform::WideFromUtf8(attribute.value())));
+    return LeadingNumber(CString(platform::WideFromUtf8(ReadableText(attribute.value()).c_str())));
 }
 
 void WriteAttributes(const CTeskRule& rule, TeskXMLNode& element) {

@@ -43,14 +43,14 @@ const KeptCase kCases[] = {
                 kSecondRecord),
      {"<Operator checked=\"yes\">", "<!-- at least -->", "<Value unit=\"deg\">",
       "<!-- measured -->", "<source>CAD</source>"}},
-    {"references to entities, which are never expanded, beside escaped text",
+    {"references to entities, which are never expanded, and to characters, beside escaped text",
      "<?xml version=\"1.0\"?>\n<!DOCTYPE RuleSet [<!ENTITY shop \"Line B\">]>\n"
      "<RuleSet Unit=\"0\" AngularUnit=\"0\" Site=\"&shop;\">\n"
      "  <Plant>&shop; &amp; more</Plant>\n"
-     "  <Rule Name=\"Draft Angle\" Owner=\"&shop;\">\n" +
+     "  <Rule Name=\"Draft Angle\" Owner=\"&shop; &#x41;\">\n" +
          Record("2120", "<Operator>7</Operator><Value>0.5</Value><Note>by &shop;</Note>") +
          kSecondRecord + "    <Note>&shop; &lt;QA&gt; &amp;shop;</Note>\n  </Rule>\n</RuleSet>\n",
-     {"Site=\"&shop;\"", "<Plant>&shop; &amp; more</Plant>", "Owner=\"&shop;\"",
+     {"Site=\"&shop;\"", "<Plant>&shop; &amp; more</Plant>", "Owner=\"&shop; &#x41;\"",
       "<Note>by &shop;</Note>", "<Note>&shop; &lt;QA&gt; &amp;shop;</Note>"}},
 };
 

@@ -222,6 +222,15 @@ TEST_F(RuleDocumentCommands, BadDocumentsAreRefusedAndLeftAsTheyWere) {
         EXPECT_THAT(ReadWholeFile(File("literal.xml")), HasSubstr(kept));
     }
 
+    // A value written with character references is read as the characters they name.
+    Write("references.xml",
+          "<RuleSet Unit=\"0\" AngularUnit=\"0\"><Rule Name=\"Draft Angle\"><Parameter "
+          "Type=\"&#50;120\"><Operator>&#x37;</Operator><Value>&#49;.5</Value></Parameter>"
+          "</Rule></RuleSet>");
+    const CommandResult references = Run("show references.xml");
+    EXPECT_EQ(references.status, 0) << references.err;
+    EXPECT_THAT(references.out, HasSubstr("parameter 2120: on, operator >=, values 1.5"));
+
     const CommandResult missing = Run("show absent.xml");
     EXPECT_NE(missing.status, 0);
     EXPECT_THAT(missing.err, HasSubstr("absent.xml: no such file"));

@@ -1,7 +1,11 @@
-#include "host/EntityReferences.h"
+#include "host/HeldReferences.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+
+#include "host/CharacterReferences.h"
+#include "platform/Utf.h"
 
 namespace {
 
@@ -31,13 +35,19 @@ bool IsEntityReference(std::string_view text, std::size_t at) {
     return std::find(kPredefined.begin(), kPredefined.end(), name) == kPredefined.end();
 }
 
+// Whether "&name;" or "&#N;" starts at the ampersand at, which the parser would not give back as
+// it stands.
+bool IsHeldReference(std::string_view text, std::size_t at) {
+    return ReadCharacterReference(text, at).has_value() || IsEntityReference(text, at);
+}
+
 }  // namespace
 
-std::optional<std::string> HoldEntityReferences(std::string_view utf8) {
+std::optional<std::string> HoldReferences(std::string_view utf8) {
     std::optional<std::string> held;
     for (std::size_t at = utf8.find('&'); at != std::string_view::npos;
          at = utf8.find('&', at + 1)) {
-        if (IsEntityReference(utf8, at)) {
+        if (IsHeldReference(utf8, at)) {
             if (!held) {
                 held.emplace(utf8);
             }
@@ -47,6 +57,28 @@ std::optional<std::string> HoldEntityReferences(std::string_view utf8) {
     return held;
 }
 
-void RestoreEntityReferences(std::string& text) {
+void RestoreReferences(std::string& text) {
     std::replace(text.begin(), text.end(), kHeldAmpersand, '&');
+}
+
+ReadableText::ReadableText(const char* held) : m_text(held ? held : "") {
+    if (!std::strchr(m_text, kHeldAmpersand)) {
+        return;
+    }
+    const std::string_view text(m_text);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != kHeldAmpersand) {
+            m_read += text[at];
+            continue;
+        }
+        const std::optional<CharacterReference> reference = ReadCharacterReference(text, at);
+        if (reference && IsXmlCharacter(reference->code)) {
+            m_read +=
+                platform::Utf8FromWide(std::wstring(1, static_cast<wchar_t>(reference->code)));
+            at += reference->text.size() - 1;
+        } else {
+            m_read += '&';
+        }
+    }
+    m_text = m_read.c_str();
 }
