@@ -9,9 +9,11 @@
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
+#include <OSD_Path.hxx>
 #include <RWStl.hxx>
 #include <STEPControl_Reader.hxx>
 #include <Standard_Failure.hxx>
+#include <Standard_OutOfMemory.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
@@ -19,12 +21,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
+#include <new>
 
 #include "check/CheckError.h"
 #include "check/geometry/BrepPart.h"
+#include "check/geometry/PartFile.h"
 #include "check/geometry/StlPart.h"
 
 namespace check {
@@ -120,43 +122,62 @@ TopoDS_Shape ReadIges(const std::filesystem::path& path) {
     return HasSolid(shape) || shape.IsNull() ? shape : SolidsFromFaces(shape);
 }
 
+// Binary when the triangle count in the header accounts for the whole file, ASCII when it
+// starts with "solid" otherwise. The bytes of a binary file say nothing reliable on their own:
+// its header may start with "solid" too, and zero normals look like text.
+Handle(Poly_Triangulation)
+    ReadStlMesh(const std::filesystem::path& path, std::uintmax_t size, std::size_t maxTriangles) {
+    constexpr std::size_t kHeaderBytes = 80;
+    constexpr std::uintmax_t kTriangleBytes = 50;
+    const std::string head = Head(path, kHeaderBytes + 4);
+    if (head.size() == kHeaderBytes + 4) {
+        std::uint32_t count = 0;
+        for (int i = 3; i >= 0; --i) {
+            count = count << 8 | static_cast<unsigned char>(head[kHeaderBytes + i]);
+        }
+        if (head.size() + kTriangleBytes * count == size) {
+            if (count > maxTriangles) {
+                throw CheckError(fmt::format("more than {} triangles", maxTriangles));
+            }
+            return RWStl::ReadBinary(OSD_Path(path.c_str()));
+        }
+    }
+    if (Lower(head.substr(0, 5)) == "solid") {
+        return RWStl::ReadAscii(OSD_Path(path.c_str()));
+    }
+    return {};
+}
+
+Part ReadStl(const std::filesystem::path& path, std::uintmax_t size, double unit,
+             std::size_t maxTriangles) {
+    const Handle(Poly_Triangulation) mesh = ReadStlMesh(path, size, maxTriangles);
+    if (mesh.IsNull() || mesh->NbTriangles() == 0) {
+        throw CheckError("not a readable STL file, or one without triangles");
+    }
+    if (static_cast<std::size_t>(mesh->NbTriangles()) > maxTriangles) {
+        throw CheckError(fmt::format("more than {} triangles", maxTriangles));
+    }
+    Part part = StlPart(unit).Build(*mesh);
+    if (part.triangles.empty()) {
+        throw CheckError("every triangle is degenerate");
+    }
+    return part;
+}
+
 }  // namespace
 
 PartReader::PartReader(double stlUnitInMillimetres, Limits limits)
     : m_stlUnit(stlUnitInMillimetres), m_limits(limits) {}
 
 Part PartReader::Read(const std::filesystem::path& path) const {
+    const std::uintmax_t size = CheckPartFile(path, m_limits.maxFileBytes);
     const std::string name = path.string();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        throw CheckError(name + ": is a folder, not a part");
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        throw CheckError(fmt::format("{}: cannot be read: {}", name, std::strerror(errno)));
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size == 0) {
-        throw CheckError(name + ": is empty");
-    }
-    if (size > m_limits.maxFileBytes) {
-        throw CheckError(fmt::format("{}: larger than {} bytes", name, m_limits.maxFileBytes));
-    }
     SilenceOcct();
     try {
         Part part;
         const Format format = FormatOf(path);
         if (format == Format::Stl) {
-            const Handle(Poly_Triangulation) mesh = RWStl::ReadFile(path.c_str());
-            if (mesh.IsNull() || mesh->NbTriangles() == 0) {
-                throw CheckError("not a readable STL file, or one without triangles");
-            }
-            if (static_cast<std::size_t>(mesh->NbTriangles()) > m_limits.maxTriangles) {
-                throw CheckError(fmt::format("more than {} triangles", m_limits.maxTriangles));
-            }
-            part = StlPart(m_stlUnit).Build(*mesh);
-            if (part.triangles.empty()) {
-                throw CheckError("every triangle is degenerate");
-            }
+            part = ReadStl(path, size, m_stlUnit, m_limits.maxTriangles);
         } else {
             const TopoDS_Shape shape = format == Format::Step ? ReadStep(path) : ReadIges(path);
             if (shape.IsNull() || !HasSolid(shape)) {
@@ -168,6 +189,10 @@ Part PartReader::Read(const std::filesystem::path& path) const {
         return part;
     } catch (const CheckError& problem) {
         throw CheckError(fmt::format("{}: {}", name, problem.what()));
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const Standard_OutOfMemory&) {
+        throw std::bad_alloc();
     } catch (const Standard_Failure& failure) {
         throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.GetMessageString()));
     } catch (const std::exception& failure) {
