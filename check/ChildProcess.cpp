@@ -37,6 +37,21 @@ class SpawnActions {
 public:
     explicit SpawnActions(int answerWriteEnd) {
         posix_spawn_file_actions_init(&m_actions);
+        try {
+            Add(answerWriteEnd);
+        } catch (...) {
+            posix_spawn_file_actions_destroy(&m_actions);
+            throw;
+        }
+    }
+    ~SpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+
+    const posix_spawn_file_actions_t* Get() const { return &m_actions; }
+
+private:
+    void Add(int answerWriteEnd) {
         Check(posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0),
               "posix_spawn_file_actions_addopen");
         for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
@@ -50,22 +65,31 @@ public:
                                                        ChildProcess::kAnswerDescriptor + 1),
               "posix_spawn_file_actions_addclosefrom_np");
     }
-    ~SpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
-    SpawnActions(const SpawnActions&) = delete;
-    SpawnActions& operator=(const SpawnActions&) = delete;
 
-    const posix_spawn_file_actions_t* Get() const { return &m_actions; }
-
-private:
     posix_spawn_file_actions_t m_actions;
 };
 
 // Every signal at its default and none blocked: a parent that ignores SIGPIPE or blocks
-// signals must not hand that on, nor stop the child's time limit from ending it.
+// signals must not hand that on, nor keep the child's processor limit from ending it.
 class SpawnAttributes {
 public:
     SpawnAttributes() {
         posix_spawnattr_init(&m_attributes);
+        try {
+            Set();
+        } catch (...) {
+            posix_spawnattr_destroy(&m_attributes);
+            throw;
+        }
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&m_attributes); }
+    SpawnAttributes(const SpawnAttributes&) = delete;
+    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+
+    const posix_spawnattr_t* Get() const { return &m_attributes; }
+
+private:
+    void Set() {
         sigset_t signals;
         sigemptyset(&signals);
         Check(posix_spawnattr_setsigmask(&m_attributes, &signals), "posix_spawnattr_setsigmask");
@@ -76,13 +100,7 @@ public:
             posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF),
             "posix_spawnattr_setflags");
     }
-    ~SpawnAttributes() { posix_spawnattr_destroy(&m_attributes); }
-    SpawnAttributes(const SpawnAttributes&) = delete;
-    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
 
-    const posix_spawnattr_t* Get() const { return &m_attributes; }
-
-private:
     posix_spawnattr_t m_attributes;
 };
 
