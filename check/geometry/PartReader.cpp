@@ -23,6 +23,7 @@
 #include <cctype>
 #include <fstream>
 #include <new>
+#include <optional>
 
 #include "check/CheckError.h"
 #include "check/geometry/BrepPart.h"
@@ -122,30 +123,38 @@ TopoDS_Shape ReadIges(const std::filesystem::path& path) {
     return HasSolid(shape) || shape.IsNull() ? shape : SolidsFromFaces(shape);
 }
 
-// Binary when the triangle count in the header accounts for the whole file, ASCII when it
-// starts with "solid" otherwise. The bytes of a binary file say nothing reliable on their own:
-// its header may start with "solid" too, and zero normals look like text.
+// The number of triangles a binary STL's header declares, if the file is long enough to hold one.
+std::optional<std::uint32_t> DeclaredTriangles(const std::string& head) {
+    constexpr std::size_t kCountAt = 80;
+    if (head.size() < kCountAt + 4) {
+        return std::nullopt;
+    }
+    std::uint32_t count = 0;
+    for (std::size_t i = kCountAt + 4; i-- > kCountAt;) {
+        count = count << 8 | static_cast<unsigned char>(head[i]);
+    }
+    return count;
+}
+
+// Binary when the triangle count in the header accounts for the whole file; else ASCII when it
+// starts with "solid"; else binary when the declared triangles are all there, trailing bytes
+// aside. The content alone says nothing reliable: a binary header may start with "solid" too,
+// and zero normals and small coordinates look like text.
 Handle(Poly_Triangulation)
     ReadStlMesh(const std::filesystem::path& path, std::uintmax_t size, std::size_t maxTriangles) {
-    constexpr std::size_t kHeaderBytes = 80;
+    constexpr std::uintmax_t kHeaderBytes = 84;
     constexpr std::uintmax_t kTriangleBytes = 50;
-    const std::string head = Head(path, kHeaderBytes + 4);
-    if (head.size() == kHeaderBytes + 4) {
-        std::uint32_t count = 0;
-        for (int i = 3; i >= 0; --i) {
-            count = count << 8 | static_cast<unsigned char>(head[kHeaderBytes + i]);
+    const std::string head = Head(path, kHeaderBytes);
+    const std::optional<std::uint32_t> count = DeclaredTriangles(head);
+    const std::uintmax_t binaryBytes = count ? kHeaderBytes + kTriangleBytes * *count : 0;
+    const bool ascii = Lower(head.substr(0, 5)) == "solid";
+    if (count && (binaryBytes == size || (!ascii && binaryBytes <= size))) {
+        if (*count > maxTriangles) {
+            throw CheckError(fmt::format("more than {} triangles", maxTriangles));
         }
-        if (head.size() + kTriangleBytes * count == size) {
-            if (count > maxTriangles) {
-                throw CheckError(fmt::format("more than {} triangles", maxTriangles));
-            }
-            return RWStl::ReadBinary(OSD_Path(path.c_str()));
-        }
+        return RWStl::ReadBinary(OSD_Path(path.c_str()));
     }
-    if (Lower(head.substr(0, 5)) == "solid") {
-        return RWStl::ReadAscii(OSD_Path(path.c_str()));
-    }
-    return {};
+    return ascii ? RWStl::ReadAscii(OSD_Path(path.c_str())) : Handle(Poly_Triangulation)();
 }
 
 Part ReadStl(const std::filesystem::path& path, std::uintmax_t size, double unit,
