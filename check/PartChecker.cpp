@@ -5,7 +5,7 @@
 #include "check/CheckError.h"
 #include "check/DocumentUnits.h"
 #include "check/checks/RuleChecks.h"
-#include "check/geometry/PartReader.h"
+#include "check/geometry/IsolatedPartReader.h"
 #include "document/RuleDocument.h"
 
 namespace check {
@@ -45,11 +45,11 @@ CheckReport PartChecker::CheckDocument(const std::filesystem::path& partPath,
     std::vector<LoadedRule> rules = document.LoadRules();
     const DocumentUnits units(document.Units().linearUnit, document.Units().angularUnit);
 
-    PartReader::Limits limits;
-    limits.maxTriangles = m_options.maxTriangles;
+    IsolatedPartReader::Limits limits;
+    limits.reading.maxTriangles = m_options.maxTriangles;
     const double stlUnit =
         DocumentUnits::MillimetresPer(m_options.partUnit.value_or(units.Linear()));
-    const Part part = PartReader(stlUnit, limits).Read(partPath);
+    const Part part = IsolatedPartReader(stlUnit, limits).Read(partPath);
     const RayScene scene(part);
     CheckContext context(part, scene, SurfaceSampler(m_options.samples).Sample(part), pull, units,
                          m_options.progress);

@@ -9,9 +9,11 @@
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
+#include <OSD_Path.hxx>
 #include <RWStl.hxx>
 #include <STEPControl_Reader.hxx>
 #include <Standard_Failure.hxx>
+#include <Standard_OutOfMemory.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
@@ -19,12 +21,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
+#include <new>
+#include <optional>
 
 #include "check/CheckError.h"
 #include "check/geometry/BrepPart.h"
+#include "check/geometry/PartFile.h"
 #include "check/geometry/StlPart.h"
 
 namespace check {
@@ -120,43 +123,70 @@ TopoDS_Shape ReadIges(const std::filesystem::path& path) {
     return HasSolid(shape) || shape.IsNull() ? shape : SolidsFromFaces(shape);
 }
 
+// The number of triangles a binary STL's header declares, if the file is long enough to hold one.
+std::optional<std::uint32_t> DeclaredTriangles(const std::string& head) {
+    constexpr std::size_t kCountAt = 80;
+    if (head.size() < kCountAt + 4) {
+        return std::nullopt;
+    }
+    std::uint32_t count = 0;
+    for (std::size_t i = kCountAt + 4; i-- > kCountAt;) {
+        count = count << 8 | static_cast<unsigned char>(head[i]);
+    }
+    return count;
+}
+
+// Binary when the triangle count in the header accounts for the whole file; else ASCII when it
+// starts with "solid"; else binary when the declared triangles are all there, trailing bytes
+// aside. The content alone says nothing reliable: a binary header may start with "solid" too,
+// and zero normals and small coordinates look like text.
+Handle(Poly_Triangulation)
+    ReadStlMesh(const std::filesystem::path& path, std::uintmax_t size, std::size_t maxTriangles) {
+    constexpr std::uintmax_t kHeaderBytes = 84;
+    constexpr std::uintmax_t kTriangleBytes = 50;
+    const std::string head = Head(path, kHeaderBytes);
+    const std::optional<std::uint32_t> count = DeclaredTriangles(head);
+    const std::uintmax_t binaryBytes = count ? kHeaderBytes + kTriangleBytes * *count : 0;
+    const bool ascii = Lower(head.substr(0, 5)) == "solid";
+    if (count && (binaryBytes == size || (!ascii && binaryBytes <= size))) {
+        if (*count > maxTriangles) {
+            throw CheckError(fmt::format("more than {} triangles", maxTriangles));
+        }
+        return RWStl::ReadBinary(OSD_Path(path.c_str()));
+    }
+    return ascii ? RWStl::ReadAscii(OSD_Path(path.c_str())) : Handle(Poly_Triangulation)();
+}
+
+Part ReadStl(const std::filesystem::path& path, std::uintmax_t size, double unit,
+             std::size_t maxTriangles) {
+    const Handle(Poly_Triangulation) mesh = ReadStlMesh(path, size, maxTriangles);
+    if (mesh.IsNull() || mesh->NbTriangles() == 0) {
+        throw CheckError("not a readable STL file, or one without triangles");
+    }
+    if (static_cast<std::size_t>(mesh->NbTriangles()) > maxTriangles) {
+        throw CheckError(fmt::format("more than {} triangles", maxTriangles));
+    }
+    Part part = StlPart(unit).Build(*mesh);
+    if (part.triangles.empty()) {
+        throw CheckError("every triangle is degenerate");
+    }
+    return part;
+}
+
 }  // namespace
 
 PartReader::PartReader(double stlUnitInMillimetres, Limits limits)
     : m_stlUnit(stlUnitInMillimetres), m_limits(limits) {}
 
 Part PartReader::Read(const std::filesystem::path& path) const {
+    const std::uintmax_t size = CheckPartFile(path, m_limits.maxFileBytes);
     const std::string name = path.string();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        throw CheckError(name + ": is a folder, not a part");
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        throw CheckError(fmt::format("{}: cannot be read: {}", name, std::strerror(errno)));
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size == 0) {
-        throw CheckError(name + ": is empty");
-    }
-    if (size > m_limits.maxFileBytes) {
-        throw CheckError(fmt::format("{}: larger than {} bytes", name, m_limits.maxFileBytes));
-    }
     SilenceOcct();
     try {
         Part part;
         const Format format = FormatOf(path);
         if (format == Format::Stl) {
-            const Handle(Poly_Triangulation) mesh = RWStl::ReadFile(path.c_str());
-            if (mesh.IsNull() || mesh->NbTriangles() == 0) {
-                throw CheckError("not a readable STL file, or one without triangles");
-            }
-            if (static_cast<std::size_t>(mesh->NbTriangles()) > m_limits.maxTriangles) {
-                throw CheckError(fmt::format("more than {} triangles", m_limits.maxTriangles));
-            }
-            part = StlPart(m_stlUnit).Build(*mesh);
-            if (part.triangles.empty()) {
-                throw CheckError("every triangle is degenerate");
-            }
+            part = ReadStl(path, size, m_stlUnit, m_limits.maxTriangles);
         } else {
             const TopoDS_Shape shape = format == Format::Step ? ReadStep(path) : ReadIges(path);
             if (shape.IsNull() || !HasSolid(shape)) {
@@ -168,6 +198,10 @@ Part PartReader::Read(const std::filesystem::path& path) const {
         return part;
     } catch (const CheckError& problem) {
         throw CheckError(fmt::format("{}: {}", name, problem.what()));
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const Standard_OutOfMemory&) {
+        throw std::bad_alloc();
     } catch (const Standard_Failure& failure) {
         throw CheckError(fmt::format("{}: cannot be read: {}", name, failure.GetMessageString()));
     } catch (const std::exception& failure) {

@@ -7,8 +7,10 @@
 
 namespace check {
 
-// Reads a part: STEP and IGES as solids with their surfaces, meshed; STL as triangles grouped
-// into faces. Everything comes out in millimetres.
+// Reads a part in this process: STEP and IGES as solids with their surfaces, meshed; STL as
+// triangles grouped into faces. Everything comes out in millimetres. A hostile file can exhaust
+// OpenCASCADE's stack or memory, so the checker runs this in veritor-part-reader, through
+// IsolatedPartReader.
 class PartReader {
 public:
     struct Limits {
@@ -21,7 +23,8 @@ public:
     // stlUnitInMillimetres: the length of the STL's unit, which the file does not say.
     PartReader(double stlUnitInMillimetres, Limits limits);
 
-    // Throws CheckError naming the file and the problem when it cannot be used.
+    // Throws CheckError naming the file and the problem when it cannot be used, std::bad_alloc
+    // when reading it runs out of memory.
     Part Read(const std::filesystem::path& path) const;
 
 private:

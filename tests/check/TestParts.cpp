@@ -66,6 +66,13 @@ TopoDS_Shape Cut(const TopoDS_Shape& from, const TopoDS_Shape& tool) {
     return cut.Shape();
 }
 
+std::string StepFile(const std::string& data) {
+    return "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+           "FILE_NAME('','',(''),(''),'','','');\n"
+           "FILE_SCHEMA(('AUTOMOTIVE_DESIGN { 1 0 10303 214 1 1 1 1 }'));\nENDSEC;\nDATA;\n" +
+           data + "ENDSEC;\nEND-ISO-10303-21;\n";
+}
+
 }  // namespace
 
 TopoDS_Shape DraftedBlock(double xLow, double xHigh, double yLow, double yHigh) {
@@ -157,6 +164,20 @@ void WriteIges(const TopoDS_Shape& shape, const std::filesystem::path& path) {
     if (!writer.Write(path.c_str())) {
         throw std::runtime_error("IGES not written");
     }
+}
+
+std::string NestedListStep(int depth) {
+    return StepFile("#1=CARTESIAN_POINT(''," + std::string(depth, '(') + "0." +
+                    std::string(depth, ')') + ");\n");
+}
+
+std::string SelfReferencingEdgeStep() {
+    return StepFile(
+        "#1=MANIFOLD_SOLID_BREP('',#2);\n#2=CLOSED_SHELL('',(#3));\n"
+        "#3=ADVANCED_FACE('',(#4),#8,.T.);\n#4=FACE_OUTER_BOUND('',#5,.T.);\n"
+        "#5=EDGE_LOOP('',(#6));\n#6=ORIENTED_EDGE('',*,*,#6,.T.);\n#8=PLANE('',#9);\n"
+        "#9=AXIS2_PLACEMENT_3D('',#10,#11,#12);\n#10=CARTESIAN_POINT('',(0.,0.,0.));\n"
+        "#11=DIRECTION('',(0.,0.,1.));\n#12=DIRECTION('',(1.,0.,0.));\n");
 }
 
 void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,

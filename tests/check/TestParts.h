@@ -31,6 +31,12 @@ TopoDS_Shape HolePlate();
 // A single square face: no solid.
 TopoDS_Shape LoneFace();
 
+// Hostile STEP files, as text. A point whose coordinates sit in a list nested this deep: the
+// reader recurses once a level.
+std::string NestedListStep(int depth);
+// A solid whose one face is bounded by an edge that is itself: the reader follows it for ever.
+std::string SelfReferencingEdgeStep();
+
 // Writes a STEP file in this unit ("MM", "INCH").
 void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
                const std::string& unit = "MM");

@@ -32,7 +32,28 @@ check_host() {
         fail "$program check accepted a missing part"
     grep -q "missing.stl: cannot be read" <<<"$refused" ||
         fail "$program check does not reach the part checker: $refused"
+    # Parts are read by veritor-part-reader, found beside the libraries.
+    local checked=0
+    "$program" check "$work/tetrahedron.stl" "$work/rules.xml" >/dev/null 2>"$work/check.err" ||
+        checked=$?
+    [ $checked -le 1 ] || fail "$program check does not read a part: $(cat "$work/check.err")"
 }
+
+# A tetrahedron, its faces wound outward.
+tetrahedron=("0 0 0;0 10 0;10 0 0" "0 0 0;10 0 0;0 0 10" "0 0 0;0 0 10;0 10 0"
+             "10 0 0;0 10 0;0 0 10")
+{
+    echo "solid tetrahedron"
+    for facet in "${tetrahedron[@]}"; do
+        echo "facet normal 0 0 0"
+        echo "outer loop"
+        IFS=';' read -ra corners <<<"$facet"
+        for corner in "${corners[@]}"; do echo "vertex $corner"; done
+        echo "endloop"
+        echo "endfacet"
+    done
+    echo "endsolid tetrahedron"
+} >"$work/tetrahedron.stl"
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -40,7 +61,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -L "$prefix/bin/veritor-studio" ] || fail "no link to veritor-studio in $prefix/bin"
 for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
             lib/veritor/bin/veritorplatform.so lib/veritor/bin/veritordocument.so \
-            lib/veritor/bin/veritor-rules-check.so lib/veritor/Lang/english/TeskIMRulesResu.so \
+            lib/veritor/bin/veritor-rules-check.so lib/veritor/bin/veritor-part-reader \
+            lib/veritor/Lang/english/TeskIMRulesResu.so \
             lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
             lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \
             share/man/man1/veritor-rules.1; do

@@ -106,4 +106,25 @@ TEST_F(PartCheck, APartThatCannotBeReadOrABadPullIsReportedInAMessageBox) {
     EXPECT_THAT(m_asked.at(1), HasSubstr("pull direction \"0,0,0\""));
 }
 
+// A part that crashes the reader costs the check only: the message names it, and the window
+// stays with its unsaved edit.
+TEST_F(PartCheck, APartThatCrashesTheReaderLeavesTheWindowAndItsEdits) {
+    const std::filesystem::path part = m_folder.Path() / "self-edge.step";
+    std::ofstream(part) << test_parts::SelfReferencingEdgeStep();
+    MainWindow window;
+    Answer(window);
+    window.show();
+    window.ChangeUnits(kMillimetre, kRadian);
+    ASSERT_TRUE(window.IsModified());
+    const std::string edited = window.Document().Text();
+    m_asked.clear();
+
+    EXPECT_FALSE(window.CheckPart(part, QStringLiteral("0,0,1")));
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr(part.string() + ": the reader crashed ("));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_EQ(window.Document().Text(), edited);
+}
+
 }  // namespace

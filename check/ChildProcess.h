@@ -1,0 +1,59 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace check {
+
+// A helper program run as a child process that answers on a pipe of its own (its descriptor 3),
+// its standard streams going nowhere. Started with posix_spawn rather than fork: the programs
+// that check parts run other threads (Qt's, Embree's), and a forked copy of them can deadlock on
+// a lock one of those threads held. The child is killed at its deadline, and killed and reaped
+// if the object goes first: it never outlives its parent's interest.
+class ChildProcess {
+public:
+    static constexpr int kAnswerDescriptor = 3;
+
+    struct Outcome {
+        // What it wrote on its answer pipe.
+        std::string answer;
+        // Killed when the deadline passed.
+        bool timedOut = false;
+        // Killed for writing more than it may.
+        bool answerTooLarge = false;
+        // The signal that ended it, or 0 when it exited with exitStatus.
+        int signal = 0;
+        int exitStatus = 0;
+    };
+
+    // Throws std::system_error when the program cannot be started.
+    ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Reads its answer until it closes the pipe and waits for its end, killing it when the
+    // deadline passes or the answer grows beyond maxAnswerBytes.
+    Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes);
+
+private:
+    void ReadAnswer(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
+                    Outcome& outcome);
+    void Reap(std::chrono::steady_clock::time_point deadline, Outcome& outcome);
+    // Whether it has ended, its wait status in status then; never waits.
+    bool Ended(int& status);
+    void Kill();
+    // Its wait status once the kill has ended it.
+    int WaitKilled();
+
+    pid_t m_pid = -1;
+    bool m_killed = false;
+    int m_answer = -1;
+};
+
+}  // namespace check

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <system_error>
+
+#include "check/ChildProcess.h"
+
+namespace {
+
+using check::ChildProcess;
+using namespace std::chrono_literals;
+
+// A shell script run as the child, and how it should end.
+struct ChildRun {
+    std::string script;
+    std::chrono::milliseconds within;
+    std::size_t maxAnswer;
+    std::string answer;
+    bool timedOut;
+    bool answerTooLarge;
+    int signal;
+    int exitStatus;
+};
+
+// How each way a child can end comes back; its standard output goes nowhere, and of the
+// parent's descriptors it holds none but its answer pipe.
+TEST(ChildProcessTest, EachEndOfTheChildIsToldApart) {
+    const std::vector<ChildRun> runs{
+        {"echo printed; printf answer >&3", 5s, 100, "answer", false, false, 0, 0},
+        {"exit 3", 5s, 100, "", false, false, 0, 3},
+        {"printf partial >&3; kill -SEGV $$", 5s, 100, "partial", false, false, SIGSEGV, 0},
+        {"exec sleep 5", 50ms, 100, "", true, false, SIGKILL, 0},
+        {"exec yes >&3", 5s, 1000, "", false, true, SIGKILL, 0},
+        // 4 is the listing's own.
+        {"exec ls /proc/self/fd >&3", 5s, 100, "0\n1\n2\n3\n4\n", false, false, 0, 0},
+    };
+    // A descriptor the parent holds open across exec, which the child must not get.
+    const int inherited = ::dup(STDERR_FILENO);
+    ASSERT_GE(inherited, 0);
+    for (const ChildRun& run : runs) {
+        SCOPED_TRACE(run.script);
+        ChildProcess child("/bin/sh", {"-c", run.script});
+        const ChildProcess::Outcome outcome =
+            child.Finish(std::chrono::steady_clock::now() + run.within, run.maxAnswer);
+        if (!run.answerTooLarge) {
+            EXPECT_EQ(outcome.answer, run.answer);
+        }
+        EXPECT_EQ(outcome.timedOut, run.timedOut);
+        EXPECT_EQ(outcome.answerTooLarge, run.answerTooLarge);
+        EXPECT_EQ(outcome.signal, run.signal);
+        EXPECT_EQ(outcome.exitStatus, run.exitStatus);
+    }
+    ::close(inherited);
+}
+
+TEST(ChildProcessTest, AProgramThatCannotStartThrows) {
+    EXPECT_THROW(ChildProcess("/nonexistent/program", {}), std::system_error);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "check/geometry/PartAnswer.h"
+
+namespace {
+
+using check::PartAnswer;
+
+// Two faces, a hole rim and two triangles over four vertices.
+check::Part SmallPart() {
+    check::Part part;
+    part.hasSurfaces = true;
+    part.faces = {{check::SurfaceKind::Plane, 0, false, false, 12.5, 5},
+                  {check::SurfaceKind::Cylinder, 3, true, true, 7.25, 6}};
+    part.vertices = {{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 1e-3}};
+    part.vertexNormals = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, -1}};
+    part.triangles = {{{0, 1, 2}, 0}, {{0, 2, 3}, 1}};
+    part.holeRims = {{1, 2.5}};
+    return part;
+}
+
+std::string Encoded(const std::function<void(const PartAnswer::Sink&)>& write) {
+    std::string bytes;
+    write([&bytes](std::string_view piece) { bytes.append(piece); });
+    return bytes;
+}
+
+std::string EncodedPart(const check::Part& part) {
+    return Encoded([&](const auto& sink) { PartAnswer::WritePart(part, sink); });
+}
+
+TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
+    const check::Part part = SmallPart();
+    const std::optional<PartAnswer> read = PartAnswer::Decode(EncodedPart(part));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->kind, PartAnswer::Kind::Part);
+    EXPECT_TRUE(read->part.hasSurfaces);
+    ASSERT_EQ(read->part.faces.size(), 2u);
+    EXPECT_EQ(read->part.faces[1].surface, check::SurfaceKind::Cylinder);
+    EXPECT_EQ(read->part.faces[1].radius, 3);
+    EXPECT_TRUE(read->part.faces[1].blend && read->part.faces[1].hole);
+    EXPECT_FALSE(read->part.faces[0].blend || read->part.faces[0].hole);
+    EXPECT_EQ(read->part.faces[0].area, 12.5);
+    EXPECT_EQ(read->part.vertices[3].z, 1e-3);
+    EXPECT_EQ(read->part.vertexNormals[3].z, -1);
+    EXPECT_EQ(read->part.triangles[1].vertex[2], 3u);
+    EXPECT_EQ(read->part.triangles[1].face, 1u);
+    ASSERT_EQ(read->part.holeRims.size(), 1u);
+    EXPECT_EQ(read->part.holeRims[0].edgeDistance, 2.5);
+
+    const auto refusal = PartAnswer::Decode(Encoded([](const auto& sink) {
+        PartAnswer::WriteRefusal("part.step: cannot be read: two\nlines", sink);
+    }));
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->kind, PartAnswer::Kind::Refusal);
+    EXPECT_EQ(refusal->refusal, "part.step: cannot be read: two lines");
+
+    const auto memory =
+        PartAnswer::Decode(Encoded([](const auto& sink) { PartAnswer::WriteOutOfMemory(sink); }));
+    ASSERT_TRUE(memory);
+    EXPECT_EQ(memory->kind, PartAnswer::Kind::OutOfMemory);
+}
+
+// A reader that fails may write anything: nothing it writes is taken unless it holds together.
+TEST(PartAnswerTest, AnswersCutShortOrNotHoldingTogetherAreRefused) {
+    const std::string whole = EncodedPart(SmallPart());
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        EXPECT_FALSE(PartAnswer::Decode(whole.substr(0, length))) << "cut to " << length;
+    }
+    EXPECT_FALSE(PartAnswer::Decode(whole + '\0')) << "a byte too many";
+    EXPECT_FALSE(PartAnswer::Decode("\x09")) << "an unknown kind";
+
+    struct Fault {
+        std::string name;
+        std::function<void(check::Part&)> make;
+    };
+    const std::vector<Fault> faults{
+        {"vertex out of range", [](auto& p) { p.triangles[0].vertex[1] = 4; }},
+        {"face out of range", [](auto& p) { p.triangles[1].face = 2; }},
+        {"rim of no face", [](auto& p) { p.holeRims[0].holeFace = 7; }},
+        {"normals missing", [](auto& p) { p.vertexNormals.pop_back(); }},
+        {"corner not a number", [](auto& p) { p.vertices[2].y = std::nan(""); }},
+        {"surface kind unknown", [](auto& p) { p.faces[0].surface = check::SurfaceKind{9}; }},
+    };
+    for (const Fault& fault : faults) {
+        check::Part part = SmallPart();
+        fault.make(part);
+        EXPECT_FALSE(PartAnswer::Decode(EncodedPart(part))) << fault.name;
+    }
+
+    // A count larger than the bytes that follow is refused before anything is allocated.
+    std::string huge = whole.substr(0, 2);
+    huge.append(8, '\xff');
+    EXPECT_FALSE(PartAnswer::Decode(huge));
+}
+
+}  // namespace
