@@ -116,6 +116,16 @@ TEST_F(EditCommand, RefusedCharactersNeverShowInTheBox) {
     EXPECT_THAT(result.out, HasSubstr("edit 1118 \"5.0\""));
 }
 
+// A typo never changes a value: the refused "x" leaves the caret where it was, so "9" goes on
+// after "0.1", and the person is told why the key did nothing.
+TEST_F(EditCommand, ARefusedCharacterChangesNothingAndSaysWhy) {
+    const CommandResult result = Edit("type 1113 0.1\nkey x\nkey 9\nok\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("[balloon] Unacceptable character: Only digits and a full "
+                                      "stop (.) can be typed here.\n"));
+    EXPECT_THAT(Document(), HasSubstr("<Value>0.190000</Value>"));
+}
+
 TEST_F(EditCommand, BadScriptLinesNameTheirLineAndChangeNothing) {
     struct Case {
         const char* script;

@@ -61,13 +61,30 @@ TEST(DoubleEditEx, KeepsOnlyDigitsAndFullStops) {
              u.Type(kValueBox, L"a");
          },
          L"3", L"3"},
+        // A refused paste leaves the box as it was: here, empty.
         {"paste into emptied box",
          [](CNumberDialog&, platform::SimulatedUser& u) {
              u.Type(kValueBox, L"7");
              u.Clear(kValueBox);
              u.Paste(kValueBox, L" 4");
          },
-         L"7", L"7"},
+         L"", L"7"},
+        // The caret and the selection stay where the refused character would have gone.
+        {"stray letter between digits",
+         [](CNumberDialog&, platform::SimulatedUser& u) {
+             u.Type(kValueBox, L"0.1");
+             u.PressCharacter(L'x');
+             u.PressCharacter(L'9');
+         },
+         L"0.19", L"0.19"},
+        {"refused letter over a selection",
+         [](CNumberDialog& d, platform::SimulatedUser& u) {
+             u.Type(kValueBox, L"12.5");
+             d.m_value.SetSel(0, 2);
+             u.PressCharacter(L'q');
+             u.PressCharacter(L'7');
+         },
+         L"7.5", L"7.5"},
         {"clearing is allowed",
          [](CNumberDialog&, platform::SimulatedUser& u) {
              u.Type(kValueBox, L"7");
@@ -105,6 +122,19 @@ TEST(DoubleEditEx, KeepsOnlyDigitsAndFullStops) {
         EXPECT_EQ(shown, c.shown) << c.name;
         EXPECT_EQ(accepted, c.lastAccepted) << c.name;
     }
+}
+
+// A refused character shows the platform's balloon for a number box, in the module's language.
+TEST(DoubleEditEx, ARefusedCharacterShowsTheNumberBoxBalloon) {
+    CNumberDialog dialog;
+    std::optional<platform::BalloonTip> balloon;
+    platform::SimulatedUserScope scope([&](platform::SimulatedUser& person) {
+        person.Type(kValueBox, L"1,");
+        balloon = dialog.m_value.GetVisibleBalloonTip();
+    });
+    dialog.DoModal();
+    ASSERT_TRUE(balloon.has_value());
+    EXPECT_EQ(balloon->icon, TTI_ERROR);
 }
 
 // The box takes its own change notification; the dialog hears only that the text will change.

@@ -36,6 +36,13 @@ void RaiseCoreDraft(DialogWidget& dialog) {
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
+// A typo on screen: the refused "x" leaves the caret after "0.1", so the value is 0.19.
+void TypeCoreDraftWithATypo(DialogWidget& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("0.1x9"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
 class Studio : public testing::Test {
 protected:
     std::filesystem::path NewDocument(const std::string& name, const std::string& options = "") {
@@ -98,6 +105,8 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
     const std::vector<SameActions> cases = {
         {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n",
          RaiseCoreDraft},
+        {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 0.1\nkey x\nkey 9\nok\n",
+         TypeCoreDraftWithATypo},
         {"Rib Height for Thickness", 5,
          "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
     };
