@@ -1,6 +1,6 @@
 #include "controls/CDoubleEditEx.h"
 
-#include <cwchar>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -10,7 +10,8 @@ constexpr UINT IDS_REFUSED_CHARACTER_TITLE = 2252;
 constexpr UINT IDS_REFUSED_CHARACTER_TEXT = 2253;
 
 bool IsNumeral(UINT ch) {
-    return ch < 0x10000 && std::wcschr(kNumeralCharacters, static_cast<wchar_t>(ch)) && ch != 0;
+    return std::wstring_view(kNumeralCharacters).find(static_cast<wchar_t>(ch)) !=
+           std::wstring_view::npos;
 }
 
 // Control characters (Backspace, Ctrl+V) are keys, not text to refuse.

@@ -16,10 +16,6 @@
 
 namespace {
 
-std::string Utf8(const CString& text) {
-    return platform::Utf8FromWide(text.str());
-}
-
 // A text of the document as messages show it: what is not UTF-8 shown as replacement
 // characters, as the rules read it.
 std::string Shown(const char* text) {
@@ -124,10 +120,11 @@ std::int32_t ReadUnitAttribute(const std::filesystem::path& path, TeskXMLNode& r
         throw DocumentError(
             fmt::format("{}: the RuleSet element has no {} attribute", path.string(), name));
     }
-    const std::optional<long long> code = WholeNumber(Utf8(text));
+    const std::string codeText = platform::Utf8FromWide(text.str());
+    const std::optional<long long> code = WholeNumber(codeText);
     if (!code || *code < 0 || *code > last) {
         throw DocumentError(fmt::format("{}: {}=\"{}\" is not a unit code from 0 to {}",
-                                        path.string(), name, Utf8(text), last));
+                                        path.string(), name, codeText, last));
     }
     return static_cast<std::int32_t>(*code);
 }

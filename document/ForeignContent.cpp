@@ -36,23 +36,19 @@ bool IsText(pugi::xml_node node) {
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-// The old element's attributes the fresh one lacks are appended to it. The fresh element holds
-// the rule's few attributes, mostly in the old one's order: each old attribute is compared with
-// the one at the same place, then with the rule's own, never with those appended.
+// The old element's attributes the fresh one lacks are appended to it. Each old attribute is
+// compared with the rule's own few, never with those appended, so the cost stays linear.
 void KeepForeignAttributes(pugi::xml_node old, pugi::xml_node fresh) {
     std::vector<const char*> written;
     for (pugi::xml_attribute attribute = fresh.first_attribute(); attribute;
          attribute = attribute.next_attribute()) {
         written.push_back(attribute.name());
     }
-    std::size_t samePlace = 0;
     for (pugi::xml_attribute attribute = old.first_attribute(); attribute;
-         attribute = attribute.next_attribute(), ++samePlace) {
+         attribute = attribute.next_attribute()) {
         const char* name = attribute.name();
         const auto isNamed = [name](const char* other) { return std::strcmp(other, name) == 0; };
-        const bool kept = (samePlace < written.size() && isNamed(written[samePlace])) ||
-                          std::any_of(written.begin(), written.end(), isNamed);
-        if (!kept) {
+        if (std::none_of(written.begin(), written.end(), isNamed)) {
             fresh.append_copy(attribute);
         }
     }

@@ -11,10 +11,6 @@ namespace {
 constexpr UINT IDS_RULE_ELEMENT = 2019;
 constexpr UINT IDS_ATTR_NAME = 2020;
 
-std::string Utf8(const CString& text) {
-    return platform::Utf8FromWide(text.str());
-}
-
 CString ModuleText(UINT id) {
     return g_pTheApp ? LoadString(g_pTheApp->m_hLangResDll, id) : CString();
 }
@@ -22,10 +18,11 @@ CString ModuleText(UINT id) {
 }  // namespace
 
 KnownRules::KnownRules()
-    : element(Utf8(ModuleText(IDS_RULE_ELEMENT))), nameAttribute(Utf8(ModuleText(IDS_ATTR_NAME))) {
+    : element(platform::Utf8FromWide(ModuleText(IDS_RULE_ELEMENT).str())),
+      nameAttribute(platform::Utf8FromWide(ModuleText(IDS_ATTR_NAME).str())) {
     for (const RuleKind& kind : RuleCatalogue()) {
         std::unique_ptr<CTeskRule> rule = kind.makeDefault();
-        std::string name = Utf8(rule->m_strName);
+        std::string name = platform::Utf8FromWide(rule->m_strName.str());
         rules.push_back({std::move(rule), &kind, std::move(name)});
     }
 }

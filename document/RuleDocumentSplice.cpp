@@ -5,13 +5,8 @@
 #include <string_view>
 
 #include "host/HeldReferences.h"
-#include "platform/Utf.h"
 
 namespace {
-
-std::string Utf8(const CString& text) {
-    return platform::Utf8FromWide(text.str());
-}
 
 // Where the element that starts at start ends in well-formed text: past its end tag, or past
 // its own tag when it closes itself; npos when the text does not hold one there.
@@ -74,7 +69,7 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
     // The whole document is printed only when the splice cannot be made.
     const auto whole = [this] { return WholeText(); };
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
-    const std::string name = "<" + Utf8(loaded.element->GetNodeName());
+    const std::string name = std::string("<") + loaded.element->Handle().name();
     const std::size_t end = ElementEnd(m_source, start);
     if (loaded.sourceOffset < 0 || start >= m_source.size() ||
         m_source.compare(start, name.size(), name) != 0 || end == std::string::npos) {
