@@ -22,12 +22,12 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape>& Shapes() {
     static const std::map<std::string, CommandShape> shapes{
-        {"type", {Kind::Type, true, true}},       {"clear", {Kind::Clear, true, false}},
-        {"paste", {Kind::Paste, true, true}},     {"choose", {Kind::Choose, true, true}},
-        {"click", {Kind::Click, true, false}},    {"key", {Kind::Key, false, true}},
-        {"cell", {Kind::Cell, false, true}},      {"focus", {Kind::Focus, true, false}},
-        {"show", {Kind::Show, false, false}},     {"ok", {Kind::Ok, false, false}},
-        {"cancel", {Kind::Cancel, false, false}},
+        {"type", {Kind::Type, true, true}},    {"clear", {Kind::Clear, true, false}},
+        {"paste", {Kind::Paste, true, true}},  {"choose", {Kind::Choose, true, true}},
+        {"click", {Kind::Click, true, false}}, {"key", {Kind::Key, false, true}},
+        {"cell", {Kind::Cell, false, true}},   {"focus", {Kind::Focus, true, false}},
+        {"wheel", {Kind::Wheel, true, true}},  {"show", {Kind::Show, false, false}},
+        {"ok", {Kind::Ok, false, false}},      {"cancel", {Kind::Cancel, false, false}},
     };
     return shapes;
 }
@@ -89,8 +89,8 @@ std::optional<platform::CellClick> CellClickNamed(std::string_view word) {
 
 // The key names, as the README lists them.
 constexpr const char* kKeyNames =
-    "Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1, or one printable "
-    "character";
+    "Tab, Enter, Escape, Space, Left, Right, Up, Down, Shift+Up, Shift+Down, PageUp, PageDown, "
+    "Home, End, Delete, Backspace, F1, or one printable character";
 
 // A script's words as a message shows them: control characters made visible (\x1B), so that a
 // stray escape sequence in a script never acts on the terminal.
@@ -138,6 +138,13 @@ void ReadArguments(EditCommand& command, const std::string& name, std::string_vi
                  "\"cell\" takes a row and a column number, then double, ctrl or shift if any");
         }
         command.row = *row, command.column = *column, command.click = *click;
+    } else if (command.kind == Kind::Wheel) {
+        const auto notches = Number(TrimBlanks(*text));
+        if (!notches) {
+            Fail(number,
+                 "\"wheel\" takes a control id and a number of notches, not \"" + *text + "\"");
+        }
+        command.notches = *notches;
     } else {
         command.text = CString(platform::WideFromUtf8(*text));
     }
@@ -238,6 +245,9 @@ void EditScriptRunner::Perform(platform::SimulatedUser& person, const EditComman
             break;
         case Kind::Focus:
             result = person.Focus(command.id);
+            break;
+        case Kind::Wheel:
+            result = person.TurnWheel(command.id, command.notches);
             break;
         case Kind::Ok:
             result = person.PressOk();

@@ -13,11 +13,24 @@ class CTeskRule;
 // A line of an edit script the person's actions are read from:
 //     type ID TEXT     clear ID        paste ID TEXT    choose ID TEXT
 //     click ID         key NAME|CHAR   cell ROW COL [double|ctrl|shift]
-//     focus ID         show            ok              cancel
+//     focus ID         wheel ID N      show            ok              cancel
 // TEXT is the rest of the line, or a quoted text ("\"", "\\" escaped) to keep blanks.
 // Blank lines and lines starting with # are skipped.
 struct EditCommand {
-    enum class Kind { Type, Clear, Paste, Choose, Click, Key, Cell, Focus, Show, Ok, Cancel };
+    enum class Kind {
+        Type,
+        Clear,
+        Paste,
+        Choose,
+        Click,
+        Key,
+        Cell,
+        Focus,
+        Wheel,
+        Show,
+        Ok,
+        Cancel
+    };
     Kind kind = Kind::Show;
     int id = 0;
     CString text;
@@ -25,6 +38,7 @@ struct EditCommand {
     std::optional<wchar_t> character;  // a key that types this character instead of a named key
     int row = 0;
     int column = 0;
+    int notches = 0;  // wheel: towards the person, negative away
     platform::CellClick click = platform::CellClick::Single;
 };
 

@@ -14,11 +14,13 @@ CTeskListCtrl::~CTeskListCtrl() {
     }
 }
 
-// Past the last row there is no cell to lay the editor over, so nothing opens there.
+// Past the last row there is no cell to lay the editor over, so nothing opens there. The list
+// scrolls first, so the cell being edited is always in sight.
 void CTeskListCtrl::ShowCellEditor(int row, int column, int textLimit) {
     if (row < 0 || row >= GetItemCount()) {
         return;
     }
+    EnsureVisible(row, FALSE);
     CRect cell;
     GetSubItemRect(row, column, LVIR_LABEL, cell);
     const CString text = GetItemText(row, column);

@@ -5,7 +5,8 @@
 
 // A report list whose cells are edited in place: one edit box, owned by the list, is laid over
 // the cell being edited, filled with its text, and writes its text back into the cell when the
-// edit ends. The list tells its parent nothing; the owner drives it.
+// edit ends. The list tells its parent nothing; the owner drives it. Opening the editor scrolls
+// its cell into sight; scrolled by the person, the editor moves with its cell.
 //
 // The editor keeps naming the last edited cell after it closes (GetEditRow, GetEditColumn); an
 // edit is in progress while the editor is visible.

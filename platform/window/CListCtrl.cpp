@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/window/ListViewState.h"
+#include "platform/window/WindowSnapshot.h"
+#include "platform/window/WindowStyles.h"
 
 using platform::FindWindowRecord;
 using platform::FindWindowState;
@@ -27,7 +29,48 @@ int ColumnLeft(const ListViewState& state, int column) {
     return left;
 }
 
+// After rows come or go the first row shown stays where it may, and the scroll bar shows as
+// the rows need.
+void KeepTopWithinRows(HWND list) {
+    if (const auto* state = FindWindowState<ListViewState>(list)) {
+        platform::ScrollListTo(list, state->top);
+    }
+}
+
 }  // namespace
+
+namespace platform {
+
+int ListRowsPerPage(HWND list) {
+    const WindowRecord* record = FindWindowRecord(list);
+    const auto* state = FindWindowState<ListViewState>(list);
+    if (!record || !state) {
+        return 1;
+    }
+    return std::max(1, (record->rect.Height() - HeaderHeight(*state)) / CListCtrl::kRowHeight);
+}
+
+void ScrollListTo(HWND list, int top) {
+    WindowRecord* record = FindWindowRecord(list);
+    auto* state = FindWindowState<ListViewState>(list);
+    if (!record || !state) {
+        return;
+    }
+    const int count = static_cast<int>(state->items.size());
+    const int page = ListRowsPerPage(list);
+    top = std::clamp(top, 0, std::max(count - page, 0));
+    const int shift = (state->top - top) * CListCtrl::kRowHeight;
+    state->top = top;
+    for (HWND child : record->children) {
+        if (child != state->header && shift != 0) {
+            FindWindowRecord(child)->rect.OffsetRect(0, shift);
+        }
+    }
+    record->style = count > page ? record->style | WS_VSCROLL : record->style & ~WS_VSCROLL;
+    BumpWindowRevision();
+}
+
+}  // namespace platform
 
 int CHeaderCtrl::GetItemCount() const {
     const platform::WindowRecord* record = FindWindowRecord(m_hWnd);
@@ -112,6 +155,7 @@ int CListCtrl::InsertItem(int nItem, LPCWSTR label) {
     }
     nItem = std::min(nItem, static_cast<int>(state->items.size()));
     state->items.insert(state->items.begin() + nItem, state->NewItem(label));
+    KeepTopWithinRows(m_hWnd);
     return nItem;
 }
 
@@ -121,6 +165,7 @@ BOOL CListCtrl::DeleteItem(int nItem) {
         return FALSE;
     }
     state->items.erase(state->items.begin() + nItem);
+    KeepTopWithinRows(m_hWnd);
     return TRUE;
 }
 
@@ -130,6 +175,7 @@ BOOL CListCtrl::DeleteAllItems() {
         return FALSE;
     }
     state->items.clear();
+    KeepTopWithinRows(m_hWnd);
     return TRUE;
 }
 
@@ -202,6 +248,42 @@ UINT CListCtrl::GetSelectedCount() const {
                       [](const ListViewItem& item) { return (item.state & LVIS_SELECTED) != 0; }));
 }
 
+int CListCtrl::GetTopIndex() const {
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
+    return state ? state->top : 0;
+}
+
+int CListCtrl::GetCountPerPage() const {
+    return platform::ListRowsPerPage(m_hWnd);
+}
+
+BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK) {
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
+    if (!state || !state->IsItem(nItem)) {
+        return FALSE;
+    }
+    const int page = GetCountPerPage();
+    const bool partlyShown =
+        nItem == state->top + page &&
+        HeaderHeight(*state) + page * kRowHeight < FindWindowRecord(m_hWnd)->rect.Height();
+    if (nItem < state->top) {
+        platform::ScrollListTo(m_hWnd, nItem);
+    } else if (nItem >= state->top + page && !(bPartialOK && partlyShown)) {
+        platform::ScrollListTo(m_hWnd, nItem - page + 1);
+    }
+    return TRUE;
+}
+
+BOOL CListCtrl::Scroll(CSize size) {
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
+    if (!state) {
+        return FALSE;
+    }
+    const int half = size.cy < 0 ? -kRowHeight / 2 : kRowHeight / 2;
+    platform::ScrollListTo(m_hWnd, state->top + (size.cy + half) / kRowHeight);
+    return TRUE;
+}
+
 DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
     auto* state = FindWindowState<ListViewState>(m_hWnd);
     if (!state) {
@@ -220,7 +302,7 @@ BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) c
     if (!state || !state->IsItem(nItem) || !state->IsColumn(nSubItem)) {
         return FALSE;
     }
-    const int top = HeaderHeight(*state) + nItem * kRowHeight;
+    const int top = HeaderHeight(*state) + (nItem - state->top) * kRowHeight;
     const int left = ColumnLeft(*state, nSubItem);
     const int width = state->columns[static_cast<std::size_t>(nSubItem)].width;
     switch (area) {
@@ -248,10 +330,13 @@ int CListCtrl::SubItemHitTest(LPLVHITTESTINFO info) const {
     info->iItem = -1;
     info->iSubItem = -1;
     info->flags = LVHT_NOWHERE;
-    if (!state || info->pt.y < HeaderHeight(*state) || info->pt.x < 0) {
+    CRect client;
+    GetClientRect(&client);
+    if (!state || info->pt.y < HeaderHeight(*state) || info->pt.y >= client.bottom ||
+        info->pt.x < 0) {
         return -1;
     }
-    const int row = (info->pt.y - HeaderHeight(*state)) / kRowHeight;
+    const int row = state->top + (info->pt.y - HeaderHeight(*state)) / kRowHeight;
     if (!state->IsItem(row)) {
         return -1;
     }

@@ -55,15 +55,25 @@ public:
 
 // A list view in report style: columns under a header, and rows (items) whose cells are the
 // item's label (column 0) and its subitems. The geometry is fixed: the header is 24 pixels
-// high, every row 18, each column as wide as it was made, with no scrolling, so a cell has one
-// rectangle and every point one cell. A click selects the row under the mouse (with MK_CONTROL
-// it adds or removes the row, with MK_SHIFT it selects the rows from the one last clicked without
-// Shift); Up and Down move the selection. It sends no notifications.
+// high, every row 18, each column as wide as it was made. The rows scroll vertically in whole
+// rows: the top index is the first row shown right below the header, and a row above it or below
+// the list's bottom has its rectangle there, out of sight, where no point hits it. While there
+// are more rows than fit, the list has its vertical scroll bar (WS_VSCROLL) along its right edge.
+// When the rows scroll, the list's own child windows (a cell editor) move with them.
+//
+// A click selects the row under the mouse (with MK_CONTROL it adds or removes the row, with
+// MK_SHIFT it selects the rows from the one last clicked without Shift); Up and Down move the
+// selection (with Shift held they extend it), Page Up and Page Down to the first and last row
+// shown and then a page further, Home and End to the first and last row; the list scrolls so that
+// the row moved to shows. The wheel scrolls three rows a notch, the scroll bar as WM_VSCROLL asks.
+// It sends no notifications.
 class CListCtrl : public CWnd {
 public:
     static constexpr int kHeaderHeight = 24;
     static constexpr int kRowHeight = 18;
     static constexpr int kDefaultColumnWidth = 100;
+    static constexpr int kScrollBarWidth = 17;
+    static constexpr int kWheelRows = 3;
 
     // Inserts before column nCol; returns its index, or -1. A width of -1 gives the default.
     int InsertColumn(int nCol, LPCWSTR heading, int format = LVCFMT_LEFT, int width = -1,
@@ -90,6 +100,15 @@ public:
     // The next item after nItem (-1 starts at the first) having the LVNI_ states; -1 for none.
     int GetNextItem(int nItem, int flags) const;
     UINT GetSelectedCount() const;
+
+    // The first row shown; the rows that fit wholly below the header.
+    int GetTopIndex() const;
+    int GetCountPerPage() const;
+    // Scrolls as little as brings the row wholly into view (with bPartialOK, partly is enough).
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+    // Scrolls by size.cy pixels, rounded to whole rows (nine pixels of 18 make one); down is
+    // positive. The first row shown stays between the first row and a page above the last.
+    BOOL Scroll(CSize size);
 
     DWORD SetExtendedStyle(DWORD exStyle);
     DWORD GetExtendedStyle() const;

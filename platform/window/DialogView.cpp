@@ -53,6 +53,7 @@ ControlView Project(const WindowSnapshot& window, const WindowSnapshot& parent) 
     }
     view.rows = window.rows;
     view.selectedRows = window.selectedRows;
+    view.topRow = window.topRow;
     view.balloonTip = window.balloonTip;
     if (parent.cellEditor && parent.cellEditor->editor == window.handle) {
         view.cell = std::make_pair(parent.cellEditor->row, parent.cellEditor->column);
@@ -126,7 +127,8 @@ CString ControlLine(const ControlView& control) {
         for (const CString& column : control.columns) {
             line += L" " + Quote(column);
         }
-        line += L" rows " + CString(std::to_wstring(control.rows.size()));
+        line += L" rows " + CString(std::to_wstring(control.rows.size())) + L" first row " +
+                CString(std::to_wstring(control.topRow));
     }
     if (control.cell) {
         line += L" cell " + CString(std::to_wstring(control.cell->first)) + L" " +

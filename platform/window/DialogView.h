@@ -27,6 +27,7 @@ struct ControlView {
     std::vector<CString> columns;  // list views
     std::vector<std::vector<CString>> rows;
     std::vector<int> selectedRows;
+    int topRow = 0;                           // the first row shown
     std::optional<BalloonTip> balloonTip;     // edit boxes
     std::optional<std::pair<int, int>> cell;  // an edit box over a list's cell: row, column
 };
@@ -50,7 +51,7 @@ DialogView DescribeDialog(HWND dialog);
 //     edit 1113 "0.5" focus
 //       balloon warning "Angle out of range" "Enter an angle from 0 to 90 degrees."
 //     checkbox 1078 "Minimum" checked disabled
-//     listview 2257 "" columns "Thickness (mm)" "Height (mm)" rows 262
+//     listview 2257 "" columns "Thickness (mm)" "Height (mm)" rows 261 first row 0
 //       row 0 "2.0" "5.0" selected
 //     edit 1172 "2.5" cell 1 0 focus
 //     message "Veritor" "..."

@@ -17,6 +17,17 @@ public:
     bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
 };
 
+struct SIZE {
+    LONG cx = 0;
+    LONG cy = 0;
+};
+
+class CSize : public SIZE {
+public:
+    CSize() = default;
+    CSize(int width, int height) : SIZE{width, height} {}
+};
+
 // A rectangle; unlike the platform's, a default one is empty (all zero), never uninitialised.
 class CRect : public RECT {
 public:

@@ -1,7 +1,9 @@
 #include "platform/window/CListCtrl.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "platform/window/KeyboardState.h"
 #include "platform/window/ListViewState.h"
 #include "platform/window/WindowStyles.h"
 
@@ -81,22 +83,94 @@ void Click(HWND list, WPARAM keys, LPARAM point) {
         SelectOnly(*state, index);
     }
     state->anchor = index;
+    control->EnsureVisible(index, FALSE);
+}
+
+int FocusedRow(const ListViewState& state) {
+    for (int i = 0; i < static_cast<int>(state.items.size()); ++i) {
+        if ((state.ItemAt(i).state & LVIS_FOCUSED) != 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Where a movement key takes the focus from the focused row. Page Down goes to the last row
+// shown, and from there a page on, so that row becomes the first shown; Page Up likewise.
+std::optional<int> RowAfterKey(HWND list, const ListViewState& state, UINT key) {
+    const int focused = FocusedRow(state);
+    const int page = platform::ListRowsPerPage(list);
+    const int lastShown = state.top + page - 1;
+    switch (key) {
+        case VK_UP:
+            return focused - 1;
+        case VK_DOWN:
+            return focused + 1;
+        case VK_PRIOR:
+            return focused > state.top ? state.top : focused - page + 1;
+        case VK_NEXT:
+            return focused >= 0 && focused < lastShown ? lastShown : focused + page - 1;
+        case VK_HOME:
+            return 0;
+        case VK_END:
+            return static_cast<int>(state.items.size()) - 1;
+        default:
+            return std::nullopt;
+    }
 }
 
 void PressKey(HWND list, UINT key) {
     auto* state = FindWindowState<ListViewState>(list);
-    if (state->items.empty() || (key != VK_UP && key != VK_DOWN)) {
+    const std::optional<int> target = RowAfterKey(list, *state, key);
+    if (state->items.empty() || !target) {
         return;
     }
-    int focused = -1;
-    for (int i = 0; i < static_cast<int>(state->items.size()); ++i) {
-        if ((state->ItemAt(i).state & LVIS_FOCUSED) != 0) {
-            focused = i;
-        }
+    const int row = std::clamp(*target, 0, static_cast<int>(state->items.size()) - 1);
+    const bool multiple = (FindWindowRecord(list)->style & LVS_SINGLESEL) == 0;
+    if (GetKeyState(VK_SHIFT) < 0 && multiple) {
+        SelectRange(*state, row, false);
+    } else {
+        state->anchor = row;
+        SelectOnly(*state, row);
     }
-    const int last = static_cast<int>(state->items.size()) - 1;
-    state->anchor = std::clamp(focused + (key == VK_DOWN ? 1 : -1), 0, last);
-    SelectOnly(*state, state->anchor);
+    dynamic_cast<CListCtrl*>(CWnd::FromHandle(list))->EnsureVisible(row, FALSE);
+}
+
+void ScrollBarAction(HWND list, WPARAM wParam) {
+    const int top = FindWindowState<ListViewState>(list)->top;
+    const int page = platform::ListRowsPerPage(list);
+    switch (LOWORD(wParam)) {
+        case SB_LINEUP:
+            platform::ScrollListTo(list, top - 1);
+            break;
+        case SB_LINEDOWN:
+            platform::ScrollListTo(list, top + 1);
+            break;
+        case SB_PAGEUP:
+            platform::ScrollListTo(list, top - page);
+            break;
+        case SB_PAGEDOWN:
+            platform::ScrollListTo(list, top + page);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            platform::ScrollListTo(list, HIWORD(wParam));
+            break;
+        case SB_TOP:
+            platform::ScrollListTo(list, 0);
+            break;
+        case SB_BOTTOM:
+            platform::ScrollListTo(
+                list, static_cast<int>(FindWindowState<ListViewState>(list)->items.size()));
+            break;
+        default:
+            break;
+    }
+}
+
+void TurnWheel(HWND list, WPARAM wParam) {
+    const int rows = -GET_WHEEL_DELTA_WPARAM(wParam) * CListCtrl::kWheelRows / WHEEL_DELTA;
+    platform::ScrollListTo(list, FindWindowState<ListViewState>(list)->top + rows);
 }
 
 LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +186,12 @@ LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
             PressKey(window, static_cast<UINT>(wParam));
+            return 0;
+        case WM_VSCROLL:
+            ScrollBarAction(window, wParam);
+            return 0;
+        case WM_MOUSEWHEEL:
+            TurnWheel(window, wParam);
             return 0;
         default:
             return platform::DefaultWindowProcedure(window, message, wParam, lParam);

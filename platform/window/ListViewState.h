@@ -29,6 +29,7 @@ public:
     DWORD extendedStyle = 0;
     HWND header = nullptr;
     int anchor = -1;  // where a Shift-click's range starts: the row last clicked without Shift
+    int top = 0;      // the first row shown
 
     bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
     bool IsColumn(int index) const {
@@ -43,5 +44,12 @@ public:
         return item;
     }
 };
+
+// The rows that fit wholly into the list below its header; at least one.
+int ListRowsPerPage(HWND list);
+// Makes this row the first shown, kept between the first row and a page above the last; the
+// list's child windows but its header move with the rows, and the scroll bar shows while there
+// are more rows than fit.
+void ScrollListTo(HWND list, int top);
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/window/KeyboardState.h"
+
 namespace platform {
 namespace {
 
@@ -10,6 +12,7 @@ IModalInputSource* g_pInputSource = nullptr;
 }  // namespace
 
 void ModalLoop::Deliver(MSG message) {
+    RecordKeyMessage(message);
     if (!IsRunning() || !IsWindowEnabled(message.hwnd)) {
         return;
     }

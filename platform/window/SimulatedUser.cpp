@@ -17,10 +17,11 @@ struct KeyInfo {
     UserKey key;
     const wchar_t* name;
     UINT virtualKey;
-    wchar_t character;  // 0: the key types none
+    wchar_t character;   // 0: the key types none
+    bool shift = false;  // pressed with Shift held
 };
 
-constexpr std::array<KeyInfo, 11> kKeys{{
+constexpr std::array<KeyInfo, 17> kKeys{{
     {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
     {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
     {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
@@ -32,6 +33,12 @@ constexpr std::array<KeyInfo, 11> kKeys{{
     {UserKey::Backspace, L"Backspace", VK_BACK, 0x08},
     {UserKey::F1, L"F1", VK_F1, 0},
     {UserKey::Space, L"Space", VK_SPACE, L' '},
+    {UserKey::PageUp, L"PageUp", VK_PRIOR, 0},
+    {UserKey::PageDown, L"PageDown", VK_NEXT, 0},
+    {UserKey::Home, L"Home", VK_HOME, 0},
+    {UserKey::End, L"End", VK_END, 0},
+    {UserKey::ShiftUp, L"Shift+Up", VK_UP, 0, true},
+    {UserKey::ShiftDown, L"Shift+Down", VK_DOWN, 0, true},
 }};
 
 const KeyInfo& InfoOf(UserKey key) {
@@ -140,8 +147,14 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
         return Failed(L"no dialog is open");
     }
     const KeyInfo& info = InfoOf(key);
+    if (info.shift) {
+        m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_SHIFT, kKeyDownFlags});
+    }
     Keystroke(info.virtualKey,
               info.character ? std::optional<wchar_t>(info.character) : std::nullopt);
+    if (info.shift && IsOpen()) {
+        m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_SHIFT, kKeyUpFlags});
+    }
     return Finish();
 }
 
@@ -175,6 +188,13 @@ UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick
     if (beyondCells) {
         cell.OffsetRect(cell.Width(), 0);
     }
+    const int top = list->GetTopIndex();
+    const int last = top + list->GetCountPerPage() - 1;
+    if (row < top || row > last) {
+        return Failed(ControlName(id) + L" shows rows " + CString(std::to_wstring(top)) + L" to " +
+                      CString(std::to_wstring(last)) + L", not row " +
+                      CString(std::to_wstring(row)) + L": scroll to it first");
+    }
     switch (click) {
         case CellClick::Double:
             MouseDoubleClick(window, cell.CenterPoint());
@@ -189,6 +209,18 @@ UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick
             MouseClick(window, cell.CenterPoint(), 0);
             break;
     }
+    return Finish();
+}
+
+UserActionResult SimulatedUser::TurnWheel(int id, int notches) {
+    HWND window = nullptr;
+    if (UserActionResult reached = Reach(id, window); !reached) {
+        return reached;
+    }
+    const CPoint middle = ClientCenter(window);
+    const int delta = -notches * WHEEL_DELTA;
+    m_loop.Deliver({window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<UINT>(delta)),
+                    MAKELPARAM(middle.x, middle.y)});
     return Finish();
 }
 

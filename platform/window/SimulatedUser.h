@@ -27,10 +27,29 @@
 // returns and the dialog is still open, the dialog ends with IDCANCEL.
 namespace platform {
 
-enum class UserKey { Tab, Enter, Escape, Left, Right, Up, Down, Delete, Backspace, F1, Space };
+enum class UserKey {
+    Tab,
+    Enter,
+    Escape,
+    Left,
+    Right,
+    Up,
+    Down,
+    Delete,
+    Backspace,
+    F1,
+    Space,
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    ShiftUp,
+    ShiftDown
+};
 
 // "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1",
-// "Space", without regard to case.
+// "Space", "PageUp", "PageDown", "Home", "End", "Shift+Up", "Shift+Down", without regard to
+// case.
 std::optional<UserKey> UserKeyFromName(std::wstring_view name);
 
 // How a cell is clicked: once, with Ctrl or Shift held, or twice in quick succession.
@@ -64,8 +83,11 @@ public:
     // the character into an edit box, and selects the next item starting with it in a list.
     UserActionResult PressCharacter(wchar_t ch);
     // Clicks the middle of a list view's cell; a column one past the last clicks the row right
-    // of its cells.
+    // of its cells. A row scrolled out of sight cannot be clicked.
     UserActionResult ClickCell(int id, int row, int column, CellClick click = CellClick::Single);
+    // Turns the mouse wheel over the middle of the control, notches towards the person (the
+    // view moves down; a negative count turns it away).
+    UserActionResult TurnWheel(int id, int notches);
     // Moves the focus to the control as Tab would, without the Tab key itself.
     UserActionResult Focus(int id);
     // Clicks the OK button; clicks Cancel, or the close box of a dialog without one.

@@ -165,7 +165,12 @@ HWND FindDescendant(HWND root, int id) {
     return nullptr;
 }
 
-LRESULT DefaultWindowProcedure(HWND window, UINT message, WPARAM, LPARAM lParam) {
+// The wheel turned over a window that does not scroll scrolls the window around it.
+LRESULT DefaultWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEWHEEL) {
+        const WindowRecord* record = FindWindowRecord(window);
+        return record && record->parent ? SendMessage(record->parent, message, wParam, lParam) : 0;
+    }
     if (message == WM_SETTEXT) {
         if (WindowRecord* record = FindWindowRecord(window)) {
             record->text = reinterpret_cast<LPCWSTR>(lParam);

@@ -91,6 +91,13 @@ constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+// The wheel turned over the window: HIWORD(wParam) is the signed distance, WHEEL_DELTA a notch,
+// positive away from the person; LOWORD(wParam) the MK_ keys held.
+constexpr UINT WM_MOUSEWHEEL = 0x020A;
+constexpr int WHEEL_DELTA = 120;
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM value) {
+    return static_cast<std::int16_t>(HIWORD(value));
+}
 // A notification handed back to the control that sent it carries this offset.
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
@@ -108,9 +115,14 @@ constexpr UINT EN_MAXTEXT = 0x0501;
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SHIFT = 0x10;
 constexpr UINT VK_CONTROL = 0x11;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_PRIOR = 0x21;  // Page Up
+constexpr UINT VK_NEXT = 0x22;   // Page Down
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
 constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
@@ -128,6 +140,17 @@ constexpr UINT VK_PACKET = 0xE7;
 constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
+
+// What WM_VSCROLL asks for in LOWORD(wParam); HIWORD(wParam) is the thumb's position.
+constexpr UINT SB_LINEUP = 0;
+constexpr UINT SB_LINEDOWN = 1;
+constexpr UINT SB_PAGEUP = 2;
+constexpr UINT SB_PAGEDOWN = 3;
+constexpr UINT SB_THUMBPOSITION = 4;
+constexpr UINT SB_THUMBTRACK = 5;
+constexpr UINT SB_TOP = 6;
+constexpr UINT SB_BOTTOM = 7;
+constexpr UINT SB_ENDSCROLL = 8;
 
 // Non-client hit-test codes.
 constexpr UINT HTCLOSE = 20;

@@ -77,19 +77,24 @@ void TakeComboState(const CComboBox& combo, WindowSnapshot& snapshot) {
     snapshot.dropped = combo.GetDroppedState() != FALSE;
 }
 
-// The cell of the list that a visible edit box inside it lies over, found by the box's middle.
+// The cell of the list that a visible edit box inside it lies over, found by the box's middle;
+// a cell scrolled out of sight has its rectangle there too, and its editor with it.
 std::optional<CellEditorSnapshot> CellEditorOf(const WindowRecord& listRecord,
                                                const CListCtrl& list) {
+    const int columns = list.GetHeaderCtrl() ? list.GetHeaderCtrl()->GetItemCount() : 0;
     for (HWND child : listRecord.children) {
         const WindowRecord* box = FindWindowRecord(child);
         if (box->windowClass != &EditWindowClass() || !IsWindowVisible(child)) {
             continue;
         }
-        LVHITTESTINFO hit;
-        hit.pt = box->rect.CenterPoint();
-        list.SubItemHitTest(&hit);
-        if (hit.iItem >= 0 && hit.iSubItem >= 0) {
-            return CellEditorSnapshot{child, hit.iItem, hit.iSubItem};
+        for (int row = 0; row < list.GetItemCount(); ++row) {
+            for (int column = 0; column < columns; ++column) {
+                CRect cell;
+                if (list.GetSubItemRect(row, column, LVIR_LABEL, cell) &&
+                    cell.PtInRect(box->rect.CenterPoint())) {
+                    return CellEditorSnapshot{child, row, column};
+                }
+            }
         }
     }
     return std::nullopt;
@@ -116,6 +121,8 @@ void TakeListState(const WindowRecord& record, const CListCtrl& list, WindowSnap
             snapshot.selectedRows.push_back(row);
         }
     }
+    snapshot.topRow = list.GetTopIndex();
+    snapshot.rowsPerPage = list.GetCountPerPage();
     snapshot.cellEditor = CellEditorOf(record, list);
 }
 

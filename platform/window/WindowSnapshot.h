@@ -38,7 +38,8 @@ struct ListColumnSnapshot {
     int width = 0;
 };
 
-// An edit box lying over a list's cell, as a table's cell editor does.
+// An edit box lying over a list's cell, as a table's cell editor does; the cell may be scrolled
+// out of sight.
 struct CellEditorSnapshot {
     HWND editor = nullptr;
     int row = -1;
@@ -69,7 +70,8 @@ struct WindowSnapshot {
     std::vector<ListColumnSnapshot> columns;  // list views
     std::vector<std::vector<CString>> rows;   //
     std::vector<int> selectedRows;            //
-    int topRow = 0;                           // the first row shown: lists do not scroll
+    int topRow = 0;                           // the first row shown
+    int rowsPerPage = 0;                      // the rows that fit wholly
     std::optional<CellEditorSnapshot> cellEditor;
 
     std::vector<WindowSnapshot> children;  // in creation order, which is the tab order

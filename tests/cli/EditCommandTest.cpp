@@ -135,7 +135,8 @@ TEST_F(EditCommand, BadScriptLinesNameTheirLineAndChangeNothing) {
          {Case{"show\ntype 9999 1\nok\n", "script line 2: "},
           Case{"# comment\n\nfrobnicate\n", "script line 3: unknown command \"frobnicate\""},
           Case{"type x 1\n", "script line 1: \"type\" needs a control id"},
-          Case{"key Hyper\n", "script line 1: unknown key"}}) {
+          Case{"key Hyper\n", "script line 1: unknown key"},
+          Case{"wheel 1113 down\n", "script line 1: \"wheel\" takes a control id and a number"}}) {
         const CommandResult result = Edit(c.script);
         EXPECT_NE(result.status, 0) << c.script;
         EXPECT_THAT(result.err, HasSubstr(c.message)) << c.script;
@@ -231,6 +232,27 @@ TEST_F(EditCommand, RibHeightTableEditsCellsAndSavesTheRowsSorted) {
                 HasSubstr("message \"Veritor\" \"0.50 : This wall thickness is already"));
     EXPECT_THAT(Document(), HasSubstr("<Value Attribute1=\"0.25\" Attribute2=\"3.0\" />\n"
                                       "      <Value Attribute1=\"0.5\" Attribute2=\"4.0\" />\n"));
+}
+
+// A row out of sight is reached with the wheel or the keys, as on screen: show prints the first
+// row shown, and a cell scrolled away cannot be clicked.
+TEST_F(EditCommand, TheTableScrollsToTheRowsItEdits) {
+    const CommandResult refused = Edit("cell 200 0\nok\n", "Rib Height for Thickness");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_THAT(refused.err, HasSubstr("script line 1: control 2257 shows rows 0 to 12, not row "
+                                       "200: scroll to it first"));
+
+    const CommandResult result = Edit(
+        "wheel 2257 63\nshow\ncell 200 0\ntype 1172 9\nkey Tab\ntype 1172 20\nkey Down\n"
+        "show\nkey Escape\nok\n",
+        "Rib Height for Thickness");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("rows 261 first row 189\n"));
+    EXPECT_THAT(result.out, HasSubstr("rows 261 first row 189\n  row 0 \"0.5\" \"4.0\"\n"
+                                      "  row 200 \"9\" \"20\"\n"));
+    EXPECT_THAT(result.out, HasSubstr("edit 1172 \"\" cell 201 1 focus\n"));
+    EXPECT_THAT(Document(), HasSubstr("<Value Attribute1=\"0.5\" Attribute2=\"4.0\" />\n"
+                                      "      <Value Attribute1=\"9.0\" Attribute2=\"20.0\" />\n"));
 }
 
 }  // namespace

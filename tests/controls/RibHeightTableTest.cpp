@@ -29,6 +29,7 @@ struct TableCase {
     std::optional<std::pair<int, int>> editorCell;  // the open editor's cell; none when closed
     Cells firstRows;                                // rows 0 to 2 afterwards
     int messageBoxes = 0;
+    int topRow = 0;  // the first row shown afterwards; 13 rows fit
 };
 
 std::ostream& operator<<(std::ostream& out, const TableCase& c) {
@@ -140,6 +141,36 @@ const TableCase kCases[] = {
     {"ADoubleClickOnACellOpensItsEditor",
      [](SimulatedUser& p) { p.ClickCell(kTable, 2, 0, CellClick::Double); }, std::pair(2, 0),
      Cells{{L"0.5", L"4.0"}, {L"", L""}, {L"", L""}}},
+    {"DownPastTheLastRowShownScrollsTheEditorIntoSight",
+     [](SimulatedUser& p) {
+         p.ClickCell(kTable, 12, 0);
+         p.PressKey(UserKey::Down);
+     },
+     std::pair(13, 0), Cells{{L"0.5", L"4.0"}, {L"", L""}, {L"", L""}}, 0, 1},
+    {"UpAboveTheFirstRowShownScrollsBack",
+     [](SimulatedUser& p) {
+         p.TurnWheel(kTable, 1);
+         p.ClickCell(kTable, 3, 1);
+         p.PressKey(UserKey::Up);
+     },
+     std::pair(2, 1), Cells{{L"0.5", L"4.0"}, {L"", L""}, {L"", L""}}, 0, 2},
+    {"TheWheelMovesTheOpenEditorWithItsCell",
+     [](SimulatedUser& p) {
+         p.ClickCell(kTable, 1, 0);
+         p.TurnWheel(kTable, 1);
+         p.Type(kEditor, L"2");
+         p.PressKey(UserKey::Enter);
+     },
+     std::nullopt, Cells{{L"0.5", L"4.0"}, {L"2", L""}, {L"", L""}}, 0, 3},
+    {"Row200IsEditedOnceScrolledTo",
+     [](SimulatedUser& p) {
+         EXPECT_FALSE(p.ClickCell(kTable, 200, 0)) << "not in sight";
+         p.TurnWheel(kTable, 66);
+         p.ClickCell(kTable, 200, 0);
+         p.Type(kEditor, L"9");
+         p.PressKey(UserKey::Tab);
+     },
+     std::pair(200, 1), Cells{{L"0.5", L"4.0"}, {L"", L""}, {L"", L""}}, 0, 198},
 };
 
 class RibHeightTable : public ::testing::TestWithParam<TableCase> {};
@@ -164,6 +195,7 @@ TEST_P(RibHeightTable, KeysAndClicksMoveAndCommitTheCellEditor) {
         }
         if (control.id == kTable) {
             EXPECT_EQ(control.rows.size(), 261u) << "no row is ever added or taken away";
+            EXPECT_EQ(control.topRow, c.topRow);
             for (std::size_t row = 0; row < 3; ++row) {
                 firstRows.emplace_back(control.rows[row][0].GetString(),
                                        control.rows[row][1].GetString());
@@ -204,6 +236,7 @@ TEST(RibHeightTable, DownOnTheLastRowEndsTheEdit) {
     std::optional<platform::ControlView> editor;
     CString lastRow;
     platform::SimulatedUserScope scope([&](SimulatedUser& person) {
+        person.TurnWheel(kTable, 100);
         person.ClickCell(kTable, 260, 1);
         person.Type(kEditor, L"6");
         EXPECT_TRUE(person.PressKey(UserKey::Down));

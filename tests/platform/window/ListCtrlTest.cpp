@@ -1,12 +1,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/window/CEdit.h"
 #include "platform/window/CListCtrl.h"
 #include "tests/platform/window/WindowTestSupport.h"
 
 using platform::SimulatedUser;
+using platform::UserKey;
 using testing::ElementsAre;
+using testing::ElementsAreArray;
 using namespace windowtest;
 
 namespace {
@@ -17,9 +21,11 @@ constexpr int kEditor = 1172;
 template <typename List>
 class CListDialog : public CRecordingDialog {
 public:
-    explicit CListDialog(DWORD listStyle = LVS_REPORT)
-        : CRecordingDialog(MakeTemplate({ListItem(kList, listStyle), ButtonItem(IDOK, L"OK")})) {}
+    explicit CListDialog(DWORD listStyle = LVS_REPORT, int rows = 6)
+        : CRecordingDialog(MakeTemplate({ListItem(kList, listStyle), ButtonItem(IDOK, L"OK")})),
+          m_rows(rows) {}
     List m_list;
+    int m_rows;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override {
@@ -30,7 +36,7 @@ protected:
         CRecordingDialog::OnInitDialog();
         m_list.InsertColumn(0, L"Thickness", LVCFMT_LEFT, 204);
         m_list.InsertColumn(1, L"Height", LVCFMT_LEFT, 204);
-        for (int row = 0; row < 6; ++row) {
+        for (int row = 0; row < m_rows; ++row) {
             m_list.InsertItem(row, std::to_wstring(row + 1).c_str());
             m_list.SetItemText(row, 1, std::to_wstring(10 * (row + 1)).c_str());
         }
@@ -182,6 +188,197 @@ TEST(ListView, AControlOfItsOwnCanEditCellsInPlace) {
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_TRUE(dialog.With("EN_CHANGE").empty()) << "the editor tells the list, not the dialog";
     EXPECT_EQ(dialog.m_list.m_editor.m_hWnd, nullptr) << "destroyed with the list";
+}
+
+// The scrolling list: 40 rows, of which 15 fit wholly below the header (the 16th shows in part),
+// so the first row shown goes from 0 to 25.
+constexpr int kManyRows = 40;
+
+struct ScrollCase {
+    const char* name;
+    std::function<void(SimulatedUser&, CListCtrl&)> act;
+    int top;                    // the first row shown afterwards
+    std::vector<int> selected;  // the rows selected afterwards
+};
+
+std::ostream& operator<<(std::ostream& out, const ScrollCase& c) {
+    return out << c.name;
+}
+
+void Press(SimulatedUser& person, UserKey key, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        person.PressKey(key);
+    }
+}
+
+const ScrollCase kScrollCases[] = {
+    {"DownPastTheLastRowShownScrollsOneRow",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.ClickCell(kList, 0, 0);
+         Press(p, UserKey::Down, 15);
+     },
+     1,
+     {15}},
+    {"PageDownGoesToTheLastRowShownThenAPageOn",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.ClickCell(kList, 0, 0);
+         Press(p, UserKey::PageDown, 2);
+     },
+     14,
+     {28}},
+    {"PageUpGoesToTheFirstRowShownThenAPageBack",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.ClickCell(kList, 0, 0);
+         Press(p, UserKey::End);
+         Press(p, UserKey::PageUp, 2);
+     },
+     11,
+     {11}},
+    {"HomeAndEndGoToTheFirstAndLastRow",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.ClickCell(kList, 5, 0);
+         Press(p, UserKey::End);
+         EXPECT_EQ(p.Control(kList)->topRow, 25);
+         Press(p, UserKey::Home);
+     },
+     0,
+     {0}},
+    {"ShiftUpAndDownExtendTheSelectionFromTheRowClicked",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.ClickCell(kList, 14, 0);
+         Press(p, UserKey::ShiftDown, 2);
+         EXPECT_THAT(p.Control(kList)->selectedRows, ElementsAre(14, 15, 16));
+         Press(p, UserKey::ShiftUp, 3);
+     },
+     2,
+     {13, 14}},
+    {"TheWheelScrollsThreeRowsANotchWithinTheRows",
+     [](SimulatedUser& p, CListCtrl&) {
+         p.TurnWheel(kList, 2);
+         EXPECT_EQ(p.Control(kList)->topRow, 6);
+         p.TurnWheel(kList, -1);
+         EXPECT_EQ(p.Control(kList)->topRow, 3);
+         p.TurnWheel(kList, 100);
+     },
+     25,
+     {}},
+    {"TheScrollBarsCodes",
+     [](SimulatedUser&, CListCtrl& list) {
+         const auto bar = [&list](UINT code, UINT position = 0) {
+             list.SendMessage(WM_VSCROLL, MAKEWPARAM(code, position));
+             return list.GetTopIndex();
+         };
+         EXPECT_EQ(bar(SB_PAGEDOWN), 15);
+         EXPECT_EQ(bar(SB_LINEDOWN), 16);
+         EXPECT_EQ(bar(SB_THUMBTRACK, 20), 20);
+         EXPECT_EQ(bar(SB_LINEUP), 19);
+         EXPECT_EQ(bar(SB_PAGEUP), 4);
+         EXPECT_EQ(bar(SB_BOTTOM), 25);
+         EXPECT_EQ(bar(SB_ENDSCROLL), 25);
+         bar(SB_TOP);
+         bar(SB_THUMBPOSITION, 7);
+     },
+     7,
+     {}},
+    {"LvmScrollMovesWholeRowsRoundedToTheNearest",
+     [](SimulatedUser&, CListCtrl& list) {
+         list.Scroll(CSize(0, 9));
+         EXPECT_EQ(list.GetTopIndex(), 1);
+         list.Scroll(CSize(0, 8));
+         EXPECT_EQ(list.GetTopIndex(), 1);
+         list.Scroll(CSize(0, 100));
+         EXPECT_EQ(list.GetTopIndex(), 7);
+         list.Scroll(CSize(0, -27));
+     },
+     5,
+     {}},
+    {"EnsureVisibleScrollsAsLittleAsShowsTheRow",
+     [](SimulatedUser&, CListCtrl& list) {
+         list.EnsureVisible(15, TRUE);
+         EXPECT_EQ(list.GetTopIndex(), 0) << "row 15 shows in part already";
+         list.EnsureVisible(15, FALSE);
+         EXPECT_EQ(list.GetTopIndex(), 1);
+         list.EnsureVisible(30, FALSE);
+         EXPECT_EQ(list.GetTopIndex(), 16);
+         EXPECT_FALSE(list.EnsureVisible(kManyRows, FALSE));
+         list.EnsureVisible(3, FALSE);
+     },
+     3,
+     {}},
+    {"AClickOnTheRowShownInPartScrollsItIntoSight",
+     [](SimulatedUser&, CListCtrl& list) {
+         CRect cell;
+         list.GetSubItemRect(15, 0, LVIR_LABEL, cell);
+         list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, cell.top + 2));
+     },
+     1,
+     {15}},
+};
+
+class ScrollingList : public testing::TestWithParam<ScrollCase> {};
+
+TEST_P(ScrollingList, TheFirstRowShownFollowsTheKeysTheWheelAndTheScrollBar) {
+    const ScrollCase& c = GetParam();
+    CListDialog<CListCtrl> dialog(LVS_REPORT, kManyRows);
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        EXPECT_EQ(dialog.m_list.GetCountPerPage(), 15);
+        c.act(person, dialog.m_list);
+        EXPECT_EQ(dialog.m_list.GetTopIndex(), c.top);
+        EXPECT_EQ(person.Control(kList)->topRow, c.top);
+        EXPECT_THAT(person.Control(kList)->selectedRows, ElementsAreArray(c.selected));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScrollingList, testing::ValuesIn(kScrollCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ListView, ScrolledRowsHaveTheirRectanglesOutOfSightWhereNothingHitsThem) {
+    CListDialog<CListCtrl> dialog(LVS_REPORT, kManyRows);
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        CListCtrl& list = dialog.m_list;
+        EXPECT_TRUE(list.GetStyle() & WS_VSCROLL) << "more rows than fit";
+        list.Scroll(CSize(0, 10 * CListCtrl::kRowHeight));
+        CRect cell;
+        ASSERT_TRUE(list.GetSubItemRect(10, 1, LVIR_LABEL, cell));
+        EXPECT_EQ(cell, CRect(204, 24, 408, 42));
+        ASSERT_TRUE(list.GetSubItemRect(9, 1, LVIR_LABEL, cell));
+        EXPECT_EQ(cell.top, 6) << "above the first row shown, under the header";
+        EXPECT_EQ(list.HitTest(CPoint(10, 30)), 10);
+        EXPECT_EQ(list.HitTest(CPoint(10, 10)), -1) << "the header hides row 9";
+        EXPECT_EQ(list.HitTest(CPoint(10, 400)), -1) << "below the list";
+
+        const platform::UserActionResult click = person.ClickCell(kList, 2, 0);
+        EXPECT_FALSE(click);
+        EXPECT_EQ(click.reason, L"control 2257 shows rows 10 to 24, not row 2: scroll to it first");
+        EXPECT_TRUE(person.ClickCell(kList, 24, 0));
+
+        while (list.GetItemCount() > 10) {
+            list.DeleteItem(0);
+        }
+        EXPECT_EQ(list.GetTopIndex(), 0) << "all the rows left fit";
+        EXPECT_FALSE(list.GetStyle() & WS_VSCROLL);
+    });
+}
+
+// A cell editor is a child of the list: it moves with its cell, in sight or not, and the wheel
+// turned over it scrolls the list.
+TEST(ListView, TheListsChildWindowsMoveWithTheRows) {
+    CListDialog<CEditableList> dialog(LVS_REPORT, kManyRows);
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.ClickCell(kList, 2, 1);
+        CRect before;
+        dialog.m_list.m_editor.GetWindowRect(&before);
+        person.TurnWheel(kEditor, 1);
+        EXPECT_EQ(dialog.m_list.GetTopIndex(), 3);
+        CRect after;
+        dialog.m_list.m_editor.GetWindowRect(&after);
+        EXPECT_EQ(after.top, before.top - 3 * CListCtrl::kRowHeight);
+        EXPECT_EQ(person.Control(kEditor)->cell, std::make_pair(2, 1)) << "out of sight";
+        EXPECT_EQ(person.FocusId(), kEditor);
+        person.TurnWheel(kList, -1);
+        dialog.m_list.m_editor.GetWindowRect(&after);
+        EXPECT_EQ(after, before);
+    });
 }
 
 }  // namespace

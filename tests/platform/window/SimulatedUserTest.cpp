@@ -65,7 +65,7 @@ TEST(SimulatedUser, TheViewShowsWhatThePersonSees) {
                         L"  balloon warning \"Out of range\" \"Enter \\\"0\\\" to 90.\"",
                         L"combobox 1121 \"High\" items \"Low\" \"High\"",
                         L"checkbox 1078 \"Minimum\" checked disabled",
-                        L"listview 2257 \"\" columns \"Thickness\" \"Height\" rows 3",
+                        L"listview 2257 \"\" columns \"Thickness\" \"Height\" rows 3 first row 0",
                         L"  row 1 \"2\" \"5\"", L"  row 2 \"\" \"\" selected", L"button 1 \"OK\"",
                         L"message \"Veritor Rules\" \"Saved\"",
                         L"message \"Veritor\" \"Duplicate\"", L"focus 1113"));
@@ -125,7 +125,8 @@ TEST(SimulatedUser, KeysAreNamedWithoutRegardToCase) {
     EXPECT_EQ(platform::UserKeyFromName(L"tab"), UserKey::Tab);
     EXPECT_EQ(platform::UserKeyFromName(L"ENTER"), UserKey::Enter);
     EXPECT_EQ(platform::UserKeyFromName(L"F1"), UserKey::F1);
-    EXPECT_EQ(platform::UserKeyFromName(L"Home"), std::nullopt);
+    EXPECT_EQ(platform::UserKeyFromName(L"shift+down"), UserKey::ShiftDown);
+    EXPECT_EQ(platform::UserKeyFromName(L"Insert"), std::nullopt);
 }
 
 }  // namespace
