@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTextCursor>
 
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
@@ -78,6 +79,13 @@ void ShowEdit(const WindowSnapshot& window, QWidget* widget) {
         if (box->toPlainText() != ToQString(window.text)) {
             box->setPlainText(ToQString(window.text));
         }
+        // The caret is where the next character goes in: the selection's end.
+        const int length = static_cast<int>(box->toPlainText().size());
+        const int end = window.selectionEnd < 0 ? length : std::min(window.selectionEnd, length);
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(std::clamp(window.selectionStart, 0, end));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        box->setTextCursor(cursor);
     }
 }
 
@@ -97,40 +105,7 @@ void ShowCombo(const WindowSnapshot& window, QComboBox& combo) {
     combo.setCurrentIndex(window.selection);
 }
 
-void ShowList(const WindowSnapshot& window, QTableWidget& table, const DialogMetrics& metrics) {
-    table.setColumnCount(static_cast<int>(window.columns.size()));
-    QStringList headings;
-    for (std::size_t column = 0; column < window.columns.size(); ++column) {
-        headings.push_back(ToQString(window.columns[column].heading));
-        table.setColumnWidth(static_cast<int>(column),
-                             metrics.ToScreen(CPoint(window.columns[column].width, 0)).x());
-    }
-    table.setHorizontalHeaderLabels(headings);
-    table.horizontalHeader()->setFixedHeight(
-        metrics.ToScreen(CPoint(0, CListCtrl::kHeaderHeight)).y());
-    table.setRowCount(static_cast<int>(window.rows.size()));
-    for (std::size_t row = 0; row < window.rows.size(); ++row) {
-        table.setRowHeight(static_cast<int>(row),
-                           metrics.ToScreen(CPoint(0, CListCtrl::kRowHeight)).y());
-        for (std::size_t column = 0; column < window.rows[row].size(); ++column) {
-            auto* item = table.item(static_cast<int>(row), static_cast<int>(column));
-            if (!item) {
-                item = new QTableWidgetItem;
-                table.setItem(static_cast<int>(row), static_cast<int>(column), item);
-            }
-            item->setText(ToQString(window.rows[row][column]));
-        }
-    }
-    table.clearSelection();
-    for (int row : window.selectedRows) {
-        table.selectionModel()->select(table.model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-    table.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    table.verticalScrollBar()->setValue(window.topRow);
-}
-
-void ShowState(const WindowSnapshot& window, QWidget* widget, const DialogMetrics& metrics) {
+void ShowState(const WindowSnapshot& window, QWidget* widget) {
     const QString text = ToQString(window.text);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);
@@ -144,8 +119,6 @@ void ShowState(const WindowSnapshot& window, QWidget* widget, const DialogMetric
         label->setText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         ShowCombo(window, *combo);
-    } else if (auto* table = qobject_cast<QTableWidget*>(widget)) {
-        ShowList(window, *table, metrics);
     } else {
         ShowEdit(window, widget);
     }
@@ -195,16 +168,20 @@ void DialogWidget::Sync() {
         m_metrics->ToScreen(CRect(0, 0, m_tree.rect.Width(), m_tree.rect.Height())).size());
     std::map<HWND, QWidget*> previous = std::move(m_widgets);
     m_widgets.clear();
-    for (const WindowSnapshot& child : m_tree.children) {
-        if (auto found = previous.find(child.handle); found != previous.end()) {
-            m_widgets.insert(*found);
-            previous.erase(found);
+    const auto keep = [&](const auto& self, const WindowSnapshot& window) -> void {
+        for (const WindowSnapshot& child : window.children) {
+            if (auto found = previous.find(child.handle); found != previous.end()) {
+                m_widgets.insert(*found);
+                previous.erase(found);
+            }
+            self(self, child);
         }
-    }
+    };
+    keep(keep, m_tree);
     m_balloon->hide();
     m_droppedList->hide();
     for (const WindowSnapshot& child : m_tree.children) {
-        SyncWindow(child, CPoint(0, 0));
+        SyncWindow(child, CPoint(0, 0), this);
     }
     if (m_tree.focused) {
         setFocus(Qt::OtherFocusReason);
@@ -219,14 +196,19 @@ void DialogWidget::Sync() {
     }
 }
 
-void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin) {
-    QWidget* widget = WidgetFor(window);
+void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin, QWidget* container) {
+    QWidget* widget = WidgetFor(window, container);
     CRect rect = window.rect;
     rect.OffsetRect(origin.x, origin.y);
+    const QRect screen = m_metrics->ToScreen(rect);
     if (widget) {
-        widget->setGeometry(m_metrics->ToScreen(rect));
+        widget->setGeometry(screen.translated(container == this ? QPoint() : -container->pos()));
         widget->setEnabled(window.enabled);
-        ShowState(window, widget, *m_metrics);
+        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            ShowList(window, *table, screen);
+        } else {
+            ShowState(window, widget);
+        }
         widget->setVisible(window.visible);
         if (window.focused && window.visible) {
             widget->setFocus(Qt::OtherFocusReason);
@@ -239,16 +221,25 @@ void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin) {
     if (window.visible && window.dropped) {
         ShowDroppedList(window, origin);
     }
+    QWidget* inner = container;
+    if (window.kind == WindowKind::ListView) {
+        inner = RowsAreaOf(window.handle);
+        inner->raise();
+        ScrollBarFor(window.handle)->raise();
+    }
     for (const WindowSnapshot& child : window.children) {
-        SyncWindow(child, CPoint(rect.left, rect.top));
+        SyncWindow(child, CPoint(rect.left, rect.top), inner);
     }
 }
 
-QWidget* DialogWidget::WidgetFor(const WindowSnapshot& window) {
+QWidget* DialogWidget::WidgetFor(const WindowSnapshot& window, QWidget* container) {
     if (auto found = m_widgets.find(window.handle); found != m_widgets.end()) {
+        if (found->second->parentWidget() != container) {
+            found->second->setParent(container);
+        }
         return found->second;
     }
-    QWidget* widget = MakeWidget(window, this);
+    QWidget* widget = MakeWidget(window, container);
     if (!widget) {
         return nullptr;
     }

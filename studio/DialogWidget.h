@@ -12,6 +12,8 @@
 
 class QLabel;
 class QListWidget;
+class QScrollBar;
+class QTableWidget;
 
 // A running modal dialog of the window system on screen. It draws the dialog's window snapshot as
 // Qt widgets at the windows' rectangles and hands the person's mouse and keys to the window system
@@ -35,6 +37,8 @@ public:
     QPoint ControlCenter(int id) const;
     QPoint DroppedItemCenter(int comboId, int index) const;
     QPoint CellCenter(int listId, int row, int column) const;
+    // The list's vertical scroll bar, or null.
+    QScrollBar* ListScrollBar(int listId) const;
 
 signals:
     // The dialog ended; the widget has nothing more to show.
@@ -46,6 +50,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,9 +58,17 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    // Drawing the window snapshot.
-    void SyncWindow(const platform::WindowSnapshot& window, CPoint origin);
-    QWidget* WidgetFor(const platform::WindowSnapshot& window);
+    // Drawing the window snapshot. A window's widget lies in its container: the dialog for a
+    // control, the part of a list below its header and beside its scroll bar for a list's own
+    // windows (its cell editor), so that nothing draws outside the list.
+    void SyncWindow(const platform::WindowSnapshot& window, CPoint origin, QWidget* container);
+    QWidget* WidgetFor(const platform::WindowSnapshot& window, QWidget* container);
+    // A list shows only the rows from its first row shown, its scroll bar hands the person's
+    // clicks and drags to the list as WM_VSCROLL, and its rows area holds its own windows.
+    void ShowList(const platform::WindowSnapshot& list, QTableWidget& table, const QRect& screen);
+    QScrollBar* ScrollBarFor(HWND list);
+    QWidget* RowsAreaOf(HWND list);
+    void ScrollList(HWND list, UINT code, int position);
     void ShowBalloon(const platform::WindowSnapshot& edit, CPoint origin);
     void ShowDroppedList(const platform::WindowSnapshot& combo, CPoint origin);
 
@@ -78,5 +91,7 @@ private:
     HWND m_capture = nullptr;  // the window the mouse went down on, which gets it up
     QLabel* m_balloon = nullptr;
     QListWidget* m_droppedList = nullptr;
+    std::map<HWND, QScrollBar*> m_scrollBars;
+    std::map<HWND, QWidget*> m_rowsAreas;
     bool m_ended = false;
 };

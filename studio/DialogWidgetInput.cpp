@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
@@ -171,6 +172,21 @@ void DialogWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void DialogWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     DeliverMouse(WM_LBUTTONDBLCLK, event);
+}
+
+// The wheel turns over the window under the mouse; one that does not scroll hands it on to the
+// window around it.
+void DialogWidget::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    const CPoint point = m_metrics->ToWindowSystem(event->position().toPoint());
+    const platform::WindowHit hit = platform::HitTestWindow(m_dialog, point);
+    if (!m_loop.IsRunning() || !hit.window || delta == 0) {
+        return;
+    }
+    Deliver(hit.window, WM_MOUSEWHEEL,
+            MAKEWPARAM(ModifierKeys(event->modifiers()), static_cast<UINT>(delta)),
+            PointParameter(hit.point));
+    AfterInput();
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {

@@ -11,7 +11,7 @@ constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
 
 // Keys whose character, if any, the platform types itself: Tab, Enter, Escape and Backspace
 // type control characters, the others none.
-constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
+constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 18> kNamedKeys{{
     {Qt::Key_Tab, {VK_TAB, L'\t'}},
     {Qt::Key_Backtab, {VK_TAB, L'\t'}},
     {Qt::Key_Return, {VK_RETURN, L'\r'}},
@@ -24,7 +24,12 @@ constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
     {Qt::Key_Down, {VK_DOWN, 0}},
     {Qt::Key_Delete, {VK_DELETE, 0}},
     {Qt::Key_F1, {VK_F1, 0}},
+    {Qt::Key_PageUp, {VK_PRIOR, 0}},
+    {Qt::Key_PageDown, {VK_NEXT, 0}},
+    {Qt::Key_Home, {VK_HOME, 0}},
+    {Qt::Key_End, {VK_END, 0}},
     {Qt::Key_Control, {VK_CONTROL, 0}},
+    {Qt::Key_Shift, {VK_SHIFT, 0}},
 }};
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 // A key as the platform's messages carry it: the virtual key of WM_KEYDOWN and WM_KEYUP and the
 // character of WM_CHAR, if the key types one. Keys the window system does not know (function
-// keys but F1, modifiers but Ctrl) give no virtual key.
+// keys but F1, modifiers but Ctrl and Shift) give no virtual key.
 struct PlatformKey {
     std::optional<UINT> virtualKey;
     std::optional<wchar_t> character;

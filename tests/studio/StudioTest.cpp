@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <fstream>
 
 #include "platform/Utf.h"
@@ -94,6 +96,26 @@ void AddThickerWalls(DialogWidget& dialog) {
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
+// Turns the mouse wheel over the control, notches towards the person.
+void TurnWheel(DialogWidget& dialog, int id, int notches) {
+    const QPointF at(dialog.ControlCenter(id));
+    QWheelEvent wheel(at, dialog.mapToGlobal(at), QPoint(), QPoint(0, -notches * 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&dialog, &wheel);
+}
+
+// Row 200 of the rib-height table, reached with the wheel: its cells clicked and typed.
+void EditRow200(DialogWidget& dialog) {
+    constexpr int kTable = 2257;
+    TurnWheel(dialog, kTable, 63);
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 200, 0));
+    QTest::keyClicks(&dialog, QStringLiteral("9"));
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("20"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
 struct SameActions {
     const char* rule;
     int row;
@@ -109,6 +131,9 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
          TypeCoreDraftWithATypo},
         {"Rib Height for Thickness", 5,
          "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
+        {"Rib Height for Thickness", 5,
+         "wheel 2257 63\ncell 200 0\ntype 1172 9\nkey Tab\ntype 1172 20\nkey Enter\nok\n",
+         EditRow200},
     };
     for (const SameActions& actions : cases) {
         const std::filesystem::path scripted = NewDocument("scripted.xml", "--force");
