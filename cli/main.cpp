@@ -124,7 +124,8 @@ int main(int argc, char** argv) {
     edit->add_option(
         "--script", edited.script,
         "Lines acting as the person: type ID TEXT, clear ID, paste ID TEXT, choose ID TEXT, "
-        "click ID, key NAME, cell ROW COL [double|ctrl|shift], focus ID, show, ok, cancel; "
+        "click ID, key NAME, cell ROW COL [double|ctrl|shift], wheel ID N, focus ID, show, ok, "
+        "cancel; "
         "without it they are "
         "read from standard input and the dialog is shown after each");
     AddWaitOption(*edit, edited.waitSeconds);

@@ -255,4 +255,16 @@ TEST_F(EditCommand, TheTableScrollsToTheRowsItEdits) {
                                       "      <Value Attribute1=\"9.0\" Attribute2=\"20.0\" />\n"));
 }
 
+TEST_F(EditCommand, TheTablesKeysMoveItsSelectionAndScrollToIt) {
+    const CommandResult result =
+        Edit("focus 2257\nkey End\nkey Shift+Up\nshow\nkey PageUp\nkey Home\nshow\ncancel\n",
+             "Rib Height for Thickness");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("rows 261 first row 248 focus\n  row 0 \"0.5\" \"4.0\"\n"
+                                      "  row 259 \"\" \"\" selected\n"
+                                      "  row 260 \"\" \"\" selected\n"));
+    EXPECT_THAT(result.out,
+                HasSubstr("rows 261 first row 0 focus\n  row 0 \"0.5\" \"4.0\" selected\n"));
+}
+
 }  // namespace
