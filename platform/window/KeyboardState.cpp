@@ -20,6 +20,10 @@ void RecordKeyMessage(const MSG& message) {
     }
 }
 
+void ReleaseAllKeys() {
+    KeysDown().clear();
+}
+
 }  // namespace platform
 
 std::int16_t GetKeyState(int virtualKey) {

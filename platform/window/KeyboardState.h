@@ -9,6 +9,9 @@
 namespace platform {
 
 void RecordKeyMessage(const MSG& message);
+// Every key up: a dialog starts with none held, even when the last one closed on a key that was
+// never released to it.
+void ReleaseAllKeys();
 
 }  // namespace platform
 

@@ -33,6 +33,7 @@ void ModalLoop::Idle() {
 }
 
 void ModalLoop::Run() {
+    ReleaseAllKeys();
     Idle();
     if (g_pInputSource && IsRunning()) {
         g_pInputSource->Drive(*this);

@@ -1,17 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
-#include <QWheelEvent>
 #include <fstream>
 
 #include "platform/Utf.h"
@@ -98,18 +94,10 @@ void AddThickerWalls(DialogWidget& dialog) {
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
-// Turns the mouse wheel over the control, notches towards the person.
-void TurnWheel(DialogWidget& dialog, int id, int notches) {
-    const QPointF at(dialog.ControlCenter(id));
-    QWheelEvent wheel(at, dialog.mapToGlobal(at), QPoint(), QPoint(0, -notches * 120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&dialog, &wheel);
-}
-
 // Row 200 of the rib-height table, reached with the wheel: its cells clicked and typed.
 void EditRow200(DialogWidget& dialog) {
     constexpr int kTable = 2257;
-    TurnWheel(dialog, kTable, 63);
+    studiotest::TurnWheel(dialog, kTable, 63);
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 200, 0));
     QTest::keyClicks(&dialog, QStringLiteral("9"));
     QTest::keyClick(&dialog, Qt::Key_Tab);
@@ -154,48 +142,6 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
         ASSERT_TRUE(window.Save());
         EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted)) << actions.rule;
     }
-}
-
-// Down past the last row shown scrolls the table with the editor; the wheel and the scroll bar
-// scroll it through the window system, the editor moving with its cell; neither the rows nor the
-// editor ever draw outside the table.
-TEST_F(Studio, TheRibHeightTableScrollsOnScreenAndDrawsNothingOutsideIt) {
-    constexpr int kRibHeightRow = 5;
-    constexpr int kTable = 2257;
-    constexpr int kEditor = 1172;
-    MainWindow window;
-    window.Screen().SetShownHook([&](DialogWidget& dialog) {
-        QScrollBar* bar = dialog.ListScrollBar(kTable);
-        ASSERT_NE(bar, nullptr);
-        EXPECT_TRUE(bar->isVisibleTo(&dialog)) << "261 rows do not fit";
-        const QRect table = dialog.ControlWidget(kTable)->geometry();
-        const QRect below(0, table.bottom() + 1, dialog.width(), table.height() / 4);
-        const QImage before = dialog.grab(below).toImage();
-
-        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 12, 0));
-        QTest::keyClicks(&dialog, QStringLiteral("05"));
-        const auto* typing = qobject_cast<QPlainTextEdit*>(dialog.ControlWidget(kEditor));
-        ASSERT_NE(typing, nullptr);
-        EXPECT_EQ(typing->textCursor().position(), 2) << "the caret is where text goes in";
-        QTest::keyClick(&dialog, Qt::Key_Down);
-        EXPECT_EQ(bar->value(), 1) << "the first row shown follows the editor";
-        QWidget* editor = dialog.ControlWidget(kEditor);
-        ASSERT_NE(editor, nullptr);
-        EXPECT_TRUE(table.contains(editor->mapTo(&dialog, editor->rect().center())));
-        EXPECT_EQ(dialog.grab(below).toImage(), before);
-        TurnWheel(dialog, kTable, -1);
-        EXPECT_EQ(bar->value(), 0);
-        EXPECT_EQ(dialog.grab(below).toImage(), before) << "the editor's row is cut off below";
-
-        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() * 3 / 4));
-        EXPECT_EQ(bar->value(), 13) << "a page of 13 rows";
-        EXPECT_EQ(dialog.grab(below).toImage(), before) << "the editor moved out of sight";
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_EQ(dialog.grab(below).toImage(), before);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    window.OpenRule(kRibHeightRow);
-    EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
 }
 
 TEST_F(Studio, TheUnitBoxesConvertAsTheUnitsCommandDoes) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QApplication>
+#include <QWheelEvent>
 #include <filesystem>
 #include <string>
 
+#include "studio/DialogWidget.h"
 #include "tests/cli/CommandRunner.h"
 
 namespace studiotest {
@@ -26,5 +29,14 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Turns the mouse wheel over the dialog's control, notches towards the person.
+inline void TurnWheel(DialogWidget& dialog, int id, int notches) {
+    constexpr int kNotch = 120;
+    const QPointF at(dialog.ControlCenter(id));
+    QWheelEvent wheel(at, dialog.mapToGlobal(at), QPoint(), QPoint(0, -notches * kNotch),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&dialog, &wheel);
+}
 
 }  // namespace studiotest
