@@ -1,5 +1,6 @@
 #include "platform/window/SimulatedUser.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -212,15 +213,27 @@ UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick
     return Finish();
 }
 
+// A message carries a 16-bit distance, so a long turn goes as several; a turn longer than any
+// table needs is refused rather than sent a notch at a time for ever.
 UserActionResult SimulatedUser::TurnWheel(int id, int notches) {
+    constexpr int kMostNotches = 10000;
+    constexpr int kNotchesAMessage = 200;
+    if (notches < -kMostNotches || notches > kMostNotches) {
+        return Failed(L"the wheel turns at most " + CString(std::to_wstring(kMostNotches)) +
+                      L" notches at a time");
+    }
     HWND window = nullptr;
     if (UserActionResult reached = Reach(id, window); !reached) {
         return reached;
     }
     const CPoint middle = ClientCenter(window);
-    const int delta = -notches * WHEEL_DELTA;
-    m_loop.Deliver({window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<UINT>(delta)),
-                    MAKELPARAM(middle.x, middle.y)});
+    for (int left = notches; left != 0 && IsOpen();) {
+        const int turn = std::clamp(left, -kNotchesAMessage, kNotchesAMessage);
+        left -= turn;
+        m_loop.Deliver({window, WM_MOUSEWHEEL,
+                        MAKEWPARAM(0, static_cast<UINT>(-turn * WHEEL_DELTA)),
+                        MAKELPARAM(middle.x, middle.y)});
+    }
     return Finish();
 }
 

@@ -136,7 +136,8 @@ TEST_F(EditCommand, BadScriptLinesNameTheirLineAndChangeNothing) {
           Case{"# comment\n\nfrobnicate\n", "script line 3: unknown command \"frobnicate\""},
           Case{"type x 1\n", "script line 1: \"type\" needs a control id"},
           Case{"key Hyper\n", "script line 1: unknown key"},
-          Case{"wheel 1113 down\n", "script line 1: \"wheel\" takes a control id and a number"}}) {
+          Case{"wheel 1113 down\n", "script line 1: \"wheel\" takes a control id and a number"},
+          Case{"wheel 1113 -2147483648\n", "script line 1: the wheel turns at most 10000"}}) {
         const CommandResult result = Edit(c.script);
         EXPECT_NE(result.status, 0) << c.script;
         EXPECT_THAT(result.err, HasSubstr(c.message)) << c.script;
