@@ -109,7 +109,7 @@ std::optional<int> RowAfterKey(HWND list, const ListViewState& state, UINT key) 
         case VK_PRIOR:
             return focused > state.top ? state.top : focused - page + 1;
         case VK_NEXT:
-            return focused >= 0 && focused < lastShown ? lastShown : focused + page - 1;
+            return focused < lastShown ? lastShown : focused + page - 1;
         case VK_HOME:
             return 0;
         case VK_END:
