@@ -10,6 +10,7 @@
 #include "platform/window/WindowSnapshot.h"
 #include "studio/DialogMetrics.h"
 
+class FocusCue;
 class QLabel;
 class QListWidget;
 
@@ -78,5 +79,6 @@ private:
     HWND m_capture = nullptr;  // the window the mouse went down on, which gets it up
     QLabel* m_balloon = nullptr;
     QListWidget* m_droppedList = nullptr;
+    FocusCue* m_focusCue = nullptr;
     bool m_ended = false;
 };

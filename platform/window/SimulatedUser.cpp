@@ -11,16 +11,20 @@
 namespace platform {
 namespace {
 
-constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
-
 struct KeyInfo {
     UserKey key;
     const wchar_t* name;
     UINT virtualKey;
     wchar_t character;  // 0: the key types none
+    bool withCtrl = false;
 };
 
-constexpr std::array<KeyInfo, 11> kKeys{{
+// A letter pressed with Ctrl types the control character of its place in the alphabet.
+constexpr KeyInfo CtrlLetter(UserKey key, const wchar_t* name, wchar_t letter) {
+    return {key, name, static_cast<UINT>(letter), static_cast<wchar_t>(letter - L'A' + 1), true};
+}
+
+constexpr std::array<KeyInfo, 16> kKeys{{
     {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
     {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
     {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
@@ -32,6 +36,11 @@ constexpr std::array<KeyInfo, 11> kKeys{{
     {UserKey::Backspace, L"Backspace", VK_BACK, 0x08},
     {UserKey::F1, L"F1", VK_F1, 0},
     {UserKey::Space, L"Space", VK_SPACE, L' '},
+    CtrlLetter(UserKey::CtrlA, L"Ctrl+A", L'A'),
+    CtrlLetter(UserKey::CtrlC, L"Ctrl+C", L'C'),
+    CtrlLetter(UserKey::CtrlV, L"Ctrl+V", L'V'),
+    CtrlLetter(UserKey::CtrlX, L"Ctrl+X", L'X'),
+    CtrlLetter(UserKey::CtrlZ, L"Ctrl+Z", L'Z'),
 }};
 
 const KeyInfo& InfoOf(UserKey key) {
@@ -98,10 +107,7 @@ UserActionResult SimulatedUser::Paste(int id, const CString& text) {
         return reached;
     }
     SetClipboardText(text);
-    m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_CONTROL, kKeyDownFlags});
-    Keystroke('V', kPasteCharacter);
-    m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_CONTROL, kKeyUpFlags});
-    return Finish();
+    return PressKey(UserKey::CtrlV);
 }
 
 UserActionResult SimulatedUser::Choose(int id, const CString& item) {
@@ -140,8 +146,14 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
         return Failed(L"no dialog is open");
     }
     const KeyInfo& info = InfoOf(key);
+    if (info.withCtrl) {
+        m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_CONTROL, kKeyDownFlags});
+    }
     Keystroke(info.virtualKey,
               info.character ? std::optional<wchar_t>(info.character) : std::nullopt);
+    if (info.withCtrl && IsOpen()) {
+        m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_CONTROL, kKeyUpFlags});
+    }
     return Finish();
 }
 

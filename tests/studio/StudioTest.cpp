@@ -3,7 +3,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -94,6 +96,17 @@ void AddThickerWalls(DialogWidget& dialog) {
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
+// A slip taken back: Backspace eats the 5 of "1.5", Ctrl+Z puts it back with the caret after it,
+// and the 7 goes on behind it.
+void UndoABackspace(DialogWidget& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
+    QTest::keyClick(&dialog, Qt::Key_Backspace);
+    QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClicks(&dialog, QStringLiteral("7"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
 struct SameActions {
     const char* rule;
     int row;
@@ -109,6 +122,8 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
          TypeCoreDraftWithATypo},
         {"Rib Height for Thickness", 5,
          "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
+        {"Draft Angle", kDraftAngleRow,
+         "key Tab\ntype 1113 1.5\nkey Backspace\nkey Ctrl+Z\nkey 7\nok\n", UndoABackspace},
     };
     for (const SameActions& actions : cases) {
         const std::filesystem::path scripted = NewDocument("scripted.xml", "--force");
@@ -127,6 +142,35 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
         ASSERT_TRUE(window.Save());
         EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted)) << actions.rule;
     }
+}
+
+// The screen shows the focus where the window system has it: the focused box's selection, none
+// in a box the focus left, and the cell editor's caret after the text typed into it.
+TEST_F(Studio, TheScreenShowsTheFocusWhereTheWindowSystemHasIt) {
+    constexpr int kCoreDraft = 1113;
+    constexpr int kTable = 2257;
+    constexpr int kCellEditor = 1172;
+    MainWindow window;
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        auto* box = qobject_cast<QLineEdit*>(dialog.ControlWidget(kCoreDraft));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->selectedText(), QStringLiteral("0.5"));
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        EXPECT_FALSE(box->hasSelectedText()) << "a box the focus left hides its selection";
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kDraftAngleRow);
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 1, 0));
+        QTest::keyClicks(&dialog, QStringLiteral("12"));
+        auto* editor = qobject_cast<QPlainTextEdit*>(dialog.ControlWidget(kCellEditor));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->textCursor().position(), editor->toPlainText().size());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(5);
 }
 
 TEST_F(Studio, TheUnitBoxesConvertAsTheUnitsCommandDoes) {
