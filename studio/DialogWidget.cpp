@@ -219,10 +219,12 @@ void DialogWidget::Sync() {
     for (const WindowSnapshot& child : m_tree.children) {
         SyncWindow(child, CPoint(0, 0));
     }
-    if (m_tree.Find(GetFocus())) {
+    // The desktop's keys go to this widget whichever window of the dialog has the focus; the cue
+    // shows which one.
+    const WindowSnapshot* focused = m_tree.Find(GetFocus());
+    if (focused) {
         setFocus(Qt::OtherFocusReason);
     }
-    const WindowSnapshot* focused = m_tree.Find(GetFocus());
     const auto focusedWidget = focused ? m_widgets.find(focused->handle) : m_widgets.end();
     m_focusCue->Follow(focused, focusedWidget == m_widgets.end() ? nullptr : focusedWidget->second);
     // Tips and dropped lists lie over every control and its focus cue.

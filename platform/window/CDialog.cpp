@@ -93,7 +93,7 @@ LRESULT DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         // A dialog that ended itself on WM_CLOSE keeps its own code: the platform's Cancel would
         // come after the modal loop has stopped.
         const auto* dialog = dynamic_cast<const CDialog*>(CWnd::FromHandle(window));
-        if (dialog && dialog->GetModalResult() != -1 && !dialog->ContinueModal()) {
+        if (dialog && !dialog->ContinueModal()) {
             return 0;
         }
         const HWND cancel = platform::FindChild(window, IDCANCEL);

@@ -1,7 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -171,6 +173,29 @@ TEST_F(Studio, TheScreenShowsTheFocusWhereTheWindowSystemHasIt) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     window.OpenRule(5);
+}
+
+// The dialog's boxes and the desktop share one clipboard: Ctrl+C gives the desktop the copied
+// text, Ctrl+V pastes the desktop's.
+TEST_F(Studio, CopyAndPasteGoThroughTheDesktopClipboard) {
+    constexpr int kCavityDraft = 1118;
+    MainWindow window;
+    QString copied;
+    QString pasted;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        QGuiApplication::clipboard()->setText(QStringLiteral("7.5"));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCavityDraft));
+        QTest::keyClick(&dialog, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+        pasted = qobject_cast<QLineEdit*>(dialog.ControlWidget(kCavityDraft))->text();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kDraftAngleRow);
+    EXPECT_EQ(copied, QStringLiteral("0.5"));
+    EXPECT_EQ(pasted, QStringLiteral("7.5"));
 }
 
 TEST_F(Studio, TheUnitBoxesConvertAsTheUnitsCommandDoes) {
