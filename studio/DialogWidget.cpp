@@ -16,6 +16,7 @@
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/WindowStyles.h"
+#include "studio/FocusCue.h"
 
 using platform::WindowKind;
 using platform::WindowSnapshot;
@@ -63,26 +64,28 @@ QWidget* MakeWidget(const WindowSnapshot& window, QWidget* parent) {
     }
 }
 
+// The text and, while the box shows it, the selection; the cursor, which the focus cue draws as
+// the caret, stands at the end of the selection, where typed text goes in.
 void ShowEdit(const WindowSnapshot& window, QWidget* widget) {
+    const int start = std::max(window.selectionStart, 0);
+    const bool selection = ShowsSelection(window);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         if (line->text() != ToQString(window.text)) {
             line->setText(ToQString(window.text));
         }
-        const int start = std::max(window.selectionStart, 0);
         const int end = window.selectionEnd < 0 ? line->text().size() : window.selectionEnd;
         line->setCursorPosition(end);
-        if (start != end) {
+        if (selection && start != end) {
             line->setSelection(start, end - start);
         }
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
         if (box->toPlainText() != ToQString(window.text)) {
             box->setPlainText(ToQString(window.text));
         }
-        // The caret is where the next character goes in: the selection's end.
-        const int length = static_cast<int>(box->toPlainText().size());
-        const int end = window.selectionEnd < 0 ? length : std::min(window.selectionEnd, length);
         QTextCursor cursor = box->textCursor();
-        cursor.setPosition(std::clamp(window.selectionStart, 0, end));
+        const int length = box->toPlainText().size();
+        const int end = window.selectionEnd < 0 ? length : std::min(window.selectionEnd, length);
+        cursor.setPosition(selection ? std::min(start, length) : end);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         box->setTextCursor(cursor);
     }
@@ -147,6 +150,7 @@ DialogWidget::DialogWidget(platform::ModalLoop& loop, QWidget* parent)
     m_droppedList->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_droppedList->setFocusPolicy(Qt::NoFocus);
     m_droppedList->hide();
+    m_focusCue = new FocusCue(this);
     Sync();
 }
 
@@ -182,10 +186,15 @@ void DialogWidget::Sync() {
     for (const WindowSnapshot& child : m_tree.children) {
         SyncWindow(child, CPoint(0, 0), this);
     }
-    if (m_tree.focused) {
+    // The desktop's keys go to this widget whichever window of the dialog has the focus; the cue
+    // shows which one.
+    const WindowSnapshot* focused = m_tree.Find(GetFocus());
+    if (focused) {
         setFocus(Qt::OtherFocusReason);
     }
-    // Tips and dropped lists lie over every control.
+    const auto focusedWidget = focused ? m_widgets.find(focused->handle) : m_widgets.end();
+    m_focusCue->Follow(focused, focusedWidget == m_widgets.end() ? nullptr : focusedWidget->second);
+    // Tips and dropped lists lie over every control and its focus cue.
     m_droppedList->raise();
     m_balloon->raise();
     for (auto& [handle, widget] : previous) {
@@ -209,9 +218,6 @@ void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin, QWidg
             ShowState(window, widget);
         }
         widget->setVisible(window.visible);
-        if (window.focused && window.visible) {
-            widget->setFocus(Qt::OtherFocusReason);
-        }
         widget->raise();
     }
     if (window.visible && window.balloonTip) {

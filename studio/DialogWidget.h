@@ -10,6 +10,7 @@
 #include "platform/window/WindowSnapshot.h"
 #include "studio/DialogMetrics.h"
 
+class FocusCue;
 class QLabel;
 class QListWidget;
 class QScrollBar;
@@ -93,5 +94,6 @@ private:
     QListWidget* m_droppedList = nullptr;
     std::map<HWND, QScrollBar*> m_scrollBars;
     std::map<HWND, QWidget*> m_rowsAreas;
+    FocusCue* m_focusCue = nullptr;
     bool m_ended = false;
 };

@@ -22,6 +22,12 @@ CString FromQString(const QString& text) {
     return CString(text.toStdWString().c_str());
 }
 
+constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
+
+QString ToQString(const CString& text) {
+    return QString::fromStdWString(text.str());
+}
+
 LPARAM PointParameter(CPoint point) {
     return MAKELPARAM(point.x, point.y);
 }
@@ -139,13 +145,19 @@ void DialogWidget::DeliverKey(QKeyEvent* event, bool down) {
         AfterInput();
         return;
     }
-    if (*key.virtualKey == 'V' && key.character) {
+    // The window system's clipboard and the desktop's are one: a paste takes the desktop's text,
+    // a copy or cut gives it the copied text.
+    if (key.character == kPasteCharacter) {
         platform::SetClipboardText(FromQString(QGuiApplication::clipboard()->text()));
     }
+    const CString clipboard = platform::GetClipboardText();
     const HWND target = KeyTarget();
     Deliver(target, WM_KEYDOWN, *key.virtualKey, kKeyDownFlags);
     if (key.character) {
         Deliver(target, WM_CHAR, static_cast<WPARAM>(*key.character), kKeyDownFlags);
+    }
+    if (platform::GetClipboardText() != clipboard) {
+        QGuiApplication::clipboard()->setText(ToQString(platform::GetClipboardText()));
     }
     AfterInput();
 }

@@ -7,6 +7,7 @@
 #include "platform/window/CListCtrl.h"
 #include "platform/window/WindowStyles.h"
 #include "studio/DialogWidget.h"
+#include "studio/FocusCue.h"
 
 using platform::WindowSnapshot;
 
@@ -51,6 +52,7 @@ void ShowRows(const WindowSnapshot& window, QTableWidget& table, const DialogMet
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
+    ShowListSelection(window, table);
     table.verticalScrollBar()->setValue(0);
 }
 

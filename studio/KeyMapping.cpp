@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
-
 // Keys whose character, if any, the platform types itself: Tab, Enter, Escape and Backspace
 // type control characters, the others none.
 constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 18> kNamedKeys{{
@@ -41,8 +39,12 @@ PlatformKey PlatformKeyFor(const QKeyEvent& event) {
             return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt};
         }
     }
-    if (event.key() == Qt::Key_V && event.modifiers().testFlag(Qt::ControlModifier)) {
-        return {'V', kPasteCharacter};
+    // A letter pressed with Ctrl types the control character of its place in the alphabet, as
+    // the platform translates it (Ctrl+V is 0x16).
+    if (event.modifiers().testFlag(Qt::ControlModifier) && event.key() >= Qt::Key_A &&
+        event.key() <= Qt::Key_Z) {
+        const int place = event.key() - Qt::Key_A;
+        return {static_cast<UINT>('A' + place), static_cast<wchar_t>(place + 1)};
     }
     const QString text = event.text();
     if (text.size() == 1 && text[0].isPrint()) {

@@ -7,7 +7,8 @@
 
 // A key as the platform's messages carry it: the virtual key of WM_KEYDOWN and WM_KEYUP and the
 // character of WM_CHAR, if the key types one. Keys the window system does not know (function
-// keys but F1, modifiers but Ctrl and Shift) give no virtual key.
+// keys but F1, modifiers but Ctrl and Shift) give no virtual key. A letter with Ctrl types its
+// control character (Ctrl+A is 0x01).
 struct PlatformKey {
     std::optional<UINT> virtualKey;
     std::optional<wchar_t> character;

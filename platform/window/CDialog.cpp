@@ -90,6 +90,12 @@ LRESULT DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == WM_CLOSE) {
+        // A dialog that ended itself on WM_CLOSE keeps its own code: the platform's Cancel would
+        // come after the modal loop has stopped.
+        const auto* dialog = dynamic_cast<const CDialog*>(CWnd::FromHandle(window));
+        if (dialog && !dialog->ContinueModal()) {
+            return 0;
+        }
         const HWND cancel = platform::FindChild(window, IDCANCEL);
         return SendMessage(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                            reinterpret_cast<LPARAM>(cancel));
@@ -126,7 +132,7 @@ INT_PTR CDialog::DoModal() {
     const std::optional<DialogTemplate> dialogTemplate =
         m_indirectTemplate ? m_indirectTemplate
                            : LoadDialogTemplate(AfxGetResourceHandle(), m_nIDTemplate);
-    const HWND previousFocus = ::GetFocus();
+    m_hPreviousFocus = ::GetFocus();
     if (!dialogTemplate || !CreateFromTemplate(*dialogTemplate)) {
         return -1;
     }
@@ -137,23 +143,32 @@ INT_PTR CDialog::DoModal() {
     }
     if (ContinueModal()) {
         platform::ModalLoop(*this).Run();
+        // A dialog that destroyed itself without ending ends with 0, as on the platform.
+        if (!m_bEnded) {
+            m_nModalResult = 0;
+        }
     }
-    // As the platform does when a dialog ends, the focused control loses the focus (and tells
-    // its handlers) while the dialog is still there.
-    if (platform::IsWithin(::GetFocus(), m_hWnd)) {
-        ::SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
-    }
+    LeaveFocus();
     DestroyWindow();
     m_pFont.reset();
-    if (IsWindow(previousFocus)) {
-        ::SetFocus(previousFocus);
+    if (IsWindow(m_hPreviousFocus)) {
+        ::SetFocus(m_hPreviousFocus);
     }
     return m_nModalResult;
 }
 
+// As the platform does, the focused control loses the focus inside EndDialog (and tells its
+// handlers) while the dialog is still there.
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = true;
+    LeaveFocus();
+}
+
+void CDialog::LeaveFocus() {
+    if (m_hWnd && platform::IsWithin(::GetFocus(), m_hWnd)) {
+        ::SetFocus(IsWindow(m_hPreviousFocus) ? m_hPreviousFocus : nullptr);
+    }
 }
 
 BOOL CDialog::ContinueModal() const {
@@ -309,10 +324,11 @@ void CDialog::CreateItem(const DialogItemTemplate& item) {
     }
 }
 
-// Without any tab stop the platform gives the focus to the first control that can take it.
+// Without any tab stop the platform gives the focus to the first control, even one that cannot
+// take it from the keyboard such as a label.
 HWND CDialog::FirstTabStop() const {
     const platform::WindowRecord* record = FindWindowRecord(m_hWnd);
-    if (!record) {
+    if (!record || record->children.empty()) {
         return nullptr;
     }
     for (HWND child : record->children) {
@@ -320,30 +336,24 @@ HWND CDialog::FirstTabStop() const {
             return child;
         }
     }
-    for (HWND child : record->children) {
-        if (::IsWindowVisible(child) && ::IsWindowEnabled(child) &&
-            (DialogCode(child) & DLGC_STATIC) == 0) {
-            return child;
-        }
-    }
-    return nullptr;
+    return record->children.front();
 }
 
+// A focused push button is pressed; else the button the dialog names when asked DM_GETDEFID,
+// which may be one it does not have (the command is sent all the same), else IDOK.
 void CDialog::PressDefaultButton() {
     HWND button = ::GetFocus();
-    if (!platform::IsWithin(button, m_hWnd) || !IsPushButton(button)) {
-        button = platform::FindChild(m_hWnd, IDOK);
-        for (HWND child : std::vector<HWND>(FindWindowRecord(m_hWnd)->children)) {
-            if (DialogCode(child) & DLGC_DEFPUSHBUTTON) {
-                button = child;
-                break;
-            }
-        }
+    int id = 0;
+    if (platform::IsWithin(button, m_hWnd) && IsPushButton(button)) {
+        id = FindWindowRecord(button)->id;
+    } else {
+        const auto defaultId = static_cast<LRESULT>(SendMessage(DM_GETDEFID));
+        id = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+        button = platform::FindDescendant(m_hWnd, id);
     }
     if (button && !::IsWindowEnabled(button)) {
         return;
     }
-    const int id = button ? FindWindowRecord(button)->id : IDOK;
     SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED),
                 reinterpret_cast<LPARAM>(button));
 }

@@ -13,7 +13,8 @@
 // template item (their captions are their initial texts and send nothing), calls OnInitDialog,
 // whose base binds the control members through DoDataExchange, and, if it returns TRUE, puts
 // the focus on the first tab stop with its text selected. It then runs the modal loop until
-// EndDialog, destroys the windows and returns the value given to EndDialog.
+// EndDialog, destroys the windows and returns the value given to EndDialog (0 for a dialog that
+// destroyed itself).
 //
 // The modal loop hands the dialog to the installed input source (platform/window/ModalLoop.h),
 // which acts as the person in front of it; without one, or once it has nothing more to do, the
@@ -29,6 +30,7 @@ public:
     // The template comes from the current resource handle; -1 when it cannot be found or the
     // dialog is running already.
     virtual INT_PTR DoModal();
+    // Ends the modal loop with this result; the focused control loses the focus at once.
     void EndDialog(int nResult);
     // Whether the modal loop goes on: the dialog has its window and has not been ended.
     BOOL ContinueModal() const;
@@ -42,11 +44,10 @@ public:
     // The next enabled, visible tab stop after the control holding the focus, going round.
     void NextDlgCtrl();
     // The dialog's keyboard handling for an input message nobody consumed: Enter presses the
-    // default button (a push button holding the focus, else the default push button, else
-    // IDOK), Escape presses Cancel, Tab moves to the next tab stop. A disabled button is not
-    // pressed. A control answering WM_GETDLGCODE with DLGC_WANTALLKEYS (a multi-line edit box)
-    // gets Enter, Tab and Escape itself; one answering DLGC_WANTTAB keeps Tab. Returns whether it
-    // handled it.
+    // default button (a push button holding the focus, else the one DM_GETDEFID names), Escape
+    // presses Cancel, Tab moves to the next tab stop. A disabled button is not pressed. A control
+    // answering WM_GETDLGCODE with DLGC_WANTALLKEYS (a multi-line edit box) gets Enter, Tab and
+    // Escape itself; one answering DLGC_WANTTAB keeps Tab. Returns whether it handled it.
     BOOL IsDialogMessage(LPMSG msg);
 
     // Dialog units to pixels: a horizontal unit is a quarter of the average character width
@@ -66,10 +67,13 @@ private:
     HWND FirstTabStop() const;
     void PressDefaultButton();
     void PressCancelButton();
+    // Hands the focus back to where it was before the dialog, if a control of the dialog has it.
+    void LeaveFocus();
 
     UINT m_nIDTemplate = 0;
     std::optional<DialogTemplate> m_indirectTemplate;
     CWnd* m_pParentWnd = nullptr;
+    HWND m_hPreviousFocus = nullptr;
     int m_nModalResult = -1;
     bool m_bEnded = false;
     std::unique_ptr<CFont> m_pFont;

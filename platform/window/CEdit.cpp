@@ -1,11 +1,8 @@
 #include "platform/window/CEdit.h"
 
-#include <algorithm>
-#include <string>
-
 #include "platform/MessageSink.h"
 #include "platform/window/CDialog.h"
-#include "platform/window/Clipboard.h"
+#include "platform/window/EditText.h"
 #include "platform/window/WindowStyles.h"
 
 using platform::FindWindowRecord;
@@ -14,107 +11,19 @@ using platform::WindowRecord;
 
 namespace {
 
-// The platform's limits: 30,000 characters until the program sets one; LimitText(0) gives the
-// largest, which differs for single-line and multi-line boxes.
-constexpr UINT kDefaultLimit = 30000;
+using namespace platform::edit;
+
+// LimitText(0) gives the platform's largest limit, which differs for single-line and multi-line
+// boxes.
 constexpr UINT kLargestSingleLineLimit = 0x7FFFFFFE;
 constexpr UINT kLargestMultiLineLimit = 0xFFFFFFFF;
-constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
 
-class EditState : public platform::WindowState {
-public:
-    int selStart = 0;
-    int selEnd = 0;
-    UINT limit = kDefaultLimit;
-    std::optional<platform::BalloonTip> balloon;
-};
-
-bool IsMultiLine(const WindowRecord& record) {
-    return (record.style & ES_MULTILINE) != 0;
-}
-
-void NotifyChange(HWND window) {
-    platform::NotifyParent(window, EN_UPDATE);
-    platform::NotifyParent(window, EN_CHANGE);
-}
-
-// The one way the text changes: replace the selection by the insert and put the caret after
-// it. Whoever changed the text then tells the parent.
-void ReplaceSelection(HWND window, const std::wstring& insert) {
-    WindowRecord* record = FindWindowRecord(window);
-    auto* state = FindWindowState<EditState>(window);
-    std::wstring text = record->text.str();
-    const auto start = static_cast<std::size_t>(state->selStart);
-    const auto end = static_cast<std::size_t>(state->selEnd);
-    text.replace(start, end - start, insert);
-    record->text = CString(std::move(text));
-    state->selStart = state->selEnd = static_cast<int>(start + insert.size());
-    state->balloon.reset();
-}
-
-void ReplaceSelectionByUser(HWND window, const std::wstring& insert) {
-    ReplaceSelection(window, insert);
-    NotifyChange(window);
-}
-
-// The whole text is replaced and the caret goes to its start before the parent hears of it.
-void SetTextByProgram(HWND window, LPCWSTR text) {
-    auto* state = FindWindowState<EditState>(window);
-    state->selStart = 0;
-    state->selEnd = FindWindowRecord(window)->text.GetLength();
-    ReplaceSelection(window, text ? text : L"");
-    state->selStart = state->selEnd = 0;
-    if (!IsMultiLine(*FindWindowRecord(window))) {
-        NotifyChange(window);
-    }
-}
-
-// How many characters the person may still add in place of the selection.
-std::size_t Room(HWND window) {
-    const auto* state = FindWindowState<EditState>(window);
-    const auto kept = static_cast<std::size_t>(FindWindowRecord(window)->text.GetLength() -
-                                               (state->selEnd - state->selStart));
-    return state->limit > kept ? state->limit - kept : 0;
-}
-
-void InsertByUser(HWND window, std::wstring insert) {
-    const std::size_t room = Room(window);
-    if (insert.size() > room) {
-        insert.resize(room);
-        platform::NotifyParent(window, EN_MAXTEXT);
-        if (!IsWindow(window)) {
-            return;
-        }
-    }
-    const auto* state = FindWindowState<EditState>(window);
-    if (!insert.empty() || state->selStart != state->selEnd) {
-        ReplaceSelectionByUser(window, insert);
-    }
-}
-
-void Paste(HWND window) {
-    std::wstring text = platform::GetClipboardText().str();
-    if (!IsMultiLine(*FindWindowRecord(window))) {
-        text = text.substr(0, text.find_first_of(L"\r\n"));
-    }
-    InsertByUser(window, std::move(text));
-}
-
-// Deletes the selection, or else the character before (backward) or after the caret.
-void DeleteByUser(HWND window, bool backward) {
-    auto* state = FindWindowState<EditState>(window);
-    if (state->selStart == state->selEnd) {
-        const int length = FindWindowRecord(window)->text.GetLength();
-        if (backward && state->selStart > 0) {
-            --state->selStart;
-        } else if (!backward && state->selEnd < length) {
-            ++state->selEnd;
-        } else {
-            return;
-        }
-    }
-    ReplaceSelectionByUser(window, L"");
-}
+// The characters of the Ctrl keys the box acts on.
+constexpr wchar_t kSelectAllCharacter = 0x01;  // Ctrl+A
+constexpr wchar_t kCopyCharacter = 0x03;       // Ctrl+C
+constexpr wchar_t kPasteCharacter = 0x16;      // Ctrl+V
+constexpr wchar_t kCutCharacter = 0x18;        // Ctrl+X
+constexpr wchar_t kUndoCharacter = 0x1A;       // Ctrl+Z
 
 // A multi-line box placed on a dialog takes every key but acts for the dialog where the platform
 // does: Enter presses the default button (unless the box wants returns), Tab moves on, Escape
@@ -123,7 +32,7 @@ void DeleteByUser(HWND window, bool backward) {
 HWND OwningDialog(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
     const WindowRecord* parent = record ? FindWindowRecord(record->parent) : nullptr;
-    return IsMultiLine(*record) && parent && parent->windowClass == &platform::DialogWindowClass()
+    return IsMultiLine(window) && parent && parent->windowClass == &platform::DialogWindowClass()
                ? record->parent
                : nullptr;
 }
@@ -137,22 +46,43 @@ void PressDefaultButton(HWND dialog) {
     if (HIWORD(defaultId) != DC_HASDEFID) {
         return;
     }
+    // The platform moves the focus to the default button before pressing it, so the box hears
+    // that it lost the focus first.
     const HWND button = platform::FindChild(dialog, LOWORD(defaultId));
     if (button && IsWindowEnabled(button)) {
+        SetFocus(button);
         SendMessage(dialog, WM_COMMAND, MAKEWPARAM(LOWORD(defaultId), BN_CLICKED),
                     reinterpret_cast<LPARAM>(button));
     }
 }
 
 void TypeCharacter(HWND window, wchar_t ch) {
-    if (ch == VK_BACK) {
-        DeleteByUser(window, true);
-    } else if (ch == kPasteCharacter) {
-        Paste(window);
-    } else if (ch == L'\r' && OwningDialog(window) && WantsReturn(window)) {
-        InsertByUser(window, L"\r\n");
-    } else if (ch >= 0x20) {
-        InsertByUser(window, std::wstring(1, ch));
+    switch (ch) {
+        case VK_BACK:
+            DeleteByUser(window, true);
+            break;
+        case kSelectAllCharacter:
+            SelectRange(window, 0, -1);
+            break;
+        case kCopyCharacter:
+            SendMessage(window, WM_COPY, 0, 0);
+            break;
+        case kCutCharacter:
+            SendMessage(window, WM_CUT, 0, 0);
+            break;
+        case kPasteCharacter:
+            SendMessage(window, WM_PASTE, 0, 0);
+            break;
+        case kUndoCharacter:
+            SendMessage(window, WM_UNDO, 0, 0);
+            break;
+        default:
+            if (ch == L'\r' && OwningDialog(window) && WantsReturn(window)) {
+                InsertByUser(window, L"\r\n");
+            } else if (ch >= 0x20) {
+                TypeByUser(window, ch);
+            }
+            break;
     }
 }
 
@@ -168,16 +98,6 @@ void PressDialogKey(HWND window, UINT key) {
     } else if (key == VK_ESCAPE) {
         SendMessage(dialog, WM_CLOSE, 0, 0);
     }
-}
-
-void MoveCaret(HWND window, bool forward) {
-    auto* state = FindWindowState<EditState>(window);
-    const int length = FindWindowRecord(window)->text.GetLength();
-    int caret = forward ? state->selEnd : state->selStart;
-    if (state->selStart == state->selEnd) {
-        caret = std::clamp(caret + (forward ? 1 : -1), 0, length);
-    }
-    state->selStart = state->selEnd = caret;
 }
 
 void PressKey(HWND window, UINT key) {
@@ -203,27 +123,12 @@ void PressKey(HWND window, UINT key) {
     }
 }
 
-void SelectRange(HWND window, int start, int end) {
-    auto* state = FindWindowState<EditState>(window);
-    const int length = FindWindowRecord(window)->text.GetLength();
-    if (start < 0) {
-        state->selStart = state->selEnd;
-        return;
-    }
-    if (end < 0 || end > length) {
-        end = length;
-    }
-    start = std::min(start, length);
-    state->selStart = std::min(start, end);
-    state->selEnd = std::max(start, end);
-}
-
 BOOL ShowBalloon(HWND window, const EDITBALLOONTIP* tip) {
     if (!tip || tip->cbStruct != sizeof(EDITBALLOONTIP)) {
         return FALSE;
     }
     platform::BalloonTip balloon{tip->pszTitle, tip->pszText, tip->ttiIcon};
-    FindWindowState<EditState>(window)->balloon = balloon;
+    StateOf(window).balloon = balloon;
     GetMessageSink().Show({ShownMessage::Kind::BalloonTip, balloon.title, balloon.text,
                            static_cast<UINT>(balloon.icon)});
     return TRUE;
@@ -231,7 +136,7 @@ BOOL ShowBalloon(HWND window, const EDITBALLOONTIP* tip) {
 
 UINT DialogCode(HWND window) {
     const UINT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    return IsMultiLine(*FindWindowRecord(window)) ? code | DLGC_WANTALLKEYS : code;
+    return IsMultiLine(window) ? code | DLGC_WANTALLKEYS : code;
 }
 
 LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -245,16 +150,31 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             TypeCharacter(window, static_cast<wchar_t>(wParam));
             return 1;
         case EM_REPLACESEL:
-            ReplaceSelectionByUser(window, reinterpret_cast<LPCWSTR>(lParam)
-                                               ? reinterpret_cast<LPCWSTR>(lParam)
-                                               : L"");
+            InsertByUser(window, lParam ? reinterpret_cast<LPCWSTR>(lParam) : L"", wParam != 0);
+            return 0;
+        case WM_COPY:
+            Copy(window);
+            return 0;
+        case WM_CUT:
+            Cut(window);
+            return 0;
+        case WM_PASTE:
+            Paste(window);
+            return 0;
+        case WM_UNDO:
+        case EM_UNDO:
+            return Undo(window);
+        case EM_CANUNDO:
+            return StateOf(window).undo.has_value();
+        case EM_EMPTYUNDOBUFFER:
+            StateOf(window).undo.reset();
             return 0;
         case WM_KEYDOWN:
             PressKey(window, static_cast<UINT>(wParam));
             return 0;
         case WM_LBUTTONDOWN: {
-            auto* state = FindWindowState<EditState>(window);
-            state->selStart = state->selEnd = FindWindowRecord(window)->text.GetLength();
+            const int length = FindWindowRecord(window)->text.GetLength();
+            SelectRange(window, length, length);
             SetFocus(window);
             return 0;
         }
@@ -262,7 +182,7 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             platform::NotifyParent(window, EN_SETFOCUS);
             return 0;
         case WM_KILLFOCUS:
-            FindWindowState<EditState>(window)->balloon.reset();
+            StateOf(window).balloon.reset();
             platform::NotifyParent(window, EN_KILLFOCUS);
             return 0;
         case EM_SETSEL:
@@ -271,7 +191,7 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case EM_SHOWBALLOONTIP:
             return ShowBalloon(window, reinterpret_cast<const EDITBALLOONTIP*>(lParam));
         case EM_HIDEBALLOONTIP:
-            FindWindowState<EditState>(window)->balloon.reset();
+            StateOf(window).balloon.reset();
             return TRUE;
         default:
             return platform::DefaultWindowProcedure(window, message, wParam, lParam);
@@ -306,14 +226,37 @@ void CEdit::GetSel(int& start, int& end) const {
 
 void CEdit::LimitText(int chars) {
     if (auto* state = FindWindowState<EditState>(m_hWnd)) {
-        const UINT largest = IsMultiLine(*FindWindowRecord(m_hWnd)) ? kLargestMultiLineLimit
-                                                                    : kLargestSingleLineLimit;
+        const UINT largest = IsMultiLine(m_hWnd) ? kLargestMultiLineLimit : kLargestSingleLineLimit;
         state->limit = chars > 0 ? static_cast<UINT>(chars) : largest;
     }
 }
 
-void CEdit::ReplaceSel(LPCWSTR text, BOOL) {
-    SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+void CEdit::ReplaceSel(LPCWSTR text, BOOL canUndo) {
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(canUndo), reinterpret_cast<LPARAM>(text));
+}
+
+BOOL CEdit::CanUndo() const {
+    return static_cast<BOOL>(SendMessage(EM_CANUNDO));
+}
+
+BOOL CEdit::Undo() {
+    return static_cast<BOOL>(SendMessage(EM_UNDO));
+}
+
+void CEdit::EmptyUndoBuffer() {
+    SendMessage(EM_EMPTYUNDOBUFFER);
+}
+
+void CEdit::Copy() {
+    SendMessage(WM_COPY);
+}
+
+void CEdit::Cut() {
+    SendMessage(WM_CUT);
+}
+
+void CEdit::Paste() {
+    SendMessage(WM_PASTE);
 }
 
 UINT CEdit::GetLimitText() const {

@@ -12,17 +12,21 @@
 namespace platform {
 namespace {
 
-constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
-
 struct KeyInfo {
     UserKey key;
     const wchar_t* name;
     UINT virtualKey;
-    wchar_t character;   // 0: the key types none
-    bool shift = false;  // pressed with Shift held
+    wchar_t character;  // 0: the key types none
+    UINT heldKey = 0;   // VK_SHIFT or VK_CONTROL when the key is pressed with it held
 };
 
-constexpr std::array<KeyInfo, 17> kKeys{{
+// A letter pressed with Ctrl types the control character of its place in the alphabet.
+constexpr KeyInfo CtrlLetter(UserKey key, const wchar_t* name, wchar_t letter) {
+    return {key, name, static_cast<UINT>(letter), static_cast<wchar_t>(letter - L'A' + 1),
+            VK_CONTROL};
+}
+
+constexpr std::array<KeyInfo, 22> kKeys{{
     {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
     {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
     {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
@@ -38,8 +42,13 @@ constexpr std::array<KeyInfo, 17> kKeys{{
     {UserKey::PageDown, L"PageDown", VK_NEXT, 0},
     {UserKey::Home, L"Home", VK_HOME, 0},
     {UserKey::End, L"End", VK_END, 0},
-    {UserKey::ShiftUp, L"Shift+Up", VK_UP, 0, true},
-    {UserKey::ShiftDown, L"Shift+Down", VK_DOWN, 0, true},
+    {UserKey::ShiftUp, L"Shift+Up", VK_UP, 0, VK_SHIFT},
+    {UserKey::ShiftDown, L"Shift+Down", VK_DOWN, 0, VK_SHIFT},
+    CtrlLetter(UserKey::CtrlA, L"Ctrl+A", L'A'),
+    CtrlLetter(UserKey::CtrlC, L"Ctrl+C", L'C'),
+    CtrlLetter(UserKey::CtrlV, L"Ctrl+V", L'V'),
+    CtrlLetter(UserKey::CtrlX, L"Ctrl+X", L'X'),
+    CtrlLetter(UserKey::CtrlZ, L"Ctrl+Z", L'Z'),
 }};
 
 const KeyInfo& InfoOf(UserKey key) {
@@ -106,10 +115,7 @@ UserActionResult SimulatedUser::Paste(int id, const CString& text) {
         return reached;
     }
     SetClipboardText(text);
-    m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_CONTROL, kKeyDownFlags});
-    Keystroke('V', kPasteCharacter);
-    m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_CONTROL, kKeyUpFlags});
-    return Finish();
+    return PressKey(UserKey::CtrlV);
 }
 
 UserActionResult SimulatedUser::Choose(int id, const CString& item) {
@@ -148,13 +154,13 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
         return Failed(L"no dialog is open");
     }
     const KeyInfo& info = InfoOf(key);
-    if (info.shift) {
-        m_loop.Deliver({KeyTarget(), WM_KEYDOWN, VK_SHIFT, kKeyDownFlags});
+    if (info.heldKey) {
+        m_loop.Deliver({KeyTarget(), WM_KEYDOWN, info.heldKey, kKeyDownFlags});
     }
     Keystroke(info.virtualKey,
               info.character ? std::optional<wchar_t>(info.character) : std::nullopt);
-    if (info.shift && IsOpen()) {
-        m_loop.Deliver({KeyTarget(), WM_KEYUP, VK_SHIFT, kKeyUpFlags});
+    if (info.heldKey && IsOpen()) {
+        m_loop.Deliver({KeyTarget(), WM_KEYUP, info.heldKey, kKeyUpFlags});
     }
     return Finish();
 }

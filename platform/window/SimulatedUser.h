@@ -44,12 +44,17 @@ enum class UserKey {
     Home,
     End,
     ShiftUp,
-    ShiftDown
+    ShiftDown,
+    CtrlA,
+    CtrlC,
+    CtrlV,
+    CtrlX,
+    CtrlZ
 };
 
 // "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1",
-// "Space", "PageUp", "PageDown", "Home", "End", "Shift+Up", "Shift+Down", without regard to
-// case.
+// "Space", "PageUp", "PageDown", "Home", "End", "Shift+Up", "Shift+Down", "Ctrl+A", "Ctrl+C",
+// "Ctrl+V", "Ctrl+X", "Ctrl+Z", without regard to case.
 std::optional<UserKey> UserKeyFromName(std::wstring_view name);
 
 // How a cell is clicked: once, with Ctrl or Shift held, or twice in quick succession.
@@ -78,6 +83,7 @@ public:
     UserActionResult Choose(int id, const CString& item);
     // Presses and releases the mouse in the middle of the control.
     UserActionResult Click(int id);
+    // A Ctrl key is pressed with Ctrl held: Ctrl goes down before it and up after it.
     UserActionResult PressKey(UserKey key);
     // Presses the key of one printable character on the control holding the focus: it types
     // the character into an edit box, and selects the next item starting with it in a list.

@@ -25,6 +25,8 @@ constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+// The selection stays shown while the box does not have the focus.
+constexpr DWORD ES_NOHIDESEL = 0x0100;
 constexpr DWORD ES_WANTRETURN = 0x1000;
 
 constexpr DWORD BS_PUSHBUTTON = 0x0;

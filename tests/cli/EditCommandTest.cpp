@@ -126,6 +126,17 @@ TEST_F(EditCommand, ARefusedCharacterChangesNothingAndSaysWhy) {
     EXPECT_THAT(Document(), HasSubstr("<Value>0.190000</Value>"));
 }
 
+// The Ctrl keys of a box: copy one value into another box, undo the paste and redo it.
+TEST_F(EditCommand, CtrlKeysCopyBetweenBoxesAndCtrlZUndoesTheLastChange) {
+    const CommandResult result = Edit(
+        "type 1113 1.5\nkey Ctrl+A\nkey Ctrl+C\nfocus 1118\nkey Ctrl+V\nkey Ctrl+Z\nshow\n"
+        "key ctrl+z\nshow\nok\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::size_t undone = result.out.find("edit 1118 \"5.0\"");
+    ASSERT_NE(undone, std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("edit 1118 \"1.5\"", undone), std::string::npos) << result.out;
+}
+
 TEST_F(EditCommand, BadScriptLinesNameTheirLineAndChangeNothing) {
     struct Case {
         const char* script;

@@ -85,6 +85,15 @@ TEST(DoubleEditEx, KeepsOnlyDigitsAndFullStops) {
              u.PressCharacter(L'7');
          },
          L"7.5", L"7.5"},
+        // Undo takes back the characters typed in a row; the refused one was never among them.
+        {"Ctrl+Z after a typo",
+         [](CNumberDialog&, platform::SimulatedUser& u) {
+             u.Type(kValueBox, L"0.1");
+             u.PressCharacter(L'x');
+             u.PressCharacter(L'9');
+             u.PressKey(platform::UserKey::CtrlZ);
+         },
+         L"", L"0.19"},
         {"clearing is allowed",
          [](CNumberDialog&, platform::SimulatedUser& u) {
              u.Type(kValueBox, L"7");

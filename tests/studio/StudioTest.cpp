@@ -1,9 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -106,6 +110,17 @@ void EditRow200(DialogWidget& dialog) {
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
+// A slip taken back: Backspace eats the 5 of "1.5", Ctrl+Z puts it back with the caret after it,
+// and the 7 goes on behind it.
+void UndoABackspace(DialogWidget& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
+    QTest::keyClick(&dialog, Qt::Key_Backspace);
+    QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClicks(&dialog, QStringLiteral("7"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
 struct SameActions {
     const char* rule;
     int row;
@@ -124,6 +139,8 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
         {"Rib Height for Thickness", 5,
          "wheel 2257 63\ncell 200 0\ntype 1172 9\nkey Tab\ntype 1172 20\nkey Enter\nok\n",
          EditRow200},
+        {"Draft Angle", kDraftAngleRow,
+         "key Tab\ntype 1113 1.5\nkey Backspace\nkey Ctrl+Z\nkey 7\nok\n", UndoABackspace},
     };
     for (const SameActions& actions : cases) {
         const std::filesystem::path scripted = NewDocument("scripted.xml", "--force");
@@ -142,6 +159,58 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
         ASSERT_TRUE(window.Save());
         EXPECT_EQ(ReadWholeFile(clicked), ReadWholeFile(scripted)) << actions.rule;
     }
+}
+
+// The screen shows the focus where the window system has it: the focused box's selection, none
+// in a box the focus left, and the cell editor's caret after the text typed into it.
+TEST_F(Studio, TheScreenShowsTheFocusWhereTheWindowSystemHasIt) {
+    constexpr int kCoreDraft = 1113;
+    constexpr int kTable = 2257;
+    constexpr int kCellEditor = 1172;
+    MainWindow window;
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        auto* box = qobject_cast<QLineEdit*>(dialog.ControlWidget(kCoreDraft));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->selectedText(), QStringLiteral("0.5"));
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        EXPECT_FALSE(box->hasSelectedText()) << "a box the focus left hides its selection";
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kDraftAngleRow);
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 1, 0));
+        QTest::keyClicks(&dialog, QStringLiteral("12"));
+        auto* editor = qobject_cast<QPlainTextEdit*>(dialog.ControlWidget(kCellEditor));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->textCursor().position(), editor->toPlainText().size());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(5);
+}
+
+// The dialog's boxes and the desktop share one clipboard: Ctrl+C gives the desktop the copied
+// text, Ctrl+V pastes the desktop's.
+TEST_F(Studio, CopyAndPasteGoThroughTheDesktopClipboard) {
+    constexpr int kCavityDraft = 1118;
+    MainWindow window;
+    QString copied;
+    QString pasted;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        QGuiApplication::clipboard()->setText(QStringLiteral("7.5"));
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCavityDraft));
+        QTest::keyClick(&dialog, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&dialog, Qt::Key_V, Qt::ControlModifier);
+        pasted = qobject_cast<QLineEdit*>(dialog.ControlWidget(kCavityDraft))->text();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kDraftAngleRow);
+    EXPECT_EQ(copied, QStringLiteral("0.5"));
+    EXPECT_EQ(pasted, QStringLiteral("7.5"));
 }
 
 TEST_F(Studio, TheUnitBoxesConvertAsTheUnitsCommandDoes) {
