@@ -99,7 +99,8 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
     CheckReport report;
     report.part = partPath.string();
     report.units = units.LengthName() + ", " + units.AngleName();
-    report.pull = m_options.pull;
+    const Vec3 along = pull.Normalized();
+    report.pull = {along.x, along.y, along.z};
     report.size = BoxOf(part, units);
     report.solidCount = static_cast<std::uint32_t>(part.solids.size());
     report.warnings = rules.Warnings();

@@ -39,24 +39,32 @@ struct Split {
     double piece = 0;
 };
 
-// Fewer triangles than samples: each triangle split in k x k with k² at most its share of the
-// samples left once every triangle has one, so that there are never more than target.
+// Fewer triangles than samples: each triangle split in k x k, k the side its share of the area
+// asks for, rounded up; where that makes more than target, the share grows until it does not.
 std::vector<Split> SplitEvery(const std::vector<double>& areas, double total, std::size_t target) {
-    const std::size_t spare = target - areas.size();
-    const double perSample = spare > 0 ? total / static_cast<double>(spare) : 0;
-    std::vector<Split> splits;
-    splits.reserve(areas.size());
-    for (const double area : areas) {
-        const int k = perSample > 0 ? std::clamp(static_cast<int>(std::sqrt(area / perSample)), 1,
-                                                 SurfaceSampler::kMaxPerSide)
-                                    : 1;
-        splits.push_back({k, area / (k * k)});
+    std::vector<Split> splits(areas.size());
+    constexpr double kLeastGrowth = 1.05;
+    for (double perSample = total / static_cast<double>(target);;) {
+        std::size_t count = 0;
+        for (std::size_t t = 0; t < areas.size(); ++t) {
+            const int k =
+                perSample > 0
+                    ? std::clamp(static_cast<int>(std::ceil(std::sqrt(areas[t] / perSample))), 1,
+                                 SurfaceSampler::kMaxPerSide)
+                    : 1;
+            splits[t] = {k, areas[t] / (k * k)};
+            count += static_cast<std::size_t>(k * k);
+        }
+        if (count <= target || count == areas.size()) {
+            return splits;
+        }
+        perSample *=
+            std::max(kLeastGrowth, static_cast<double>(count) / static_cast<double>(target));
     }
-    return splits;
 }
 
-// Samples spaced evenly by area over a group of triangles: the triangle that holds the next
-// mark takes one sample, standing for the area between marks it holds.
+// Samples spaced evenly by area over a group of triangles: a triangle holding m of the marks
+// takes k x k samples, k² at most m, standing together for the area between those marks.
 void SpreadOver(const std::vector<std::uint32_t>& group, const std::vector<double>& areas,
                 std::size_t samples, std::vector<Split>& splits) {
     double groupArea = 0;
@@ -77,7 +85,9 @@ void SpreadOver(const std::vector<std::uint32_t>& group, const std::vector<doubl
         const auto marks = static_cast<std::size_t>(std::floor(after / spacing + 0.5)) -
                            static_cast<std::size_t>(std::floor(before / spacing + 0.5));
         if (marks > 0) {
-            splits[t] = {1, spacing * static_cast<double>(marks)};
+            const int k = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(marks))), 1,
+                                     SurfaceSampler::kMaxPerSide);
+            splits[t] = {k, spacing * static_cast<double>(marks) / (k * k)};
         }
         before = after;
     }
