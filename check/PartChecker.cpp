@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <optional>
 
 #include "check/CheckError.h"
 #include "check/checks/RuleCheck.h"
@@ -109,7 +110,10 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
     }
     for (std::size_t n = 0; n < chosen.size(); ++n) {
         const std::size_t s = chosen[n];
-        const Part solid = SolidPart(part, s);
+        // A part of one solid is checked as it was read, without a copy.
+        const std::optional<Part> copied =
+            part.solids.size() > 1 ? std::optional(SolidPart(part, s)) : std::nullopt;
+        const Part& solid = copied ? *copied : part;
         const auto progress = [&](double done) {
             if (m_options.progress) {
                 m_options.progress((static_cast<double>(n) + done) /
