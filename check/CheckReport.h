@@ -72,8 +72,8 @@ struct FailureBounds {
 
 struct CheckReport {
     std::string part;
-    std::string units;  // the document's, e.g. "mm, deg"
-    Point pull{0, 0, 1};  // the unit direction the cavity draws along
+    std::string units;             // the document's, e.g. "mm, deg"
+    Point pull{0, 0, 1};           // the unit direction the cavity draws along
     Box size;                      // of the whole part
     std::uint32_t solidCount = 1;  // in the file, checked or not
     std::vector<SolidSummary> solids;

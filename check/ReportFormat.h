@@ -32,7 +32,7 @@ enum class JsonLayout { Indented, OneLine };
 std::string ReportJson(const CheckReport& report, JsonLayout layout = JsonLayout::Indented);
 
 // The JSON object for a check that could not be made: the schema, the program version, the part
-// (when the problem is the part's, not an option's or the document's) and the one-line message.
+// given (none for a batch's own list or document) and the one-line message.
 std::string RefusalJson(const std::optional<std::string>& part, const std::string& message,
                         JsonLayout layout = JsonLayout::Indented);
 

@@ -54,6 +54,9 @@ TEST_F(CheckCommandTest, ReportsFindingsAsTextAndJsonAndExitsByTheirSeverity) {
     EXPECT_EQ(hole["severity"], 3);
     EXPECT_EQ(hole["limit"], 0.0);
     EXPECT_GT(hole["value"].get<double>(), 40.0);
+    // Around the whole hole the normals cancel.
+    EXPECT_EQ(hole["surface"], "cylinder");
+    EXPECT_EQ(hole["normal"], nlohmann::json::array({0.0, 0.0, 0.0}));
     const nlohmann::json& snapFit = RuleNamed(report, "Snap-Fit Mould Parameters");
     EXPECT_EQ(snapFit["checked"], false);
     EXPECT_FALSE(snapFit["reason"].get<std::string>().empty());
@@ -126,6 +129,7 @@ TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
     ASSERT_EQ(report["solids"].size(), 1u);
     EXPECT_EQ(report["solids"][0]["solid"], 2);
     EXPECT_EQ(report["solids"][0]["size"]["low"], nlohmann::json::array({30.0, 20.0, 10.0}));
+    EXPECT_EQ(report["warnings"], nlohmann::json::array());
     ASSERT_EQ(report["rules"].size(), 13u);
     const nlohmann::json& draft = RuleNamed(report, "Draft Angle");
     EXPECT_EQ(draft["solid"], 2);
@@ -138,6 +142,19 @@ TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
         EXPECT_NEAR(nx * nx + ny * ny, 1.0, 1e-9);
         EXPECT_EQ(nz, 0.0);
     }
+}
+
+TEST_F(CheckCommandTest, WarningsGoToStandardErrorAndIntoTheJson) {
+    test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
+    Rules("mm");
+    const CommandResult json =
+        RunVeritorRules(Folder(), "check open.step rules1.xml --format json");
+    const std::string warning = "shell 1 outside any solid is not closed";
+    EXPECT_EQ(json.err.rfind("veritor-rules: warning: " + warning, 0), 0u) << json.err;
+    const nlohmann::json report = nlohmann::json::parse(json.out);
+    ExpectValid(report);
+    ASSERT_EQ(report["warnings"].size(), 1u);
+    EXPECT_EQ(report["warnings"][0].get<std::string>().rfind(warning, 0), 0u);
 }
 
 TEST_F(CheckCommandTest, ARefusalWithJsonFormatIsAJsonErrorObject) {
@@ -220,7 +237,7 @@ TEST_F(CheckCommandTest, BatchWritesOneJsonLinePerPartAndGoesOnPastABadOne) {
     // A list gives its parts in its own order; the findings alone set the status.
     std::ofstream(Path("list.txt")) << "parts/c-cup.stl\n\nparts/a-block.step\n";
     const CommandResult listed =
-        RunVeritorRules(Folder(), "check --batch list.txt rules1.xml --jobs 2");
+        RunVeritorRules(Folder(), "check --batch list.txt rules1.xml --jobs 0");
     EXPECT_EQ(listed.status, 1) << listed.err;  // the cup's undercut has severity 3
     const std::vector<nlohmann::json> listedLines = JsonLines(listed.out);
     ASSERT_EQ(listedLines.size(), 2u) << listed.out;

@@ -173,11 +173,14 @@ bool Warned(const check::CheckReport& report, const std::string& text) {
     });
 }
 
-TEST_F(KnownPartsTest, AShellOrMeshThatIsNotClosedIsNamedInAWarning) {
+TEST_F(KnownPartsTest, AShellThatClosesIsASolidAndOneThatDoesNotIsNamedInAWarning) {
     const std::filesystem::path rules = Rules("mm");
     test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
     const check::CheckReport report = Check(Path("open.step"), rules);
-    EXPECT_EQ(report.solidCount, 1u);
+    // The shell that closes is checked as a solid.
+    EXPECT_EQ(report.solidCount, 2u);
+    ASSERT_EQ(report.solids.size(), 2u);
+    EXPECT_EQ(report.solids[1].size.low, (check::Point{80, 0, 0}));
     EXPECT_EQ(report.warnings,
               std::vector<std::string>{"shell 1 outside any solid is not closed (4 edges bound one "
                                        "face only): not checked"});

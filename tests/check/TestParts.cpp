@@ -168,6 +168,8 @@ TopoDS_Shape BlockBesideOpenBox() {
     builder.MakeCompound(assembly);
     builder.Add(assembly, DraftedBlock(1, 1, 1, 1));
     builder.Add(assembly, OpenBox(50));
+    TopExp_Explorer closed(BRepPrimAPI_MakeBox(gp_Pnt(80, 0, 0), 10, 10, 10).Shape(), TopAbs_SHELL);
+    builder.Add(assembly, closed.Current());
     return assembly;
 }
 

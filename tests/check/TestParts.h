@@ -36,8 +36,8 @@ TopoDS_Shape CupOverBoard();
 // only.
 TopoDS_Shape OpenBox(double x);
 
-// The block drafted 1 degree on every side, and beside it (at x = 50) the open box, a shell
-// outside any solid.
+// The block drafted 1 degree on every side, and beside it two shells outside any solid: the open
+// box (at x = 50) and a whole 10 cube's (at x = 80).
 TopoDS_Shape BlockBesideOpenBox();
 
 // A single square face: no solid.

@@ -50,9 +50,11 @@ TEST_F(WorkBoundsTest, NoMoreSamplesThanTheTargetWhateverTheTriangles) {
     for (const Case& grid : std::vector<Case>{{20, 3}, {40, 1}, {200, 7}, {200, 30'000}}) {
         SCOPED_TRACE(fmt::format("{} cells, {} faces", grid.cells * grid.cells, grid.faces));
         const check::Part part = Grid(grid.cells, grid.faces);
+        const std::size_t target = check::CheckOptions{}.samples;
+        ASSERT_EQ(target, 20'000u);
         const std::vector<check::SurfaceSample> samples =
-            check::SurfaceSampler(20'000).Sample(part);
-        EXPECT_LE(samples.size(), 20'000u);
+            check::SurfaceSampler(target).Sample(part);
+        EXPECT_LE(samples.size(), target);
         EXPECT_GT(samples.size(), 10'000u);
         // Together the samples stand for the whole surface, and each face for its own.
         std::vector<double> faceArea(part.faces.size(), 0.0);
@@ -62,7 +64,7 @@ TEST_F(WorkBoundsTest, NoMoreSamplesThanTheTargetWhateverTheTriangles) {
         const double total = std::accumulate(faceArea.begin(), faceArea.end(), 0.0);
         const double wanted = 1000 * 100;
         EXPECT_NEAR(total, wanted, 1e-6 * wanted);
-        if (grid.faces <= 20'000) {
+        if (grid.faces <= target) {
             for (std::size_t f = 0; f < faceArea.size(); ++f) {
                 EXPECT_GT(faceArea[f], 0.0) << "face " << f << " has no sample";
             }
