@@ -19,4 +19,9 @@ std::size_t CheckReport::FindingCount() const {
     return count;
 }
 
+bool CheckReport::Fails(const FailureBounds& bounds) const {
+    return HasFinding(bounds.severity) ||
+           (bounds.maxFindings && FindingCount() > *bounds.maxFindings);
+}
+
 }  // namespace check

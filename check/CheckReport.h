@@ -1,10 +1,25 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace check {
+
+using Point = std::array<double, 3>;
+
+// Where a face is, so that a person can find it: the centre of its area, its mean outward
+// normal (zero where its normals cancel, as around a whole cylinder), its area and the kind of
+// surface it lies on ("plane", "cylinder", ..., "other" for an STL's faces), in the rule
+// document's units.
+struct FaceGeometry {
+    Point centroid{};
+    Point normal{};
+    double area = 0;
+    std::string surface;
+};
 
 // A face that does not meet a rule: its number (from 1, in the order the file lists faces),
 // what was measured and the limit it missed, in the rule document's units.
@@ -15,6 +30,7 @@ struct Finding {
     int severity = 0;
     // Which limit: "core side", "minimum", ... (empty when the rule has one).
     std::string what;
+    FaceGeometry geometry;
 };
 
 // A figure a rule reports without judging it (the surface areas of core and cavity).
@@ -23,7 +39,7 @@ struct Figure {
     double value = 0;
 };
 
-// One rule of the document applied to the part, or why it was not.
+// One rule of the document applied to one solid of the part, or why it was not.
 struct RuleResult {
     std::string rule;  // the English name, as in the document
     int severity = 0;
@@ -32,18 +48,44 @@ struct RuleResult {
     std::string unit;    // of the findings' values and limits
     std::vector<Finding> findings;
     std::vector<Figure> figures;
+    std::uint32_t solid = 1;  // from 1, in the file's order
+};
+
+// The box a part or solid fills along the axes, in the rule document's length unit.
+struct Box {
+    Point low{};
+    Point high{};
+};
+
+// A solid of the part that was checked.
+struct SolidSummary {
+    std::uint32_t number = 1;  // from 1, in the file's order
+    std::size_t faces = 0;
+    Box size;
+};
+
+// When a check fails: a finding of this severity or above, or more findings than this.
+struct FailureBounds {
+    int severity = 3;
+    std::optional<std::size_t> maxFindings;
 };
 
 struct CheckReport {
     std::string part;
-    std::string units;  // the document's, e.g. "mm, deg"
+    std::string units;             // the document's, e.g. "mm, deg"
+    Point pull{0, 0, 1};           // the unit direction the cavity draws along
+    Box size;                      // of the whole part
+    std::uint32_t solidCount = 1;  // in the file, checked or not
+    std::vector<SolidSummary> solids;
+    // Per solid checked, every rule of the module in the document's order.
     std::vector<RuleResult> rules;
-    // What loading the document found amiss in its rule elements, one line each.
+    // What loading the document or reading the part found amiss, one line each.
     std::vector<std::string> warnings;
 
     // True when a finding has at least this severity.
     bool HasFinding(int severity) const;
     std::size_t FindingCount() const;
+    bool Fails(const FailureBounds& bounds) const;
 };
 
 }  // namespace check

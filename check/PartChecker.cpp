@@ -1,72 +1,158 @@
 #include "check/PartChecker.h"
 
+#include <fmt/format.h>
+
 #include <cmath>
+#include <optional>
 
 #include "check/CheckError.h"
-#include "check/DocumentUnits.h"
-#include "check/checks/RuleChecks.h"
+#include "check/checks/RuleCheck.h"
 #include "check/geometry/IsolatedPartReader.h"
-#include "document/RuleDocument.h"
+#include "check/geometry/SolidPart.h"
 
 namespace check {
-
-PartChecker::PartChecker(CheckOptions options) : m_options(std::move(options)) {}
-
 namespace {
 
-template <typename Read>
-std::unique_ptr<RuleDocument> ReadDocument(Read read) {
-    try {
-        return read();
-    } catch (const DocumentError& error) {
-        throw CheckError(error.what());
+const char* SurfaceName(SurfaceKind kind) {
+    switch (kind) {
+        case SurfaceKind::Plane:
+            return "plane";
+        case SurfaceKind::Cylinder:
+            return "cylinder";
+        case SurfaceKind::Cone:
+            return "cone";
+        case SurfaceKind::Sphere:
+            return "sphere";
+        case SurfaceKind::Torus:
+            return "torus";
+        case SurfaceKind::Other:
+            break;
     }
+    return "other";
+}
+
+Point InUnits(const Vec3& v, const DocumentUnits& units) {
+    return {units.LengthFromMillimetres(v.x), units.LengthFromMillimetres(v.y),
+            units.LengthFromMillimetres(v.z)};
+}
+
+Box BoxOf(const Part& part, const DocumentUnits& units) {
+    const auto [low, high] = Bounds(part);
+    return {InUnits(low, units), InUnits(high, units)};
+}
+
+// The solids to check, from 0: the chosen one or every one.
+std::vector<std::size_t> SolidsToCheck(const Part& part, std::optional<std::uint32_t> chosen) {
+    if (chosen) {
+        if (*chosen < 1 || *chosen > part.solids.size()) {
+            throw CheckError(fmt::format("{}: has {} solid(s), no solid {}", part.name,
+                                         part.solids.size(), *chosen));
+        }
+        return {*chosen - 1};
+    }
+    std::vector<std::size_t> all(part.solids.size());
+    for (std::size_t s = 0; s < all.size(); ++s) {
+        all[s] = s;
+    }
+    return all;
+}
+
+std::vector<std::string> SolidWarnings(const Part& part) {
+    std::vector<std::string> warnings = part.warnings;
+    for (std::size_t s = 0; s < part.solids.size(); ++s) {
+        if (part.solids[s].openEdges > 0) {
+            warnings.push_back(fmt::format(
+                "solid {} is not closed ({} edge(s) with a face on one side only): its walls and "
+                "undercuts near them are doubtful",
+                s + 1, part.solids[s].openEdges));
+        }
+    }
+    return warnings;
 }
 
 }  // namespace
 
+PartChecker::PartChecker(CheckOptions options) : m_options(std::move(options)) {}
+
 CheckReport PartChecker::Check(const std::filesystem::path& partPath,
                                const std::filesystem::path& ruleDocument) const {
-    return CheckDocument(partPath, *ReadDocument([&] { return RuleDocument::Load(ruleDocument); }));
+    return Check(partPath, *RuleSet::Load(ruleDocument));
 }
 
 CheckReport PartChecker::Check(const std::filesystem::path& partPath, std::string_view documentText,
                                const std::filesystem::path& documentName) const {
-    return CheckDocument(
-        partPath, *ReadDocument([&] { return RuleDocument::Parse(documentText, documentName); }));
+    return Check(partPath, *RuleSet::Parse(documentText, documentName));
 }
 
-CheckReport PartChecker::CheckDocument(const std::filesystem::path& partPath,
-                                       RuleDocument& document) const {
+CheckReport PartChecker::Check(const std::filesystem::path& partPath, const RuleSet& rules) const {
     const Vec3 pull{m_options.pull[0], m_options.pull[1], m_options.pull[2]};
     if (!(pull.Length() > 0) || !std::isfinite(pull.Length())) {
         throw CheckError("the pull direction has no length");
     }
-    std::vector<LoadedRule> rules = document.LoadRules();
-    const DocumentUnits units(document.Units().linearUnit, document.Units().angularUnit);
-
+    const DocumentUnits& units = rules.Units();
     IsolatedPartReader::Limits limits;
     limits.reading.maxTriangles = m_options.maxTriangles;
     const double stlUnit =
         DocumentUnits::MillimetresPer(m_options.partUnit.value_or(units.Linear()));
     const Part part = IsolatedPartReader(stlUnit, limits).Read(partPath);
-    const RayScene scene(part);
-    CheckContext context(part, scene, SurfaceSampler(m_options.samples).Sample(part), pull, units,
-                         m_options.progress);
+    const std::vector<std::size_t> chosen = SolidsToCheck(part, m_options.solid);
 
     CheckReport report;
     report.part = partPath.string();
     report.units = units.LengthName() + ", " + units.AngleName();
-    report.warnings = document.Warnings();
-    for (LoadedRule& loaded : rules) {
-        if (loaded.rule) {
-            report.rules.push_back(MakeRuleCheck(*loaded.rule)->Run(context));
-        }
+    const Vec3 along = pull.Normalized();
+    report.pull = {along.x, along.y, along.z};
+    report.size = BoxOf(part, units);
+    report.solidCount = static_cast<std::uint32_t>(part.solids.size());
+    report.warnings = rules.Warnings();
+    for (std::string& warning : SolidWarnings(part)) {
+        report.warnings.push_back(std::move(warning));
+    }
+    for (std::size_t n = 0; n < chosen.size(); ++n) {
+        const std::size_t s = chosen[n];
+        // A part of one solid is checked as it was read, without a copy.
+        const std::optional<Part> copied =
+            part.solids.size() > 1 ? std::optional(SolidPart(part, s)) : std::nullopt;
+        const Part& solid = copied ? *copied : part;
+        const auto progress = [&](double done) {
+            if (m_options.progress) {
+                m_options.progress((static_cast<double>(n) + done) /
+                                   static_cast<double>(chosen.size()));
+            }
+        };
+        CheckSolid(solid, static_cast<std::uint32_t>(s + 1), part.solids[s].firstFace, rules,
+                   progress, report);
     }
     if (m_options.progress) {
         m_options.progress(1.0);
     }
     return report;
+}
+
+void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint32_t firstFace,
+                             const RuleSet& rules, const std::function<void(double)>& progress,
+                             CheckReport& report) const {
+    const DocumentUnits& units = rules.Units();
+    const Vec3 pull{m_options.pull[0], m_options.pull[1], m_options.pull[2]};
+    const RayScene scene(solid, m_options.threads);
+    CheckContext context(solid, scene, SurfaceSampler(m_options.samples).Sample(solid), pull, units,
+                         progress);
+    report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units)});
+    const std::vector<FaceCentre> centres = FaceCentres(solid);
+    for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
+        RuleResult result = check->Run(context);
+        result.solid = number;
+        for (Finding& finding : result.findings) {
+            const std::size_t face = finding.face - 1;
+            finding.geometry = {
+                InUnits(centres[face].centroid, units),
+                Point{centres[face].normal.x, centres[face].normal.y, centres[face].normal.z},
+                units.AreaFromSquareMillimetres(solid.faces[face].area),
+                SurfaceName(solid.faces[face].surface)};
+            finding.face += firstFace;
+        }
+        report.rules.push_back(std::move(result));
+    }
 }
 
 }  // namespace check

@@ -9,28 +9,33 @@
 #include <string_view>
 
 #include "check/CheckReport.h"
-
-class RuleDocument;
+#include "check/RuleSet.h"
 
 namespace check {
 
+struct Part;
+
 // How to check: the pull direction, the unit of a part file that does not say (STL), the
-// bounds on the work, and where to tell progress.
+// solid to check, the bounds on the work, and where to tell progress.
 struct CheckOptions {
     std::array<double, 3> pull{0, 0, 1};
     // A length unit code (0 mm, 3 in, ...); by default the rule document's.
     std::optional<std::int32_t> partUnit;
-    // About this many surface samples over the part (at least one per triangle).
+    // The solid to check, from 1 in the file's order; by default every solid, one by one.
+    std::optional<std::uint32_t> solid;
+    // At most this many surface samples on each solid.
     std::size_t samples = 20'000;
     // Parts that need more triangles are refused.
     std::size_t maxTriangles = 4'000'000;
+    // Threads that cast the rays; 0 for one per core.
+    unsigned threads = 0;
     // Called with the share of the work done, from 0 to 1.
     std::function<void(double)> progress;
 };
 
-// Applies the rules of a rule document, loaded as the module loads them, to a part. The
-// report lists every rule of the module in the document's order: its findings, or why it was
-// not checked.
+// Applies the rules of a rule document, loaded as the module loads them, to a part, one solid
+// at a time: each solid's rays meet that solid alone. The report lists, per solid checked,
+// every rule of the module in the document's order: its findings, or why it was not checked.
 class PartChecker {
 public:
     explicit PartChecker(CheckOptions options);
@@ -43,9 +48,14 @@ public:
     // file would hold them; messages name it by documentName.
     CheckReport Check(const std::filesystem::path& part, std::string_view documentText,
                       const std::filesystem::path& documentName) const;
+    // The same against a document read before; one RuleSet serves checks on several threads.
+    CheckReport Check(const std::filesystem::path& part, const RuleSet& rules) const;
 
 private:
-    CheckReport CheckDocument(const std::filesystem::path& part, RuleDocument& document) const;
+    // Appends the solid's rules to the report, its findings naming faces in the file's order.
+    void CheckSolid(const Part& solid, std::uint32_t number, std::uint32_t firstFace,
+                    const RuleSet& rules, const std::function<void(double)>& progress,
+                    CheckReport& report) const;
 
     CheckOptions m_options;
 };

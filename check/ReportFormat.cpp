@@ -44,7 +44,12 @@ std::string ReportSummary(const CheckReport& report) {
 
 std::string ReportText(const CheckReport& report) {
     std::string text = fmt::format("part: {}\nunits: {}\n", report.part, report.units);
+    std::uint32_t solid = 0;
     for (const RuleResult& rule : report.rules) {
+        if (report.solidCount > 1 && rule.solid != solid) {
+            solid = rule.solid;
+            text += fmt::format("\nsolid {} of {}:\n", solid, report.solidCount);
+        }
         text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
         for (const Finding& finding : rule.findings) {
             text += fmt::format("  face {}: {} {}, limit {} {}{}\n", finding.face,
@@ -59,41 +64,96 @@ std::string ReportText(const CheckReport& report) {
     return text;
 }
 
-std::string ReportJson(const CheckReport& report) {
-    nlohmann::ordered_json rules = nlohmann::ordered_json::array();
-    for (const RuleResult& rule : report.rules) {
-        nlohmann::ordered_json entry{{"rule", rule.rule}, {"checked", rule.checked}};
-        if (!rule.checked) {
-            entry["reason"] = rule.reason;
-        }
-        entry["severity"] = rule.severity;
-        if (rule.checked) {
-            entry["unit"] = rule.unit;
-        }
-        nlohmann::ordered_json findings = nlohmann::ordered_json::array();
-        for (const Finding& finding : rule.findings) {
-            nlohmann::ordered_json item{{"face", finding.face},
-                                        {"value", finding.value},
-                                        {"limit", finding.limit},
-                                        {"severity", finding.severity}};
-            if (!finding.what.empty()) {
-                item["limit name"] = finding.what;
-            }
-            findings.push_back(std::move(item));
-        }
-        entry["findings"] = std::move(findings);
-        if (!rule.figures.empty()) {
-            nlohmann::ordered_json figures = nlohmann::ordered_json::object();
-            for (const Figure& figure : rule.figures) {
-                figures[figure.name] = figure.value;
-            }
-            entry["figures"] = std::move(figures);
-        }
-        rules.push_back(std::move(entry));
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json BoxJson(const Box& box) {
+    return Json{{"low", box.low}, {"high", box.high}};
+}
+
+Json FindingJson(const Finding& finding) {
+    Json item{{"face", finding.face},
+              {"value", finding.value},
+              {"limit", finding.limit},
+              {"severity", finding.severity}};
+    if (!finding.what.empty()) {
+        item["limit name"] = finding.what;
     }
-    const nlohmann::ordered_json root{
-        {"part", report.part}, {"units", report.units}, {"rules", std::move(rules)}};
-    return root.dump(2) + "\n";
+    item["centroid"] = finding.geometry.centroid;
+    item["normal"] = finding.geometry.normal;
+    item["area"] = finding.geometry.area;
+    item["surface"] = finding.geometry.surface;
+    return item;
+}
+
+Json RuleJson(const RuleResult& rule) {
+    Json entry{{"rule", rule.rule}, {"solid", rule.solid}, {"checked", rule.checked}};
+    if (!rule.checked) {
+        entry["reason"] = rule.reason;
+    }
+    entry["severity"] = rule.severity;
+    if (rule.checked) {
+        entry["unit"] = rule.unit;
+    }
+    Json findings = Json::array();
+    for (const Finding& finding : rule.findings) {
+        findings.push_back(FindingJson(finding));
+    }
+    entry["findings"] = std::move(findings);
+    if (!rule.figures.empty()) {
+        Json figures = Json::object();
+        for (const Figure& figure : rule.figures) {
+            figures[figure.name] = figure.value;
+        }
+        entry["figures"] = std::move(figures);
+    }
+    return entry;
+}
+
+// What every JSON answer starts with: which schema it follows and which program wrote it.
+Json Head(const std::optional<std::string>& part) {
+    Json head{{"schema", kReportSchemaFile},
+              {"schema version", kReportSchemaVersion},
+              {"version", VERITOR_VERSION}};
+    if (part) {
+        head["part"] = *part;
+    }
+    return head;
+}
+
+std::string Dump(const Json& json, JsonLayout layout) {
+    return (layout == JsonLayout::Indented ? json.dump(2) : json.dump()) + "\n";
+}
+
+}  // namespace
+
+std::string ReportJson(const CheckReport& report, JsonLayout layout) {
+    Json root = Head(report.part);
+    root["units"] = report.units;
+    root["pull"] = report.pull;
+    root["size"] = BoxJson(report.size);
+    root["solid count"] = report.solidCount;
+    Json solids = Json::array();
+    for (const SolidSummary& solid : report.solids) {
+        solids.push_back(
+            Json{{"solid", solid.number}, {"faces", solid.faces}, {"size", BoxJson(solid.size)}});
+    }
+    root["solids"] = std::move(solids);
+    root["warnings"] = report.warnings;
+    Json rules = Json::array();
+    for (const RuleResult& rule : report.rules) {
+        rules.push_back(RuleJson(rule));
+    }
+    root["rules"] = std::move(rules);
+    return Dump(root, layout);
+}
+
+std::string RefusalJson(const std::optional<std::string>& part, const std::string& message,
+                        JsonLayout layout) {
+    Json root = Head(part);
+    root["error"] = message;
+    return Dump(root, layout);
 }
 
 }  // namespace check

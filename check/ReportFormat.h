@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "check/CheckReport.h"
@@ -16,8 +17,23 @@ std::string ReportSummary(const CheckReport& report);
 // A measured value or limit as the reports write it: six decimals, trailing zeros dropped.
 std::string ReportNumber(double value);
 
-// The report as one JSON object: part, units and per rule its name, whether it was checked,
-// the reason when not, its findings (face, value, limit, severity) and figures.
-std::string ReportJson(const CheckReport& report);
+// The JSON answers follow the schema in this file, installed beside the program; its version
+// grows whenever a field changes meaning or goes.
+inline constexpr const char* kReportSchemaFile = "veritor-check.schema.json";
+inline constexpr int kReportSchemaVersion = 1;
+
+// Indented for people, or one line (JSON Lines, one record per part).
+enum class JsonLayout { Indented, OneLine };
+
+// The report as one JSON object: the schema and program version, part, units, pull, the part's
+// and each checked solid's size, warnings and per rule and solid its name, whether it was
+// checked, the reason when not, its findings (face, value, limit, severity and where the face
+// is) and figures.
+std::string ReportJson(const CheckReport& report, JsonLayout layout = JsonLayout::Indented);
+
+// The JSON object for a check that could not be made: the schema, the program version, the part
+// given (none for a batch's own list or document) and the one-line message.
+std::string RefusalJson(const std::optional<std::string>& part, const std::string& message,
+                        JsonLayout layout = JsonLayout::Indented);
 
 }  // namespace check

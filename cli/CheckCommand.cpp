@@ -10,12 +10,12 @@
 #include "check/PartChecker.h"
 #include "check/PullDirection.h"
 #include "check/ReportFormat.h"
+#include "cli/CheckBatch.h"
 #include "cli/ProgressBar.h"
 #include "document/UnitCodes.h"
 
 namespace {
 
-constexpr int kSevereFinding = 3;
 constexpr int kExitFindings = 1;
 constexpr int kExitUnusable = 2;
 
@@ -36,29 +36,44 @@ check::CheckOptions OptionsFor(const CheckCommandOptions& options) {
                 *options.partUnits));
         }
     }
-    if (options.format != "text" && options.format != "json") {
-        throw check::CheckError(fmt::format("--format \"{}\": use text or json", options.format));
-    }
+    checking.solid = options.solid;
     return checking;
+}
+
+bool Json(const CheckCommandOptions& options) {
+    return options.format == "json" || options.batch;
+}
+
+int CheckOne(const CheckCommandOptions& options, check::CheckOptions checking) {
+    ProgressBar bar(stderr);
+    checking.progress = [&bar](double done) { bar.Update(done); };
+    const check::CheckReport report =
+        check::PartChecker(std::move(checking)).Check(options.part, options.rules);
+    for (const std::string& warning : report.warnings) {
+        std::cerr << "veritor-rules: warning: " << warning << "\n";
+    }
+    std::cout << (Json(options) ? check::ReportJson(report) : check::ReportText(report));
+    return report.Fails({options.failOn, options.maxFindings}) ? kExitFindings : 0;
 }
 
 }  // namespace
 
 extern "C" int VeritorRunCheck(const CheckCommandOptions* options) {
     try {
-        check::CheckOptions checking = OptionsFor(*options);
-        ProgressBar bar(stderr);
-        checking.progress = [&bar](double done) { bar.Update(done); };
-        const check::CheckReport report =
-            check::PartChecker(std::move(checking)).Check(options->part, options->rules);
-        for (const std::string& warning : report.warnings) {
-            std::cerr << "veritor-rules: warning: " << warning << "\n";
+        if (options->format != "text" && options->format != "json") {
+            throw check::CheckError(
+                fmt::format("--format \"{}\": use text or json", options->format));
         }
-        std::cout << (options->format == "json" ? check::ReportJson(report)
-                                                : check::ReportText(report));
-        return report.HasFinding(kSevereFinding) ? kExitFindings : 0;
+        check::CheckOptions checking = OptionsFor(*options);
+        return options->batch ? RunCheckBatch(*options, std::move(checking), std::cout)
+                              : CheckOne(*options, std::move(checking));
     } catch (const std::exception& error) {
         std::cerr << "veritor-rules: " << error.what() << "\n";
+        if (Json(*options)) {
+            std::cout << check::RefusalJson(
+                options->batch ? std::nullopt : std::optional(options->part.string()), error.what(),
+                options->batch ? check::JsonLayout::OneLine : check::JsonLayout::Indented);
+        }
         return kExitUnusable;
     }
 }

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "cli/CheckCommand.h"
 #include "cli/Commands.h"
@@ -96,6 +97,54 @@ std::string CommandNames(CLI::App& cli) {
     return names;
 }
 
+void AddCheckCommand(CLI::App& cli, int& status, CheckCommandOptions& checked) {
+    CLI::App* check = cli.add_subcommand(
+        "check", "Apply the document's rules to a part (STEP, IGES or STL) and report findings");
+    check->add_option("PART", checked.part,
+                      "The part: .step/.stp, .iges/.igs or .stl (none with --batch)");
+    check->add_option("RULES", checked.rules, "The rule document");
+    check->add_option("--pull", checked.pull, "Pull direction X,Y,Z (default 0,0,1)");
+    check->add_option("--format", checked.format, "text (default) or json");
+    check->add_option("--part-units", checked.partUnits,
+                      "Length unit of an STL part (default: the document's)");
+    check
+        ->add_option("--solid", checked.solid,
+                     "Check only solid N (from 1, in the file's order; default: each in turn)")
+        ->option_text("N")
+        ->check(CLI::PositiveNumber);
+    check
+        ->add_option("--fail-on", checked.failOn,
+                     "Exit 1 on a finding of this severity or above (default 3)")
+        ->option_text("SEVERITY")
+        ->check(CLI::NonNegativeNumber);
+    check->add_option("--max-findings", checked.maxFindings, "Exit 1 on more findings than N")
+        ->option_text("N")
+        ->check(CLI::NonNegativeNumber);
+    check
+        ->add_option("--batch", checked.batch,
+                     "Check every part of a list (one path a line) or folder against RULES, "
+                     "one JSON line per part")
+        ->option_text("LIST|DIR");
+    check
+        ->add_option("--jobs", checked.jobs,
+                     "With --batch, check N parts at a time (default 1; 0: one per core)")
+        ->option_text("N")
+        ->check(CLI::NonNegativeNumber);
+    check->callback([&] {
+        // With --batch the one name given is the document's, which CLI11 puts in PART.
+        const bool named = checked.batch ? !checked.part.empty() && checked.rules.empty()
+                                         : !checked.part.empty() && !checked.rules.empty();
+        if (!named) {
+            throw CLI::ValidationError(
+                "check", checked.batch ? "give --batch LIST|DIR RULES.xml" : "give PART RULES.xml");
+        }
+        if (checked.batch) {
+            checked.rules = std::exchange(checked.part, {});
+        }
+        status = RunCheck(checked);
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,15 +181,7 @@ int main(int argc, char** argv) {
     edit->callback([&] { status = RunEdit(edited); });
 
     CheckCommandOptions checked;
-    CLI::App* check = cli.add_subcommand(
-        "check", "Apply the document's rules to a part (STEP, IGES or STL) and report findings");
-    check->add_option("PART", checked.part, "The part: .step/.stp, .iges/.igs or .stl")->required();
-    check->add_option("RULES", checked.rules, "The rule document")->required();
-    check->add_option("--pull", checked.pull, "Pull direction X,Y,Z (default 0,0,1)");
-    check->add_option("--format", checked.format, "text (default) or json");
-    check->add_option("--part-units", checked.partUnits,
-                      "Length unit of an STL part (default: the document's)");
-    check->callback([&] { status = RunCheck(checked); });
+    AddCheckCommand(cli, status, checked);
 
     if (const std::optional<std::string> unknown = UnknownCommand(cli, argc, argv)) {
         std::cerr << "veritor-rules: unknown command \"" << *unknown << "\" (" << CommandNames(cli)

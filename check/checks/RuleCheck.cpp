@@ -37,7 +37,7 @@ std::optional<RuleResult> RuleCheck::NotCheckable(const RuleLimit& first, const 
 }
 
 Finding RuleCheck::At(std::uint32_t face, double value, double limit, std::string what) const {
-    return {face + 1, SixDecimals(value), SixDecimals(limit), m_severity, std::move(what)};
+    return {face + 1, SixDecimals(value), SixDecimals(limit), m_severity, std::move(what), {}};
 }
 
 }  // namespace check

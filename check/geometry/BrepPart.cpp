@@ -7,6 +7,7 @@
 #include <BRepGProp_Face.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRepTools.hxx>
+#include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <Poly_Triangulation.hxx>
@@ -15,6 +16,7 @@
 #include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Wire.hxx>
 
@@ -24,6 +26,7 @@
 #include <numbers>
 
 #include "check/CheckError.h"
+#include "check/geometry/BrepSolids.h"
 
 namespace check {
 namespace {
@@ -231,14 +234,28 @@ void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& s
 }  // namespace
 
 Part BrepPart::Build(const TopoDS_Shape& shape) const {
+    const BrepSolids found = BrepSolids::Of(shape);
+    if (found.solids.empty()) {
+        throw CheckError("holds no solid");
+    }
+    BRep_Builder builder;
+    TopoDS_Compound solids;
+    builder.MakeCompound(solids);
     TopTools_IndexedMapOfShape faces;
-    TopExp::MapShapes(shape, TopAbs_FACE, faces);
+    Part part;
+    for (const TopoDS_Shape& solid : found.solids) {
+        builder.Add(solids, solid);
+        const auto first = static_cast<std::uint32_t>(faces.Extent());
+        TopExp::MapShapes(solid, TopAbs_FACE, faces);
+        part.solids.push_back({first, static_cast<std::uint32_t>(faces.Extent()) - first,
+                               BrepSolids::OpenEdges(solid)});
+    }
     if (faces.Extent() == 0) {
         throw CheckError("the part has no faces");
     }
-    Mesh(shape, faces, m_maxTriangles);
-    Part part;
+    Mesh(solids, faces, m_maxTriangles);
     part.hasSurfaces = true;
+    part.warnings = found.warnings;
     part.faces.resize(static_cast<std::size_t>(faces.Extent()));
     for (int i = 1; i <= faces.Extent(); ++i) {
         const TopoDS_Face& face = TopoDS::Face(faces(i));
@@ -249,7 +266,7 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
         throw CheckError("the part's faces could not be meshed");
     }
     Summarise(part);
-    FindHoleRims(faces, shape, part);
+    FindHoleRims(faces, solids, part);
     return part;
 }
 

@@ -8,14 +8,16 @@
 
 namespace check {
 
-// Turns a solid with its surfaces into the checks' part: each face meshed finely enough for the
-// checks, its surface kind and radius, and the holes with the distance from their rims to the
-// outer boundary of the face they open into.
+// Turns the solids of a file's shape with their surfaces into the checks' part: each solid's
+// faces in a run of their own, each face meshed finely enough for the checks, its surface kind
+// and radius, and the holes with the distance from their rims to the outer boundary of the face
+// they open into.
 class BrepPart {
 public:
     explicit BrepPart(std::size_t maxTriangles) : m_maxTriangles(maxTriangles) {}
 
-    // Throws CheckError (without the file name) when the mesh would exceed the triangle limit.
+    // Throws CheckError (without the file name) when the shape holds no solid or the mesh would
+    // exceed the triangle limit.
     Part Build(const TopoDS_Shape& shape) const;
 
 private:

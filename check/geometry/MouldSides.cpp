@@ -11,7 +11,8 @@ namespace {
 // surface met at most this far from the sample's own direction is grazed, not entered.
 const double kGrazeSine = std::sin(15 * std::numbers::pi / 180);
 const double kGrazeCosine = std::cos(15 * std::numbers::pi / 180);
-constexpr std::size_t kProgressStep = 4096;
+constexpr std::uint8_t kCavity = 1;
+constexpr std::uint8_t kCore = 2;
 
 }  // namespace
 
@@ -46,13 +47,19 @@ std::vector<FaceSides> MouldSides::Classify(
     std::vector<FaceSides> faces(part.faces.size());
     std::vector<double> cavityDraft(part.faces.size(), 10.0);
     std::vector<double> coreDraft(part.faces.size(), 10.0);
+    // The rays first, on every thread; then the sums, in the samples' order.
+    std::vector<std::uint8_t> reached(samples.size());
+    m_scene.Tracing().ForEach(
+        samples.size(),
+        [&](std::size_t i) {
+            reached[i] = static_cast<std::uint8_t>((Reaches(samples[i], m_pull) ? kCavity : 0) |
+                                                   (Reaches(samples[i], -m_pull) ? kCore : 0));
+        },
+        progress);
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (progress && i % kProgressStep == 0) {
-            progress(i, samples.size());
-        }
         const SurfaceSample& sample = samples[i];
-        const bool cavity = Reaches(sample, m_pull);
-        const bool core = Reaches(sample, -m_pull);
+        const bool cavity = (reached[i] & kCavity) != 0;
+        const bool core = (reached[i] & kCore) != 0;
         const double along = sample.normal.Dot(m_pull);
         const std::uint32_t face = part.triangles[sample.triangle].face;
         FaceSides& sides = faces[face];

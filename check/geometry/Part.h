@@ -39,6 +39,14 @@ struct HoleRim {
     double edgeDistance = 0;
 };
 
+// One solid of the file: its faces are a run of the part's faces, in the file's order.
+struct PartSolid {
+    std::uint32_t firstFace = 0;
+    std::uint32_t faceCount = 0;
+    // Edges that bound only one of its faces (or triangles): the solid is not closed there.
+    std::uint32_t openEdges = 0;
+};
+
 // A part read from a file, in millimetres: faces, and triangles covering them with normals at
 // the vertices (the surface's own where the file holds surfaces).
 struct Part {
@@ -50,6 +58,10 @@ struct Part {
     std::vector<Vec3> vertexNormals;
     std::vector<PartTriangle> triangles;
     std::vector<HoleRim> holeRims;
+    // Every solid, in the file's order (an STL is one); together they hold every face.
+    std::vector<PartSolid> solids;
+    // What reading found amiss but did not refuse (a shell that is not closed), one line each.
+    std::vector<std::string> warnings;
 };
 
 }  // namespace check

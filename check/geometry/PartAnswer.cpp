@@ -14,6 +14,10 @@ constexpr std::size_t kMaxRefusalBytes = 16 * 1024;
 constexpr std::size_t kFaceBytes = 2 + 3 * sizeof(double);
 // A hole rim: its face and its distance.
 constexpr std::size_t kRimBytes = sizeof(std::uint32_t) + sizeof(double);
+// A solid: its first face, its face count and its open edges.
+constexpr std::size_t kSolidBytes = 3 * sizeof(std::uint32_t);
+// The longest warning kept: a line naming a shell, far from what a pipe could carry.
+constexpr std::size_t kMaxWarningBytes = 1024;
 constexpr std::uint8_t kBlend = 1;
 constexpr std::uint8_t kHole = 2;
 
@@ -132,11 +136,47 @@ bool TakeHoleRims(Cursor& in, std::size_t faces, std::vector<HoleRim>& rims) {
     return true;
 }
 
+// The solids must share the faces out in order, each face to one solid.
+bool TakeSolids(Cursor& in, std::size_t faces, std::vector<PartSolid>& solids) {
+    std::size_t count = 0;
+    if (!in.TakeCount(kSolidBytes, count)) {
+        return false;
+    }
+    solids.resize(count);
+    std::size_t next = 0;
+    for (PartSolid& solid : solids) {
+        if (!in.Take(solid.firstFace) || !in.Take(solid.faceCount) || !in.Take(solid.openEdges) ||
+            solid.firstFace != next || solid.faceCount > faces - next) {
+            return false;
+        }
+        next += solid.faceCount;
+    }
+    return next == faces;
+}
+
+bool TakeWarnings(Cursor& in, std::vector<std::string>& warnings) {
+    std::size_t count = 0;
+    if (!in.TakeCount(sizeof(std::uint32_t), count)) {
+        return false;
+    }
+    warnings.resize(count);
+    for (std::string& warning : warnings) {
+        std::uint32_t length = 0;
+        if (!in.Take(length) || length > kMaxWarningBytes || !in.TakeText(length, warning)) {
+            return false;
+        }
+        std::ranges::replace_if(
+            warning, [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    }
+    return true;
+}
+
 bool TakePart(Cursor& in, Part& part) {
     std::uint8_t surfaces = 0;
     if (!in.Take(surfaces) || surfaces > 1 || !TakeFaces(in, part.faces) ||
         !in.TakeArray(part.vertices) || !in.TakeArray(part.vertexNormals) ||
-        !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims)) {
+        !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
+        !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings)) {
         return false;
     }
     part.hasSurfaces = surfaces == 1;
@@ -178,6 +218,20 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
         Append(rims, rim.edgeDistance);
     }
     write(rims);
+    std::string solids;
+    Append(solids, static_cast<std::uint64_t>(part.solids.size()));
+    for (const PartSolid& solid : part.solids) {
+        Append(solids, solid.firstFace);
+        Append(solids, solid.faceCount);
+        Append(solids, solid.openEdges);
+    }
+    Append(solids, static_cast<std::uint64_t>(part.warnings.size()));
+    for (const std::string& warning : part.warnings) {
+        const std::string_view kept = std::string_view(warning).substr(0, kMaxWarningBytes);
+        Append(solids, static_cast<std::uint32_t>(kept.size()));
+        solids.append(kept);
+    }
+    write(solids);
 }
 
 void PartAnswer::WriteRefusal(std::string_view message, const Sink& write) {

@@ -1,9 +1,7 @@
 #include "check/geometry/PartReader.h"
 
 #include <fmt/format.h>
-#include <BRepBuilderAPI_MakeSolid.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
-#include <BRep_Builder.hxx>
 #include <IGESControl_Reader.hxx>
 #include <Interface_Static.hxx>
 #include <Message.hxx>
@@ -15,9 +13,6 @@
 #include <Standard_Failure.hxx>
 #include <Standard_OutOfMemory.hxx>
 #include <TopExp_Explorer.hxx>
-#include <TopoDS.hxx>
-#include <TopoDS_Compound.hxx>
-#include <TopoDS_Shell.hxx>
 
 #include <algorithm>
 #include <cctype>
@@ -26,6 +21,7 @@
 #include <optional>
 
 #include "check/CheckError.h"
+#include "check/geometry/AsciiStlFacets.h"
 #include "check/geometry/BrepPart.h"
 #include "check/geometry/PartFile.h"
 #include "check/geometry/StlPart.h"
@@ -82,24 +78,12 @@ bool HasSolid(const TopoDS_Shape& shape) {
     return TopExp_Explorer(shape, TopAbs_SOLID).More();
 }
 
-// Faces that close into shells made solids: surface files often hold no solid entity.
-TopoDS_Shape SolidsFromFaces(const TopoDS_Shape& shape) {
+// Surface files often hold faces and no solid: sewn into shells, those that close make solids.
+TopoDS_Shape SewnFaces(const TopoDS_Shape& shape) {
     BRepBuilderAPI_Sewing sewing;
     sewing.Add(shape);
     sewing.Perform();
-    BRep_Builder builder;
-    TopoDS_Compound solids;
-    builder.MakeCompound(solids);
-    for (TopExp_Explorer shells(sewing.SewedShape(), TopAbs_SHELL); shells.More(); shells.Next()) {
-        const TopoDS_Shell& shell = TopoDS::Shell(shells.Current());
-        if (shell.Closed()) {
-            BRepBuilderAPI_MakeSolid solid(shell);
-            if (solid.IsDone()) {
-                builder.Add(solids, solid.Solid());
-            }
-        }
-    }
-    return solids;
+    return sewing.SewedShape();
 }
 
 TopoDS_Shape ReadStep(const std::filesystem::path& path) {
@@ -120,7 +104,7 @@ TopoDS_Shape ReadIges(const std::filesystem::path& path) {
     }
     reader.TransferRoots();
     const TopoDS_Shape shape = reader.OneShape();
-    return HasSolid(shape) || shape.IsNull() ? shape : SolidsFromFaces(shape);
+    return HasSolid(shape) || shape.IsNull() ? shape : SewnFaces(shape);
 }
 
 // The number of triangles a binary STL's header declares, if the file is long enough to hold one.
@@ -139,7 +123,9 @@ std::optional<std::uint32_t> DeclaredTriangles(const std::string& head) {
 // Binary when the triangle count in the header accounts for the whole file; else ASCII when it
 // starts with "solid"; else binary when the declared triangles are all there, trailing bytes
 // aside. The content alone says nothing reliable: a binary header may start with "solid" too,
-// and zero normals and small coordinates look like text.
+// and zero normals and small coordinates look like text. Too many triangles are refused before
+// the mesh is read: a binary file's by its header, an ASCII file's by its size or, when it is
+// large enough to hold too many, by counting its facets.
 Handle(Poly_Triangulation)
     ReadStlMesh(const std::filesystem::path& path, std::uintmax_t size, std::size_t maxTriangles) {
     constexpr std::uintmax_t kHeaderBytes = 84;
@@ -154,7 +140,14 @@ Handle(Poly_Triangulation)
         }
         return RWStl::ReadBinary(OSD_Path(path.c_str()));
     }
-    return ascii ? RWStl::ReadAscii(OSD_Path(path.c_str())) : Handle(Poly_Triangulation)();
+    if (!ascii) {
+        return {};
+    }
+    if (size / kSmallestAsciiFacetBytes > maxTriangles &&
+        AsciiStlFacets(path, maxTriangles) > maxTriangles) {
+        throw CheckError(fmt::format("more than {} triangles", maxTriangles));
+    }
+    return RWStl::ReadAscii(OSD_Path(path.c_str()));
 }
 
 Part ReadStl(const std::filesystem::path& path, std::uintmax_t size, double unit,
@@ -189,7 +182,7 @@ Part PartReader::Read(const std::filesystem::path& path) const {
             part = ReadStl(path, size, m_stlUnit, m_limits.maxTriangles);
         } else {
             const TopoDS_Shape shape = format == Format::Step ? ReadStep(path) : ReadIges(path);
-            if (shape.IsNull() || !HasSolid(shape)) {
+            if (shape.IsNull()) {
                 throw CheckError("holds no solid");
             }
             part = BrepPart(m_limits.maxTriangles).Build(shape);

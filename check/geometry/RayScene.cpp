@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "check/CheckError.h"
+#include "check/geometry/SolidPart.h"
 
 namespace check {
 namespace {
@@ -43,12 +44,9 @@ struct RayScene::Embree {
     }
 };
 
-RayScene::RayScene(const Part& part) : m_part(part), m_embree(std::make_unique<Embree>()) {
-    Vec3 low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
-    for (const Vec3& p : part.vertices) {
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-    }
+RayScene::RayScene(const Part& part, unsigned threads)
+    : m_part(part), m_tracing(threads), m_embree(std::make_unique<Embree>()) {
+    const auto [low, high] = Bounds(part);
     m_epsilon = std::max((high - low).Length() * 1e-6, 1e-9);
 
     m_embree->device = rtcNewDevice("threads=1");

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "check/geometry/ParallelRays.h"
 #include "check/geometry/Part.h"
 
 namespace check {
@@ -19,8 +20,9 @@ public:
         double traced = 0;
     };
 
-    // Keeps a reference to the part, whose triangles the hits name.
-    explicit RayScene(const Part& part);
+    // Keeps a reference to the part, whose triangles the hits name. The scene's users cast their
+    // rays on this many threads (0: one per core); First may be called from any of them.
+    explicit RayScene(const Part& part, unsigned threads = 0);
     ~RayScene();
     RayScene(const RayScene&) = delete;
     RayScene& operator=(const RayScene&) = delete;
@@ -31,12 +33,14 @@ public:
     // The triangle's outward unit normal.
     const Vec3& Normal(std::uint32_t triangle) const;
     const Part& Geometry() const { return m_part; }
+    const ParallelRays& Tracing() const { return m_tracing; }
     // A distance well above the scene's rounding and well below its features.
     double Epsilon() const { return m_epsilon; }
 
 private:
     struct Embree;
     const Part& m_part;
+    ParallelRays m_tracing;
     std::vector<Vec3> m_normals;
     double m_epsilon = 0;
     std::unique_ptr<Embree> m_embree;

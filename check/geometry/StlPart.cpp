@@ -14,14 +14,13 @@ const double kSameFaceCosine = std::cos(std::numbers::pi / 180);
 
 // Region numbers grown from each unassigned triangle across edges to neighbours whose normals
 // are within a degree.
-std::vector<std::uint32_t> GrowRegions(const std::vector<std::array<std::uint32_t, 3>>& corners,
+std::vector<std::uint32_t> GrowRegions(const TriangleAdjacency& adjacency,
                                        const std::vector<Vec3>& normals) {
-    const TriangleAdjacency adjacency(corners);
     constexpr std::uint32_t kUnassigned = ~std::uint32_t{0};
-    std::vector<std::uint32_t> region(corners.size(), kUnassigned);
+    std::vector<std::uint32_t> region(normals.size(), kUnassigned);
     std::vector<std::uint32_t> pending;
     std::uint32_t regions = 0;
-    for (std::uint32_t seed = 0; seed < corners.size(); ++seed) {
+    for (std::uint32_t seed = 0; seed < normals.size(); ++seed) {
         if (region[seed] != kUnassigned) {
             continue;
         }
@@ -42,6 +41,16 @@ std::vector<std::uint32_t> GrowRegions(const std::vector<std::array<std::uint32_
         ++regions;
     }
     return region;
+}
+
+std::uint32_t OpenEdges(const TriangleAdjacency& adjacency, std::size_t triangles) {
+    std::uint32_t open = 0;
+    for (std::uint32_t t = 0; t < triangles; ++t) {
+        for (int k = 0; k < 3; ++k) {
+            open += adjacency.Across(t, k) == TriangleAdjacency::kNone ? 1 : 0;
+        }
+    }
+    return open;
 }
 
 }  // namespace
@@ -72,7 +81,8 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
         corners.push_back(corner);
         normals.push_back(normal.Normalized());
     }
-    const std::vector<std::uint32_t> region = GrowRegions(corners, normals);
+    const TriangleAdjacency adjacency(corners);
+    const std::vector<std::uint32_t> region = GrowRegions(adjacency, normals);
 
     Part part;
     part.faces.resize(corners.empty() ? 0 : *std::ranges::max_element(region) + 1);
@@ -99,6 +109,8 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
         part.faces[i].surface = SurfaceKind::Other;
         part.faces[i].extent = (highs[i] - lows[i]).Length();
     }
+    part.solids.push_back(
+        {0, static_cast<std::uint32_t>(part.faces.size()), OpenEdges(adjacency, corners.size())});
     return part;
 }
 

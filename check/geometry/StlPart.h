@@ -7,7 +7,8 @@
 namespace check {
 
 // Turns an STL's triangles into the checks' part: faces are the connected regions of triangles
-// whose normals differ by less than a degree from their neighbours'.
+// whose normals differ by less than a degree from their neighbours'. The whole mesh is one
+// solid, whatever its pieces.
 class StlPart {
 public:
     explicit StlPart(double unitInMillimetres) : m_unit(unitInMillimetres) {}

@@ -16,11 +16,13 @@ struct SurfaceSample {
     double area = 0;
 };
 
-// Spreads samples over every triangle: one at least, more on large triangles so that a face of
-// few triangles is sampled across its area, not only at its centre.
+// Spreads samples over the surface, never more than the target. While there are fewer triangles
+// than that, every triangle has one at least and large triangles more, so that a face of few
+// triangles is sampled across its area, not only at its centre; beyond, every face has one at
+// least (while there are fewer faces than the target) and the rest are spaced evenly by area.
 class SurfaceSampler {
 public:
-    // About targetSamples over the whole part, and at least one on every triangle.
+    // At most targetSamples over the whole part.
     explicit SurfaceSampler(std::size_t targetSamples) : m_target(targetSamples) {}
 
     std::vector<SurfaceSample> Sample(const Part& part) const;

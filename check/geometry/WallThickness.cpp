@@ -7,7 +7,6 @@
 namespace check {
 namespace {
 
-constexpr std::size_t kProgressStep = 4096;
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
@@ -21,20 +20,18 @@ std::vector<double> WallThickness::Measure(
     const std::function<void(std::size_t, std::size_t)>& progress) const {
     const std::vector<double> fromBoundary = FaceBoundaryDistance(m_scene.Geometry()).Of(samples);
     std::vector<double> thickness(samples.size(), kNone);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (progress && i % kProgressStep == 0) {
-            progress(i, samples.size());
-        }
+    const auto trace = [&](std::size_t i) {
         const Ray ray = Inward(samples[i]);
         const std::optional<RayScene::Hit> exit = m_scene.First(ray.origin, ray.direction);
         if (!exit) {
-            continue;
+            return;
         }
         const double length = exit->distance + m_scene.Epsilon() * 10;
         if (fromBoundary[i] >= length / 2) {
             thickness[i] = length;
         }
-    }
+    };
+    m_scene.Tracing().ForEach(samples.size(), trace, progress);
     return thickness;
 }
 

@@ -1,8 +1,13 @@
+#include <fmt/format.h>
+#include <fmt/ranges.h>
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <sstream>
 
+#include "check/ReportFormat.h"
 #include "tests/check/CheckFixture.h"
+#include "tests/check/JsonSchemaSubset.h"
 #include "tests/check/TestParts.h"
 #include "tests/cli/CommandRunner.h"
 
@@ -49,6 +54,9 @@ TEST_F(CheckCommandTest, ReportsFindingsAsTextAndJsonAndExitsByTheirSeverity) {
     EXPECT_EQ(hole["severity"], 3);
     EXPECT_EQ(hole["limit"], 0.0);
     EXPECT_GT(hole["value"].get<double>(), 40.0);
+    // Around the whole hole the normals cancel.
+    EXPECT_EQ(hole["surface"], "cylinder");
+    EXPECT_EQ(hole["normal"], nlohmann::json::array({0.0, 0.0, 0.0}));
     const nlohmann::json& snapFit = RuleNamed(report, "Snap-Fit Mould Parameters");
     EXPECT_EQ(snapFit["checked"], false);
     EXPECT_FALSE(snapFit["reason"].get<std::string>().empty());
@@ -77,6 +85,171 @@ TEST_F(CheckCommandTest, UnusableInputExitsTwoWithOneLine) {
         EXPECT_EQ(result.err.rfind("veritor-rules: ", 0), 0u) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
+}
+
+// The schema as the build stages it beside the program.
+const nlohmann::json& Schema() {
+    static const nlohmann::json schema = nlohmann::json::parse(
+        ReadWholeFile(std::filesystem::path(VERITOR_STAGE_DIR) / "bin" / check::kReportSchemaFile));
+    return schema;
+}
+
+void ExpectValid(const nlohmann::json& value) {
+    const std::vector<std::string> problems = SchemaProblems(Schema(), value);
+    EXPECT_TRUE(problems.empty()) << fmt::format("{}", fmt::join(problems, "\n")) << "\n"
+                                  << value.dump(2);
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& text) {
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(nlohmann::json::parse(line));
+    }
+    return lines;
+}
+
+TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
+    test_parts::WriteStep(test_parts::CupOverBoard(), Path("assembly.step"));
+    Rules("mm");
+    const CommandResult text = RunVeritorRules(Folder(), "check assembly.step rules1.xml");
+    EXPECT_NE(text.out.find("\nsolid 1 of 2:\n\nDraft Angle: "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\nsolid 2 of 2:\n\nDraft Angle: "), std::string::npos) << text.out;
+
+    const CommandResult json = RunVeritorRules(
+        Folder(), "check assembly.step rules1.xml --solid 2 --pull 0,0,2 --format json");
+    const nlohmann::json report = nlohmann::json::parse(json.out);
+    ExpectValid(report);
+    EXPECT_EQ("veritor-rules " + report["version"].get<std::string>() + "\n",
+              RunVeritorRules(Folder(), "--version").out);
+    EXPECT_EQ(report["schema version"], check::kReportSchemaVersion);
+    EXPECT_EQ(report["pull"], nlohmann::json::array({0.0, 0.0, 1.0}));
+    EXPECT_EQ(report["size"]["high"], nlohmann::json::array({80.0, 60.0, 30.0}));
+    EXPECT_EQ(report["solid count"], 2);
+    ASSERT_EQ(report["solids"].size(), 1u);
+    EXPECT_EQ(report["solids"][0]["solid"], 2);
+    EXPECT_EQ(report["solids"][0]["size"]["low"], nlohmann::json::array({30.0, 20.0, 10.0}));
+    EXPECT_EQ(report["warnings"], nlohmann::json::array());
+    ASSERT_EQ(report["rules"].size(), 13u);
+    const nlohmann::json& draft = RuleNamed(report, "Draft Angle");
+    EXPECT_EQ(draft["solid"], 2);
+    ASSERT_EQ(draft["findings"].size(), 4u);
+    for (const nlohmann::json& side : draft["findings"]) {
+        EXPECT_EQ(side["surface"], "plane");
+        EXPECT_NEAR(side["area"].get<double>(), 32.0, 1e-6);
+        EXPECT_NEAR(side["centroid"][2].get<double>(), 10.8, 1e-6);
+        const double nx = side["normal"][0], ny = side["normal"][1], nz = side["normal"][2];
+        EXPECT_NEAR(nx * nx + ny * ny, 1.0, 1e-9);
+        EXPECT_EQ(nz, 0.0);
+    }
+}
+
+TEST_F(CheckCommandTest, WarningsGoToStandardErrorAndIntoTheJson) {
+    test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
+    Rules("mm");
+    const CommandResult json =
+        RunVeritorRules(Folder(), "check open.step rules1.xml --format json");
+    const std::string warning = "shell 1 outside any solid is not closed";
+    EXPECT_EQ(json.err.rfind("veritor-rules: warning: " + warning, 0), 0u) << json.err;
+    const nlohmann::json report = nlohmann::json::parse(json.out);
+    ExpectValid(report);
+    ASSERT_EQ(report["warnings"].size(), 1u);
+    EXPECT_EQ(report["warnings"][0].get<std::string>().rfind(warning, 0), 0u);
+}
+
+TEST_F(CheckCommandTest, ARefusalWithJsonFormatIsAJsonErrorObject) {
+    std::ofstream(Path("broken.step")) << "ISO-10303-21;\nHEADER;\n";
+    test_parts::WriteStep(test_parts::DraftedBlock(1, 1, 1, 1), Path("block.step"));
+    Rules("mm");
+    for (const auto& [arguments, part] : std::vector<std::pair<std::string, std::string>>{
+             {"check broken.step rules1.xml --format json", "broken.step"},
+             {"check block.step missing.xml --format json", "block.step"},
+             {"check block.step rules1.xml --solid 2 --format json", "block.step"}}) {
+        SCOPED_TRACE(arguments);
+        const CommandResult result = RunVeritorRules(Folder(), arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        const nlohmann::json refusal = nlohmann::json::parse(result.out);
+        ExpectValid(refusal);
+        EXPECT_EQ(refusal["part"], part);
+        EXPECT_EQ("veritor-rules: " + refusal["error"].get<std::string>() + "\n", result.err);
+    }
+}
+
+// The drafted block's findings all have severity 2 (among them 0.3 and 1 degree of draft
+// against 5).
+TEST_F(CheckCommandTest, TheExitStatusFollowsFailOnAndMaxFindings) {
+    test_parts::WriteStep(test_parts::DraftedBlock(0.3, 1, 5, 5), Path("block.step"));
+    Rules("mm");
+    const nlohmann::json report = nlohmann::json::parse(
+        RunVeritorRules(Folder(), "check block.step rules1.xml --format json").out);
+    std::size_t count = 0;
+    for (const nlohmann::json& rule : report["rules"]) {
+        for (const nlohmann::json& finding : rule["findings"]) {
+            EXPECT_EQ(finding["severity"], 2);
+            ++count;
+        }
+    }
+    ASSERT_GE(count, 2u);
+    const std::vector<std::pair<std::string, int>> cases{
+        {"", 0},
+        {"--fail-on 2", 1},
+        {"--fail-on 3", 0},
+        {"--fail-on 0", 1},
+        {fmt::format("--max-findings {}", count), 0},
+        {fmt::format("--max-findings {}", count - 1), 1},
+        {fmt::format("--fail-on 2 --max-findings {}", count), 1},
+        {"--fail-on 9 --max-findings 0", 1},
+    };
+    for (const auto& [options, status] : cases) {
+        SCOPED_TRACE(options);
+        const CommandResult result =
+            RunVeritorRules(Folder(), "check block.step rules1.xml " + options);
+        EXPECT_EQ(result.status, status) << result.err;
+    }
+}
+
+TEST_F(CheckCommandTest, BatchWritesOneJsonLinePerPartAndGoesOnPastABadOne) {
+    const std::filesystem::path parts = Path("parts");
+    std::filesystem::create_directory(parts);
+    test_parts::WriteStep(test_parts::DraftedBlock(0.3, 1, 5, 5), parts / "a-block.step");
+    std::ofstream(parts / "b-broken.step") << "ISO-10303-21;\nHEADER;\n";
+    test_parts::WriteStl(test_parts::Cup(false, true), parts / "c-cup.stl");
+    std::ofstream(parts / "notes.txt") << "not a part\n";
+    Rules("mm");
+
+    const CommandResult folder =
+        RunVeritorRules(Folder(), "check --batch parts rules1.xml --jobs 2 --fail-on 2");
+    EXPECT_EQ(folder.status, 2) << folder.err;
+    const std::vector<nlohmann::json> lines = JsonLines(folder.out);
+    ASSERT_EQ(lines.size(), 3u) << folder.out;
+    for (const nlohmann::json& line : lines) {
+        ExpectValid(line);
+    }
+    EXPECT_EQ(lines[0]["part"], "parts/a-block.step");
+    EXPECT_EQ(RuleNamed(lines[0], "Draft Angle")["findings"].size(), 2u);
+    EXPECT_EQ(lines[1]["part"], "parts/b-broken.step");
+    EXPECT_NE(lines[1]["error"].get<std::string>().find("not a readable STEP file"),
+              std::string::npos);
+    EXPECT_EQ(lines[2]["part"], "parts/c-cup.stl");
+    EXPECT_FALSE(RuleNamed(lines[2], "Undercut Detection")["findings"].empty());
+
+    // A list gives its parts in its own order; the findings alone set the status.
+    std::ofstream(Path("list.txt")) << "parts/c-cup.stl\n\nparts/a-block.step\n";
+    const CommandResult listed =
+        RunVeritorRules(Folder(), "check --batch list.txt rules1.xml --jobs 0");
+    EXPECT_EQ(listed.status, 1) << listed.err;  // the cup's undercut has severity 3
+    const std::vector<nlohmann::json> listedLines = JsonLines(listed.out);
+    ASSERT_EQ(listedLines.size(), 2u) << listed.out;
+    EXPECT_EQ(listedLines[0]["part"], "parts/c-cup.stl");
+    EXPECT_EQ(listedLines[1]["part"], "parts/a-block.step");
+
+    const CommandResult missing = RunVeritorRules(Folder(), "check --batch nowhere rules1.xml");
+    EXPECT_EQ(missing.status, 2);
+    const std::vector<nlohmann::json> refusal = JsonLines(missing.out);
+    ASSERT_EQ(refusal.size(), 1u) << missing.out;
+    ExpectValid(refusal[0]);
+    EXPECT_FALSE(refusal[0].contains("part"));
 }
 
 }  // namespace

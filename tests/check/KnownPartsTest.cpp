@@ -2,6 +2,7 @@
 #include <functional>
 #include <numbers>
 
+#include "check/CheckError.h"
 #include "check/ReportFormat.h"
 #include "tests/check/CheckFixture.h"
 #include "tests/check/TestParts.h"
@@ -105,6 +106,95 @@ TEST_F(KnownPartsTest, FindingsMatchTheKnownAnswers) {
             }
         }
     }
+}
+
+std::vector<check::Finding> FindingsOf(const check::CheckReport& report, const std::string& rule,
+                                       std::uint32_t solid) {
+    std::vector<check::Finding> found;
+    for (const check::RuleResult& result : report.rules) {
+        if (result.rule == rule && result.solid == solid) {
+            found.insert(found.end(), result.findings.begin(), result.findings.end());
+        }
+    }
+    return found;
+}
+
+// Were the cup and the board one ray scene, the board would hide the cup's inside top from the
+// core and the cup the board's top from the cavity: 400 mm² of false undercut on each.
+TEST_F(KnownPartsTest, EachSolidOfAnAssemblyIsCheckedOnItsOwn) {
+    const std::filesystem::path part = Path("assembly.step");
+    test_parts::WriteStep(test_parts::CupOverBoard(), part);
+    const std::filesystem::path rules = Rules("mm");
+    const check::CheckReport report = Check(part, rules);
+    EXPECT_EQ(report.solidCount, 2u);
+    ASSERT_EQ(report.solids.size(), 2u);
+    EXPECT_EQ(report.rules.size(), 26u);
+    EXPECT_TRUE(report.warnings.empty());
+    for (const std::uint32_t solid : {1u, 2u}) {
+        EXPECT_TRUE(FindingsOf(report, "Undercut Detection", solid).empty())
+            << check::ReportText(report);
+    }
+    // The board's four upright sides have no draft; its faces follow the cup's in the file.
+    const std::vector<check::Finding> board = FindingsOf(report, "Draft Angle", 2);
+    ASSERT_EQ(board.size(), 4u) << check::ReportText(report);
+    for (const check::Finding& finding : board) {
+        EXPECT_GT(finding.face, report.solids[0].faces);
+        EXPECT_NEAR(finding.geometry.area, 20 * 1.6, 1e-6);
+        EXPECT_NEAR(finding.geometry.centroid[2], 10.8, 1e-6);
+    }
+
+    check::CheckOptions second;
+    second.solid = 2;
+    const check::CheckReport alone = Check(part, rules, second);
+    EXPECT_EQ(alone.solidCount, 2u);
+    ASSERT_EQ(alone.solids.size(), 1u);
+    EXPECT_EQ(alone.solids[0].number, 2u);
+    EXPECT_EQ(alone.rules.size(), 13u);
+    const std::vector<check::Finding> boardAlone = FindingsOf(alone, "Draft Angle", 2);
+    ASSERT_EQ(boardAlone.size(), board.size());
+    for (std::size_t i = 0; i < board.size(); ++i) {
+        EXPECT_EQ(boardAlone[i].face, board[i].face);
+        EXPECT_EQ(boardAlone[i].value, board[i].value);
+    }
+
+    check::CheckOptions third;
+    third.solid = 3;
+    try {
+        Check(part, rules, third);
+        ADD_FAILURE() << "solid 3 accepted";
+    } catch (const check::CheckError& error) {
+        EXPECT_EQ(std::string(error.what()), part.string() + ": has 2 solid(s), no solid 3");
+    }
+}
+
+bool Warned(const check::CheckReport& report, const std::string& text) {
+    return std::ranges::any_of(report.warnings, [&](const std::string& warning) {
+        return warning.find(text) != std::string::npos;
+    });
+}
+
+TEST_F(KnownPartsTest, AShellThatClosesIsASolidAndOneThatDoesNotIsNamedInAWarning) {
+    const std::filesystem::path rules = Rules("mm");
+    test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
+    const check::CheckReport report = Check(Path("open.step"), rules);
+    // The shell that closes is checked as a solid.
+    EXPECT_EQ(report.solidCount, 2u);
+    ASSERT_EQ(report.solids.size(), 2u);
+    EXPECT_EQ(report.solids[1].size.low, (check::Point{80, 0, 0}));
+    EXPECT_EQ(report.warnings,
+              std::vector<std::string>{"shell 1 outside any solid is not closed (4 edges bound one "
+                                       "face only): not checked"});
+    // The block reads as it does alone: the open shell is no wall in its rays' way.
+    const std::vector<check::Finding> block = FindingsOf(report, "Draft Angle", 1);
+    ASSERT_EQ(block.size(), 4u) << check::ReportText(report);
+    for (const check::Finding& finding : block) {
+        EXPECT_NEAR(finding.value, 1.0, 0.001);
+    }
+
+    test_parts::WriteStl(test_parts::OpenBox(0), Path("open.stl"));
+    EXPECT_TRUE(Warned(Check(Path("open.stl"), rules), "solid 1 is not closed (4 edge(s)"));
+    test_parts::WriteStl(test_parts::DraftedBlock(1, 1, 1, 1), Path("closed.stl"));
+    EXPECT_TRUE(Check(Path("closed.stl"), rules).warnings.empty());
 }
 
 }  // namespace

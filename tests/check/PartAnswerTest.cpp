@@ -9,7 +9,7 @@ namespace {
 
 using check::PartAnswer;
 
-// Two faces, a hole rim and two triangles over four vertices.
+// Two faces in two solids, a hole rim and two triangles over four vertices.
 check::Part SmallPart() {
     check::Part part;
     part.hasSurfaces = true;
@@ -19,6 +19,8 @@ check::Part SmallPart() {
     part.vertexNormals = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, -1}};
     part.triangles = {{{0, 1, 2}, 0}, {{0, 2, 3}, 1}};
     part.holeRims = {{1, 2.5}};
+    part.solids = {{0, 1, 0}, {1, 1, 4}};
+    part.warnings = {"solid 2: not closed"};
     return part;
 }
 
@@ -50,6 +52,10 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
     EXPECT_EQ(read->part.triangles[1].face, 1u);
     ASSERT_EQ(read->part.holeRims.size(), 1u);
     EXPECT_EQ(read->part.holeRims[0].edgeDistance, 2.5);
+    ASSERT_EQ(read->part.solids.size(), 2u);
+    EXPECT_EQ(read->part.solids[1].firstFace, 1u);
+    EXPECT_EQ(read->part.solids[1].openEdges, 4u);
+    EXPECT_EQ(read->part.warnings, std::vector<std::string>{"solid 2: not closed"});
 
     const auto refusal = PartAnswer::Decode(Encoded([](const auto& sink) {
         PartAnswer::WriteRefusal("part.step: cannot be read: two\nlines", sink);
@@ -84,6 +90,9 @@ TEST(PartAnswerTest, AnswersCutShortOrNotHoldingTogetherAreRefused) {
         {"normals missing", [](auto& p) { p.vertexNormals.pop_back(); }},
         {"corner not a number", [](auto& p) { p.vertices[2].y = std::nan(""); }},
         {"surface kind unknown", [](auto& p) { p.faces[0].surface = check::SurfaceKind{9}; }},
+        {"solids overlapping", [](auto& p) { p.solids[1].firstFace = 0; }},
+        {"a face in no solid", [](auto& p) { p.solids.pop_back(); }},
+        {"a solid beyond the faces", [](auto& p) { p.solids[1].faceCount = 2; }},
     };
     for (const Fault& fault : faults) {
         check::Part part = SmallPart();

@@ -11,6 +11,7 @@
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
+#include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <IGESControl_Writer.hxx>
 #include <Interface_Static.hxx>
@@ -19,6 +20,7 @@
 #include <StlAPI_Writer.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
 #include <TopoDS_Edge.hxx>
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Shell.hxx>
@@ -137,6 +139,38 @@ TopoDS_Shape HolePlate() {
     return Cut(
         plate,
         BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(30, 20, -1), gp_Dir(0, 0, 1)), 3, 12).Shape());
+}
+
+TopoDS_Shape CupOverBoard() {
+    BRep_Builder builder;
+    TopoDS_Compound assembly;
+    builder.MakeCompound(assembly);
+    builder.Add(assembly, Cup(false, false));
+    builder.Add(assembly, BRepPrimAPI_MakeBox(gp_Pnt(30, 20, 10), gp_Pnt(50, 40, 11.6)).Shape());
+    return assembly;
+}
+
+TopoDS_Shape OpenBox(double x) {
+    BRep_Builder builder;
+    TopoDS_Shell shell;
+    builder.MakeShell(shell);
+    const TopoDS_Shape box = BRepPrimAPI_MakeBox(gp_Pnt(x, 0, 0), 10, 10, 10).Shape();
+    TopExp_Explorer faces(box, TopAbs_FACE);
+    for (faces.Next(); faces.More(); faces.Next()) {
+        builder.Add(shell, faces.Current());
+    }
+    return shell;
+}
+
+TopoDS_Shape BlockBesideOpenBox() {
+    BRep_Builder builder;
+    TopoDS_Compound assembly;
+    builder.MakeCompound(assembly);
+    builder.Add(assembly, DraftedBlock(1, 1, 1, 1));
+    builder.Add(assembly, OpenBox(50));
+    TopExp_Explorer closed(BRepPrimAPI_MakeBox(gp_Pnt(80, 0, 0), 10, 10, 10).Shape(), TopAbs_SHELL);
+    builder.Add(assembly, closed.Current());
+    return assembly;
 }
 
 TopoDS_Shape LoneFace() {

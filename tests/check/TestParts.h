@@ -28,6 +28,18 @@ TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4);
 // (its rim 5 from the edge), one in the middle (17 from the nearest edge).
 TopoDS_Shape HolePlate();
 
+// An assembly of two solids: the cup without pocket or hole, and a 20 x 20 x 1.6 board inside it
+// under its top (from z = 10), which the cup's core could not reach were they one part.
+TopoDS_Shape CupOverBoard();
+
+// The shell of a 10 cube from (x, 0, 0) without one of its faces: four edges bound one face
+// only.
+TopoDS_Shape OpenBox(double x);
+
+// The block drafted 1 degree on every side, and beside it two shells outside any solid: the open
+// box (at x = 50) and a whole 10 cube's (at x = 80).
+TopoDS_Shape BlockBesideOpenBox();
+
 // A single square face: no solid.
 TopoDS_Shape LoneFace();
 

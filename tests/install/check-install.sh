@@ -62,6 +62,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframeworku.so \
             lib/veritor/bin/veritorplatform.so lib/veritor/bin/veritordocument.so \
             lib/veritor/bin/veritor-rules-check.so lib/veritor/bin/veritor-part-reader \
+            lib/veritor/bin/veritor-check.schema.json \
             lib/veritor/Lang/english/TeskIMRulesResu.so \
             lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
             lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \
