@@ -42,7 +42,11 @@ std::optional<double> RatioReporter::Figure(const std::string& name,
     }
     const Run& run = found->second;
     if (counter.empty()) {
-        return run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        // A benchmark timed by the clock on the wall (work in other processes or threads) is
+        // compared by that time, the others by their processor time.
+        const bool wall = !run.run_name.time_type.empty();
+        return (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
+               benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
     const auto value = run.counters.find(counter);
     return value == run.counters.end() ? std::nullopt : std::optional(value->second.value);

@@ -13,8 +13,8 @@ struct Ratio {
     std::string label;
     std::string numerator;    // benchmark and arguments, e.g. "BM_ModuleLoadSave/10000"
     std::string denominator;  // likewise
-    // A user counter; empty for the CPU time per iteration, which other work on the machine
-    // disturbs less than the wall-clock time.
+    // A user counter; empty for the time per iteration: the CPU time, which other work on the
+    // machine disturbs less, unless the benchmark is timed by the wall clock (UseRealTime).
     std::string counter;
     double target = 0;  // the most the ratio should be; 0 for none
     // The denominator's counter when it differs from the numerator's (two figures of one run).
