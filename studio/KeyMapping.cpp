@@ -11,7 +11,7 @@ constexpr wchar_t kPasteCharacter = 0x16;  // Ctrl+V
 
 // Keys whose character, if any, the platform types itself: Tab, Enter, Escape and Backspace
 // type control characters, the others none.
-constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
+constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 14> kNamedKeys{{
     {Qt::Key_Tab, {VK_TAB, L'\t'}},
     {Qt::Key_Backtab, {VK_TAB, L'\t'}},
     {Qt::Key_Return, {VK_RETURN, L'\r'}},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 13> kNamedKeys{{
     {Qt::Key_Down, {VK_DOWN, 0}},
     {Qt::Key_Delete, {VK_DELETE, 0}},
     {Qt::Key_F1, {VK_F1, 0}},
+    {Qt::Key_F4, {VK_F4, 0}},
     {Qt::Key_Control, {VK_CONTROL, 0}},
 }};
 
@@ -33,7 +34,9 @@ PlatformKey PlatformKeyFor(const QKeyEvent& event) {
     for (const auto& [key, platform] : kNamedKeys) {
         if (event.key() == key) {
             const auto [virtualKey, character] = platform;
-            return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt};
+            const bool alt = event.modifiers().testFlag(Qt::AltModifier) &&
+                             (virtualKey == VK_UP || virtualKey == VK_DOWN);
+            return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt, alt};
         }
     }
     if (event.key() == Qt::Key_V && event.modifiers().testFlag(Qt::ControlModifier)) {

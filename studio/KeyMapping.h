@@ -7,10 +7,12 @@
 
 // A key as the platform's messages carry it: the virtual key of WM_KEYDOWN and WM_KEYUP and the
 // character of WM_CHAR, if the key types one. Keys the window system does not know (function
-// keys but F1, modifiers but Ctrl) give no virtual key.
+// keys but F1 and F4, modifiers but Ctrl) give no virtual key. Alt with an arrow is a system key
+// (WM_SYSKEYDOWN), as Alt+Down that drops a list.
 struct PlatformKey {
     std::optional<UINT> virtualKey;
     std::optional<wchar_t> character;
+    bool alt = false;
 };
 
 PlatformKey PlatformKeyFor(const QKeyEvent& event);
