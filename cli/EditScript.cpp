@@ -89,7 +89,8 @@ std::optional<platform::CellClick> CellClickNamed(std::string_view word) {
 
 // The key names, as the README lists them.
 constexpr const char* kKeyNames =
-    "Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1, F4, Alt+Down, Alt+Up, "
+    "Tab, Enter, Escape, Space, Left, Right, Up, Down, Delete, Backspace, F1, F4, Alt+Down, "
+    "Alt+Up, "
     "or one printable character";
 
 // A script's words as a message shows them: control characters made visible (\x1B), so that a

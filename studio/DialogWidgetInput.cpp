@@ -96,9 +96,8 @@ std::optional<CRect> DialogWidget::DroppedListRect(int comboId) const {
 
 QPoint DialogWidget::DroppedItemCenter(int comboId, int index) const {
     const std::optional<CRect> list = DroppedListRect(comboId);
-    const CRect item = list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front())
-                                  .ItemRect(index)
-                            : CRect();
+    const CRect item =
+        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ItemRect(index) : CRect();
     if (item.IsRectEmpty()) {
         return {};
     }
@@ -108,9 +107,8 @@ QPoint DialogWidget::DroppedItemCenter(int comboId, int index) const {
 
 QPoint DialogWidget::DroppedArrowCenter(int comboId, bool down) const {
     const std::optional<CRect> list = DroppedListRect(comboId);
-    const CRect arrow = list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front())
-                                   .ArrowRect(down)
-                             : CRect();
+    const CRect arrow =
+        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ArrowRect(down) : CRect();
     if (arrow.IsRectEmpty()) {
         return {};
     }

@@ -19,8 +19,8 @@ DroppedListPopup::DroppedListPopup(QWidget* dialog)
     m_rows->setFrameShape(QFrame::NoFrame);
     m_rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (QWidget* inner : {static_cast<QWidget*>(m_rows), m_rows->viewport(),
-                           static_cast<QWidget*>(m_scrollBar)}) {
+    for (QWidget* inner :
+         {static_cast<QWidget*>(m_rows), m_rows->viewport(), static_cast<QWidget*>(m_scrollBar)}) {
         inner->setAttribute(Qt::WA_TransparentForMouseEvents);
         inner->setFocusPolicy(Qt::NoFocus);
     }

@@ -55,7 +55,9 @@ void TypeLetter(HWND window, wchar_t letter) {
 // list; in the closed box F4 opens it and the arrows choose the item before or after.
 void PressKey(HWND window, UINT key) {
     const auto* state = FindWindowState<ComboState>(window);
-    const int step = key == VK_UP || key == VK_LEFT ? -1 : key == VK_DOWN || key == VK_RIGHT ? 1 : 0;
+    const int step = key == VK_UP || key == VK_LEFT      ? -1
+                     : key == VK_DOWN || key == VK_RIGHT ? 1
+                                                         : 0;
     if (state->list) {
         if (step != 0) {
             platform::HighlightItem(state->list, platform::HighlightedItem(state->list) + step);
@@ -88,8 +90,7 @@ LRESULT DialogCode(const ComboState& state, LPARAM lParam) {
     const LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     // Enter and Escape type the characters of their own key codes.
-    if (state.list && message &&
-        (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE)) {
+    if (state.list && message && (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE)) {
         return code | DLGC_WANTALLKEYS;
     }
     return code;

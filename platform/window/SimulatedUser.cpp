@@ -135,8 +135,8 @@ UserActionResult SimulatedUser::ClickDroppedItem(int id, HWND combo, int index) 
         return Failed(ControlName(id) + L" did not open its list");
     }
     const HWND list = lists.front();
-    for (int clicks = 0; IsWindow(list) && !LayoutOf(list).Shows(index) &&
-                         clicks < LayoutOf(list).count;
+    for (int clicks = 0;
+         IsWindow(list) && !LayoutOf(list).Shows(index) && clicks < LayoutOf(list).count;
          ++clicks) {
         const DroppedListLayout layout = LayoutOf(list);
         MouseClick(list, layout.ArrowRect(index > layout.first).CenterPoint(), 0);
@@ -256,7 +256,8 @@ void SimulatedUser::Keystroke(UINT virtualKey, std::optional<wchar_t> character,
         m_loop.Deliver({target, WM_CHAR, static_cast<WPARAM>(*character), kKeyDownFlags});
     }
     if (IsOpen()) {
-        m_loop.Deliver({KeyTarget(), alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, kKeyUpFlags | altFlag});
+        m_loop.Deliver(
+            {KeyTarget(), alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, kKeyUpFlags | altFlag});
     }
 }
 

@@ -56,7 +56,7 @@ struct WindowCreation {
     CString text;
     DWORD style = 0;
     DWORD exStyle = 0;
-    CRect rect;  // in the parent's client area; on the screen for a top-level window
+    CRect rect;              // in the parent's client area; on the screen for a top-level window
     CWnd* object = nullptr;  // attached before WM_CREATE; null to use the stand-in
 };
 
@@ -64,7 +64,8 @@ struct WindowCreation {
 // the window's initial text and sends no notification.
 HWND CreateWindowHandle(const WindowCreation& creation);
 // Destroys the window, its children and the windows it owns, sending nothing: objects are
-// detached and a focus or mouse capture inside is dropped. Memory is released once no message is being delivered.
+// detached and a focus or mouse capture inside is dropped. Memory is released once no message is
+// being delivered.
 void DestroyWindowHandle(HWND window);
 
 WindowRecord* FindWindowRecord(HWND window);

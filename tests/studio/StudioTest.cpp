@@ -15,6 +15,7 @@
 #include "studio/HelpWindow.h"
 #include "studio/MainWindow.h"
 #include "studio/Screenshot.h"
+#include "tests/studio/ScreenPerson.h"
 #include "tests/studio/StudioTestSupport.h"
 
 using testing::HasSubstr;
@@ -40,6 +41,17 @@ void RaiseCoreDraft(DialogWidget& dialog) {
 void TypeCoreDraftWithATypo(DialogWidget& dialog) {
     QTest::keyClick(&dialog, Qt::Key_Tab);
     QTest::keyClicks(&dialog, QStringLiteral("0.1x9"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
+// A click on each list of the dialog and a second click on an item: the core and cavity
+// operators to ">", the severity to "Very high".
+void ChooseInEveryListByClicks(DialogWidget& dialog) {
+    for (const auto& [list, item] :
+         {std::pair(kCoreOperator, ">"), std::pair(1116, ">"), std::pair(1121, "Very high")}) {
+        const auto* box = qobject_cast<QComboBox*>(dialog.ControlWidget(list));
+        studiotest::ChooseByClicks(dialog, list, box->findText(QString::fromUtf8(item)));
+    }
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
@@ -107,6 +119,8 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
          RaiseCoreDraft},
         {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 0.1\nkey x\nkey 9\nok\n",
          TypeCoreDraftWithATypo},
+        {"Draft Angle", kDraftAngleRow, "choose 1111 >\nchoose 1116 >\nchoose 1121 Very high\nok\n",
+         ChooseInEveryListByClicks},
         {"Rib Height for Thickness", 5,
          "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
     };

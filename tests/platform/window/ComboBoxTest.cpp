@@ -173,8 +173,8 @@ TEST(ComboBox, AClickDropsTheListBelowScrolledToTheSelectionAndASecondClickChoos
         EXPECT_EQ(GetCapture(), list);
         CRect box;
         dialog.m_combo.GetWindowRect(&box);
-        EXPECT_EQ(platform::ScreenRectOf(list), CRect(box.left, box.bottom, box.right,
-                                                      box.bottom + 4 * 16));
+        EXPECT_EQ(platform::ScreenRectOf(list),
+                  CRect(box.left, box.bottom, box.right, box.bottom + 4 * 16));
         EXPECT_THAT(ShownItems(person), ElementsAre(L"Low", L"Medium", L"High", L"Very high"));
 
         person.Click(1001);
