@@ -160,6 +160,7 @@ DialogWidget::DialogWidget(platform::ModalLoop& loop, QWidget* parent)
     m_tree = platform::TakeWindowSnapshot(m_dialog);
     m_metrics = std::make_unique<DialogMetrics>(m_tree);
     setFont(m_metrics->Font());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, (m_tree.exStyle & WS_EX_CONTEXTHELP) != 0);
     m_balloon = new QLabel(this);
     m_balloon->setObjectName(QStringLiteral("balloon"));
     m_balloon->setWordWrap(true);

@@ -16,7 +16,8 @@ class QLabel;
 // A running modal dialog of the window system on screen. It draws the dialog's window snapshot as
 // Qt widgets at the windows' rectangles and hands the person's mouse and keys to the window system
 // as the platform's messages, through the modal loop, so the dialog's own handlers do all the
-// work; it redraws whenever the window revision moves on. The Qt widgets only show: they take no
+// work; it redraws whenever the window revision moves on. A template asking for the caption's
+// help button gets it, where the desktop draws one. The Qt widgets only show: they take no
 // input of their own.
 class DialogWidget : public QWidget {
     Q_OBJECT

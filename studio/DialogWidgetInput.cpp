@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWhatsThis>
 #include <QWheelEvent>
 
 #include "platform/window/CListCtrl.h"
@@ -289,10 +290,17 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
     }
 }
 
-// While a dialog is open its keys are its own, not the application's shortcuts.
+// While a dialog is open its keys are its own, not the application's shortcuts. The caption's
+// help button is the dialog's too: the window system decides what it opens.
 bool DialogWidget::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::EnterWhatsThisMode) {
+        QWhatsThis::leaveWhatsThisMode();
+        Deliver(m_dialog, WM_NCLBUTTONDOWN, HTHELP, 0);
+        AfterInput();
         return true;
     }
     return QWidget::event(event);
