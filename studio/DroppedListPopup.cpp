@@ -16,6 +16,8 @@ DroppedListPopup::DroppedListPopup(QWidget* dialog)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
     m_rows->setFrameShape(QFrame::NoFrame);
     m_rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -38,12 +40,15 @@ void DroppedListPopup::ShowList(const platform::WindowSnapshot& list, const QRec
     }
     m_rows->setCurrentRow(layout.Shows(list.selection) ? list.selection - layout.first : -1);
     setGeometry(onScreen);
+    // The rows and the scroll bar lie inside the frame.
+    const QRect inside = contentsRect();
     const int scrollBarLeft =
         metrics.ToScreen(CPoint(layout.width - DroppedListLayout::kScrollBarWidth, 0)).x();
-    const int rowsWidth = layout.HasScrollBar() ? scrollBarLeft : onScreen.width();
-    m_rows->setGeometry(0, 0, rowsWidth, onScreen.height());
+    const int rowsRight = layout.HasScrollBar() ? scrollBarLeft : inside.right() + 1;
+    m_rows->setGeometry(inside.left(), inside.top(), rowsRight - inside.left(), inside.height());
     m_scrollBar->setVisible(layout.HasScrollBar());
-    m_scrollBar->setGeometry(rowsWidth, 0, onScreen.width() - rowsWidth, onScreen.height());
+    m_scrollBar->setGeometry(rowsRight, inside.top(), inside.right() + 1 - rowsRight,
+                             inside.height());
     m_scrollBar->setRange(0, std::max(layout.count - layout.rows, 0));
     m_scrollBar->setPageStep(layout.rows);
     m_scrollBar->setValue(layout.first);
