@@ -92,7 +92,7 @@ std::vector<HWND> OwnedWindows(HWND owner);
 CRect ScreenArea();
 void SetScreenArea(const CRect& area);
 
-// The window's client area on the screen, and a point of one window's client area in another's.
+// The window's rectangle on the screen, and a point of one window's client area in another's.
 CRect ScreenRectOf(HWND window);
 CPoint MapPoint(HWND from, HWND to, CPoint point);
 
