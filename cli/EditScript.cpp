@@ -90,8 +90,8 @@ std::optional<platform::CellClick> CellClickNamed(std::string_view word) {
 // The key names, as the README lists them.
 constexpr const char* kKeyNames =
     "Tab, Enter, Escape, Space, Left, Right, Up, Down, Shift+Up, Shift+Down, PageUp, PageDown, "
-    "Home, End, Delete, Backspace, F1, Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, or one printable "
-    "character";
+    "Home, End, Delete, Backspace, F1, F4, Alt+Down, Alt+Up, Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, "
+    "Ctrl+Z, or one printable character";
 
 // A script's words as a message shows them: control characters made visible (\x1B), so that a
 // stray escape sequence in a script never acts on the terminal.

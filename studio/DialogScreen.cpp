@@ -58,22 +58,20 @@ DialogScreen::DialogScreen(QWidget* owner, ShownHook onShown, MessageHook onMess
       m_onMessage(std::move(onMessage)),
       m_previousSource(platform::SetModalInputSource(this)),
       m_previousSink(&GetMessageSink()),
-      m_help(new HelpWindow(owner)) {
+      m_help(std::make_unique<HelpWindow>()) {
     SetMessageSink(this);
 }
 
 DialogScreen::~DialogScreen() {
     SetMessageSink(m_previousSink);
     platform::SetModalInputSource(m_previousSource);
-    if (!m_owner) {
-        delete m_help;
-    }
 }
 
 void DialogScreen::Drive(platform::ModalLoop& loop) {
     ++m_dialogsRun;
     DialogWidget dialog(loop, m_owner);
-    dialog.setWindowModality(Qt::ApplicationModal);
+    // Modal to the window behind it alone, so that the help window stays usable.
+    dialog.setWindowModality(Qt::WindowModal);
     QEventLoop events;
     QObject::connect(&dialog, &DialogWidget::ended, &events, &QEventLoop::quit);
     m_current = &dialog;

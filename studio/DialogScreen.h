@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "platform/MessageSink.h"
 #include "platform/window/ModalLoop.h"
@@ -31,7 +32,7 @@ public:
     void SetShownHook(ShownHook onShown) { m_onShown = std::move(onShown); }
     void SetMessageHook(MessageHook onMessage) { m_onMessage = std::move(onMessage); }
     int DialogsRun() const { return m_dialogsRun; }
-    HelpWindow* Help() const { return m_help; }
+    HelpWindow* Help() const { return m_help.get(); }
 
 private:
     void Drive(platform::ModalLoop& loop) override;
@@ -43,7 +44,8 @@ private:
     platform::IModalInputSource* m_previousSource;
     IMessageSink* m_previousSink;
     DialogWidget* m_current = nullptr;
-    HelpWindow* m_help = nullptr;  // owned by the owner, or by this screen without one
+    // A window of no other's, so that no modal dialog blocks it.
+    std::unique_ptr<HelpWindow> m_help;
     int m_lastResult = -1;
     int m_dialogsRun = 0;
 };

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,6 +15,7 @@
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/WindowStyles.h"
+#include "studio/DroppedListPopup.h"
 #include "studio/FocusCue.h"
 
 using platform::WindowKind;
@@ -135,6 +135,7 @@ DialogWidget::DialogWidget(platform::ModalLoop& loop, QWidget* parent)
     m_tree = platform::TakeWindowSnapshot(m_dialog);
     m_metrics = std::make_unique<DialogMetrics>(m_tree);
     setFont(m_metrics->Font());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, (m_tree.exStyle & WS_EX_CONTEXTHELP) != 0);
     m_balloon = new QLabel(this);
     m_balloon->setObjectName(QStringLiteral("balloon"));
     m_balloon->setWordWrap(true);
@@ -142,13 +143,8 @@ DialogWidget::DialogWidget(platform::ModalLoop& loop, QWidget* parent)
         "QLabel#balloon { background: #ffffe1; color: black; border: 1px solid #767676;"
         " border-radius: 6px; padding: 4px; }"));
     m_balloon->hide();
-    m_droppedList = new QListWidget(this);
-    m_droppedList->setFrameShape(QFrame::NoFrame);
-    m_droppedList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_droppedList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_droppedList->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #767676; }"));
-    m_droppedList->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_droppedList->setFocusPolicy(Qt::NoFocus);
+    m_droppedList = new DroppedListPopup(this);
+    m_droppedList->installEventFilter(this);
     m_droppedList->hide();
     m_focusCue = new FocusCue(this);
     Sync();
@@ -182,9 +178,12 @@ void DialogWidget::Sync() {
     };
     keep(keep, m_tree);
     m_balloon->hide();
-    m_droppedList->hide();
+    m_droppedListShown = false;
     for (const WindowSnapshot& child : m_tree.children) {
         SyncWindow(child, CPoint(0, 0), this);
+    }
+    if (!m_droppedListShown) {
+        m_droppedList->hide();
     }
     // The desktop's keys go to this widget whichever window of the dialog has the focus; the cue
     // shows which one.
@@ -194,8 +193,7 @@ void DialogWidget::Sync() {
     }
     const auto focusedWidget = focused ? m_widgets.find(focused->handle) : m_widgets.end();
     m_focusCue->Follow(focused, focusedWidget == m_widgets.end() ? nullptr : focusedWidget->second);
-    // Tips and dropped lists lie over every control and its focus cue.
-    m_droppedList->raise();
+    // Tips lie over every control and its focus cue.
     m_balloon->raise();
     for (auto& [handle, widget] : previous) {
         if (!m_widgets.contains(handle)) {
@@ -223,8 +221,10 @@ void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin, QWidg
     if (window.visible && window.balloonTip) {
         ShowBalloon(window, origin);
     }
-    if (window.visible && window.dropped) {
-        ShowDroppedList(window, origin);
+    for (const WindowSnapshot& popup : window.popups) {
+        if (popup.visible && popup.kind == WindowKind::DroppedList) {
+            ShowDroppedList(popup);
+        }
     }
     QWidget* inner = container;
     if (window.kind == WindowKind::ListView) {
@@ -276,22 +276,13 @@ void DialogWidget::ShowBalloon(const WindowSnapshot& edit, CPoint origin) {
     m_balloon->show();
 }
 
-void DialogWidget::ShowDroppedList(const WindowSnapshot& combo, CPoint origin) {
-    m_droppedList->clear();
-    const CRect first = platform::DroppedItemRect(0, combo.rect.Width());
-    const QSize itemSize = m_metrics->ToScreen(first).size();
-    for (const CString& item : combo.items) {
-        auto* row = new QListWidgetItem(ToQString(item), m_droppedList);
-        row->setSizeHint(itemSize);
-    }
-    m_droppedList->setCurrentRow(combo.selection);
-    const int count = static_cast<int>(combo.items.size());
-    const CRect last = platform::DroppedItemRect(std::max(count - 1, 0), combo.rect.Width());
-    CRect area(first.left, first.top, last.right, last.bottom);
-    area.OffsetRect(origin.x + combo.rect.left, origin.y + combo.rect.top);
-    m_droppedList->setGeometry(m_metrics->ToScreen(area));
-    m_droppedList->scrollToTop();
-    m_droppedList->show();
+void DialogWidget::ShowDroppedList(const WindowSnapshot& list) {
+    const CRect dialog = platform::ScreenRectOf(m_dialog);
+    CRect inDialog = list.rect;
+    inDialog.OffsetRect(-dialog.left, -dialog.top);
+    const QRect area = m_metrics->ToScreen(inDialog);
+    m_droppedList->ShowList(list, QRect(mapToGlobal(area.topLeft()), area.size()), *m_metrics);
+    m_droppedListShown = true;
 }
 
 QWidget* DialogWidget::ControlWidget(int id) const {

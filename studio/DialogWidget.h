@@ -10,16 +10,17 @@
 #include "platform/window/WindowSnapshot.h"
 #include "studio/DialogMetrics.h"
 
+class DroppedListPopup;
 class FocusCue;
 class QLabel;
-class QListWidget;
 class QScrollBar;
 class QTableWidget;
 
 // A running modal dialog of the window system on screen. It draws the dialog's window snapshot as
 // Qt widgets at the windows' rectangles and hands the person's mouse and keys to the window system
 // as the platform's messages, through the modal loop, so the dialog's own handlers do all the
-// work; it redraws whenever the window revision moves on. The Qt widgets only show: they take no
+// work; it redraws whenever the window revision moves on. A template asking for the caption's
+// help button gets it, where the desktop draws one. The Qt widgets only show: they take no
 // input of their own.
 class DialogWidget : public QWidget {
     Q_OBJECT
@@ -34,10 +35,15 @@ public:
     // The widget showing the control with this id, or null.
     QWidget* ControlWidget(int id) const;
     // Points on this widget, for whoever acts as the person (tests, the benchmark): a control's
-    // middle, an item of a combo box's dropped list, a cell of a list.
+    // middle, a cell of a list; an item of a combo box's dropped list and its scroll bar's
+    // arrows, which lie outside the widget when the list hangs beyond it (null points for an
+    // item the list does not show).
     QPoint ControlCenter(int id) const;
-    QPoint DroppedItemCenter(int comboId, int index) const;
     QPoint CellCenter(int listId, int row, int column) const;
+    QPoint DroppedItemCenter(int comboId, int index) const;
+    QPoint DroppedArrowCenter(int comboId, bool down) const;
+    // The open dropped list's window, or null.
+    QWidget* DroppedList() const;
     // The list's vertical scroll bar, or null.
     QScrollBar* ListScrollBar(int listId) const;
 
@@ -49,9 +55,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,12 +78,22 @@ private:
     QWidget* RowsAreaOf(HWND list);
     void ScrollList(HWND list, UINT code, int position);
     void ShowBalloon(const platform::WindowSnapshot& edit, CPoint origin);
-    void ShowDroppedList(const platform::WindowSnapshot& combo, CPoint origin);
+    void ShowDroppedList(const platform::WindowSnapshot& list);
 
     // Handing the person's mouse and keys to the window system.
     // The window's top left in the dialog's client area; nothing for a window not in the tree.
     std::optional<CPoint> OriginOf(HWND window) const;
+    // A dropped list's rectangle in the dialog's client area, which it may lie beyond.
+    std::optional<CRect> DroppedListRect(int comboId) const;
+    // A point on the screen in the dialog's client area, and the screen's work area told to the
+    // window system in its own pixels, with the dialog where it is.
+    CPoint ToDialog(QPointF global) const;
+    void TellScreenArea();
+    // The window the mouse reaches at the point of the dialog's client area, with the point in
+    // that window: the capture holder, the window the button went down on, or the one under it.
+    HWND MouseTargetAt(UINT message, CPoint& point) const;
     void DeliverMouse(UINT message, QMouseEvent* event);
+    bool DeliverPopupInput(QEvent* event);
     void DeliverKey(QKeyEvent* event, bool down);
     void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND KeyTarget() const;
@@ -91,7 +108,8 @@ private:
     std::map<HWND, QWidget*> m_widgets;
     HWND m_capture = nullptr;  // the window the mouse went down on, which gets it up
     QLabel* m_balloon = nullptr;
-    QListWidget* m_droppedList = nullptr;
+    DroppedListPopup* m_droppedList = nullptr;
+    bool m_droppedListShown = false;
     std::map<HWND, QScrollBar*> m_scrollBars;
     std::map<HWND, QWidget*> m_rowsAreas;
     FocusCue* m_focusCue = nullptr;

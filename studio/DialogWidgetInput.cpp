@@ -4,12 +4,15 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QWhatsThis>
 #include <QWheelEvent>
 
-#include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/DroppedList.h"
 #include "platform/window/VirtualKeys.h"
+#include "studio/DroppedListPopup.h"
 #include "studio/KeyMapping.h"
 
 using platform::kKeyDownFlags;
@@ -74,16 +77,6 @@ QPoint DialogWidget::ControlCenter(int id) const {
         CPoint(origin->x + window->rect.Width() / 2, origin->y + window->rect.Height() / 2));
 }
 
-QPoint DialogWidget::DroppedItemCenter(int comboId, int index) const {
-    const WindowSnapshot* combo = m_tree.FindId(comboId);
-    const std::optional<CPoint> origin = combo ? OriginOf(combo->handle) : std::nullopt;
-    if (!origin) {
-        return {};
-    }
-    const CPoint item = platform::DroppedItemRect(index, combo->rect.Width()).CenterPoint();
-    return m_metrics->ToScreen(CPoint(origin->x + item.x, origin->y + item.y));
-}
-
 QPoint DialogWidget::CellCenter(int listId, int row, int column) const {
     const WindowSnapshot* list = m_tree.FindId(listId);
     const std::optional<CPoint> origin = list ? OriginOf(list->handle) : std::nullopt;
@@ -97,35 +90,134 @@ QPoint DialogWidget::CellCenter(int listId, int row, int column) const {
     return m_metrics->ToScreen(CPoint(origin->x + middle.x, origin->y + middle.y));
 }
 
+std::optional<CRect> DialogWidget::DroppedListRect(int comboId) const {
+    const WindowSnapshot* combo = m_tree.FindId(comboId);
+    if (!combo || combo->popups.empty()) {
+        return std::nullopt;
+    }
+    const CRect dialog = platform::ScreenRectOf(m_dialog);
+    CRect list = combo->popups.front().rect;
+    list.OffsetRect(-dialog.left, -dialog.top);
+    return list;
+}
+
+QPoint DialogWidget::DroppedItemCenter(int comboId, int index) const {
+    const std::optional<CRect> list = DroppedListRect(comboId);
+    const CRect item =
+        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ItemRect(index) : CRect();
+    if (item.IsRectEmpty()) {
+        return {};
+    }
+    const CPoint middle = item.CenterPoint();
+    return m_metrics->ToScreen(CPoint(list->left + middle.x, list->top + middle.y));
+}
+
+QPoint DialogWidget::DroppedArrowCenter(int comboId, bool down) const {
+    const std::optional<CRect> list = DroppedListRect(comboId);
+    const CRect arrow =
+        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ArrowRect(down) : CRect();
+    if (arrow.IsRectEmpty()) {
+        return {};
+    }
+    const CPoint middle = arrow.CenterPoint();
+    return m_metrics->ToScreen(CPoint(list->left + middle.x, list->top + middle.y));
+}
+
+QWidget* DialogWidget::DroppedList() const {
+    return m_droppedList->isVisible() ? m_droppedList : nullptr;
+}
+
 void DialogWidget::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_loop.IsRunning()) {
         m_loop.Deliver({window, message, wParam, lParam});
     }
 }
 
-void DialogWidget::DeliverMouse(UINT message, QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_loop.IsRunning()) {
+CPoint DialogWidget::ToDialog(QPointF global) const {
+    return m_metrics->ToWindowSystem(global.toPoint() - mapToGlobal(QPoint(0, 0)));
+}
+
+void DialogWidget::TellScreenArea() {
+    const QScreen* shown = screen();
+    if (!shown) {
         return;
     }
-    const CPoint point = m_metrics->ToWindowSystem(event->position().toPoint());
-    const UINT keys = ModifierKeys(event->modifiers());
-    if (message == WM_LBUTTONUP) {
-        const HWND target = m_capture ? m_capture : platform::HitTestWindow(m_dialog, point).window;
-        m_capture = nullptr;
-        const std::optional<CPoint> origin = OriginOf(target);
-        if (target && origin) {
-            Deliver(target, WM_LBUTTONUP, keys,
-                    PointParameter(CPoint(point.x - origin->x, point.y - origin->y)));
-        }
-    } else {
-        const platform::WindowHit hit = platform::HitTestWindow(m_dialog, point);
-        if (!hit.window) {
-            return;
-        }
-        m_capture = hit.window;
-        Deliver(hit.window, message, MK_LBUTTON | keys, PointParameter(hit.point));
+    const QRect available = shown->availableGeometry();
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    const CRect dialog = platform::ScreenRectOf(m_dialog);
+    const CPoint topLeft = m_metrics->ToWindowSystem(available.topLeft() - corner);
+    const CPoint bottomRight =
+        m_metrics->ToWindowSystem(available.bottomRight() + QPoint(1, 1) - corner);
+    platform::SetScreenArea(CRect(dialog.left + topLeft.x, dialog.top + topLeft.y,
+                                  dialog.left + bottomRight.x, dialog.top + bottomRight.y));
+}
+
+HWND DialogWidget::MouseTargetAt(UINT message, CPoint& point) const {
+    if (GetCapture()) {
+        return platform::MouseTarget(m_dialog, point);
     }
+    if (message == WM_LBUTTONUP && IsWindow(m_capture)) {
+        point = platform::MapPoint(m_dialog, m_capture, point);
+        return m_capture;
+    }
+    const platform::WindowHit hit = platform::HitTestWindow(m_dialog, point);
+    point = hit.point;
+    return hit.window;
+}
+
+void DialogWidget::DeliverMouse(UINT message, QMouseEvent* event) {
+    const bool move = message == WM_MOUSEMOVE;
+    if ((!move && event->button() != Qt::LeftButton) || !m_loop.IsRunning() ||
+        (move && !GetCapture())) {
+        return;
+    }
+    TellScreenArea();
+    CPoint point = ToDialog(event->globalPosition());
+    const HWND target = MouseTargetAt(message, point);
+    if (!target) {
+        return;
+    }
+    const UINT keys = ModifierKeys(event->modifiers()) |
+                      (event->buttons().testFlag(Qt::LeftButton) ? MK_LBUTTON : 0);
+    m_capture = message == WM_LBUTTONUP ? nullptr : move ? m_capture : target;
+    Deliver(target, message, keys, PointParameter(point));
     AfterInput();
+}
+
+void DialogWidget::wheelEvent(QWheelEvent* event) {
+    if (!m_loop.IsRunning() || event->angleDelta().y() == 0) {
+        return;
+    }
+    CPoint point = ToDialog(event->globalPosition());
+    if (const HWND target = MouseTargetAt(WM_MOUSEWHEEL, point)) {
+        const auto turn = static_cast<UINT>(static_cast<std::uint16_t>(event->angleDelta().y()));
+        Deliver(target, WM_MOUSEWHEEL, MAKEWPARAM(ModifierKeys(event->modifiers()), turn),
+                PointParameter(point));
+        AfterInput();
+    }
+}
+
+// The dropped list's window takes no input: its mouse is the window system's, as the dialog's.
+bool DialogWidget::DeliverPopupInput(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            DeliverMouse(WM_LBUTTONDOWN, static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            DeliverMouse(WM_LBUTTONUP, static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonDblClick:
+            DeliverMouse(WM_LBUTTONDBLCLK, static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseMove:
+            DeliverMouse(WM_MOUSEMOVE, static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::Wheel:
+            wheelEvent(static_cast<QWheelEvent*>(event));
+            return true;
+        default:
+            return false;
+    }
 }
 
 HWND DialogWidget::KeyTarget() const {
@@ -141,7 +233,8 @@ void DialogWidget::DeliverKey(QKeyEvent* event, bool down) {
         return;
     }
     if (!down) {
-        Deliver(KeyTarget(), WM_KEYUP, *key.virtualKey, kKeyUpFlags);
+        Deliver(KeyTarget(), key.alt ? WM_SYSKEYUP : WM_KEYUP, *key.virtualKey,
+                kKeyUpFlags | (key.alt ? platform::kAltHeldFlag : 0));
         AfterInput();
         return;
     }
@@ -150,9 +243,11 @@ void DialogWidget::DeliverKey(QKeyEvent* event, bool down) {
     if (key.character == kPasteCharacter) {
         platform::SetClipboardText(FromQString(QGuiApplication::clipboard()->text()));
     }
+    TellScreenArea();
     const CString clipboard = platform::GetClipboardText();
     const HWND target = KeyTarget();
-    Deliver(target, WM_KEYDOWN, *key.virtualKey, kKeyDownFlags);
+    Deliver(target, key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, *key.virtualKey,
+            kKeyDownFlags | (key.alt ? platform::kAltHeldFlag : 0));
     if (key.character) {
         Deliver(target, WM_CHAR, static_cast<WPARAM>(*key.character), kKeyDownFlags);
     }
@@ -186,19 +281,8 @@ void DialogWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     DeliverMouse(WM_LBUTTONDBLCLK, event);
 }
 
-// The wheel turns over the window under the mouse; one that does not scroll hands it on to the
-// window around it.
-void DialogWidget::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    const CPoint point = m_metrics->ToWindowSystem(event->position().toPoint());
-    const platform::WindowHit hit = platform::HitTestWindow(m_dialog, point);
-    if (!m_loop.IsRunning() || !hit.window || delta == 0) {
-        return;
-    }
-    Deliver(hit.window, WM_MOUSEWHEEL,
-            MAKEWPARAM(ModifierKeys(event->modifiers()), static_cast<UINT>(delta)),
-            PointParameter(hit.point));
-    AfterInput();
+void DialogWidget::mouseMoveEvent(QMouseEvent* event) {
+    DeliverMouse(WM_MOUSEMOVE, event);
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
@@ -218,16 +302,26 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
     }
 }
 
-// While a dialog is open its keys are its own, not the application's shortcuts.
+// While a dialog is open its keys are its own, not the application's shortcuts. The caption's
+// help button is the dialog's too: the window system decides what it opens.
 bool DialogWidget::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::EnterWhatsThisMode) {
+        QWhatsThis::leaveWhatsThisMode();
+        Deliver(m_dialog, WM_NCLBUTTONDOWN, HTHELP, 0);
+        AfterInput();
         return true;
     }
     return QWidget::event(event);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_droppedList && DeliverPopupInput(event)) {
+        return true;
+    }
     switch (event->type()) {
         case QEvent::ShortcutOverride:
             event->accept();

@@ -1,72 +1,96 @@
 #include "studio/HelpWindow.h"
 
-#include <chm_lib.h>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
 
-#include <QFileInfo>
+#include "studio/HelpBrowser.h"
 
-HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
-    setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Help"));
-    resize(640, 480);
-    setOpenLinks(true);
-}
+namespace {
 
-HelpWindow::~HelpWindow() = default;
+constexpr int kPageRole = Qt::UserRole;
+// The help compiler's table of contents: one entry per topic, its title and its page.
+const QString kContentsObject = QStringLiteral("/veritor.hhc");
 
-void HelpWindow::ChmCloser::operator()(chmFile* file) const {
-    chm_close(file);
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_browser(new HelpBrowser),
+      m_contents(new QListWidget),
+      m_back(new QAction(tr("Back"), this)),
+      m_forward(new QAction(tr("Forward"), this)),
+      m_showContents(new QAction(tr("Contents"), this)) {
+    setWindowTitle(tr("Help"));
+    resize(800, 520);
+    auto* tools = new QToolBar;
+    m_showContents->setCheckable(true);
+    m_showContents->setChecked(true);
+    tools->addAction(m_showContents);
+    tools->addAction(m_back);
+    tools->addAction(m_forward);
+    auto* panes = new QSplitter;
+    panes->addWidget(m_contents);
+    panes->addWidget(m_browser);
+    panes->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tools);
+    layout->addWidget(panes);
+
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+    connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    connect(m_showContents, &QAction::toggled, m_contents, &QWidget::setVisible);
+    connect(m_contents, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        m_browser->setSource(QUrl(item->data(kPageRole).toString()));
+    });
+    connect(m_contents, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        m_browser->setSource(QUrl(item->data(kPageRole).toString()));
+    });
 }
 
 void HelpWindow::ShowTopic(const QString& topic) {
     const qsizetype separator = topic.indexOf(QStringLiteral("::"));
     const QString path = separator < 0 ? topic : topic.left(separator);
-    const QString page = separator < 0 ? QString() : topic.mid(separator + 2);
-    if (path != m_path || !m_file) {
-        m_file.reset(QFileInfo(path).isFile() ? chm_open(QFile::encodeName(path).constData())
-                                              : nullptr);
-        m_path = path;
+    QString page = separator < 0 ? QString() : topic.mid(separator + 2);
+    if (page.startsWith(u'/')) {
+        page.remove(0, 1);
+    }
+    const bool otherFile = path != m_browser->FilePath();
+    const bool readable = m_browser->OpenFile(path);
+    if (otherFile) {
+        FillContents();
     }
     show();
     raise();
-    if (!m_file) {
-        setPlainText(QStringLiteral("No help is available: the help file %1 does not exist or "
-                                    "cannot be read.")
-                         .arg(path));
+    activateWindow();
+    if (!readable) {
+        m_browser->setPlainText(
+            tr("No help is available: the help file %1 does not exist or cannot be read.")
+                .arg(path));
         return;
     }
-    const QByteArray html = ReadPage(page);
-    if (html.isEmpty()) {
-        setPlainText(QStringLiteral("The help file %1 has no page %2.").arg(path, page));
+    if (m_browser->ReadObject(page).isEmpty()) {
+        m_browser->setPlainText(tr("The help file %1 has no page %2.").arg(path, page));
         return;
     }
-    setHtml(QString::fromUtf8(html));
+    m_browser->setSource(QUrl(page));
 }
 
-QByteArray HelpWindow::ReadPage(const QString& page) const {
-    if (!m_file) {
-        return {};
+void HelpWindow::FillContents() {
+    m_contents->clear();
+    const QString contents = QString::fromUtf8(m_browser->ReadObject(kContentsObject));
+    static const QRegularExpression kEntry(
+        QStringLiteral(R"re(name="Name" value="([^"]*)">\s*<param name="Local" value="([^"]*)")re"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QRegularExpressionMatch& entry : kEntry.globalMatch(contents)) {
+        auto* item = new QListWidgetItem(entry.captured(1), m_contents);
+        item->setData(kPageRole, entry.captured(2));
     }
-    const QString object = page.startsWith(u'/') ? page : QStringLiteral("/") + page;
-    chmUnitInfo unit{};
-    if (chm_resolve_object(m_file.get(), object.toUtf8().constData(), &unit) !=
-        CHM_RESOLVE_SUCCESS) {
-        return {};
-    }
-    QByteArray bytes(static_cast<qsizetype>(unit.length), '\0');
-    const LONGINT64 read =
-        chm_retrieve_object(m_file.get(), &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                            static_cast<LONGINT64>(unit.length));
-    bytes.resize(read > 0 ? static_cast<qsizetype>(read) : 0);
-    return bytes;
-}
-
-QVariant HelpWindow::loadResource(int type, const QUrl& name) {
-    if (m_file && name.isRelative()) {
-        const QByteArray page = ReadPage(name.path());
-        if (!page.isEmpty()) {
-            return type == QTextDocument::HtmlResource ? QVariant(QString::fromUtf8(page))
-                                                       : QVariant(page);
-        }
-    }
-    return QTextBrowser::loadResource(type, name);
 }

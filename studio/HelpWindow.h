@@ -1,32 +1,35 @@
 #pragma once
 
-#include <QTextBrowser>
-#include <memory>
+#include <QWidget>
 
-struct chmFile;
+class HelpBrowser;
+class QAction;
+class QListWidget;
 
-// The application's help window: a topic of the module's compiled help file, read with chmlib,
-// shown in a text browser whose links lead to other pages of the same file.
-class HelpWindow : public QTextBrowser {
+// The application's help window: a top-level window of its own, usable while a dialog is open,
+// with the help file's contents (its topics, from the file's table of contents) beside the page,
+// and Back and Forward through the pages seen.
+class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
-    ~HelpWindow() override;
 
-    // A topic as the dialogs name it, "FILE::/PAGE"; a file that cannot be read shows a message
-    // saying so instead.
+    // A topic as the dialogs name it, "FILE::/PAGE", shown and raised over every other window;
+    // a file that cannot be read shows a message saying so instead.
     void ShowTopic(const QString& topic);
 
-protected:
-    QVariant loadResource(int type, const QUrl& name) override;
+    HelpBrowser& Browser() const { return *m_browser; }
+    QListWidget& Contents() const { return *m_contents; }
+    QAction& BackAction() const { return *m_back; }
+    QAction& ForwardAction() const { return *m_forward; }
 
 private:
-    struct ChmCloser {
-        void operator()(chmFile* file) const;
-    };
-    QByteArray ReadPage(const QString& page) const;
+    void FillContents();
 
-    std::unique_ptr<chmFile, ChmCloser> m_file;
-    QString m_path;
+    HelpBrowser* m_browser;
+    QListWidget* m_contents;
+    QAction* m_back;
+    QAction* m_forward;
+    QAction* m_showContents;
 };

@@ -9,7 +9,7 @@ namespace {
 
 // Keys whose character, if any, the platform types itself: Tab, Enter, Escape and Backspace
 // type control characters, the others none.
-constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 18> kNamedKeys{{
+constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 19> kNamedKeys{{
     {Qt::Key_Tab, {VK_TAB, L'\t'}},
     {Qt::Key_Backtab, {VK_TAB, L'\t'}},
     {Qt::Key_Return, {VK_RETURN, L'\r'}},
@@ -26,6 +26,7 @@ constexpr std::array<std::pair<int, std::pair<UINT, wchar_t>>, 18> kNamedKeys{{
     {Qt::Key_PageDown, {VK_NEXT, 0}},
     {Qt::Key_Home, {VK_HOME, 0}},
     {Qt::Key_End, {VK_END, 0}},
+    {Qt::Key_F4, {VK_F4, 0}},
     {Qt::Key_Control, {VK_CONTROL, 0}},
     {Qt::Key_Shift, {VK_SHIFT, 0}},
 }};
@@ -36,7 +37,9 @@ PlatformKey PlatformKeyFor(const QKeyEvent& event) {
     for (const auto& [key, platform] : kNamedKeys) {
         if (event.key() == key) {
             const auto [virtualKey, character] = platform;
-            return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt};
+            const bool alt = event.modifiers().testFlag(Qt::AltModifier) &&
+                             (virtualKey == VK_UP || virtualKey == VK_DOWN);
+            return {virtualKey, character ? std::optional<wchar_t>(character) : std::nullopt, alt};
         }
     }
     // A letter pressed with Ctrl types the control character of its place in the alphabet, as

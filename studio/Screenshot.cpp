@@ -1,6 +1,7 @@
 #include "studio/Screenshot.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QStyleFactory>
 #include <iostream>
 
@@ -15,6 +16,23 @@ void UseSteadyAppearance() {
     QApplication::setCursorFlashTime(0);
 }
 
+QImage DialogPicture(DialogWidget& dialog) {
+    dialog.Sync();
+    const QImage picture = dialog.grab().toImage();
+    QWidget* list = dialog.DroppedList();
+    if (!list) {
+        return picture;
+    }
+    const QPoint listCorner = dialog.mapFromGlobal(list->geometry().topLeft());
+    const QRect whole = QRect(QPoint(0, 0), picture.size()).united(QRect(listCorner, list->size()));
+    QImage composed(whole.size(), QImage::Format_ARGB32);
+    composed.fill(Qt::transparent);
+    QPainter painter(&composed);
+    painter.drawImage(-whole.topLeft(), picture);
+    painter.drawImage(listCorner - whole.topLeft(), list->grab().toImage());
+    return composed;
+}
+
 QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName) {
     for (LoadedRule& loaded : document.Rules()) {
         if (!loaded.rule || platform::Utf8FromWide(loaded.rule->m_strName.str()) != ruleName) {
@@ -22,8 +40,7 @@ QImage DialogScreenshot(StudioDocument& document, const std::string& ruleName) {
         }
         QImage picture;
         DialogScreen screen(nullptr, [&picture](DialogWidget& dialog) {
-            dialog.Sync();
-            picture = dialog.grab().toImage();
+            picture = DialogPicture(dialog);
             dialog.close();
         });
         loaded.rule->EditRule();

@@ -5,11 +5,15 @@
 #include <optional>
 #include <string>
 
+class DialogWidget;
 class StudioDocument;
 
 // The look every machine draws alike: Qt's own Fusion style, and a caret that does not blink,
 // so that two pictures of one dialog are the same.
 void UseSteadyAppearance();
+
+// The dialog as it is on screen, with its dropped list, a window of its own, where it lies.
+QImage DialogPicture(DialogWidget& dialog);
 
 // The picture of a rule's dialog as it opens on screen, drawn the same way on every machine.
 // Throws DocumentError when the document has no such rule or the rule has no dialog.

@@ -1,20 +1,16 @@
 #include "platform/window/CComboBox.h"
 
-#include <vector>
+#include <algorithm>
+
+#include "platform/window/ComboState.h"
+#include "platform/window/DroppedList.h"
 
 using platform::FindWindowRecord;
 using platform::FindWindowState;
 
 namespace {
 
-constexpr int kItemHeight = 16;
-
-class ComboState : public platform::WindowState {
-public:
-    std::vector<CString> items;
-    int selection = CB_ERR;
-    bool dropped = false;
-};
+using platform::ComboState;
 
 bool IsIndex(const ComboState& state, int index) {
     return index >= 0 && index < static_cast<int>(state.items.size());
@@ -28,71 +24,114 @@ void Select(HWND window, int index) {
         state->selection == CB_ERR ? CString() : state->items[static_cast<std::size_t>(index)];
 }
 
-// As on the platform, the person's choice is confirmed (CBN_SELENDOK) and, when it changes the
-// selection, told as a change (CBN_SELCHANGE).
-void ChooseByUser(HWND window, int index) {
-    const auto* state = FindWindowState<ComboState>(window);
-    if (!IsIndex(*state, index)) {
-        return;
-    }
-    const bool changed = index != state->selection;
-    Select(window, index);
-    platform::NotifyParent(window, CBN_SELENDOK);
-    if (changed) {
-        platform::NotifyParent(window, CBN_SELCHANGE);
-    }
-}
-
-// A typed letter selects the next item starting with it, going round the list.
-void TypeLetter(HWND window, wchar_t letter) {
-    const auto* state = FindWindowState<ComboState>(window);
-    const int count = static_cast<int>(state->items.size());
+// The next item after from starting with the letter, going round the list; CB_ERR for none.
+int NextItemStartingWith(const ComboState& state, int from, wchar_t letter) {
+    const int count = static_cast<int>(state.items.size());
     for (int step = 1; step <= count; ++step) {
-        const int index = (state->selection + step + count) % count;
-        const CString& item = state->items[static_cast<std::size_t>(index)];
+        const int index = (from + step + count) % count;
+        const CString& item = state.items[static_cast<std::size_t>(index)];
         if (!item.IsEmpty() && FoldCase(item.GetAt(0)) == FoldCase(letter)) {
-            ChooseByUser(window, index);
-            return;
+            return index;
         }
     }
+    return CB_ERR;
 }
 
-int ItemAt(LPARAM point) {
-    const int y = GET_Y_LPARAM(point) - platform::kComboFieldHeight;
-    return y >= 0 ? y / kItemHeight : CB_ERR;
-}
-
-void PressKey(HWND window, UINT key) {
-    const int selection = FindWindowState<ComboState>(window)->selection;
-    if (key == VK_UP || key == VK_LEFT) {
-        ChooseByUser(window, selection - 1);
-    } else if (key == VK_DOWN || key == VK_RIGHT) {
-        ChooseByUser(window, selection + 1);
+// A typed letter moves to the next item starting with it: in the dropped list the highlight, in
+// the closed box the choice.
+void TypeLetter(HWND window, wchar_t letter) {
+    const auto* state = FindWindowState<ComboState>(window);
+    if (state->list) {
+        const int from = platform::HighlightedItem(state->list);
+        if (const int index = NextItemStartingWith(*state, from, letter); index != CB_ERR) {
+            platform::HighlightItem(state->list, index);
+        }
+    } else {
+        platform::ChooseByUser(window, NextItemStartingWith(*state, state->selection, letter));
     }
+}
+
+// In the dropped list the arrows move the highlight, Enter and F4 choose it and Escape closes the
+// list; in the closed box F4 opens it and the arrows choose the item before or after.
+void PressKey(HWND window, UINT key) {
+    const auto* state = FindWindowState<ComboState>(window);
+    const int step = key == VK_UP || key == VK_LEFT      ? -1
+                     : key == VK_DOWN || key == VK_RIGHT ? 1
+                                                         : 0;
+    if (state->list) {
+        if (step != 0) {
+            platform::HighlightItem(state->list, platform::HighlightedItem(state->list) + step);
+        } else if (key == VK_RETURN || key == VK_F4) {
+            platform::CloseDroppedListChoosing(window);
+        } else if (key == VK_ESCAPE) {
+            platform::CloseDroppedList(window);
+        }
+    } else if (key == VK_F4) {
+        platform::OpenDroppedList(window);
+    } else if (step != 0) {
+        platform::ChooseByUser(window, state->selection + step);
+    }
+}
+
+// Alt+Down and Alt+Up open the list, and close it choosing the highlighted item.
+void PressKeyWithAlt(HWND window, UINT key) {
+    if (key != VK_UP && key != VK_DOWN) {
+        return;
+    }
+    if (FindWindowState<ComboState>(window)->list) {
+        platform::CloseDroppedListChoosing(window);
+    } else {
+        platform::OpenDroppedList(window);
+    }
+}
+
+// While the list is dropped, Enter and Escape are the box's, not the dialog's.
+LRESULT DialogCode(const ComboState& state, LPARAM lParam) {
+    const LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    // Enter and Escape type the characters of their own key codes.
+    if (state.list && message && (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE)) {
+        return code | DLGC_WANTALLKEYS;
+    }
+    return code;
+}
+
+// The template's height holds the dropped list; the box itself is as high as its field.
+void TakeFieldHeight(HWND window) {
+    platform::WindowRecord* record = FindWindowRecord(window);
+    FindWindowState<ComboState>(window)->droppedHeight =
+        std::max(record->rect.Height() - platform::kComboFieldHeight, 0);
+    record->rect.bottom = record->rect.top + platform::kComboFieldHeight;
 }
 
 LRESULT ComboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = FindWindowState<ComboState>(window);
     switch (message) {
+        case WM_CREATE:
+            TakeFieldHeight(window);
+            return 0;
         case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+            return DialogCode(*state, lParam);
         case WM_SETTEXT:
             return CB_ERR;
         case WM_LBUTTONDOWN:
-            state->dropped = true;
+            if (state->list) {
+                platform::CloseDroppedList(window);
+                return 0;
+            }
             SetFocus(window);
-            return 0;
-        case WM_LBUTTONUP:
-            if (state->dropped) {
-                state->dropped = false;
-                ChooseByUser(window, ItemAt(lParam));
+            if (GetFocus() == window) {
+                platform::OpenDroppedList(window);
             }
             return 0;
         case WM_KILLFOCUS:
-            state->dropped = false;
+            platform::CloseDroppedList(window);
             return 0;
         case WM_KEYDOWN:
             PressKey(window, static_cast<UINT>(wParam));
+            return 0;
+        case WM_SYSKEYDOWN:
+            PressKeyWithAlt(window, static_cast<UINT>(wParam));
             return 0;
         case WM_CHAR:
             if (wParam >= 0x20) {
@@ -105,6 +144,23 @@ LRESULT ComboProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 }  // namespace
+
+namespace platform {
+
+void ChooseByUser(HWND combo, int index) {
+    const auto* state = FindWindowState<ComboState>(combo);
+    if (!state || !IsIndex(*state, index)) {
+        return;
+    }
+    const bool changed = index != state->selection;
+    Select(combo, index);
+    NotifyParent(combo, CBN_SELENDOK);
+    if (changed) {
+        NotifyParent(combo, CBN_SELCHANGE);
+    }
+}
+
+}  // namespace platform
 
 int CComboBox::AddString(LPCWSTR text) {
     return InsertString(-1, text);
@@ -200,7 +256,7 @@ int CComboBox::FindStringExact(int start, LPCWSTR text) const {
 
 BOOL CComboBox::GetDroppedState() const {
     const auto* state = FindWindowState<ComboState>(m_hWnd);
-    return state && state->dropped;
+    return state && state->list;
 }
 
 namespace platform {
@@ -210,11 +266,6 @@ const WindowClass& ComboBoxWindowClass() {
         &ComboProcedure, [] { return std::unique_ptr<CWnd>(std::make_unique<CComboBox>()); },
         [] { return std::unique_ptr<WindowState>(std::make_unique<ComboState>()); }};
     return kClass;
-}
-
-CRect DroppedItemRect(int index, int width) {
-    const int top = kComboFieldHeight + index * kItemHeight;
-    return {0, top, width, top + kItemHeight};
 }
 
 }  // namespace platform

@@ -7,10 +7,11 @@ constexpr int CB_ERR = -1;
 
 // A drop-down list: items in the order they were added, one of them selected or none (-1).
 // The window's text is the selected item's. Only a choice of the person is told: CBN_SELENDOK,
-// then CBN_SELCHANGE when it changed the selection. The person chooses by clicking an item of the
-// dropped list (the list opens when the mouse is pressed on the box, and closes when it is
-// released), with the arrow keys, or by typing a letter, which selects the next item starting
-// with it, going round.
+// then CBN_SELCHANGE when it changed the selection. A press on the box, F4 or Alt+Down drops its
+// list (platform/window/DroppedList.h); a click on an item there chooses it, as does a release on
+// it after pressing on the box, and Enter chooses the item the arrow keys highlight. In the
+// closed box the arrow keys choose the item before or after, and a typed letter the next item
+// starting with it, going round.
 class CComboBox : public CWnd {
 public:
     // Appends; returns the item's index.
@@ -39,10 +40,8 @@ public:
 namespace platform {
 
 const WindowClass& ComboBoxWindowClass();
-// Where the item shows in the dropped list, in the box's client coordinates; the list hangs
-// below the box, which is as high as its selection field.
-CRect DroppedItemRect(int index, int width);
-// The height of the selection field, which is the height of the box's window.
+// The height of the selection field, which is the height of the box's window; the rest of the
+// template's height is the dropped list's.
 constexpr int kComboFieldHeight = 22;
 
 }  // namespace platform

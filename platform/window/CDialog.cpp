@@ -313,10 +313,7 @@ void CDialog::CreateItem(const DialogItemTemplate& item) {
     creation.exStyle = item.exStyle;
     creation.rect = item.rect;
     MapDialogRect(&creation.rect);
-    if (item.kind == DialogItemKind::ComboBox) {
-        // The template's height is the dropped list's; the box itself is its field.
-        creation.rect.bottom = creation.rect.top + platform::kComboFieldHeight;
-    } else {
+    if (item.kind != DialogItemKind::ComboBox) {
         creation.text = item.caption;
     }
     if (CWnd* control = FromHandle(platform::CreateWindowHandle(creation))) {

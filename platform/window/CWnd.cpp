@@ -186,16 +186,7 @@ void CWnd::MoveWindow(const RECT& rect, BOOL) {
 }
 
 void CWnd::GetWindowRect(LPRECT rect) const {
-    CRect result;
-    for (const WindowRecord* record = FindWindowRecord(m_hWnd); record;
-         record = FindWindowRecord(record->parent)) {
-        if (record->handle == m_hWnd) {
-            result = record->rect;
-        } else {
-            result.OffsetRect(record->rect.left, record->rect.top);
-        }
-    }
-    *rect = result;
+    *rect = platform::ScreenRectOf(m_hWnd);
 }
 
 void CWnd::GetClientRect(LPRECT rect) const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/window/DroppedList.h"
+
 namespace platform {
 namespace {
 
@@ -38,6 +40,21 @@ std::optional<ControlKind> ControlKindOf(WindowKind kind) {
     }
 }
 
+std::optional<DroppedListView> DroppedOf(const WindowSnapshot& combo) {
+    for (const WindowSnapshot& popup : combo.popups) {
+        if (popup.kind != WindowKind::DroppedList || !popup.visible) {
+            continue;
+        }
+        DroppedListView dropped{popup.above, popup.topRow, {}, popup.selection};
+        const DroppedListLayout layout = LayoutOf(popup);
+        for (int index = layout.first; layout.Shows(index); ++index) {
+            dropped.shown.push_back(popup.items[static_cast<std::size_t>(index)]);
+        }
+        return dropped;
+    }
+    return std::nullopt;
+}
+
 ControlView Project(const WindowSnapshot& window, const WindowSnapshot& parent) {
     ControlView view;
     view.id = window.id;
@@ -48,6 +65,7 @@ ControlView Project(const WindowSnapshot& window, const WindowSnapshot& parent) 
     view.check = window.check;
     view.items = window.items;
     view.selection = window.selection;
+    view.dropped = DroppedOf(window);
     for (const ListColumnSnapshot& column : window.columns) {
         view.columns.push_back(column.heading);
     }
@@ -143,6 +161,23 @@ CString ControlLine(const ControlView& control) {
     return line;
 }
 
+void AddDroppedLine(const ControlView& control, std::vector<CString>& lines) {
+    if (!control.dropped) {
+        return;
+    }
+    const DroppedListView& dropped = *control.dropped;
+    CString line = CString(dropped.above ? L"  dropped above" : L"  dropped below") +
+                   L" first row " + CString(std::to_wstring(dropped.firstRow)) + L" items";
+    for (const CString& item : dropped.shown) {
+        line += L" " + Quote(item);
+    }
+    const auto highlighted = static_cast<std::size_t>(dropped.highlighted);
+    if (dropped.highlighted >= 0 && highlighted < control.items.size()) {
+        line += L" highlight " + Quote(control.items[highlighted]);
+    }
+    lines.push_back(line);
+}
+
 void AddRowLines(const ControlView& control, std::vector<CString>& lines) {
     for (std::size_t row = 0; row < control.rows.size(); ++row) {
         const std::vector<CString>& cells = control.rows[row];
@@ -195,6 +230,7 @@ std::vector<CString> RenderDialogView(const DialogView& view) {
                             Quote(control.balloonTip->title) + L" " +
                             Quote(control.balloonTip->text));
         }
+        AddDroppedLine(control, lines);
         AddRowLines(control, lines);
     }
     for (const ShownMessage& message : view.messages) {

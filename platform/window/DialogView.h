@@ -15,6 +15,14 @@ namespace platform {
 
 enum class ControlKind { Button, CheckBox, GroupBox, Edit, Static, ComboBox, ListView };
 
+// A combo box's open list: where it lies, the items it shows and the one it highlights.
+struct DroppedListView {
+    bool above = false;
+    int firstRow = 0;
+    std::vector<CString> shown;
+    int highlighted = -1;
+};
+
 struct ControlView {
     int id = 0;
     ControlKind kind = ControlKind::Static;
@@ -24,6 +32,7 @@ struct ControlView {
     int check = 0;               // check boxes
     std::vector<CString> items;  // combo boxes
     int selection = -1;
+    std::optional<DroppedListView> dropped;
     std::vector<CString> columns;  // list views
     std::vector<std::vector<CString>> rows;
     std::vector<int> selectedRows;
@@ -47,7 +56,8 @@ DialogView DescribeDialog(HWND dialog);
 // The view as text lines, one per control, then the message boxes shown and the focus:
 //
 //     dialog "Draft Angle"
-//     combobox 1111 ">=" items ">" ">="
+//     combobox 1111 ">=" items ">=" ">" "<=" "<" "=" focus
+//       dropped below first row 1 items ">" "<=" "<" "=" highlight "="
 //     edit 1113 "0.5" focus
 //       balloon warning "Angle out of range" "Enter an angle from 0 to 90 degrees."
 //     checkbox 1078 "Minimum" checked disabled

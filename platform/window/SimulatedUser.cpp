@@ -7,6 +7,7 @@
 #include "platform/window/CComboBox.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/DroppedList.h"
 #include "platform/window/VirtualKeys.h"
 
 namespace platform {
@@ -18,6 +19,7 @@ struct KeyInfo {
     UINT virtualKey;
     wchar_t character;  // 0: the key types none
     UINT heldKey = 0;   // VK_SHIFT or VK_CONTROL when the key is pressed with it held
+    bool alt = false;   // pressed with Alt held: a system key
 };
 
 // A letter pressed with Ctrl types the control character of its place in the alphabet.
@@ -26,7 +28,7 @@ constexpr KeyInfo CtrlLetter(UserKey key, const wchar_t* name, wchar_t letter) {
             VK_CONTROL};
 }
 
-constexpr std::array<KeyInfo, 22> kKeys{{
+constexpr std::array<KeyInfo, 25> kKeys{{
     {UserKey::Tab, L"Tab", VK_TAB, L'\t'},
     {UserKey::Enter, L"Enter", VK_RETURN, L'\r'},
     {UserKey::Escape, L"Escape", VK_ESCAPE, 0x1B},
@@ -37,6 +39,7 @@ constexpr std::array<KeyInfo, 22> kKeys{{
     {UserKey::Delete, L"Delete", VK_DELETE, 0},
     {UserKey::Backspace, L"Backspace", VK_BACK, 0x08},
     {UserKey::F1, L"F1", VK_F1, 0},
+    {UserKey::F4, L"F4", VK_F4, 0},
     {UserKey::Space, L"Space", VK_SPACE, L' '},
     {UserKey::PageUp, L"PageUp", VK_PRIOR, 0},
     {UserKey::PageDown, L"PageDown", VK_NEXT, 0},
@@ -49,6 +52,8 @@ constexpr std::array<KeyInfo, 22> kKeys{{
     CtrlLetter(UserKey::CtrlV, L"Ctrl+V", L'V'),
     CtrlLetter(UserKey::CtrlX, L"Ctrl+X", L'X'),
     CtrlLetter(UserKey::CtrlZ, L"Ctrl+Z", L'Z'),
+    {UserKey::AltDown, L"Alt+Down", VK_DOWN, 0, 0, true},
+    {UserKey::AltUp, L"Alt+Up", VK_UP, 0, 0, true},
 }};
 
 const KeyInfo& InfoOf(UserKey key) {
@@ -131,12 +136,29 @@ UserActionResult SimulatedUser::Choose(int id, const CString& item) {
     if (index == CB_ERR) {
         return Failed(ControlName(id) + L" has no item \"" + item + L"\"");
     }
-    CRect client;
-    combo->GetClientRect(&client);
-    m_loop.Deliver({window, WM_LBUTTONDOWN, MK_LBUTTON,
-                    MAKELPARAM(client.CenterPoint().x, client.CenterPoint().y)});
-    const CPoint itemPoint = DroppedItemRect(index, client.Width()).CenterPoint();
-    m_loop.Deliver({window, WM_LBUTTONUP, 0, MAKELPARAM(itemPoint.x, itemPoint.y)});
+    if (!combo->GetDroppedState()) {
+        MouseClick(window, ClientCenter(window), 0);
+    }
+    return ClickDroppedItem(id, window, index);
+}
+
+// A person scrolls with the arrow nearer the item, one row a click, until it shows.
+UserActionResult SimulatedUser::ClickDroppedItem(int id, HWND combo, int index) {
+    const std::vector<HWND> lists = OwnedWindows(combo);
+    if (!IsOpen() || lists.empty()) {
+        return Failed(ControlName(id) + L" did not open its list");
+    }
+    const HWND list = lists.front();
+    for (int clicks = 0;
+         IsWindow(list) && !LayoutOf(list).Shows(index) && clicks < LayoutOf(list).count;
+         ++clicks) {
+        const DroppedListLayout layout = LayoutOf(list);
+        MouseClick(list, layout.ArrowRect(index > layout.first).CenterPoint(), 0);
+    }
+    if (!IsWindow(list) || !LayoutOf(list).Shows(index)) {
+        return Failed(ControlName(id) + L" cannot show the item in its list");
+    }
+    MouseClick(list, LayoutOf(list).ItemRect(index).CenterPoint(), 0);
     return Finish();
 }
 
@@ -158,7 +180,7 @@ UserActionResult SimulatedUser::PressKey(UserKey key) {
         m_loop.Deliver({KeyTarget(), WM_KEYDOWN, info.heldKey, kKeyDownFlags});
     }
     Keystroke(info.virtualKey,
-              info.character ? std::optional<wchar_t>(info.character) : std::nullopt);
+              info.character ? std::optional<wchar_t>(info.character) : std::nullopt, info.alt);
     if (info.heldKey && IsOpen()) {
         m_loop.Deliver({KeyTarget(), WM_KEYUP, info.heldKey, kKeyUpFlags});
     }
@@ -275,31 +297,37 @@ UserActionResult SimulatedUser::PressCancel() {
 }
 
 // The key goes down on the window holding the focus, its character follows to that same window,
-// and the key comes up on whichever window holds the focus by then.
-void SimulatedUser::Keystroke(UINT virtualKey, std::optional<wchar_t> character) {
+// and the key comes up on whichever window holds the focus by then. With Alt held they are the
+// system keys' messages.
+void SimulatedUser::Keystroke(UINT virtualKey, std::optional<wchar_t> character, bool alt) {
     const HWND target = KeyTarget();
-    m_loop.Deliver({target, WM_KEYDOWN, virtualKey, kKeyDownFlags});
+    const LPARAM altFlag = alt ? kAltHeldFlag : 0;
+    m_loop.Deliver({target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, kKeyDownFlags | altFlag});
     if (character) {
         m_loop.Deliver({target, WM_CHAR, static_cast<WPARAM>(*character), kKeyDownFlags});
     }
     if (IsOpen()) {
-        m_loop.Deliver({KeyTarget(), WM_KEYUP, virtualKey, kKeyUpFlags});
+        m_loop.Deliver(
+            {KeyTarget(), alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, kKeyUpFlags | altFlag});
     }
 }
 
+void SimulatedUser::MouseMessage(HWND window, UINT message, WPARAM keys, CPoint point) {
+    const HWND target = MouseTarget(window, point);
+    m_loop.Deliver({target, message, keys, MAKELPARAM(point.x, point.y)});
+}
+
 void SimulatedUser::MouseClick(HWND window, CPoint point, UINT keys) {
-    const LPARAM position = MAKELPARAM(point.x, point.y);
-    m_loop.Deliver({window, WM_LBUTTONDOWN, MK_LBUTTON | keys, position});
-    m_loop.Deliver({window, WM_LBUTTONUP, keys, position});
+    MouseMessage(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    MouseMessage(window, WM_LBUTTONUP, keys, point);
 }
 
 // The second press of a double-click arrives as WM_LBUTTONDBLCLK, as on the platform.
 void SimulatedUser::MouseDoubleClick(HWND window, CPoint point) {
-    const LPARAM position = MAKELPARAM(point.x, point.y);
     MouseClick(window, point, 0);
     if (IsOpen() && IsWithin(window, m_loop.Dialog().m_hWnd)) {
-        m_loop.Deliver({window, WM_LBUTTONDBLCLK, MK_LBUTTON, position});
-        m_loop.Deliver({window, WM_LBUTTONUP, 0, position});
+        MouseMessage(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        MouseMessage(window, WM_LBUTTONUP, 0, point);
     }
 }
 

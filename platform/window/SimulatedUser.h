@@ -38,6 +38,7 @@ enum class UserKey {
     Delete,
     Backspace,
     F1,
+    F4,
     Space,
     PageUp,
     PageDown,
@@ -49,12 +50,14 @@ enum class UserKey {
     CtrlC,
     CtrlV,
     CtrlX,
-    CtrlZ
+    CtrlZ,
+    AltDown,
+    AltUp
 };
 
-// "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1",
+// "Tab", "Enter", "Escape", "Left", "Right", "Up", "Down", "Delete", "Backspace", "F1", "F4",
 // "Space", "PageUp", "PageDown", "Home", "End", "Shift+Up", "Shift+Down", "Ctrl+A", "Ctrl+C",
-// "Ctrl+V", "Ctrl+X", "Ctrl+Z", without regard to case.
+// "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Alt+Down", "Alt+Up", without regard to case.
 std::optional<UserKey> UserKeyFromName(std::wstring_view name);
 
 // How a cell is clicked: once, with Ctrl or Shift held, or twice in quick succession.
@@ -78,8 +81,9 @@ public:
     UserActionResult Type(int id, const CString& text);
     UserActionResult Clear(int id);
     UserActionResult Paste(int id, const CString& text);
-    // Opens the combo box's list with the mouse and clicks the item of this text (compared
-    // without regard to case).
+    // Clicks the combo box to open its list (unless it is open), scrolls the list with its
+    // scroll bar's arrows until the item of this text (compared without regard to case) shows,
+    // and clicks it.
     UserActionResult Choose(int id, const CString& item);
     // Presses and releases the mouse in the middle of the control.
     UserActionResult Click(int id);
@@ -118,8 +122,11 @@ private:
     HWND KeyTarget() const;
 
     // The messages of the person's keys and mouse, and the idle message that ends an action.
-    void Keystroke(UINT virtualKey, std::optional<wchar_t> character);
+    // The mouse's messages go to the window holding the capture, if any.
+    void Keystroke(UINT virtualKey, std::optional<wchar_t> character, bool alt = false);
+    void MouseMessage(HWND window, UINT message, WPARAM keys, CPoint point);
     void MouseClick(HWND window, CPoint point, UINT keys);
+    UserActionResult ClickDroppedItem(int id, HWND combo, int index);
     void MouseDoubleClick(HWND window, CPoint point);
     UserActionResult Finish();
 

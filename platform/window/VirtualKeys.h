@@ -14,5 +14,7 @@ UINT VirtualKeyForCharacter(wchar_t ch);
 // key as previously down and being released.
 constexpr LPARAM kKeyDownFlags = 1;
 constexpr LPARAM kKeyUpFlags = 0xC0000001;
+// Set in the flags of WM_SYSKEYDOWN and WM_SYSKEYUP of a key pressed with Alt held.
+constexpr LPARAM kAltHeldFlag = 0x20000000;
 
 }  // namespace platform

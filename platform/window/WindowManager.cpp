@@ -1,7 +1,9 @@
 #include "platform/window/WindowManager.h"
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/window/CWnd.h"
 #include "platform/window/WindowSnapshot.h"
@@ -18,6 +20,8 @@ struct WindowTable {
     std::uintptr_t lastHandle = 0;
     int deliveryDepth = 0;
     HWND focus = nullptr;
+    HWND capture = nullptr;
+    CRect screen{0, 0, 1920, 1080};
 };
 
 // Never destroyed: stand-ins left at exit must still find the table from their destructors.
@@ -66,6 +70,7 @@ HWND CreateWindowHandle(const WindowCreation& creation) {
     record->handle = handle;
     record->windowClass = creation.windowClass;
     record->parent = creation.parent;
+    record->owner = creation.owner;
     record->id = creation.id;
     record->text = creation.text;
     record->style = creation.style;
@@ -98,9 +103,15 @@ void DestroyWindowHandle(HWND window) {
     for (HWND child : std::vector<HWND>(record->children)) {
         DestroyWindowHandle(child);
     }
+    for (HWND owned : OwnedWindows(window)) {
+        DestroyWindowHandle(owned);
+    }
     WindowTable& table = Table();
     if (table.focus == window) {
         table.focus = nullptr;
+    }
+    if (table.capture == window) {
+        table.capture = nullptr;
     }
     if (record->object != record->standIn.get()) {
         record->object->m_hWnd = nullptr;
@@ -163,6 +174,57 @@ HWND FindDescendant(HWND root, int id) {
         }
     }
     return nullptr;
+}
+
+std::vector<HWND> OwnedWindows(HWND owner) {
+    std::vector<HWND> owned;
+    if (!owner) {
+        return owned;
+    }
+    for (const auto& [handle, record] : Table().live) {
+        if (record->owner == owner) {
+            owned.push_back(handle);
+        }
+    }
+    // Handles grow with creation, so their order is the order of creation.
+    std::sort(owned.begin(), owned.end(), std::less<HWND>());
+    return owned;
+}
+
+CRect ScreenArea() {
+    return Table().screen;
+}
+
+void SetScreenArea(const CRect& area) {
+    Table().screen = area;
+}
+
+CRect ScreenRectOf(HWND window) {
+    CRect rect;
+    for (const WindowRecord* record = FindWindowRecord(window); record;
+         record = FindWindowRecord(record->parent)) {
+        if (record->handle == window) {
+            rect = record->rect;
+        } else {
+            rect.OffsetRect(record->rect.left, record->rect.top);
+        }
+    }
+    return rect;
+}
+
+CPoint MapPoint(HWND from, HWND to, CPoint point) {
+    const CRect source = ScreenRectOf(from);
+    const CRect target = ScreenRectOf(to);
+    return {point.x + source.left - target.left, point.y + source.top - target.top};
+}
+
+HWND MouseTarget(HWND under, CPoint& point) {
+    const HWND capture = Table().capture;
+    if (!capture || capture == under) {
+        return under;
+    }
+    point = MapPoint(under, capture, point);
+    return capture;
 }
 
 // The wheel turned over a window that does not scroll scrolls the window around it.
@@ -277,4 +339,18 @@ HWND SetFocus(HWND window) {
         SendMessage(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     }
     return previous;
+}
+
+HWND SetCapture(HWND window) {
+    platform::BumpWindowRevision();
+    return std::exchange(platform::Table().capture, IsWindow(window) ? window : nullptr);
+}
+
+HWND GetCapture() {
+    return platform::Table().capture;
+}
+
+BOOL ReleaseCapture() {
+    SetCapture(nullptr);
+    return TRUE;
 }

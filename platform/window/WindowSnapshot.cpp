@@ -8,6 +8,7 @@
 #include "platform/window/CFont.h"
 #include "platform/window/CListCtrl.h"
 #include "platform/window/CStatic.h"
+#include "platform/window/DroppedList.h"
 #include "platform/window/WindowManager.h"
 #include "platform/window/WindowStyles.h"
 
@@ -50,6 +51,9 @@ WindowKind KindOf(const WindowRecord& record) {
     if (record.windowClass == &HeaderWindowClass()) {
         return WindowKind::Header;
     }
+    if (record.windowClass == &DroppedListWindowClass()) {
+        return WindowKind::DroppedList;
+    }
     return WindowKind::Other;
 }
 
@@ -75,6 +79,18 @@ void TakeComboState(const CComboBox& combo, WindowSnapshot& snapshot) {
     }
     snapshot.selection = combo.GetCurSel();
     snapshot.dropped = combo.GetDroppedState() != FALSE;
+}
+
+// The list shows its box's items.
+void TakeDroppedListState(const WindowRecord& record, WindowSnapshot& snapshot) {
+    if (const auto* combo = dynamic_cast<const CComboBox*>(CWnd::FromHandle(record.owner))) {
+        for (int i = 0; i < combo->GetCount(); ++i) {
+            combo->GetLBText(i, snapshot.items.emplace_back());
+        }
+    }
+    snapshot.selection = HighlightedItem(record.handle);
+    snapshot.topRow = LayoutOf(record.handle).first;
+    snapshot.above = OpensAbove(record.handle);
 }
 
 // The cell of the list that a visible edit box inside it lies over, found by the box's middle;
@@ -137,17 +153,9 @@ void TakeClassState(const WindowRecord& record, WindowSnapshot& snapshot) {
         TakeComboState(*combo, snapshot);
     } else if (const auto* list = dynamic_cast<const CListCtrl*>(standIn)) {
         TakeListState(record, *list, snapshot);
+    } else if (snapshot.kind == WindowKind::DroppedList) {
+        TakeDroppedListState(record, snapshot);
     }
-}
-
-// The box's rectangle with its dropped list, in its parent's client area.
-CRect DroppedArea(const WindowSnapshot& combo) {
-    CRect area = combo.rect;
-    const int count = static_cast<int>(combo.items.size());
-    if (count > 0) {
-        area.bottom = area.top + DroppedItemRect(count - 1, combo.rect.Width()).bottom;
-    }
-    return area;
 }
 
 bool Contains(const CRect& rect, CPoint point) {
@@ -155,13 +163,21 @@ bool Contains(const CRect& rect, CPoint point) {
            point.y < rect.bottom;
 }
 
-// Dropped lists lie over every other control, so they are looked at first.
-const WindowSnapshot* ChildAt(const WindowSnapshot& parent, CPoint point) {
-    for (const WindowSnapshot& child : parent.children) {
-        if (child.visible && child.dropped && Contains(DroppedArea(child), point)) {
-            return &child;
+const WindowSnapshot* PopupAt(const WindowSnapshot& window, CPoint screenPoint) {
+    for (const WindowSnapshot& popup : window.popups) {
+        if (popup.visible && Contains(popup.rect, screenPoint)) {
+            return &popup;
         }
     }
+    for (const WindowSnapshot& child : window.children) {
+        if (const WindowSnapshot* popup = PopupAt(child, screenPoint)) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
+const WindowSnapshot* ChildAt(const WindowSnapshot& parent, CPoint point) {
     for (const WindowSnapshot& child : parent.children) {
         if (child.visible && Contains(child.rect, point)) {
             return &child;
@@ -219,6 +235,9 @@ WindowSnapshot TakeWindowSnapshot(HWND window) {
     for (HWND child : record->children) {
         snapshot.children.push_back(TakeWindowSnapshot(child));
     }
+    for (HWND owned : OwnedWindows(window)) {
+        snapshot.popups.push_back(TakeWindowSnapshot(owned));
+    }
     return snapshot;
 }
 
@@ -232,6 +251,12 @@ void BumpWindowRevision() {
 
 WindowHit HitTestWindow(HWND root, CPoint point) {
     const WindowSnapshot tree = TakeWindowSnapshot(root);
+    const CRect screen = ScreenRectOf(root);
+    const CPoint screenPoint(point.x + screen.left, point.y + screen.top);
+    if (const WindowSnapshot* popup = PopupAt(tree, screenPoint)) {
+        return {popup->handle,
+                CPoint(screenPoint.x - popup->rect.left, screenPoint.y - popup->rect.top)};
+    }
     if (!tree.handle || !Contains(CRect(0, 0, tree.rect.Width(), tree.rect.Height()), point)) {
         return {};
     }

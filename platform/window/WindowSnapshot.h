@@ -23,7 +23,8 @@ enum class WindowKind {
     Static,
     ComboBox,
     ListView,
-    Header,  // a list view's column header, drawn with the list
+    Header,       // a list view's column header, drawn with the list
+    DroppedList,  // a combo box's dropped list, a top-level window the box owns
     Other
 };
 
@@ -64,9 +65,10 @@ struct WindowSnapshot {
     int selectionStart = 0;                   // edit boxes
     int selectionEnd = 0;                     //
     std::optional<BalloonTip> balloonTip;     //
-    std::vector<CString> items;               // combo boxes
-    int selection = -1;                       //
+    std::vector<CString> items;               // combo boxes and dropped lists
+    int selection = -1;                       // the highlighted item in a dropped list
     bool dropped = false;                     //
+    bool above = false;                       // a dropped list lying above its box
     std::vector<ListColumnSnapshot> columns;  // list views
     std::vector<std::vector<CString>> rows;   //
     std::vector<int> selectedRows;            //
@@ -75,6 +77,8 @@ struct WindowSnapshot {
     std::optional<CellEditorSnapshot> cellEditor;
 
     std::vector<WindowSnapshot> children;  // in creation order, which is the tab order
+    // The top-level windows this one owns (a dropped list), their rectangles on the screen.
+    std::vector<WindowSnapshot> popups;
 
     // The window with this handle in the tree, or null.
     const WindowSnapshot* Find(HWND window) const;
@@ -92,8 +96,8 @@ std::uint64_t WindowRevision();
 void BumpWindowRevision();
 
 // The visible, enabled-or-not window deepest under the point, given in the root's client area,
-// with the point in that window's client area; null off the root. A dropped combo box's list
-// counts as part of the box.
+// with the point in that window's client area; null off the root. A window the tree owns (a
+// dropped list) lies over all of it, inside the root or not.
 struct WindowHit {
     HWND window = nullptr;
     CPoint point;

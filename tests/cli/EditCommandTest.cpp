@@ -83,6 +83,22 @@ TEST_F(EditCommand, AKeyOfOneCharacterSelectsTheNextItemStartingWithIt) {
     EXPECT_THAT(Document(), HasSubstr("Severity=\"5\""));
 }
 
+// The keys drop a list, whose items show; the arrows move its highlight and Enter chooses it,
+// neither pressing OK.
+TEST_F(EditCommand, F4AndAltDownDropAListThatShowPrintsWithItsItems) {
+    const CommandResult result = Edit(
+        "focus 1121\nkey F4\nkey Down\nshow\nkey Enter\nkey Alt+Down\nshow\n"
+        "key Escape\nok\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.out,
+                HasSubstr("combobox 1121 \"Low\" items \"Very low\" \"Low\" \"Medium\" "
+                          "\"High\" \"Very high\" focus\n  dropped below first row 0 "
+                          "items \"Very low\" \"Low\" \"Medium\" \"High\" \"Very high\" "
+                          "highlight \"Medium\"\n"));
+    EXPECT_THAT(result.out, HasSubstr("highlight \"Medium\"\nbutton"));
+    EXPECT_THAT(Document(), HasSubstr("Severity=\"3\""));
+}
+
 // What fails is said, once, with a non-zero exit: never taken for a cancelled dialog or a
 // finished command, and never with a script's control characters sent to the terminal.
 TEST_F(EditCommand, FailuresAreReportedAndNothingIsWritten) {

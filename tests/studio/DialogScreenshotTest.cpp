@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 
 #include "document/RuleCatalogue.h"
 #include "platform/Utf.h"
+#include "studio/DialogScreen.h"
+#include "studio/DialogWidget.h"
 #include "studio/Screenshot.h"
 #include "studio/StudioDocument.h"
 
@@ -84,6 +87,20 @@ TEST(DialogScreenshotInAnotherLanguage, JapaneseIsDrawnInTheTemplatesCjkFont) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     ExpectLikeReference(QImage(QString::fromStdString(out.string())),
                         "japanese-Mould-Wall-Thickness.png");
+}
+
+// A dropped list is a window of its own, drawn over the dialog and beyond its edge.
+TEST(DialogScreenshotWithADroppedList, TheSeverityListLiesOverTheDialog) {
+    constexpr int kSeverity = 1121;
+    std::unique_ptr<StudioDocument> document = StudioDocument::New(false);
+    QImage picture;
+    DialogScreen screen(nullptr, [&picture](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kSeverity));
+        picture = DialogPicture(dialog);
+        dialog.close();
+    });
+    document->Rules().front().rule->EditRule();
+    ExpectLikeReference(picture, "Draft-Angle-severity-dropped.png");
 }
 
 std::vector<std::string> RuleNames() {

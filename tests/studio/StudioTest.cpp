@@ -1,11 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -16,9 +18,11 @@
 
 #include "platform/Utf.h"
 #include "studio/DialogWidget.h"
+#include "studio/HelpBrowser.h"
 #include "studio/HelpWindow.h"
 #include "studio/MainWindow.h"
 #include "studio/Screenshot.h"
+#include "tests/studio/ScreenPerson.h"
 #include "tests/studio/StudioTestSupport.h"
 
 using testing::HasSubstr;
@@ -44,6 +48,17 @@ void RaiseCoreDraft(DialogWidget& dialog) {
 void TypeCoreDraftWithATypo(DialogWidget& dialog) {
     QTest::keyClick(&dialog, Qt::Key_Tab);
     QTest::keyClicks(&dialog, QStringLiteral("0.1x9"));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
+// A click on each list of the dialog and a second click on an item: the core and cavity
+// operators to ">", the severity to "Very high".
+void ChooseInEveryListByClicks(DialogWidget& dialog) {
+    for (const auto& [list, item] :
+         {std::pair(kCoreOperator, ">"), std::pair(1116, ">"), std::pair(1121, "Very high")}) {
+        const auto* box = qobject_cast<QComboBox*>(dialog.ControlWidget(list));
+        studiotest::ChooseByClicks(dialog, list, box->findText(QString::fromUtf8(item)));
+    }
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
 }
 
@@ -134,6 +149,8 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
          RaiseCoreDraft},
         {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 0.1\nkey x\nkey 9\nok\n",
          TypeCoreDraftWithATypo},
+        {"Draft Angle", kDraftAngleRow, "choose 1111 >\nchoose 1116 >\nchoose 1121 Very high\nok\n",
+         ChooseInEveryListByClicks},
         {"Rib Height for Thickness", 5,
          "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n", AddThickerWalls},
         {"Rib Height for Thickness", 5,
@@ -406,18 +423,53 @@ TEST_F(Studio, AFileThatCannotBeReadIsReportedAndTheOpenDocumentKept) {
     EXPECT_EQ(window.Table().model()->rowCount(), 13);
 }
 
-TEST_F(Studio, F1OpensTheRulesHelpTopic) {
+// F1 and the caption's help button open the rule's page in a window of its own that stays
+// usable, its contents and Back and Forward with it, while the dialog is still open.
+TEST_F(Studio, F1AndTheHelpButtonOpenTheRulesPageInAHelpWindowUsableBesideTheDialog) {
     MainWindow window;
-    window.Screen().SetShownHook([](DialogWidget& dialog) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    HelpWindow* help = window.Screen().Help();
+    std::vector<std::string> pages;
+    bool helpButton = false;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        helpButton = dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint);
         QTest::keyClick(&dialog, Qt::Key_F1);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+        pages.push_back(help->Browser().toPlainText().toStdString());
+        QListWidget& contents = help->Contents();
+        const auto found = contents.findItems(QStringLiteral("Fillet Radius"), Qt::MatchExactly);
+        // Through the help window's own window, as the desktop delivers a click: a window a
+        // modal dialog blocks would not get it.
+        if (!found.isEmpty() && QTest::qWaitForWindowExposed(help)) {
+            const QPoint item = contents.visualItemRect(found[0]).center();
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                              contents.viewport()->mapTo(help, item));
+        }
+        pages.push_back(help->Browser().toPlainText().toStdString());
+        help->BackAction().trigger();
+        pages.push_back(help->Browser().toPlainText().toStdString());
+        help->ForwardAction().trigger();
+        pages.push_back(help->Browser().toPlainText().toStdString());
+        QEvent helpButtonClicked(QEvent::EnterWhatsThisMode);
+        QApplication::sendEvent(&dialog, &helpButtonClicked);
+        pages.push_back(help->Browser().toPlainText().toStdString());
+        dialog.close();
     });
     window.OpenRule(kDraftAngleRow);
-    EXPECT_THAT(window.Screen().Help()->toPlainText().toStdString(), HasSubstr("Draft"));
+    EXPECT_TRUE(helpButton) << "the template asks for the caption's help button";
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_TRUE(help->isVisible());
+    ASSERT_EQ(pages.size(), 5u);
+    EXPECT_THAT(pages[0], HasSubstr("Draft"));
+    EXPECT_THAT(pages[1], HasSubstr("Fillet"))
+        << "a click in the contents while the dialog is open";
+    EXPECT_EQ(pages[2], pages[0]);
+    EXPECT_EQ(pages[3], pages[1]);
+    EXPECT_EQ(pages[4], pages[0]);
 
     HelpWindow missing;
     missing.ShowTopic(QStringLiteral("/nonexistent/veritor.chm::/14102.html"));
-    EXPECT_THAT(missing.toPlainText().toStdString(), HasSubstr("No help is available"));
+    EXPECT_THAT(missing.Browser().toPlainText().toStdString(), HasSubstr("No help is available"));
 }
 
 TEST_F(Studio, ScreenshotCommandWritesTheDialogsPicture) {

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/window/CComboBox.h"
+#include "platform/window/DroppedList.h"
 #include "tests/platform/window/WindowTestSupport.h"
 
 using platform::SimulatedUser;
+using platform::UserKey;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using namespace windowtest;
@@ -148,6 +150,102 @@ TEST(ComboBox, TheChoiceIsConfirmedThenToldAndALetterSelectsTheNextItemWithIt) {
                                   "CBN_SELCHANGE 1121 Very low", "CBN_SELENDOK 1121 Very high",
                                   "CBN_SELCHANGE 1121 Very high", "CBN_SELENDOK 1121 Low",
                                   "CBN_SELCHANGE 1121 Low"));
+}
+
+HWND DroppedListOf(const CComboBox& combo) {
+    const std::vector<HWND> lists = platform::OwnedWindows(combo.m_hWnd);
+    return lists.empty() ? nullptr : lists.front();
+}
+
+std::vector<CString> ShownItems(const SimulatedUser& person) {
+    const auto combo = person.Control(kCombo);
+    return combo && combo->dropped ? combo->dropped->shown : std::vector<CString>{};
+}
+
+// The template leaves room for four of the five items below the box's field.
+TEST(ComboBox, AClickDropsTheListBelowScrolledToTheSelectionAndASecondClickChooses) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        dialog.m_combo.SetCurSel(4);
+        person.Click(kCombo);
+        const HWND list = DroppedListOf(dialog.m_combo);
+        ASSERT_NE(list, nullptr) << "the release of the click keeps the list open";
+        EXPECT_EQ(GetCapture(), list);
+        CRect box;
+        dialog.m_combo.GetWindowRect(&box);
+        EXPECT_EQ(platform::ScreenRectOf(list),
+                  CRect(box.left, box.bottom, box.right, box.bottom + 4 * 16));
+        EXPECT_THAT(ShownItems(person), ElementsAre(L"Low", L"Medium", L"High", L"Very high"));
+
+        person.Click(1001);
+        EXPECT_FALSE(dialog.m_combo.GetDroppedState()) << "a click outside closes the list";
+        EXPECT_EQ(person.FocusId(), kCombo) << "and goes no further";
+        EXPECT_EQ(GetCapture(), nullptr);
+
+        ASSERT_TRUE(person.Choose(kCombo, L"very low"));
+        EXPECT_EQ(person.Text(kCombo), L"Very low");
+        EXPECT_FALSE(dialog.m_combo.GetDroppedState());
+
+        SendMessage(dialog.m_combo.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        const HWND dragged = DroppedListOf(dialog.m_combo);
+        const CPoint low = platform::LayoutOf(dragged).ItemRect(1).CenterPoint();
+        SendMessage(dragged, WM_LBUTTONUP, 0, MAKELPARAM(low.x, low.y));
+        EXPECT_EQ(person.Text(kCombo), L"Low") << "press, drag and release chooses too";
+
+        person.Click(kCombo);
+        SendMessage(DroppedListOf(dialog.m_combo), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        EXPECT_THAT(ShownItems(person), ElementsAre(L"Low", L"Medium", L"High", L"Very high"));
+    });
+    EXPECT_THAT(dialog.With("CBN_SELCHANGE"),
+                ElementsAre("CBN_SELCHANGE 1121 Very low", "CBN_SELCHANGE 1121 Low"));
+}
+
+TEST(ComboBox, TheListDropsAboveTheBoxWhenTheScreenHasNoRoomBelow) {
+    const CRect screen = platform::ScreenArea();
+    platform::SetScreenArea(CRect(0, -200, 1920, 100));
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Click(kCombo);
+        const HWND list = DroppedListOf(dialog.m_combo);
+        CRect box;
+        dialog.m_combo.GetWindowRect(&box);
+        EXPECT_TRUE(platform::OpensAbove(list));
+        EXPECT_EQ(platform::ScreenRectOf(list).bottom, box.top);
+        EXPECT_EQ(ShownItems(person).size(), 4u);
+    });
+    platform::SetScreenArea(screen);
+}
+
+// The arrows move the highlight in the open list and Enter chooses it there, not the dialog's
+// default button; Escape closes the list and leaves the dialog open.
+TEST(ComboBox, F4AndAltDownDropTheListWhoseKeysAreItsOwn) {
+    CComboDialog dialog;
+    std::vector<CString> chosen;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Focus(kCombo);
+        person.PressKey(UserKey::F4);
+        ASSERT_TRUE(dialog.m_combo.GetDroppedState());
+        person.PressKey(UserKey::Down);
+        person.PressKey(UserKey::Down);
+        person.PressCharacter(L'v');
+        EXPECT_EQ(person.Text(kCombo), L"") << "the highlight is not yet a choice";
+        EXPECT_EQ(person.Control(kCombo)->dropped->highlighted, 4);
+        person.PressKey(UserKey::Enter);
+        chosen.push_back(person.Text(kCombo));
+
+        person.PressKey(UserKey::AltDown);
+        person.PressKey(UserKey::Up);
+        person.PressKey(UserKey::AltUp);
+        chosen.push_back(person.Text(kCombo));
+
+        person.PressKey(UserKey::F4);
+        person.PressKey(UserKey::Up);
+        person.PressKey(UserKey::Escape);
+        EXPECT_TRUE(person.IsOpen());
+        EXPECT_FALSE(dialog.m_combo.GetDroppedState());
+        chosen.push_back(person.Text(kCombo));
+    });
+    EXPECT_THAT(chosen, ElementsAre(L"Very high", L"High", L"High"));
 }
 
 }  // namespace

@@ -84,13 +84,18 @@ TEST(WindowSnapshot, HitTestingFindsTheWindowUnderAPointAndADroppedList) {
         EXPECT_EQ(platform::HitTestWindow(dialog.m_hWnd, {300, 300}).window, dialog.m_hWnd);
         EXPECT_EQ(platform::HitTestWindow(dialog.m_hWnd, {-1, 5}).window, nullptr);
 
-        const CPoint belowTheBox{20, 49 + 30};  // under the selection field, inside the list
+        const CPoint belowTheBox{20, 71 + 8};  // under the selection field, inside the list
         EXPECT_EQ(platform::HitTestWindow(dialog.m_hWnd, belowTheBox).window, dialog.m_hWnd);
         SendMessage(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        const std::vector<HWND> lists = platform::OwnedWindows(combo);
+        ASSERT_EQ(lists.size(), 1u);
         hit = platform::HitTestWindow(dialog.m_hWnd, belowTheBox);
-        EXPECT_EQ(hit.window, combo);
-        EXPECT_EQ(hit.point, CPoint(5, 30));
-        SendMessage(combo, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(hit.window, lists[0]);
+        EXPECT_EQ(hit.point, CPoint(5, 8));
+        const WindowSnapshot tree = platform::TakeWindowSnapshot(dialog.m_hWnd);
+        const WindowSnapshot& list = tree.children[1].popups.at(0);
+        EXPECT_EQ(list.kind, WindowKind::DroppedList);
+        EXPECT_EQ(list.rect, CRect(15, 71, 120, 71 + 2 * 16)) << "on the screen, two rows";
     });
 }
 
