@@ -7,9 +7,7 @@
 #include <BRepTools.hxx>
 #include <BRep_Tool.hxx>
 #include <Geom2d_Curve.hxx>
-#include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
-#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Edge.hxx>
 #include <TopoDS_Face.hxx>
@@ -18,6 +16,8 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace check {
 namespace {
@@ -29,21 +29,14 @@ struct EdgeSide {
     gp_Vec along;
 };
 
-// The edge as the face holds it, with the orientation the face gives it.
-std::optional<TopoDS_Edge> EdgeInFace(const TopoDS_Edge& edge, const TopoDS_Face& face) {
-    for (TopExp_Explorer edges(face, TopAbs_EDGE); edges.More(); edges.Next()) {
-        if (edges.Current().IsSame(edge)) {
-            return TopoDS::Edge(edges.Current());
-        }
-    }
-    return std::nullopt;
+const TopoDS_Face& Face(const TopTools_IndexedMapOfShape& faces, std::uint32_t f) {
+    return TopoDS::Face(faces(static_cast<int>(f) + 1));
 }
 
-std::optional<EdgeSide> SideAt(const TopoDS_Edge& edge, const TopoDS_Face& face) {
-    const std::optional<TopoDS_Edge> held = EdgeInFace(edge, face);
+// The edge as the face holds it, with the orientation the face gives it.
+std::optional<EdgeSide> SideAt(const TopoDS_Edge& held, const TopoDS_Face& face) {
     double first = 0, last = 0;
-    const Handle(Geom2d_Curve) curve =
-        held ? BRep_Tool::CurveOnSurface(*held, face, first, last) : Handle(Geom2d_Curve)();
+    const Handle(Geom2d_Curve) curve = BRep_Tool::CurveOnSurface(held, face, first, last);
     if (curve.IsNull()) {
         return std::nullopt;
     }
@@ -52,8 +45,8 @@ std::optional<EdgeSide> SideAt(const TopoDS_Edge& edge, const TopoDS_Face& face)
     gp_Pnt point;
     EdgeSide side;
     BRepGProp_Face(face).Normal(uv.X(), uv.Y(), point, side.normal);
-    BRepAdaptor_Curve(*held).D1(middle, point, side.along);
-    if (held->Orientation() == TopAbs_REVERSED) {
+    BRepAdaptor_Curve(held).D1(middle, point, side.along);
+    if (held.Orientation() == TopAbs_REVERSED) {
         side.along.Reverse();
     }
     if (side.normal.Magnitude() < 1e-12 || side.along.Magnitude() < 1e-12) {
@@ -92,34 +85,37 @@ double AirSideCurvature(const TopoDS_Face& face) {
     return face.Orientation() == TopAbs_REVERSED ? -largest : largest;
 }
 
-BrepContacts::BrepContacts(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& shape)
+BrepContacts::BrepContacts(const TopTools_IndexedMapOfShape& faces)
     : m_contacts(static_cast<std::size_t>(faces.Extent())) {
-    TopTools_IndexedDataMapOfShapeListOfShape edgeFaces;
-    TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, edgeFaces);
-    for (int e = 1; e <= edgeFaces.Extent(); ++e) {
-        const TopoDS_Edge& edge = TopoDS::Edge(edgeFaces.FindKey(e));
-        const TopTools_ListOfShape& around = edgeFaces(e);
-        if (BRep_Tool::Degenerated(edge) || around.Extent() != 2) {
+    // Each edge with the faces that hold it, as each holds it.
+    TopTools_IndexedMapOfShape edges;
+    std::vector<std::vector<std::pair<std::uint32_t, TopoDS_Edge>>> holders;
+    for (int f = 1; f <= faces.Extent(); ++f) {
+        for (TopExp_Explorer found(faces(f), TopAbs_EDGE); found.More(); found.Next()) {
+            const int at = edges.Add(found.Current());
+            holders.resize(static_cast<std::size_t>(edges.Extent()));
+            holders[static_cast<std::size_t>(at - 1)].emplace_back(
+                static_cast<std::uint32_t>(f - 1), TopoDS::Edge(found.Current()));
+        }
+    }
+    for (const auto& held : holders) {
+        if (held.size() != 2 || held[0].first == held[1].first ||
+            BRep_Tool::Degenerated(held[0].second)) {
             continue;
         }
-        const TopoDS_Face& a = TopoDS::Face(around.First());
-        const TopoDS_Face& b = TopoDS::Face(around.Last());
-        const int ia = faces.FindIndex(a);
-        const int ib = faces.FindIndex(b);
-        if (ia == 0 || ib == 0 || ia == ib) {
-            continue;
-        }
-        const std::optional<EdgeSide> sideA = SideAt(edge, a);
-        const std::optional<EdgeSide> sideB = SideAt(edge, b);
+        const auto& [a, edgeA] = held[0];
+        const auto& [b, edgeB] = held[1];
+        const std::optional<EdgeSide> sideA = SideAt(edgeA, Face(faces, a));
+        const std::optional<EdgeSide> sideB = SideAt(edgeB, Face(faces, b));
         if (!sideA || !sideB) {
             continue;
         }
         FaceContact fromA = Contact(*sideA, *sideB);
-        fromA.neighbour = static_cast<std::uint32_t>(ib - 1);
+        fromA.neighbour = b;
         FaceContact fromB = Contact(*sideB, *sideA);
-        fromB.neighbour = static_cast<std::uint32_t>(ia - 1);
-        m_contacts[static_cast<std::size_t>(ia - 1)].push_back(fromA);
-        m_contacts[static_cast<std::size_t>(ib - 1)].push_back(fromB);
+        fromB.neighbour = a;
+        m_contacts[a].push_back(fromA);
+        m_contacts[b].push_back(fromB);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS_Face.hxx>
-#include <TopoDS_Shape.hxx>
 #include <gp_Vec.hxx>
 
 #include <cstdint>
@@ -25,11 +24,11 @@ struct FaceContact {
 // towards the air (an inside corner's blend, a hole), negative where it bends round the material.
 double AirSideCurvature(const TopoDS_Face& face);
 
-// The contacts of every face of the shape with the other faces it shares an edge with (an edge
-// that bounds a face twice, a seam, or that has no length is no contact).
+// The contacts of every face with the other faces it shares an edge with (an edge that bounds a
+// face twice, a seam, or that has no length is no contact).
 class BrepContacts {
 public:
-    BrepContacts(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& shape);
+    explicit BrepContacts(const TopTools_IndexedMapOfShape& faces);
 
     // Indexed as the faces map, from 0.
     const std::vector<FaceContact>& Of(std::uint32_t face) const { return m_contacts[face]; }

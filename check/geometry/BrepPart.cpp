@@ -248,7 +248,7 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
         throw CheckError("the part's faces could not be meshed");
     }
     Summarise(part);
-    const BrepContacts contacts(faces, solids);
+    const BrepContacts contacts(faces);
     const HoleFaces holeOf = FindHoles(faces, contacts, part);
     FindBlendsAndSharpCorners(faces, contacts, part);
     FindHoleRims(faces, solids, holeOf, part);
