@@ -69,6 +69,15 @@ const std::vector<KnownPart>& KnownParts() {
          [] { return test_parts::LBlock(2, 1); },
          {},
          {{"Fillet Radius", {{2.0, 1e-6, "largest"}}}}},
+        {"inside corner filleted 2, outside edge rounded 1, as B-splines",
+         [] { return test_parts::AsBsplines(test_parts::LBlock(2, 1)); },
+         {},
+         {{"Fillet Radius", {{2.0, 1e-6, "largest"}}}}},
+        // Its ends are tangent to its sides, which face each other: neither fillets nor a hole.
+        {"slot, limit 10",
+         [] { return test_parts::SlotPlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {}}, {"Fillet Radius", {}}}},
         {"inside corner filleted 0.15, limits 0.1 and 0.2",
          [] { return test_parts::LBlock(0.15, 0); },
          {},
@@ -175,6 +184,12 @@ TEST_F(KnownPartsTest, HolesAndBlendsAreTheKnownOnes) {
          0},
         {"pin", [] { return test_parts::PinPlate(); }, {}, 0, 0},
         {"fillet and round", [] { return test_parts::LBlock(2, 1); }, {}, 1, 1},
+        {"fillet and round as B-splines",
+         [] { return test_parts::AsBsplines(test_parts::LBlock(2, 1)); },
+         {},
+         1,
+         1},
+        {"slot", [] { return test_parts::SlotPlate(); }, {}, 0, 0},
     };
     const check::PartReader reader(1.0, {});
     for (const KnownFeatures& known : parts) {

@@ -5,6 +5,7 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeSolid.hxx>
+#include <BRepBuilderAPI_NurbsConvert.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepFilletAPI_MakeFillet.hxx>
@@ -189,6 +190,22 @@ TopoDS_Shape DrilledPlate() {
 
 TopoDS_Shape CountersunkPlate() {
     return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 8}, {6, 11}, {0, 11}}));
+}
+
+TopoDS_Shape SlotPlate() {
+    BRepAlgoAPI_Fuse slot(
+        BRepPrimAPI_MakeBox(gp_Pnt(5, 17, -1), gp_Pnt(11, 23, 11)).Shape(),
+        Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(8, 17, -1), gp_Dir(0, 0, 1)), 3, 12).Shape(),
+            BRepPrimAPI_MakeBox(gp_Pnt(4, 17, -2), gp_Pnt(12, 24, 12)).Shape()));
+    BRepAlgoAPI_Fuse far(
+        slot.Shape(),
+        Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(8, 23, -1), gp_Dir(0, 0, 1)), 3, 12).Shape(),
+            BRepPrimAPI_MakeBox(gp_Pnt(4, 16, -2), gp_Pnt(12, 23, 12)).Shape()));
+    return Cut(Plate(), far.Shape());
+}
+
+TopoDS_Shape AsBsplines(const TopoDS_Shape& shape) {
+    return BRepBuilderAPI_NurbsConvert(shape, true).Shape();
 }
 
 TopoDS_Shape PinPlate() {

@@ -38,6 +38,9 @@ TopoDS_Shape DrilledPlate();
 TopoDS_Shape CountersunkPlate();
 // and, where the hole would be, a pin 5 high standing on the plate, written as two halves.
 TopoDS_Shape PinPlate();
+// A 6 wide slot through the plate from (8, 14) to (8, 26), its ends half-cylinders tangent to
+// its sides.
+TopoDS_Shape SlotPlate();
 // The drill point's depth below the drilled hole's cylinder.
 double DrillPointDepth();
 
@@ -45,6 +48,9 @@ double DrillPointDepth();
 // corner is filleted with filletRadius and the upright's outer top edge rounded with
 // roundRadius; a radius of 0 leaves the edge sharp.
 TopoDS_Shape LBlock(double filletRadius, double roundRadius);
+
+// The shape with every surface written as a B-spline.
+TopoDS_Shape AsBsplines(const TopoDS_Shape& shape);
 
 // An assembly of two solids: the cup without pocket or hole, and a 20 x 20 x 1.6 board inside it
 // under its top (from z = 10), which the cup's core could not reach were they one part.
