@@ -7,6 +7,8 @@
 #include <BRepTools.hxx>
 #include <BRep_Tool.hxx>
 #include <Geom2d_Curve.hxx>
+#include <Standard_Failure.hxx>
+#include <Standard_OutOfMemory.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Edge.hxx>
@@ -34,7 +36,7 @@ const TopoDS_Face& Face(const TopTools_IndexedMapOfShape& faces, std::uint32_t f
 }
 
 // The edge as the face holds it, with the orientation the face gives it.
-std::optional<EdgeSide> SideAt(const TopoDS_Edge& held, const TopoDS_Face& face) {
+std::optional<EdgeSide> SideAtOrThrow(const TopoDS_Edge& held, const TopoDS_Face& face) {
     double first = 0, last = 0;
     const Handle(Geom2d_Curve) curve = BRep_Tool::CurveOnSurface(held, face, first, last);
     if (curve.IsNull()) {
@@ -57,6 +59,17 @@ std::optional<EdgeSide> SideAt(const TopoDS_Edge& held, const TopoDS_Face& face)
     return side;
 }
 
+// An edge or surface the library cannot evaluate there is no contact: the part is still read.
+std::optional<EdgeSide> SideAt(const TopoDS_Edge& held, const TopoDS_Face& face) {
+    try {
+        return SideAtOrThrow(held, face);
+    } catch (const Standard_OutOfMemory&) {
+        throw;
+    } catch (const Standard_Failure&) {
+        return std::nullopt;
+    }
+}
+
 FaceContact Contact(const EdgeSide& mine, const EdgeSide& theirs) {
     FaceContact contact;
     contact.normal = mine.normal;
@@ -70,7 +83,9 @@ FaceContact Contact(const EdgeSide& mine, const EdgeSide& theirs) {
 
 }  // namespace
 
-double AirSideCurvature(const TopoDS_Face& face) {
+namespace {
+
+double AirSideCurvatureOrThrow(const TopoDS_Face& face) {
     const BRepAdaptor_Surface surface(face);
     double u1 = 0, u2 = 0, v1 = 0, v2 = 0;
     BRepTools::UVBounds(face, u1, u2, v1, v2);
@@ -83,6 +98,18 @@ double AirSideCurvature(const TopoDS_Face& face) {
                                : props.MinCurvature();
     // The surface's curvature is signed along its own normal; the face may turn it over.
     return face.Orientation() == TopAbs_REVERSED ? -largest : largest;
+}
+
+}  // namespace
+
+double AirSideCurvature(const TopoDS_Face& face) {
+    try {
+        return AirSideCurvatureOrThrow(face);
+    } catch (const Standard_OutOfMemory&) {
+        throw;
+    } catch (const Standard_Failure&) {
+        return 0;
+    }
 }
 
 BrepContacts::BrepContacts(const TopTools_IndexedMapOfShape& faces)

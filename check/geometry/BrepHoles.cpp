@@ -3,6 +3,7 @@
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepAdaptor_Surface.hxx>
 #include <BRepTools.hxx>
+#include <BRep_Tool.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Edge.hxx>
@@ -131,7 +132,11 @@ PartHole Measure(const GatheredHole& hole, const HoleFinder& finder) {
     double low = 1e300, high = -1e300;
     for (const std::uint32_t face : hole.faces) {
         for (TopExp_Explorer edges(finder.Face(face), TopAbs_EDGE); edges.More(); edges.Next()) {
-            const BRepAdaptor_Curve curve(TopoDS::Edge(edges.Current()));
+            const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+            if (BRep_Tool::Degenerated(edge)) {
+                continue;
+            }
+            const BRepAdaptor_Curve curve(edge);
             const double first = curve.FirstParameter(), last = curve.LastParameter();
             for (int i = 0; i <= kEdgeSamples; ++i) {
                 const gp_Pnt point = curve.Value(first + (last - first) * i / kEdgeSamples);
