@@ -40,7 +40,7 @@ std::optional<gp_Ax1> ConcaveAxis(const TopoDS_Face& face, SurfaceKind kind) {
 }
 
 bool SameLine(const gp_Ax1& a, const gp_Ax1& b) {
-    return (a.IsParallel(b, kParallel)) && gp_Lin(a).Distance(b.Location()) < kSameAxis;
+    return a.IsParallel(b, kParallel) && gp_Lin(a).Distance(b.Location()) < kSameAxis;
 }
 
 double AngularSpan(const TopoDS_Face& face) {

@@ -194,7 +194,9 @@ void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& s
                 }
                 for (const TopoDS_Shape& neighbour : edgeFaces(at)) {
                     const int index = faces.FindIndex(neighbour);
-                    const auto hole = holeOf.find(static_cast<std::uint32_t>(index - 1));
+                    const auto hole = index == 0
+                                          ? holeOf.end()
+                                          : holeOf.find(static_cast<std::uint32_t>(index - 1));
                     if (hole == holeOf.end()) {
                         continue;
                     }
