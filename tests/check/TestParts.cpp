@@ -208,12 +208,29 @@ TopoDS_Shape AsBsplines(const TopoDS_Shape& shape) {
     return BRepBuilderAPI_NurbsConvert(shape, true).Shape();
 }
 
-TopoDS_Shape PinPlate() {
+TopoDS_Shape PinPlate(double rootRadius) {
     BRepAlgoAPI_Fuse fuse(Plate(), TwoHalves(gp_Pnt(8, 20, 10), 5));
     if (!fuse.IsDone()) {
         throw std::runtime_error("fuse failed");
     }
-    return fuse.Shape();
+    if (rootRadius == 0) {
+        return fuse.Shape();
+    }
+    BRepFilletAPI_MakeFillet fillet(fuse.Shape());
+    for (TopExp_Explorer edges(fuse.Shape(), TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        double first = 0, last = 0;
+        const gp_Pnt middle = BRep_Tool::Curve(edge, first, last)->Value((first + last) / 2);
+        if (std::abs(middle.Z() - 10) < 1e-9 &&
+            std::abs(middle.Distance(gp_Pnt(8, 20, 10)) - 3) < 1e-9) {
+            fillet.Add(rootRadius, edge);
+        }
+    }
+    fillet.Build();
+    if (!fillet.IsDone()) {
+        throw std::runtime_error("fillet failed");
+    }
+    return fillet.Shape();
 }
 
 TopoDS_Shape LBlock(double filletRadius, double roundRadius) {

@@ -36,8 +36,9 @@ TopoDS_Shape SplitHolePlate();
 TopoDS_Shape DrilledPlate();
 // a through hole with a 90 degree countersink 10 wide at the top (its rim 3 from the edge);
 TopoDS_Shape CountersunkPlate();
-// and, where the hole would be, a pin 5 high standing on the plate, written as two halves.
-TopoDS_Shape PinPlate();
+// and, where the hole would be, a pin 5 high standing on the plate, written as two halves, its
+// root filleted with this radius (0: sharp).
+TopoDS_Shape PinPlate(double rootRadius);
 // A 6 wide slot through the plate from (8, 14) to (8, 26), its ends half-cylinders tangent to
 // its sides.
 TopoDS_Shape SlotPlate();
