@@ -48,6 +48,8 @@ struct RuleResult {
     std::string unit;    // of the findings' values and limits
     std::vector<Finding> findings;
     std::vector<Figure> figures;
+    // False for a rule that reports figures only, holding nothing to a limit.
+    bool judged = true;
     std::uint32_t solid = 1;  // from 1, in the file's order
 };
 

@@ -14,7 +14,7 @@ std::string Verdict(const RuleResult& rule) {
         return "not checked: " + rule.reason;
     }
     if (rule.findings.empty()) {
-        return rule.figures.empty() ? "pass" : "reported (no limit)";
+        return rule.judged ? "pass" : "reported (no limit)";
     }
     return fmt::format("{} finding(s), severity {}", rule.findings.size(), rule.severity);
 }

@@ -1,5 +1,9 @@
 #include "check/checks/FilletRadiusCheck.h"
 
+#include <fmt/format.h>
+
+#include <cmath>
+
 #include "check/checks/RuleLimit.h"
 #include "host/TeskTypes.h"
 #include "rules/CTeskFilletRadiusRule.h"
@@ -28,17 +32,32 @@ RuleResult FilletRadiusCheck::Run(CheckContext& context) const {
     }
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.LengthName());
+    const RuleLimit smallest{true, TESK_OP_GREATER_EQUAL, m_smallest};
+    const RuleLimit largest{true, TESK_OP_LESS_EQUAL, m_largest};
+    std::size_t fillets = 0;
+    std::size_t rounds = 0;
     for (std::uint32_t face = 0; face < part.faces.size(); ++face) {
+        rounds += part.faces[face].round ? 1 : 0;
         if (!part.faces[face].blend) {
             continue;
         }
+        ++fillets;
         const double radius = units.LengthFromMillimetres(part.faces[face].radius);
-        if (!RuleLimit{true, TESK_OP_GREATER_EQUAL, m_smallest}.Meets(radius)) {
+        if (!smallest.Meets(radius)) {
             result.findings.push_back(At(face, radius, m_smallest, "smallest"));
-        } else if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_largest}.Meets(radius)) {
+        } else if (!largest.Meets(radius)) {
             result.findings.push_back(At(face, radius, m_largest, "largest"));
         }
     }
+    if (!smallest.Meets(0)) {
+        for (const SharpCorner& corner : part.sharpCorners) {
+            result.findings.push_back(At(corner.face, 0, m_smallest,
+                                         fmt::format("sharp inside corner of {:g} degrees",
+                                                     std::round(corner.angle * 10) / 10)));
+        }
+    }
+    result.figures = {{"fillets", static_cast<double>(fillets)},
+                      {"rounds (convex blends, not fillets)", static_cast<double>(rounds)}};
     return result;
 }
 

@@ -4,9 +4,10 @@
 
 namespace check {
 
-// Fillet radius: the radius of every blend face (a cylinder not closed around its axis, a torus
-// by its tube, a sphere) must lie between the smallest and the largest radius, both included;
-// the operators the rule stores mark the ends of that range.
+// Fillet radius: the radius of every fillet (a blend of a concave meeting of two faces) must lie
+// between the smallest and the largest radius, both included; the operators the rule stores mark
+// the ends of that range. An inside corner with no fillet has a radius of 0. Rounds (convex
+// blends) are no fillets: they are counted beside the fillets, not held to the range.
 class FilletRadiusCheck : public RuleCheck {
 public:
     explicit FilletRadiusCheck(CTeskRule& rule);

@@ -5,8 +5,9 @@
 
 namespace check {
 
-// Hole to part edge distance: for each cylindrical hole, the shortest distance from its rim to
-// the outer boundary of the face it opens into, held against the limit by its operator.
+// Hole to part edge distance: for each hole (all its faces: the cylinder's pieces, a countersink
+// or chamfer opening it), the shortest distance from its rims to the outer boundary of the planar
+// faces it opens into, held against the limit by its operator.
 class HoleEdgeDistanceCheck : public RuleCheck {
 public:
     explicit HoleEdgeDistanceCheck(CTeskRule& rule);

@@ -7,6 +7,7 @@ namespace check {
 RuleResult SurfaceAreaRatioCheck::Run(CheckContext& context) const {
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.LengthName() + "2");
+    result.judged = false;
     double core = 0;
     double cavity = 0;
     for (const FaceSides& sides : context.Sides()) {

@@ -23,9 +23,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <numbers>
 
 #include "check/CheckError.h"
+#include "check/geometry/BrepBlends.h"
+#include "check/geometry/BrepHoles.h"
 #include "check/geometry/BrepSolids.h"
 
 namespace check {
@@ -37,7 +38,6 @@ constexpr double kRelativeDeflection = 1e-3;
 constexpr double kAngularDeflection = 0.3;
 // Coarser meshes tried when the fine one has too many triangles.
 constexpr int kCoarserMeshAttempts = 3;
-constexpr double kTwoPi = 2 * std::numbers::pi;
 
 Vec3 ToVec(const gp_XYZ& p) {
     return {p.X(), p.Y(), p.Z()};
@@ -79,46 +79,27 @@ void Mesh(const TopoDS_Shape& shape, const TopTools_IndexedMapOfShape& faces,
     throw CheckError(fmt::format("the part needs more than {} triangles", maxTriangles));
 }
 
-// The kind, radius and blend flag of the face's surface.
+// The kind and radius of the face's surface.
 void DescribeSurface(const TopoDS_Face& face, PartFace& described) {
     const BRepAdaptor_Surface surface(face);
-    double u1 = 0, u2 = 0, v1 = 0, v2 = 0;
-    BRepTools::UVBounds(face, u1, u2, v1, v2);
     switch (surface.GetType()) {
         case GeomAbs_Plane:
             described.surface = SurfaceKind::Plane;
             break;
-        case GeomAbs_Cylinder: {
+        case GeomAbs_Cylinder:
             described.surface = SurfaceKind::Cylinder;
-            const gp_Cylinder cylinder = surface.Cylinder();
-            described.radius = cylinder.Radius();
-            const bool closed = u2 - u1 >= kTwoPi - 1e-6;
-            described.blend = !closed;
-            if (closed) {
-                // Material outside the cylinder: the outward normal points at the axis.
-                const BRepGProp_Face props(face);
-                gp_Pnt point;
-                gp_Vec normal;
-                props.Normal((u1 + u2) / 2, (v1 + v2) / 2, point, normal);
-                const gp_Ax1 axis = cylinder.Axis();
-                gp_Vec radial(axis.Location(), point);
-                radial -= gp_Vec(axis.Direction()) * radial.Dot(gp_Vec(axis.Direction()));
-                described.hole = normal.Dot(radial) < 0;
-            }
+            described.radius = surface.Cylinder().Radius();
             break;
-        }
         case GeomAbs_Cone:
             described.surface = SurfaceKind::Cone;
             break;
         case GeomAbs_Sphere:
             described.surface = SurfaceKind::Sphere;
             described.radius = surface.Sphere().Radius();
-            described.blend = true;
             break;
         case GeomAbs_Torus:
             described.surface = SurfaceKind::Torus;
             described.radius = surface.Torus().MinorRadius();
-            described.blend = true;
             break;
         default:
             described.surface = SurfaceKind::Other;
@@ -190,7 +171,8 @@ void Summarise(Part& part) {
 
 // For every hole opening into a planar face through one of its inner boundaries: the shortest
 // distance from that boundary to the face's outer one; the smallest over the hole's openings.
-void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& shape, Part& part) {
+void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& shape,
+                  const HoleFaces& holeOf, Part& part) {
     TopTools_IndexedDataMapOfShapeListOfShape edgeFaces;
     TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, edgeFaces);
     std::map<std::uint32_t, double> nearest;
@@ -212,13 +194,15 @@ void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& s
                 }
                 for (const TopoDS_Shape& neighbour : edgeFaces(at)) {
                     const int index = faces.FindIndex(neighbour);
-                    if (index == 0 || !part.faces[index - 1].hole) {
+                    const auto hole = index == 0
+                                          ? holeOf.end()
+                                          : holeOf.find(static_cast<std::uint32_t>(index - 1));
+                    if (hole == holeOf.end()) {
                         continue;
                     }
                     const BRepExtrema_DistShapeShape distance(wire, outer);
                     if (distance.IsDone()) {
-                        const auto hole = static_cast<std::uint32_t>(index - 1);
-                        const auto [it, added] = nearest.emplace(hole, distance.Value());
+                        const auto [it, added] = nearest.emplace(hole->second, distance.Value());
                         it->second = std::min(it->second, distance.Value());
                     }
                 }
@@ -266,7 +250,10 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
         throw CheckError("the part's faces could not be meshed");
     }
     Summarise(part);
-    FindHoleRims(faces, solids, part);
+    const BrepContacts contacts(faces);
+    const HoleFaces holeOf = FindHoles(faces, contacts, part);
+    FindBlendsAndSharpCorners(faces, contacts, part);
+    FindHoleRims(faces, solids, holeOf, part);
     return part;
 }
 

@@ -17,10 +17,12 @@ struct PartFace {
     SurfaceKind surface = SurfaceKind::Other;
     // Cylinder and sphere: the radius; torus: the tube radius; zero otherwise.
     double radius = 0;
-    // A face that rounds the meeting of two others: a cylinder that does not close around its
-    // axis, a torus or a sphere.
+    // A fillet: a face that rounds the concave meeting of two others, tangent to both (a
+    // cylinder, torus, sphere or free-form blend whose material lies outside its curvature).
     bool blend = false;
-    // A cylinder closed around its axis whose material lies outside it.
+    // A round: the same on a convex meeting, its material inside its curvature.
+    bool round = false;
+    // One of the faces of a hole (its cylinders, cones and chamfers).
     bool hole = false;
     double area = 0;
     // The diagonal of the face's bounding box: no wall measured across it is thicker.
@@ -37,6 +39,27 @@ struct PartTriangle {
 struct HoleRim {
     std::uint32_t holeFace = 0;
     double edgeDistance = 0;
+};
+
+// A hole: concave cylinder faces sharing one axis and radius that close around it, with the
+// cones (drill point, countersink, chamfer) that open or end it.
+struct PartHole {
+    // Its lowest-numbered face; the hole's faces are flagged hole.
+    std::uint32_t face = 0;
+    std::uint32_t faceCount = 0;
+    // The axis from the hole's one end to the other, over its depth.
+    Vec3 start;
+    Vec3 direction;
+    double diameter = 0;
+    double depth = 0;
+};
+
+// An edge where two faces meet at a concave angle without a blend between them.
+struct SharpCorner {
+    std::uint32_t face = 0;
+    std::uint32_t otherFace = 0;
+    // The angle through the air between the two faces at the edge's middle, in degrees.
+    double angle = 0;
 };
 
 // One solid of the file: its faces are a run of the part's faces, in the file's order.
@@ -57,7 +80,9 @@ struct Part {
     std::vector<Vec3> vertices;
     std::vector<Vec3> vertexNormals;
     std::vector<PartTriangle> triangles;
+    std::vector<PartHole> holes;
     std::vector<HoleRim> holeRims;
+    std::vector<SharpCorner> sharpCorners;
     // Every solid, in the file's order (an STL is one); together they hold every face.
     std::vector<PartSolid> solids;
     // What reading found amiss but did not refuse (a shell that is not closed), one line each.

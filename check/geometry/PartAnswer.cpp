@@ -20,10 +20,15 @@ constexpr std::size_t kSolidBytes = 3 * sizeof(std::uint32_t);
 constexpr std::size_t kMaxWarningBytes = 1024;
 constexpr std::uint8_t kBlend = 1;
 constexpr std::uint8_t kHole = 2;
+constexpr std::uint8_t kRound = 4;
 
 static_assert(std::is_trivially_copyable_v<Vec3> && sizeof(Vec3) == 3 * sizeof(double));
 static_assert(std::is_trivially_copyable_v<PartTriangle> &&
               sizeof(PartTriangle) == 4 * sizeof(std::uint32_t));
+static_assert(std::is_trivially_copyable_v<PartHole> &&
+              sizeof(PartHole) == 2 * sizeof(std::uint32_t) + 8 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<SharpCorner> &&
+              sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
 
 template <typename T>
 void Append(std::string& bytes, const T& value) {
@@ -109,14 +114,15 @@ bool TakeFaces(Cursor& in, std::vector<PartFace>& faces) {
             !in.Take(face.extent)) {
             return false;
         }
-        if (surface > static_cast<std::uint8_t>(SurfaceKind::Other) || flags > (kBlend | kHole) ||
-            !std::isfinite(face.radius) || !std::isfinite(face.area) ||
-            !std::isfinite(face.extent)) {
+        if (surface > static_cast<std::uint8_t>(SurfaceKind::Other) ||
+            flags > (kBlend | kHole | kRound) || !std::isfinite(face.radius) ||
+            !std::isfinite(face.area) || !std::isfinite(face.extent)) {
             return false;
         }
         face.surface = static_cast<SurfaceKind>(surface);
         face.blend = (flags & kBlend) != 0;
         face.hole = (flags & kHole) != 0;
+        face.round = (flags & kRound) != 0;
     }
     return true;
 }
@@ -176,11 +182,20 @@ bool TakePart(Cursor& in, Part& part) {
     if (!in.Take(surfaces) || surfaces > 1 || !TakeFaces(in, part.faces) ||
         !in.TakeArray(part.vertices) || !in.TakeArray(part.vertexNormals) ||
         !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
+        !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) ||
         !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings)) {
         return false;
     }
     part.hasSurfaces = surfaces == 1;
-    if (part.vertexNormals.size() != part.vertices.size() ||
+    const std::size_t faces = part.faces.size();
+    const bool holesSound = std::ranges::all_of(part.holes, [&](const PartHole& hole) {
+        return hole.face < faces && Finite(hole.start) && Finite(hole.direction) &&
+               std::isfinite(hole.diameter) && std::isfinite(hole.depth);
+    });
+    const bool cornersSound = std::ranges::all_of(part.sharpCorners, [&](const SharpCorner& c) {
+        return c.face < faces && c.otherFace < faces && std::isfinite(c.angle);
+    });
+    if (!holesSound || !cornersSound || part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {
         return false;
@@ -201,8 +216,8 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     Append(head, static_cast<std::uint64_t>(part.faces.size()));
     for (const PartFace& face : part.faces) {
         Append(head, static_cast<std::uint8_t>(face.surface));
-        Append(head,
-               static_cast<std::uint8_t>((face.blend ? kBlend : 0) | (face.hole ? kHole : 0)));
+        Append(head, static_cast<std::uint8_t>((face.blend ? kBlend : 0) | (face.hole ? kHole : 0) |
+                                               (face.round ? kRound : 0)));
         Append(head, face.radius);
         Append(head, face.area);
         Append(head, face.extent);
@@ -218,6 +233,8 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
         Append(rims, rim.edgeDistance);
     }
     write(rims);
+    WriteArray(part.holes, write);
+    WriteArray(part.sharpCorners, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));
     for (const PartSolid& solid : part.solids) {

@@ -4,6 +4,7 @@
 
 #include "check/CheckError.h"
 #include "check/ReportFormat.h"
+#include "check/geometry/PartReader.h"
 #include "tests/check/CheckFixture.h"
 #include "tests/check/TestParts.h"
 
@@ -59,11 +60,57 @@ const std::vector<KnownPart>& KnownParts() {
          [] { return test_parts::Cup(false, false); },
          {{"Uniform Thickness", 2046, 1, 2.5}},
          {{"Wall Thickness Variation", {}}}},
-        {"fillets of 2, 2, 0.15 and 0.05",
+        // Rounding the outside edges of a block makes no fillets.
+        {"pin's root filleted 0.5 in two halves",
+         [] { return test_parts::PinPlate(0.5); },
+         {},
+         {{"Fillet Radius", {{0.5, 1e-6, "largest"}, {0.5, 1e-6, "largest"}}}}},
+        {"rounds of 2, 2, 0.15 and 0.05",
          [] { return test_parts::FilletedBlock(2, 2, 0.15, 0.05); },
          {},
-         {{"Fillet Radius",
-           {{2.0, 1e-6, "largest"}, {2.0, 1e-6, "largest"}, {0.05, 1e-6, "smallest"}}}}},
+         {{"Fillet Radius", {}}}},
+        {"inside corner filleted 2, outside edge rounded 1",
+         [] { return test_parts::LBlock(2, 1); },
+         {},
+         {{"Fillet Radius", {{2.0, 1e-6, "largest"}}}}},
+        {"inside corner filleted 2, outside edge rounded 1, as B-splines",
+         [] { return test_parts::AsBsplines(test_parts::LBlock(2, 1)); },
+         {},
+         {{"Fillet Radius", {{2.0, 1e-6, "largest"}}}}},
+        // Its ends are tangent to its sides, which face each other: neither fillets nor a hole.
+        {"slot, limit 10",
+         [] { return test_parts::SlotPlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {}}, {"Fillet Radius", {}}}},
+        {"inside corner filleted 0.15, limits 0.1 and 0.2",
+         [] { return test_parts::LBlock(0.15, 0); },
+         {},
+         {{"Fillet Radius", {}}}},
+        {"sharp inside corner",
+         [] { return test_parts::LBlock(0, 1); },
+         {},
+         {{"Fillet Radius", {{0.0, 0, "sharp inside corner of 90 degrees"}}}}},
+        {"hole written as two half-cylinders, limit 10",
+         [] { return test_parts::SplitHolePlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {{5.0, 1e-6, ""}}}, {"Fillet Radius", {}}}},
+        {"drilled hole with a point, limit 10",
+         [] { return test_parts::DrilledPlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {{5.0, 1e-6, ""}}}, {"Fillet Radius", {}}}},
+        // The countersink's rim is the hole's nearest to the edge.
+        {"countersunk hole, limit 10",
+         [] { return test_parts::CountersunkPlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {{3.0, 1e-6, ""}}}, {"Fillet Radius", {}}}},
+        // A pin's halves are neither a hole nor fillets; its root meets the plate sharp.
+        {"pin written as two halves, limit 10",
+         [] { return test_parts::PinPlate(0); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {}},
+          {"Fillet Radius",
+           {{0.0, 0, "sharp inside corner of 90 degrees"},
+            {0.0, 0, "sharp inside corner of 90 degrees"}}}}},
         {"holes 5 and 17 from the edge, limit 10",
          [] { return test_parts::HolePlate(); },
          {{"Hole to Part Edge Distance", 2048, 0, 10}},
@@ -105,6 +152,69 @@ TEST_F(KnownPartsTest, FindingsMatchTheKnownAnswers) {
                 EXPECT_EQ(found[i].severity, rule.severity);
             }
         }
+    }
+}
+
+struct KnownFeatures {
+    std::string name;
+    std::function<TopoDS_Shape()> build;
+    std::vector<check::PartHole> holes;  // face and start not compared
+    std::size_t fillets;
+    std::size_t rounds;
+};
+
+TEST_F(KnownPartsTest, HolesAndBlendsAreTheKnownOnes) {
+    const check::Vec3 up{0, 0, 1};
+    const std::vector<KnownFeatures> parts{
+        {"hole of one face",
+         [] { return test_parts::HolePlate(); },
+         {{0, 1, {}, up, 6, 10}, {0, 1, {}, up, 6, 10}},
+         0,
+         0},
+        {"two half-cylinders",
+         [] { return test_parts::SplitHolePlate(); },
+         {{0, 2, {}, up, 6, 10}},
+         0,
+         0},
+        {"drilled",
+         [] { return test_parts::DrilledPlate(); },
+         {{0, 2, {}, up, 6, 6 + test_parts::DrillPointDepth()}},
+         0,
+         0},
+        {"countersunk",
+         [] { return test_parts::CountersunkPlate(); },
+         {{0, 2, {}, up, 6, 10}},
+         0,
+         0},
+        {"pin", [] { return test_parts::PinPlate(0); }, {}, 0, 0},
+        {"fillet and round", [] { return test_parts::LBlock(2, 1); }, {}, 1, 1},
+        {"pin's root filleted in two halves", [] { return test_parts::PinPlate(0.5); }, {}, 2, 0},
+        {"fillet and round as B-splines",
+         [] { return test_parts::AsBsplines(test_parts::LBlock(2, 1)); },
+         {},
+         1,
+         1},
+        {"slot", [] { return test_parts::SlotPlate(); }, {}, 0, 0},
+    };
+    const check::PartReader reader(1.0, {});
+    for (const KnownFeatures& known : parts) {
+        SCOPED_TRACE(known.name);
+        test_parts::WriteStep(known.build(), Path("part.step"));
+        const check::Part part = reader.Read(Path("part.step"));
+        ASSERT_EQ(part.holes.size(), known.holes.size());
+        for (std::size_t i = 0; i < part.holes.size(); ++i) {
+            const check::PartHole& hole = part.holes[i];
+            EXPECT_EQ(hole.faceCount, known.holes[i].faceCount);
+            EXPECT_NEAR(std::abs(hole.direction.Dot(known.holes[i].direction)), 1, 1e-9);
+            EXPECT_NEAR(hole.diameter, known.holes[i].diameter, 1e-6);
+            EXPECT_NEAR(hole.depth, known.holes[i].depth, 1e-6);
+            EXPECT_NEAR(hole.start.y, 20, 1e-6);
+        }
+        const auto count = [&](bool check::PartFace::*flag) {
+            return static_cast<std::size_t>(std::ranges::count_if(part.faces, flag));
+        };
+        EXPECT_EQ(count(&check::PartFace::blend), known.fillets);
+        EXPECT_EQ(count(&check::PartFace::round), known.rounds);
     }
 }
 

@@ -9,16 +9,19 @@ namespace {
 
 using check::PartAnswer;
 
-// Two faces in two solids, a hole rim and two triangles over four vertices.
+// Two faces in two solids, a hole with its rim, a sharp corner and two triangles over four
+// vertices.
 check::Part SmallPart() {
     check::Part part;
     part.hasSurfaces = true;
-    part.faces = {{check::SurfaceKind::Plane, 0, false, false, 12.5, 5},
-                  {check::SurfaceKind::Cylinder, 3, true, true, 7.25, 6}};
+    part.faces = {{check::SurfaceKind::Torus, 0.5, false, true, false, 12.5, 5},
+                  {check::SurfaceKind::Cylinder, 3, true, false, true, 7.25, 6}};
     part.vertices = {{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 1e-3}};
     part.vertexNormals = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, -1}};
     part.triangles = {{{0, 1, 2}, 0}, {{0, 2, 3}, 1}};
+    part.holes = {{1, 1, {8, 20, 0}, {0, 0, 1}, 6, 10}};
     part.holeRims = {{1, 2.5}};
+    part.sharpCorners = {{0, 1, 90}};
     part.solids = {{0, 1, 0}, {1, 1, 4}};
     part.warnings = {"solid 2: not closed"};
     return part;
@@ -44,6 +47,8 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
     EXPECT_EQ(read->part.faces[1].surface, check::SurfaceKind::Cylinder);
     EXPECT_EQ(read->part.faces[1].radius, 3);
     EXPECT_TRUE(read->part.faces[1].blend && read->part.faces[1].hole);
+    EXPECT_FALSE(read->part.faces[1].round);
+    EXPECT_TRUE(read->part.faces[0].round);
     EXPECT_FALSE(read->part.faces[0].blend || read->part.faces[0].hole);
     EXPECT_EQ(read->part.faces[0].area, 12.5);
     EXPECT_EQ(read->part.vertices[3].z, 1e-3);
@@ -52,6 +57,12 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
     EXPECT_EQ(read->part.triangles[1].face, 1u);
     ASSERT_EQ(read->part.holeRims.size(), 1u);
     EXPECT_EQ(read->part.holeRims[0].edgeDistance, 2.5);
+    ASSERT_EQ(read->part.holes.size(), 1u);
+    EXPECT_EQ(read->part.holes[0].start.y, 20);
+    EXPECT_EQ(read->part.holes[0].depth, 10);
+    ASSERT_EQ(read->part.sharpCorners.size(), 1u);
+    EXPECT_EQ(read->part.sharpCorners[0].otherFace, 1u);
+    EXPECT_EQ(read->part.sharpCorners[0].angle, 90);
     ASSERT_EQ(read->part.solids.size(), 2u);
     EXPECT_EQ(read->part.solids[1].firstFace, 1u);
     EXPECT_EQ(read->part.solids[1].openEdges, 4u);
@@ -87,6 +98,9 @@ TEST(PartAnswerTest, AnswersCutShortOrNotHoldingTogetherAreRefused) {
         {"vertex out of range", [](auto& p) { p.triangles[0].vertex[1] = 4; }},
         {"face out of range", [](auto& p) { p.triangles[1].face = 2; }},
         {"rim of no face", [](auto& p) { p.holeRims[0].holeFace = 7; }},
+        {"hole of no face", [](auto& p) { p.holes[0].face = 2; }},
+        {"hole depth not a number", [](auto& p) { p.holes[0].depth = std::nan(""); }},
+        {"corner beside no face", [](auto& p) { p.sharpCorners[0].otherFace = 2; }},
         {"normals missing", [](auto& p) { p.vertexNormals.pop_back(); }},
         {"corner not a number", [](auto& p) { p.vertices[2].y = std::nan(""); }},
         {"surface kind unknown", [](auto& p) { p.faces[0].surface = check::SurfaceKind{9}; }},

@@ -1,9 +1,11 @@
 #include "tests/check/TestParts.h"
 
 #include <BRepAlgoAPI_Cut.hxx>
+#include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeSolid.hxx>
+#include <BRepBuilderAPI_NurbsConvert.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepFilletAPI_MakeFillet.hxx>
@@ -11,6 +13,8 @@
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
+#include <BRepPrimAPI_MakePrism.hxx>
+#include <BRepPrimAPI_MakeRevol.hxx>
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <IGESControl_Writer.hxx>
@@ -32,6 +36,8 @@
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace test_parts {
 namespace {
@@ -66,6 +72,35 @@ TopoDS_Shape Cut(const TopoDS_Shape& from, const TopoDS_Shape& tool) {
         throw std::runtime_error("cut failed");
     }
     return cut.Shape();
+}
+
+TopoDS_Shape Plate() {
+    return BRepPrimAPI_MakeBox(60, 40, 10).Shape();
+}
+
+// A cylinder 3 in radius on the Z axis through this point, of this height, written as two
+// half-cylinders.
+TopoDS_Shape TwoHalves(const gp_Pnt& base, double height) {
+    const gp_Ax2 first(base, gp_Dir(0, 0, 1), gp_Dir(0, 1, 0));
+    const gp_Ax2 second(base, gp_Dir(0, 0, 1), gp_Dir(0, -1, 0));
+    BRepAlgoAPI_Fuse fuse(BRepPrimAPI_MakeCylinder(first, 3, height, std::numbers::pi).Shape(),
+                          BRepPrimAPI_MakeCylinder(second, 3, height, std::numbers::pi).Shape());
+    if (!fuse.IsDone()) {
+        throw std::runtime_error("fuse failed");
+    }
+    return fuse.Shape();
+}
+
+// The solid turned about the vertical line x = 8, y = 20 from a profile of (radius, z) points.
+TopoDS_Shape Turned(const std::vector<std::pair<double, double>>& profile) {
+    BRepBuilderAPI_MakePolygon polygon;
+    for (const auto& [radius, z] : profile) {
+        polygon.Add(gp_Pnt(8 + radius, 20, z));
+    }
+    polygon.Close();
+    return BRepPrimAPI_MakeRevol(BRepBuilderAPI_MakeFace(polygon.Wire()).Face(),
+                                 gp_Ax1(gp_Pnt(8, 20, 0), gp_Dir(0, 0, 1)))
+        .Shape();
 }
 
 std::string StepFile(const std::string& data) {
@@ -139,6 +174,96 @@ TopoDS_Shape HolePlate() {
     return Cut(
         plate,
         BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(30, 20, -1), gp_Dir(0, 0, 1)), 3, 12).Shape());
+}
+
+double DrillPointDepth() {
+    return 3 / std::tan(59 * std::numbers::pi / 180);
+}
+
+TopoDS_Shape SplitHolePlate() {
+    return Cut(Plate(), TwoHalves(gp_Pnt(8, 20, -1), 12));
+}
+
+TopoDS_Shape DrilledPlate() {
+    return Cut(Plate(), Turned({{0, 11}, {3, 11}, {3, 4}, {0, 4 - DrillPointDepth()}}));
+}
+
+TopoDS_Shape CountersunkPlate() {
+    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 8}, {6, 11}, {0, 11}}));
+}
+
+TopoDS_Shape SlotPlate() {
+    BRepAlgoAPI_Fuse slot(
+        BRepPrimAPI_MakeBox(gp_Pnt(5, 17, -1), gp_Pnt(11, 23, 11)).Shape(),
+        Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(8, 17, -1), gp_Dir(0, 0, 1)), 3, 12).Shape(),
+            BRepPrimAPI_MakeBox(gp_Pnt(4, 17, -2), gp_Pnt(12, 24, 12)).Shape()));
+    BRepAlgoAPI_Fuse far(
+        slot.Shape(),
+        Cut(BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(8, 23, -1), gp_Dir(0, 0, 1)), 3, 12).Shape(),
+            BRepPrimAPI_MakeBox(gp_Pnt(4, 16, -2), gp_Pnt(12, 23, 12)).Shape()));
+    return Cut(Plate(), far.Shape());
+}
+
+TopoDS_Shape AsBsplines(const TopoDS_Shape& shape) {
+    return BRepBuilderAPI_NurbsConvert(shape, true).Shape();
+}
+
+TopoDS_Shape PinPlate(double rootRadius) {
+    BRepAlgoAPI_Fuse fuse(Plate(), TwoHalves(gp_Pnt(8, 20, 10), 5));
+    if (!fuse.IsDone()) {
+        throw std::runtime_error("fuse failed");
+    }
+    if (rootRadius == 0) {
+        return fuse.Shape();
+    }
+    BRepFilletAPI_MakeFillet fillet(fuse.Shape());
+    for (TopExp_Explorer edges(fuse.Shape(), TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        double first = 0, last = 0;
+        const gp_Pnt middle = BRep_Tool::Curve(edge, first, last)->Value((first + last) / 2);
+        if (std::abs(middle.Z() - 10) < 1e-9 &&
+            std::abs(middle.Distance(gp_Pnt(8, 20, 10)) - 3) < 1e-9) {
+            fillet.Add(rootRadius, edge);
+        }
+    }
+    fillet.Build();
+    if (!fillet.IsDone()) {
+        throw std::runtime_error("fillet failed");
+    }
+    return fillet.Shape();
+}
+
+TopoDS_Shape LBlock(double filletRadius, double roundRadius) {
+    BRepBuilderAPI_MakePolygon profile;
+    for (const auto& [x, z] : std::vector<std::pair<double, double>>{
+             {0, 0}, {40, 0}, {40, 10}, {10, 10}, {10, 30}, {0, 30}}) {
+        profile.Add(gp_Pnt(x, 0, z));
+    }
+    profile.Close();
+    const TopoDS_Shape block =
+        BRepPrimAPI_MakePrism(BRepBuilderAPI_MakeFace(profile.Wire()).Face(), gp_Vec(0, 30, 0))
+            .Shape();
+    BRepFilletAPI_MakeFillet fillet(block);
+    for (TopExp_Explorer edges(block, TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        double first = 0, last = 0;
+        const gp_Pnt middle = BRep_Tool::Curve(edge, first, last)->Value((first + last) / 2);
+        const bool alongY = std::abs(middle.Y() - 15) < 1e-9;
+        if (alongY && filletRadius > 0 && middle.Distance(gp_Pnt(10, 15, 10)) < 1e-9) {
+            fillet.Add(filletRadius, edge);
+        }
+        if (alongY && roundRadius > 0 && middle.Distance(gp_Pnt(10, 15, 30)) < 1e-9) {
+            fillet.Add(roundRadius, edge);
+        }
+    }
+    if (fillet.NbContours() == 0) {
+        return block;
+    }
+    fillet.Build();
+    if (!fillet.IsDone()) {
+        throw std::runtime_error("fillet failed");
+    }
+    return fillet.Shape();
 }
 
 TopoDS_Shape CupOverBoard() {

@@ -28,6 +28,31 @@ TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4);
 // (its rim 5 from the edge), one in the middle (17 from the nearest edge).
 TopoDS_Shape HolePlate();
 
+// The hole plate's holes as other systems write them, each 6 wide and centred 8 from the x = 0
+// edge at y = 20 of a 60 x 40 x 10 plate:
+// a through hole written as two half-cylinders;
+TopoDS_Shape SplitHolePlate();
+// a drilled hole 6 deep from the top with a 118 degree point;
+TopoDS_Shape DrilledPlate();
+// a through hole with a 90 degree countersink 10 wide at the top (its rim 3 from the edge);
+TopoDS_Shape CountersunkPlate();
+// and, where the hole would be, a pin 5 high standing on the plate, written as two halves, its
+// root filleted with this radius (0: sharp).
+TopoDS_Shape PinPlate(double rootRadius);
+// A 6 wide slot through the plate from (8, 14) to (8, 26), its ends half-cylinders tangent to
+// its sides.
+TopoDS_Shape SlotPlate();
+// The drill point's depth below the drilled hole's cylinder.
+double DrillPointDepth();
+
+// An L: a 40 x 30 x 10 base with a 10 thick upright 20 high along its x = 0 end. Its inside
+// corner is filleted with filletRadius and the upright's outer top edge rounded with
+// roundRadius; a radius of 0 leaves the edge sharp.
+TopoDS_Shape LBlock(double filletRadius, double roundRadius);
+
+// The shape with every surface written as a B-spline.
+TopoDS_Shape AsBsplines(const TopoDS_Shape& shape);
+
 // An assembly of two solids: the cup without pocket or hole, and a 20 x 20 x 1.6 board inside it
 // under its top (from z = 10), which the cup's core could not reach were they one part.
 TopoDS_Shape CupOverBoard();
