@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <fmt/format.h>
 
@@ -10,10 +11,13 @@
 
 void CheckFixture::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_folder = std::filesystem::temp_directory_path() /
-               fmt::format("veritor-check-{}-{}", info->test_suite_name(), info->name());
-    std::filesystem::remove_all(m_folder);
-    std::filesystem::create_directories(m_folder);
+    // Named after the test for a reader, made unique so that two checkouts never share it.
+    std::string pattern =
+        (std::filesystem::temp_directory_path() /
+         fmt::format("veritor-check-{}-{}-XXXXXX", info->test_suite_name(), info->name()))
+            .string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
+    m_folder = pattern;
 }
 
 void CheckFixture::TearDown() {
