@@ -33,9 +33,11 @@ RuleResult FilletRadiusCheck::Run(CheckContext& context) const {
             continue;
         }
         const double radius = units.LengthFromMillimetres(part.faces[face].radius);
-        if (!RuleLimit{true, TESK_OP_GREATER_EQUAL, m_smallest}.Meets(radius)) {
+        if (!RuleLimit{true, TESK_OP_GREATER_EQUAL, m_smallest}.Meets(radius,
+                                                                      context.Tolerance())) {
             result.findings.push_back(At(face, radius, m_smallest, "smallest"));
-        } else if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_largest}.Meets(radius)) {
+        } else if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_largest}.Meets(radius,
+                                                                         context.Tolerance())) {
             result.findings.push_back(At(face, radius, m_largest, "largest"));
         }
     }

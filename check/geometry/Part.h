@@ -9,7 +9,7 @@
 
 namespace check {
 
-// What kind of surface a face lies on; the faces of an STL are regions of triangles (Other).
+// What kind of surface a face lies on; an STL's faces, regions of triangles, are fitted.
 enum class SurfaceKind { Plane, Cylinder, Cone, Sphere, Torus, Other };
 
 // One face of the part as the checks see it: its surface and the triangles that cover it.
