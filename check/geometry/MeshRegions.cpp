@@ -24,6 +24,7 @@ struct Patches {
     std::vector<std::uint32_t> of;  // per triangle
     std::vector<Vec3> normal;       // area-weighted, unit
     std::vector<Vec3> middle;       // the centre of the area
+    std::vector<double> area;
 };
 
 Patches GrowPatches(const MeshRegions::Mesh& mesh) {
@@ -62,6 +63,7 @@ Patches GrowPatches(const MeshRegions::Mesh& mesh) {
             }
         }
         patches.normal.push_back(sum.Normalized());
+        patches.area.push_back(area);
         patches.middle.push_back(area > 0 ? moment * (1 / area)
                                           : mesh.points[mesh.corners[seed][0]]);
     }
@@ -140,9 +142,14 @@ std::vector<std::uint32_t> MeshRegions::Group(const Mesh& mesh) {
         // A lone bend between two patches is an edge between two faces: a curved surface bends
         // on both sides of at least one of its facets.
         const bool inSequence = std::max(bendCount[bend.a], bendCount[bend.b]) >= 2;
-        const bool consistent =
-            bend.curvature >= kCurvatureShare * std::max(sharpest[bend.a], sharpest[bend.b]);
-        if (inSequence && consistent) {
+        // A flat wall meeting a curved face tangentially: the side curving much less is also
+        // the larger (a facet of a curved face is narrow, a wall is not).
+        const auto [flatter, rounder] = sharpest[bend.a] < sharpest[bend.b]
+                                            ? std::pair(bend.a, bend.b)
+                                            : std::pair(bend.b, bend.a);
+        const bool jump = sharpest[flatter] < kCurvatureShare * sharpest[rounder] &&
+                          patches.area[flatter] > patches.area[rounder];
+        if (inSequence && !jump) {
             parent[Root(parent, bend.a)] = Root(parent, bend.b);
         }
     }

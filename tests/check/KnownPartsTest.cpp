@@ -272,7 +272,6 @@ TEST_F(KnownPartsTest, AnStlGivesTheSameFacesAndFindingsAtEveryMeshDensity) {
             EXPECT_NEAR(finding.value, 0.0, 1e-6);
         }
         EXPECT_NE(check::ReportText(report).find("(cylinder at "), std::string::npos);
-        std::cout << check::ReportText(report);
         densities.push_back(std::move(found));
     }
     for (std::size_t i = 0; i < densities[0].size(); ++i) {
@@ -292,8 +291,9 @@ TEST_F(KnownPartsTest, AnStlGivesTheSameFacesAndFindingsAtEveryMeshDensity) {
 // Single-precision corners far from the origin put more doubt on a wall's draft than a hundred-
 // thousandth of a degree: walls drafted exactly at the limit still meet it.
 TEST_F(KnownPartsTest, AnStlsRoundOffGivesNoFalseFindingsAtTheLimit) {
-    test_parts::WriteStl(test_parts::Moved(test_parts::DraftedBlock(1, 1, 1, 1), 3000, 2000, 1000),
-                         Path("far.stl"));
+    test_parts::WriteStl(
+        test_parts::Moved(test_parts::DraftedBlock(1, 1, 1, 1), 2900.3, 1900.7, 1000.1),
+        Path("far.stl"));
     const check::CheckReport report =
         Check(Path("far.stl"), Rules("mm", {{"Draft Angle", 2121, 0, 1.0}}));
     EXPECT_TRUE(FindingsOf(report, "Draft Angle", 1).empty()) << check::ReportText(report);
