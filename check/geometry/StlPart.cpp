@@ -95,7 +95,9 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
     }
     for (std::size_t i = 0; i < part.faces.size(); ++i) {
         part.faces[i].surface = surfaces[i].kind;
-        part.faces[i].radius = surfaces[i].radius;
+        const bool round =
+            surfaces[i].kind == SurfaceKind::Cylinder || surfaces[i].kind == SurfaceKind::Sphere;
+        part.faces[i].radius = round ? surfaces[i].radius : 0;
         part.faces[i].extent = (highs[i] - lows[i]).Length();
     }
     part.solids.push_back(

@@ -151,6 +151,22 @@ private:
         return largest;
     }
 
+    template <typename F>
+    void ForEachCorner(F&& f) const {
+        for (const std::uint32_t t : m_region.triangles) {
+            for (int k = 0; k < 3; ++k) {
+                f(Corner(t, k));
+            }
+        }
+    }
+
+    // A point's position along the axis from the centre, and its distance from the axis.
+    static std::array<double, 2> AxialAndRadial(const Vec3& p, const Vec3& centre,
+                                                const Vec3& axis) {
+        const Vec3 d = p - centre;
+        return {d.Dot(axis), (d - axis * d.Dot(axis)).Length()};
+    }
+
     // The largest distance of a corner from the surface, given its distance from the centre
     // (or axis) and the radius at that corner.
     template <typename F>
@@ -217,35 +233,40 @@ private:
         return FittedSurface{SurfaceKind::Cylinder, axis, *centre, radius};
     }
 
+    // The radius changes linearly along the axis: fitted to the corners by least squares.
     std::optional<FittedSurface> Cone(const Vec3& axis) const {
-        // Every facet's plane passes through the apex.
-        Matrix m{};
-        Vec3 rhs;
-        Each([&](std::size_t i, const Vec3& n) {
-            AddOuter(m, n, n, m_area[i]);
-            rhs = rhs + n * (n.Dot(m_centroid[i]) * m_area[i]);
-        });
-        const std::optional<Vec3> apex = Solve(m, rhs);
-        if (!apex) {
+        const std::optional<Vec3> centre = Meeting(axis);
+        if (!centre) {
             return std::nullopt;
         }
-        const double cosine = std::sqrt(std::max(0.0, 1 - m_mean.Dot(axis) * m_mean.Dot(axis)));
+        double n = 0, sumH = 0, sumR = 0, sumHH = 0, sumHR = 0;
+        ForEachCorner([&](const Vec3& p) {
+            const auto [along, radial] = AxialAndRadial(p, *centre, axis);
+            n += 1;
+            sumH += along;
+            sumR += radial;
+            sumHH += along * along;
+            sumHR += along * radial;
+        });
+        const double spread = n * sumHH - sumH * sumH;
+        if (!(spread > 0)) {
+            return std::nullopt;
+        }
+        const double slope = (n * sumHR - sumH * sumR) / spread;
+        const double radius = (sumR - slope * sumH) / n;
+        double largest = 0;
+        ForEachCorner([&](const Vec3& p) {
+            largest =
+                std::max(largest, std::abs(radius + slope * AxialAndRadial(p, *centre, axis)[0]));
+        });
         const auto offset = [&](const Vec3& p) {
-            const Vec3 d = p - *apex;
-            const double along = std::abs(d.Dot(axis));
-            const double radial = (d - axis * d.Dot(axis)).Length();
-            const double sine = std::sqrt(std::max(0.0, 1 - cosine * cosine));
-            // The distance from the cone's generator through this corner's side of the axis.
-            return std::abs(radial * cosine - along * sine);
+            const auto [along, radial] = AxialAndRadial(p, *centre, axis);
+            return std::abs(radial - (radius + slope * along));
         };
-        double size = 0;
-        Each([&](std::size_t i, const Vec3&) {
-            size = std::max(size, (m_centroid[i] - *apex).Length());
-        });
-        if (!CornersOn(offset, size)) {
+        if (!CornersOn(offset, largest)) {
             return std::nullopt;
         }
-        return FittedSurface{SurfaceKind::Cone, axis, *apex, 0};
+        return FittedSurface{SurfaceKind::Cone, axis, *centre, radius, slope};
     }
 
     std::optional<FittedSurface> Sphere() const {
@@ -288,8 +309,8 @@ Vec3 FittedSurface::NormalAt(const Vec3& point, const Vec3& facetNormal) const {
             normal = (d - axis * d.Dot(axis)).Normalized();
             break;
         case SurfaceKind::Cone:
-            // Square to the generator through the point, in the plane of the generator and axis.
-            normal = d.Dot(d) > 0 ? (axis - d * (d.Dot(axis) / d.Dot(d))).Normalized() : normal;
+            // Away from the axis, leaning back along it as the radius grows.
+            normal = ((d - axis * d.Dot(axis)).Normalized() - axis * slope).Normalized();
             break;
         case SurfaceKind::Sphere:
             normal = d.Normalized();

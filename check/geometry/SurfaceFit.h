@@ -13,9 +13,10 @@ namespace check {
 // cone and a sphere in turn to the triangles' corners and normals; Other when none fits.
 struct FittedSurface {
     SurfaceKind kind = SurfaceKind::Other;
-    Vec3 axis;    // plane: its normal; cylinder, cone: the axis
-    Vec3 centre;  // cylinder: a point of the axis; cone: the apex; sphere: the centre
-    double radius = 0;
+    Vec3 axis;          // plane: its normal; cylinder, cone: the axis
+    Vec3 centre;        // cylinder, cone: a point of the axis; sphere: the centre
+    double radius = 0;  // cone: at the centre
+    double slope = 0;   // cone: how fast the radius grows along the axis
 
     // The surface's normal at a point of the region, on the side the facet's normal points to;
     // the facet's own normal where the surface is Other.

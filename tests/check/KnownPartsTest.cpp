@@ -300,4 +300,19 @@ TEST_F(KnownPartsTest, AnStlsRoundOffGivesNoFalseFindingsAtTheLimit) {
     EXPECT_EQ(report.solids[0].faces, 6u);
 }
 
+// A faceted cone drafted 1 degree is one face, read at its axis's draft: one finding, where
+// reading it per facet would give one per facet.
+TEST_F(KnownPartsTest, AFacetedConeIsOneFaceReadAtItsAxissDraft) {
+    const double top = 10 - 20 * std::tan(std::numbers::pi / 180);
+    test_parts::WriteStl(test_parts::Frustum(10, top, 20), Path("cone.stl"));
+    const check::CheckReport report =
+        Check(Path("cone.stl"), Rules("mm", {{"Draft Angle", 2121, 0, 2.0}}));
+    const std::vector<check::Finding> found = FindingsOf(report, "Draft Angle", 1);
+    ASSERT_EQ(found.size(), 1u) << check::ReportText(report);
+    EXPECT_NEAR(found[0].value, 1.0, 1e-3);
+    EXPECT_EQ(found[0].geometry.surface, "cone");
+    EXPECT_NEAR(found[0].geometry.area, std::numbers::pi * (10 + top) * std::hypot(20, 10 - top),
+                0.01 * found[0].geometry.area);
+}
+
 }  // namespace
