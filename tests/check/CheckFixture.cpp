@@ -1,5 +1,7 @@
 #include "tests/check/CheckFixture.h"
 
+#include <unistd.h>
+
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -10,8 +12,10 @@
 
 void CheckFixture::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_folder = std::filesystem::temp_directory_path() /
-               fmt::format("veritor-check-{}-{}", info->test_suite_name(), info->name());
+    // The process's number keeps two builds' test runs at the same time out of each other's way.
+    m_folder =
+        std::filesystem::temp_directory_path() /
+        fmt::format("veritor-check-{}-{}-{}", info->test_suite_name(), info->name(), getpid());
     std::filesystem::remove_all(m_folder);
     std::filesystem::create_directories(m_folder);
 }
