@@ -108,9 +108,11 @@ public:
     }
 
     FittedSurface Fit() const {
+        // Around a whole cylinder the normals cancel: no direction to hold them against.
         const Vec3 direction = m_mean.Normalized();
-        if (Spread([&](const Vec3& n) { return n.Cross(direction).Length(); }) <=
-            kSameDirectionSine) {
+        if (m_mean.Length() > 0.5 && Spread([&](const Vec3& n) {
+                                         return n.Cross(direction).Length();
+                                     }) <= kSameDirectionSine) {
             return {SurfaceKind::Plane, direction, {}, 0};
         }
         Matrix scatter{};
