@@ -48,7 +48,7 @@ struct PartSolid {
 };
 
 // A part read from a file, in millimetres: faces, and triangles covering them with normals at
-// the vertices (the surface's own where the file holds surfaces).
+// the vertices (the surface's own where the file holds surfaces, the fitted surface's on an STL).
 struct Part {
     std::string name;
     // True when the file holds surfaces (STEP, IGES); an STL holds triangles only.
