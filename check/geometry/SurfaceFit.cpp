@@ -169,8 +169,8 @@ private:
         return {d.Dot(axis), (d - axis * d.Dot(axis)).Length()};
     }
 
-    // The largest distance of a corner from the surface, given its distance from the centre
-    // (or axis) and the radius at that corner.
+    // True when every corner lies within a share of this radius of the surface, given how far
+    // off it each corner is.
     template <typename F>
     bool CornersOn(F&& offset, double radius) const {
         for (const std::uint32_t t : m_region.triangles) {
@@ -217,18 +217,14 @@ private:
             const Vec3 d = p - *centre;
             return (d - axis * d.Dot(axis)).Length();
         };
-        double radius = 0;
-        Each([&](std::size_t i, const Vec3&) { radius += fromAxis(m_centroid[i]) * m_area[i]; });
-        radius /= m_total;
         // A facet's middle lies inside the surface its corners lie on: take the corners.
-        double cornerRadius = 0;
-        int corners = 0;
-        for (const std::uint32_t t : m_region.triangles) {
-            for (int k = 0; k < 3; ++k, ++corners) {
-                cornerRadius += fromAxis(Corner(t, k));
-            }
-        }
-        radius = corners > 0 ? cornerRadius / corners : radius;
+        double radius = 0;
+        double corners = 0;
+        ForEachCorner([&](const Vec3& p) {
+            radius += fromAxis(p);
+            corners += 1;
+        });
+        radius /= corners;
         if (!CornersOn([&](const Vec3& p) { return std::abs(fromAxis(p) - radius); }, radius)) {
             return std::nullopt;
         }
@@ -277,13 +273,12 @@ private:
             return std::nullopt;
         }
         double radius = 0;
-        int corners = 0;
-        for (const std::uint32_t t : m_region.triangles) {
-            for (int k = 0; k < 3; ++k, ++corners) {
-                radius += (Corner(t, k) - *centre).Length();
-            }
-        }
-        radius /= std::max(corners, 1);
+        double corners = 0;
+        ForEachCorner([&](const Vec3& p) {
+            radius += (p - *centre).Length();
+            corners += 1;
+        });
+        radius /= corners;
         if (!CornersOn([&](const Vec3& p) { return std::abs((p - *centre).Length() - radius); },
                        radius)) {
             return std::nullopt;
