@@ -12,7 +12,7 @@ using Point = std::array<double, 3>;
 
 // Where a face is, so that a person can find it: the centre of its area, its mean outward
 // normal (zero where its normals cancel, as around a whole cylinder), its area and the kind of
-// surface it lies on ("plane", "cylinder", ..., "other" for an STL's faces), in the rule
+// surface it lies on ("plane", "cylinder", ..., "other"; fitted on an STL), in the rule
 // document's units.
 struct FaceGeometry {
     Point centroid{};

@@ -31,6 +31,17 @@ std::string ReportNumber(double value) {
     return text == "-0.0" ? "0.0" : text;
 }
 
+namespace {
+
+// Where a face is, for a person looking for it: its surface and the centre of its area.
+std::string Whereabouts(const FaceGeometry& face) {
+    const Point& c = face.centroid;
+    return fmt::format("{} at {}, {}, {}", face.surface.empty() ? "other" : face.surface,
+                       ReportNumber(c[0]), ReportNumber(c[1]), ReportNumber(c[2]));
+}
+
+}  // namespace
+
 std::string ReportSummary(const CheckReport& report) {
     std::size_t failing = 0;
     std::size_t checked = 0;
@@ -52,9 +63,10 @@ std::string ReportText(const CheckReport& report) {
         }
         text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
         for (const Finding& finding : rule.findings) {
-            text += fmt::format("  face {}: {} {}, limit {} {}{}\n", finding.face,
-                                ReportNumber(finding.value), rule.unit, ReportNumber(finding.limit),
-                                rule.unit, finding.what.empty() ? "" : " (" + finding.what + ")");
+            text += fmt::format("  face {} ({}): {} {}, limit {} {}{}\n", finding.face,
+                                Whereabouts(finding.geometry), ReportNumber(finding.value),
+                                rule.unit, ReportNumber(finding.limit), rule.unit,
+                                finding.what.empty() ? "" : " (" + finding.what + ")");
         }
         for (const Figure& figure : rule.figures) {
             text += fmt::format("  {}: {}\n", figure.name, ReportNumber(figure.value));

@@ -1,5 +1,9 @@
 #include "check/checks/CheckContext.h"
 
+#include <algorithm>
+
+#include "check/checks/RuleLimit.h"
+#include "check/geometry/MeshRoundOff.h"
 #include "check/geometry/WallThickness.h"
 
 namespace check {
@@ -19,7 +23,8 @@ CheckContext::CheckContext(const Part& part, const RayScene& scene,
       m_samples(std::move(samples)),
       m_pull(pull),
       m_units(units),
-      m_progress(std::move(progress)) {}
+      m_progress(std::move(progress)),
+      m_tolerance(std::max(RuleLimit::kMeasuringTolerance, RelativeRoundOff(part))) {}
 
 void CheckContext::Report(double from, double share, std::size_t done, std::size_t total) const {
     if (m_progress && total > 0) {

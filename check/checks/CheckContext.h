@@ -24,6 +24,9 @@ public:
     const Part& GetPart() const { return m_part; }
     const DocumentUnits& Units() const { return m_units; }
     const std::vector<SurfaceSample>& Samples() const { return m_samples; }
+    // The relative tolerance within which a reading counts as at its limit: the default, or
+    // the doubt an STL's round-off puts on it where that is larger.
+    double Tolerance() const { return m_tolerance; }
 
     // Per face, the mould half that forms it and its smallest draft.
     const std::vector<FaceSides>& Sides();
@@ -39,6 +42,7 @@ private:
     Vec3 m_pull;
     DocumentUnits m_units;
     Progress m_progress;
+    double m_tolerance;
     std::optional<std::vector<FaceSides>> m_sides;
     std::optional<std::vector<double>> m_thickness;
 };

@@ -32,7 +32,7 @@ RuleResult DraftAngleCheck::Run(CheckContext& context) const {
         const bool cavity = sides[face].cavityArea >= sides[face].coreArea;
         const RuleLimit& limit = cavity ? m_cavity : m_core;
         const double draft = units.AngleFromRadians(sides[face].smallestDraft);
-        if (limit.on && !limit.Meets(draft)) {
+        if (limit.on && !limit.Meets(draft, context.Tolerance())) {
             result.findings.push_back(
                 At(face, draft, limit.value, cavity ? "cavity side" : "core side"));
         }

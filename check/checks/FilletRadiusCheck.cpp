@@ -43,13 +43,13 @@ RuleResult FilletRadiusCheck::Run(CheckContext& context) const {
         }
         ++fillets;
         const double radius = units.LengthFromMillimetres(part.faces[face].radius);
-        if (!smallest.Meets(radius)) {
+        if (!smallest.Meets(radius, context.Tolerance())) {
             result.findings.push_back(At(face, radius, m_smallest, "smallest"));
-        } else if (!largest.Meets(radius)) {
+        } else if (!largest.Meets(radius, context.Tolerance())) {
             result.findings.push_back(At(face, radius, m_largest, "largest"));
         }
     }
-    if (!smallest.Meets(0)) {
+    if (!smallest.Meets(0, context.Tolerance())) {
         for (const SharpCorner& corner : part.sharpCorners) {
             result.findings.push_back(At(corner.face, 0, m_smallest,
                                          fmt::format("sharp inside corner of {:g} degrees",

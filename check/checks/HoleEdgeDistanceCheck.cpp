@@ -26,7 +26,7 @@ RuleResult HoleEdgeDistanceCheck::Run(CheckContext& context) const {
     RuleResult result = Checked(units.LengthName());
     for (const HoleRim& rim : part.holeRims) {
         const double distance = units.LengthFromMillimetres(rim.edgeDistance);
-        if (!m_limit.Meets(distance)) {
+        if (!m_limit.Meets(distance, context.Tolerance())) {
             result.findings.push_back(At(rim.holeFace, distance, m_limit.value));
         }
     }

@@ -37,12 +37,11 @@ bool RuleLimit::Usable() const {
            op == TESK_OP_GREATER_EQUAL || op == TESK_OP_LESS_EQUAL;
 }
 
-bool RuleLimit::Meets(double measured) const {
+bool RuleLimit::Meets(double measured, double tolerance) const {
     const double limit = SixDecimals(value);
     // A value this close to the limit is at it: meshes (an STL's single-precision corners
     // above all) put that much doubt on the last decimals.
-    const bool at =
-        std::abs(measured - limit) <= kMeasuringTolerance * std::max(1.0, std::abs(limit));
+    const bool at = std::abs(measured - limit) <= tolerance * std::max(1.0, std::abs(limit));
     switch (op) {
         case TESK_OP_EQUAL:
             return at;

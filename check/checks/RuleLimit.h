@@ -19,8 +19,9 @@ struct StoredParameter {
     static StoredParameter Of(CTeskRule& rule, std::int32_t id);
 };
 
-// A limit a measured value must meet by the limit's operator. A value within a hundred-
-// thousandth (of the limit, or absolutely below one) of the limit counts as equal to it.
+// A limit a measured value must meet by the limit's operator. A value within the tolerance
+// (relative to the limit, or absolute below one; by default a hundred-thousandth) of the limit
+// counts as equal to it.
 struct RuleLimit {
     static constexpr double kMeasuringTolerance = 1e-5;
 
@@ -30,7 +31,7 @@ struct RuleLimit {
 
     // True for the operators a single measured value can be held against (=, <, >, >=, <=).
     bool Usable() const;
-    bool Meets(double measured) const;
+    bool Meets(double measured, double tolerance = kMeasuringTolerance) const;
     std::string OperatorText() const;
 };
 

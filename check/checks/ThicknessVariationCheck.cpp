@@ -35,7 +35,8 @@ RuleResult ThicknessVariationCheck::Run(CheckContext& context) const {
         largest[face] = std::max(largest[face], change);
     });
     for (std::uint32_t face = 0; face < part.faces.size(); ++face) {
-        if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_limit}.Meets(largest[face])) {
+        if (!RuleLimit{true, TESK_OP_LESS_EQUAL, m_limit}.Meets(largest[face],
+                                                                context.Tolerance())) {
             result.findings.push_back(At(face, largest[face], m_limit));
         }
     }

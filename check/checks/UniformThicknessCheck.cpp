@@ -51,10 +51,10 @@ RuleResult UniformThicknessCheck::Run(CheckContext& context) const {
         }
         const double thin = units.LengthFromMillimetres(thinnest[face]);
         const double thick = units.LengthFromMillimetres(thickest[face]);
-        if (m_minimum.on && !m_minimum.Meets(thin)) {
+        if (m_minimum.on && !m_minimum.Meets(thin, context.Tolerance())) {
             result.findings.push_back(At(face, thin, m_minimum.value, "minimum"));
         }
-        if (m_maximum.on && !m_maximum.Meets(thick)) {
+        if (m_maximum.on && !m_maximum.Meets(thick, context.Tolerance())) {
             result.findings.push_back(At(face, thick, m_maximum.value, "maximum"));
         }
     }

@@ -9,7 +9,7 @@
 
 namespace check {
 
-// What kind of surface a face lies on; the faces of an STL are regions of triangles (Other).
+// What kind of surface a face lies on; an STL's faces, regions of triangles, are fitted.
 enum class SurfaceKind { Plane, Cylinder, Cone, Sphere, Torus, Other };
 
 // One face of the part as the checks see it: its surface and the triangles that cover it.
@@ -71,7 +71,7 @@ struct PartSolid {
 };
 
 // A part read from a file, in millimetres: faces, and triangles covering them with normals at
-// the vertices (the surface's own where the file holds surfaces).
+// the vertices (the surface's own where the file holds surfaces, the fitted surface's on an STL).
 struct Part {
     std::string name;
     // True when the file holds surfaces (STEP, IGES); an STL holds triangles only.

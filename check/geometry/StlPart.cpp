@@ -1,47 +1,15 @@
 #include "check/geometry/StlPart.h"
 
 #include "check/CheckError.h"
+#include "check/geometry/MeshRegions.h"
+#include "check/geometry/SurfaceFit.h"
 #include "check/geometry/TriangleAdjacency.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace check {
 namespace {
-
-const double kSameFaceCosine = std::cos(std::numbers::pi / 180);
-
-// Region numbers grown from each unassigned triangle across edges to neighbours whose normals
-// are within a degree.
-std::vector<std::uint32_t> GrowRegions(const TriangleAdjacency& adjacency,
-                                       const std::vector<Vec3>& normals) {
-    constexpr std::uint32_t kUnassigned = ~std::uint32_t{0};
-    std::vector<std::uint32_t> region(normals.size(), kUnassigned);
-    std::vector<std::uint32_t> pending;
-    std::uint32_t regions = 0;
-    for (std::uint32_t seed = 0; seed < normals.size(); ++seed) {
-        if (region[seed] != kUnassigned) {
-            continue;
-        }
-        region[seed] = regions;
-        pending.push_back(seed);
-        while (!pending.empty()) {
-            const std::uint32_t t = pending.back();
-            pending.pop_back();
-            for (int k = 0; k < 3; ++k) {
-                const std::uint32_t n = adjacency.Across(t, k);
-                if (n != TriangleAdjacency::kNone && region[n] == kUnassigned &&
-                    normals[n].Dot(normals[t]) > kSameFaceCosine) {
-                    region[n] = regions;
-                    pending.push_back(n);
-                }
-            }
-        }
-        ++regions;
-    }
-    return region;
-}
 
 std::uint32_t OpenEdges(const TriangleAdjacency& adjacency, std::size_t triangles) {
     std::uint32_t open = 0;
@@ -51,6 +19,24 @@ std::uint32_t OpenEdges(const TriangleAdjacency& adjacency, std::size_t triangle
         }
     }
     return open;
+}
+
+// Each region's surface, fitted to its triangles.
+std::vector<FittedSurface> FitRegions(const std::vector<Vec3>& nodes,
+                                      const std::vector<std::array<std::uint32_t, 3>>& corners,
+                                      const std::vector<Vec3>& normals,
+                                      const std::vector<std::uint32_t>& region) {
+    std::vector<std::vector<std::uint32_t>> members;
+    for (std::uint32_t t = 0; t < region.size(); ++t) {
+        members.resize(std::max<std::size_t>(members.size(), region[t] + 1));
+        members[region[t]].push_back(t);
+    }
+    std::vector<FittedSurface> surfaces;
+    surfaces.reserve(members.size());
+    for (std::vector<std::uint32_t>& triangles : members) {
+        surfaces.push_back(FitSurface({nodes, corners, normals, std::move(triangles)}));
+    }
+    return surfaces;
 }
 
 }  // namespace
@@ -82,10 +68,12 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
         normals.push_back(normal.Normalized());
     }
     const TriangleAdjacency adjacency(corners);
-    const std::vector<std::uint32_t> region = GrowRegions(adjacency, normals);
+    const std::vector<std::uint32_t> region =
+        MeshRegions::Group({nodes, corners, normals, adjacency});
 
     Part part;
     part.faces.resize(corners.empty() ? 0 : *std::ranges::max_element(region) + 1);
+    const std::vector<FittedSurface> surfaces = FitRegions(nodes, corners, normals, region);
     std::vector<Vec3> lows(part.faces.size(), Vec3{1e300, 1e300, 1e300});
     std::vector<Vec3> highs(part.faces.size(), Vec3{-1e300, -1e300, -1e300});
     for (std::size_t t = 0; t < corners.size(); ++t) {
@@ -94,7 +82,7 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
             triangle.vertex[k] = static_cast<std::uint32_t>(part.vertices.size());
             const Vec3& p = nodes[corners[t][k]];
             part.vertices.push_back(p);
-            part.vertexNormals.push_back(normals[t]);
+            part.vertexNormals.push_back(surfaces[region[t]].NormalAt(p, normals[t]));
             Vec3& low = lows[region[t]];
             Vec3& high = highs[region[t]];
             low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
@@ -106,7 +94,10 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
             (nodes[corners[t][1]] - a).Cross(nodes[corners[t][2]] - a).Length() / 2;
     }
     for (std::size_t i = 0; i < part.faces.size(); ++i) {
-        part.faces[i].surface = SurfaceKind::Other;
+        part.faces[i].surface = surfaces[i].kind;
+        const bool round =
+            surfaces[i].kind == SurfaceKind::Cylinder || surfaces[i].kind == SurfaceKind::Sphere;
+        part.faces[i].radius = round ? surfaces[i].radius : 0;
         part.faces[i].extent = (highs[i] - lows[i]).Length();
     }
     part.solids.push_back(

@@ -6,9 +6,10 @@
 
 namespace check {
 
-// Turns an STL's triangles into the checks' part: faces are the connected regions of triangles
-// whose normals differ by less than a degree from their neighbours'. The whole mesh is one
-// solid, whatever its pieces.
+// Turns an STL's triangles into the checks' part: faces are regions of triangles grown across
+// smooth bends (MeshRegions), each given the surface fitted to it (plane, cylinder, cone, sphere
+// or other) and that surface's normals at its corners, so that a faceted surface is read as the
+// surface it approximates. The whole mesh is one solid, whatever its pieces.
 class StlPart {
 public:
     explicit StlPart(double unitInMillimetres) : m_unit(unitInMillimetres) {}

@@ -12,9 +12,11 @@
 #include <BRepLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCone.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepPrimAPI_MakeRevol.hxx>
+#include <BRepPrimAPI_MakeSphere.hxx>
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <IGESControl_Writer.hxx>
@@ -165,6 +167,24 @@ TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4) {
         throw std::runtime_error("fillet failed");
     }
     return fillet.Shape();
+}
+
+TopoDS_Shape Post(double radius, double height) {
+    return BRepPrimAPI_MakeCylinder(radius, height).Shape();
+}
+
+TopoDS_Shape Frustum(double bottom, double top, double height) {
+    return BRepPrimAPI_MakeCone(bottom, top, height).Shape();
+}
+
+TopoDS_Shape Ball(double radius) {
+    return BRepPrimAPI_MakeSphere(radius).Shape();
+}
+
+TopoDS_Shape Moved(const TopoDS_Shape& shape, double x, double y, double z) {
+    gp_Trsf move;
+    move.SetTranslation(gp_Vec(x, y, z));
+    return BRepBuilderAPI_Transform(shape, move, true).Shape();
 }
 
 TopoDS_Shape HolePlate() {
@@ -340,11 +360,12 @@ std::string SelfReferencingEdgeStep() {
 }
 
 void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,
-              double unitInMillimetres) {
+              double unitInMillimetres, double fineness) {
     gp_Trsf scale;
     scale.SetScale(gp_Pnt(0, 0, 0), 1 / unitInMillimetres);
     const TopoDS_Shape scaled = BRepBuilderAPI_Transform(shape, scale, true).Shape();
-    BRepMesh_IncrementalMesh mesh(scaled, 0.01 / unitInMillimetres, false, 0.2);
+    BRepMesh_IncrementalMesh mesh(scaled, 0.01 / unitInMillimetres / fineness, false,
+                                  0.2 / fineness);
     StlAPI_Writer writer;
     writer.ASCIIMode() = false;
     if (!writer.Write(scaled, path.c_str())) {

@@ -65,6 +65,15 @@ TopoDS_Shape OpenBox(double x);
 // box (at x = 50) and a whole 10 cube's (at x = 80).
 TopoDS_Shape BlockBesideOpenBox();
 
+// A cylinder of this radius and height standing on the XY plane at the origin.
+TopoDS_Shape Post(double radius, double height);
+// A cone cut square to its axis (Z): radius bottom on the XY plane, radius top at this height.
+TopoDS_Shape Frustum(double bottom, double top, double height);
+// A ball of this radius round the origin.
+TopoDS_Shape Ball(double radius);
+// The shape moved by this offset.
+TopoDS_Shape Moved(const TopoDS_Shape& shape, double x, double y, double z);
+
 // A single square face: no solid.
 TopoDS_Shape LoneFace();
 
@@ -79,8 +88,9 @@ void WriteStep(const TopoDS_Shape& shape, const std::filesystem::path& path,
                const std::string& unit = "MM");
 // Writes an IGES file of the solid, in millimetres.
 void WriteIges(const TopoDS_Shape& shape, const std::filesystem::path& path);
-// Writes a binary STL of the shape's mesh, its coordinates divided by unitInMillimetres.
+// Writes a binary STL of the shape's mesh, its coordinates divided by unitInMillimetres; a finer
+// mesh the larger fineness is (its deflections divided by it).
 void WriteStl(const TopoDS_Shape& shape, const std::filesystem::path& path,
-              double unitInMillimetres = 1.0);
+              double unitInMillimetres = 1.0, double fineness = 1.0);
 
 }  // namespace test_parts
