@@ -2,10 +2,12 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
+#include "platform/window/DroppedList.h"
 #include "platform/window/ModalLoop.h"
 #include "platform/window/WindowSnapshot.h"
 #include "studio/DialogMetrics.h"
@@ -85,6 +87,9 @@ private:
     std::optional<CPoint> OriginOf(HWND window) const;
     // A dropped list's rectangle in the dialog's client area, which it may lie beyond.
     std::optional<CRect> DroppedListRect(int comboId) const;
+    // The middle of a part of the combo box's dropped list (an item, an arrow), on screen.
+    QPoint DroppedPartCenter(
+        int comboId, const std::function<CRect(const platform::DroppedListLayout&)>& partOf) const;
     // A point on the screen in the dialog's client area, and the screen's work area told to the
     // window system in its own pixels, with the dialog where it is.
     CPoint ToDialog(QPointF global) const;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWhatsThis>
 #include <QWheelEvent>
+#include <functional>
 
 #include "platform/window/CListCtrl.h"
 #include "platform/window/Clipboard.h"
@@ -102,24 +103,26 @@ std::optional<CRect> DialogWidget::DroppedListRect(int comboId) const {
 }
 
 QPoint DialogWidget::DroppedItemCenter(int comboId, int index) const {
-    const std::optional<CRect> list = DroppedListRect(comboId);
-    const CRect item =
-        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ItemRect(index) : CRect();
-    if (item.IsRectEmpty()) {
-        return {};
-    }
-    const CPoint middle = item.CenterPoint();
-    return m_metrics->ToScreen(CPoint(list->left + middle.x, list->top + middle.y));
+    return DroppedPartCenter(comboId, [index](const platform::DroppedListLayout& layout) {
+        return layout.ItemRect(index);
+    });
 }
 
 QPoint DialogWidget::DroppedArrowCenter(int comboId, bool down) const {
+    return DroppedPartCenter(comboId, [down](const platform::DroppedListLayout& layout) {
+        return layout.ArrowRect(down);
+    });
+}
+
+QPoint DialogWidget::DroppedPartCenter(
+    int comboId, const std::function<CRect(const platform::DroppedListLayout&)>& partOf) const {
     const std::optional<CRect> list = DroppedListRect(comboId);
-    const CRect arrow =
-        list ? platform::LayoutOf(m_tree.FindId(comboId)->popups.front()).ArrowRect(down) : CRect();
-    if (arrow.IsRectEmpty()) {
+    const CRect part =
+        list ? partOf(platform::LayoutOf(m_tree.FindId(comboId)->popups.front())) : CRect();
+    if (part.IsRectEmpty()) {
         return {};
     }
-    const CPoint middle = arrow.CenterPoint();
+    const CPoint middle = part.CenterPoint();
     return m_metrics->ToScreen(CPoint(list->left + middle.x, list->top + middle.y));
 }
 
