@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "studio/DialogWidget.h"
@@ -10,13 +11,14 @@
 
 namespace {
 
+constexpr int kRibHeightRow = 5;
+constexpr int kTable = 2257;
+constexpr int kEditor = 1172;
+
 // Down past the last row shown scrolls the table with the editor; the wheel and the scroll bar
 // scroll it through the window system, the editor moving with its cell; neither the rows nor the
 // editor ever draw outside the table.
 TEST(TableOnScreen, ScrollsWithItsEditorAndDrawsNothingOutsideItself) {
-    constexpr int kRibHeightRow = 5;
-    constexpr int kTable = 2257;
-    constexpr int kEditor = 1172;
     MainWindow window;
     window.Screen().SetShownHook([&](DialogWidget& dialog) {
         QScrollBar* bar = dialog.ListScrollBar(kTable);
@@ -46,6 +48,47 @@ TEST(TableOnScreen, ScrollsWithItsEditorAndDrawsNothingOutsideItself) {
         EXPECT_EQ(dialog.grab(below).toImage(), before) << "the editor moved out of sight";
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_EQ(dialog.grab(below).toImage(), before);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kRibHeightRow);
+    EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
+}
+
+bool CellShowsWhole(QTableWidget& table, int line, int column) {
+    return table.viewport()->rect().contains(table.visualItemRect(table.item(line, column)));
+}
+
+// The scroll bars lie beside and below the rows and cover no cell. The two columns are wider than
+// the rows: opening the second column's editor scrolls the whole cell into sight, and the
+// horizontal bar scrolls the columns back and forth.
+TEST(TableOnScreen, TheScrollBarsCoverNoCellAndTheSecondColumnIsReachable) {
+    MainWindow window;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        auto* table = qobject_cast<QTableWidget*>(dialog.ControlWidget(kTable));
+        QScrollBar* vertical = dialog.ListScrollBar(kTable, Qt::Vertical);
+        QScrollBar* horizontal = dialog.ListScrollBar(kTable, Qt::Horizontal);
+        ASSERT_TRUE(table && vertical && horizontal);
+        EXPECT_TRUE(horizontal->isVisibleTo(&dialog));
+        EXPECT_FALSE(vertical->geometry().intersects(table->geometry()));
+        EXPECT_FALSE(horizontal->geometry().intersects(table->geometry()));
+        EXPECT_FALSE(CellShowsWhole(*table, 0, 1)) << "cut off by the vertical bar's room";
+
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 0, 1));
+        EXPECT_GT(horizontal->value(), 0);
+        EXPECT_EQ(horizontal->value(), horizontal->maximum());
+        EXPECT_TRUE(CellShowsWhole(*table, 0, 1));
+        QWidget* editor = dialog.ControlWidget(kEditor);
+        ASSERT_NE(editor, nullptr);
+        const QRect editorOnDialog(editor->mapTo(&dialog, QPoint()), editor->size());
+        EXPECT_LE(editorOnDialog.right(), table->geometry().right()) << "the editor moved too";
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+
+        const QPoint leftArrow(2, horizontal->height() / 2);
+        for (int click = 0; click < 100 && horizontal->value() > 0; ++click) {
+            QTest::mouseClick(horizontal, Qt::LeftButton, {}, leftArrow);
+        }
+        EXPECT_TRUE(CellShowsWhole(*table, 0, 0));
+        EXPECT_FALSE(CellShowsWhole(*table, 0, 1));
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     window.OpenRule(kRibHeightRow);
