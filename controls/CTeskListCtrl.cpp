@@ -1,5 +1,7 @@
 #include "controls/CTeskListCtrl.h"
 
+#include <algorithm>
+
 #include "platform/window/WindowStyles.h"
 
 BEGIN_MESSAGE_MAP(CTeskListCtrl, CListCtrl)
@@ -21,6 +23,7 @@ void CTeskListCtrl::ShowCellEditor(int row, int column, int textLimit) {
         return;
     }
     EnsureVisible(row, FALSE);
+    ScrollCellIntoSight(row, column);
     CRect cell;
     GetSubItemRect(row, column, LVIR_LABEL, cell);
     const CString text = GetItemText(row, column);
@@ -41,6 +44,19 @@ void CTeskListCtrl::ShowCellEditor(int row, int column, int textLimit) {
     m_cellEditor.SetFocus();
     m_nEditRow = row;
     m_nEditColumn = column;
+}
+
+// As little as shows the whole cell; a cell wider than the client area shows from its left edge.
+void CTeskListCtrl::ScrollCellIntoSight(int row, int column) {
+    CRect cell;
+    GetSubItemRect(row, column, LVIR_LABEL, cell);
+    CRect client;
+    GetClientRect(&client);
+    const int past = std::max(cell.right - client.right, 0);
+    const int distance = std::min(past, cell.left);
+    if (distance != 0) {
+        Scroll(CSize(distance, 0));
+    }
 }
 
 bool CTeskListCtrl::EndCellEdit(CString& text) {

@@ -36,6 +36,7 @@ public:
 
 protected:
     afx_msg void OnVScroll(UINT code, UINT position, CScrollBar* scrollBar);
+    void ScrollCellIntoSight(int row, int column);
 
     DECLARE_MESSAGE_MAP()
 

@@ -11,7 +11,9 @@
 class CTeskRibHeightForThkRuleListCtrl : public CTeskListCtrl {
 public:
     static constexpr int kCellTextLimit = 260;
-    static constexpr int kColumnWidth = 204;
+    // Two columns and the vertical scroll bar fit the table's width, with room beside the cells
+    // to click a row without opening a cell's editor.
+    static constexpr int kColumnWidth = 188;
     static constexpr double kThicknessTolerance = 1e-6;
 
     CTeskRibHeightForThkRuleListCtrl();

@@ -230,7 +230,8 @@ void DialogWidget::SyncWindow(const WindowSnapshot& window, CPoint origin, QWidg
     if (window.kind == WindowKind::ListView) {
         inner = RowsAreaOf(window.handle);
         inner->raise();
-        ScrollBarFor(window.handle)->raise();
+        ScrollBarFor(window.handle, Qt::Vertical)->raise();
+        ScrollBarFor(window.handle, Qt::Horizontal)->raise();
     }
     for (const WindowSnapshot& child : window.children) {
         SyncWindow(child, CPoint(rect.left, rect.top), inner);

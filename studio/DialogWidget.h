@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "platform/window/DroppedList.h"
 #include "platform/window/ModalLoop.h"
@@ -46,8 +47,8 @@ public:
     QPoint DroppedArrowCenter(int comboId, bool down) const;
     // The open dropped list's window, or null.
     QWidget* DroppedList() const;
-    // The list's vertical scroll bar, or null.
-    QScrollBar* ListScrollBar(int listId) const;
+    // The list's vertical or horizontal scroll bar, or null.
+    QScrollBar* ListScrollBar(int listId, Qt::Orientation orientation = Qt::Vertical) const;
 
 signals:
     // The dialog ended; the widget has nothing more to show.
@@ -73,12 +74,20 @@ private:
     // windows (its cell editor), so that nothing draws outside the list.
     void SyncWindow(const platform::WindowSnapshot& window, CPoint origin, QWidget* container);
     QWidget* WidgetFor(const platform::WindowSnapshot& window, QWidget* container);
-    // A list shows only the rows from its first row shown, its scroll bar hands the person's
-    // clicks and drags to the list as WM_VSCROLL, and its rows area holds its own windows.
+    // A list shows only the rows from its first row shown and the columns from its horizontal
+    // origin, its scroll bars hand the person's clicks and drags to the list as WM_VSCROLL and
+    // WM_HSCROLL, and its rows area holds its own windows.
+    struct ScrollRange {
+        int maximum;
+        int page;
+        int value;
+    };
     void ShowList(const platform::WindowSnapshot& list, QTableWidget& table, const QRect& screen);
-    QScrollBar* ScrollBarFor(HWND list);
+    void ShowScrollBar(const platform::WindowSnapshot& list, Qt::Orientation orientation,
+                       const ScrollRange& range, const QRect& screen);
+    QScrollBar* ScrollBarFor(HWND list, Qt::Orientation orientation);
     QWidget* RowsAreaOf(HWND list);
-    void ScrollList(HWND list, UINT code, int position);
+    void ScrollList(HWND list, UINT message, UINT code, int position);
     void ShowBalloon(const platform::WindowSnapshot& edit, CPoint origin);
     void ShowDroppedList(const platform::WindowSnapshot& list);
 
@@ -115,7 +124,7 @@ private:
     QLabel* m_balloon = nullptr;
     DroppedListPopup* m_droppedList = nullptr;
     bool m_droppedListShown = false;
-    std::map<HWND, QScrollBar*> m_scrollBars;
+    std::map<std::pair<HWND, Qt::Orientation>, QScrollBar*> m_scrollBars;
     std::map<HWND, QWidget*> m_rowsAreas;
     FocusCue* m_focusCue = nullptr;
     bool m_ended = false;

@@ -56,70 +56,104 @@ void ShowRows(const WindowSnapshot& window, QTableWidget& table, const DialogMet
     table.verticalScrollBar()->setValue(0);
 }
 
+int ColumnsWidth(const WindowSnapshot& window) {
+    int width = 0;
+    for (const auto& column : window.columns) {
+        width += column.width;
+    }
+    return width;
+}
+
 }  // namespace
 
+// The table fills the list's client area alone: the scroll bars lie beside and below it, so
+// they cover no cell. The columns scroll by the list's horizontal origin.
 void DialogWidget::ShowList(const WindowSnapshot& window, QTableWidget& table,
                             const QRect& screen) {
     ShowRows(window, table, *m_metrics);
-    const bool scrolls = (window.style & WS_VSCROLL) != 0;
-    const int barWidth =
-        scrolls ? m_metrics->ToScreen(CPoint(CListCtrl::kScrollBarWidth, 0)).x() : 0;
-    QScrollBar* bar = ScrollBarFor(window.handle);
-    bar->setGeometry(screen.left() + screen.width() - barWidth, screen.top(), barWidth,
-                     screen.height());
-    bar->setRange(0, std::max(static_cast<int>(window.rows.size()) - window.rowsPerPage, 0));
-    bar->setPageStep(window.rowsPerPage);
-    bar->setValue(window.topRow);
-    bar->setEnabled(window.enabled);
-    bar->setVisible(scrolls && window.visible);
+    const bool vertical = (window.style & WS_VSCROLL) != 0;
+    const bool horizontal = (window.style & WS_HSCROLL) != 0;
+    const QPoint bars =
+        m_metrics->ToScreen(CPoint(vertical ? kScrollBarSize : 0, horizontal ? kScrollBarSize : 0));
+    const QRect client(screen.topLeft(), screen.size() - QSize(bars.x(), bars.y()));
+    table.resize(client.size());
+
+    const int clientWidth = window.rect.Width() - (vertical ? kScrollBarSize : 0);
+    ShowScrollBar(window, Qt::Vertical,
+                  {std::max(static_cast<int>(window.rows.size()) - window.rowsPerPage, 0),
+                   window.rowsPerPage, window.topRow},
+                  QRect(client.right() + 1, screen.top(), bars.x(), client.height()));
+    ShowScrollBar(
+        window, Qt::Horizontal,
+        {std::max(ColumnsWidth(window) - clientWidth, 0), clientWidth, window.horizontalOrigin},
+        QRect(screen.left(), client.bottom() + 1, client.width(), bars.y()));
+    table.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QScrollBar* columns = table.horizontalScrollBar();
+    const int origin = m_metrics->ToScreen(CPoint(window.horizontalOrigin, 0)).x();
+    columns->setRange(0, std::max(columns->maximum(), origin));
+    columns->setValue(origin);
+
     const int headerHeight = m_metrics->ToScreen(CPoint(0, CListCtrl::kHeaderHeight)).y();
     QWidget* rows = RowsAreaOf(window.handle);
-    rows->setGeometry(screen.left(), screen.top() + headerHeight, screen.width() - barWidth,
-                      screen.height() - headerHeight);
+    rows->setGeometry(client.adjusted(0, headerHeight, 0, 0));
     rows->setVisible(window.visible);
 }
 
+void DialogWidget::ShowScrollBar(const WindowSnapshot& window, Qt::Orientation orientation,
+                                 const ScrollRange& range, const QRect& screen) {
+    const DWORD style = orientation == Qt::Vertical ? WS_VSCROLL : WS_HSCROLL;
+    QScrollBar* bar = ScrollBarFor(window.handle, orientation);
+    bar->setGeometry(screen);
+    bar->setRange(0, range.maximum);
+    bar->setPageStep(range.page);
+    bar->setValue(range.value);
+    bar->setEnabled(window.enabled);
+    bar->setVisible((window.style & style) != 0 && window.visible);
+}
+
 // The bar's parts act as the platform's scroll bar does: each click and each step of a drag is
-// a WM_VSCROLL to the list, and the list decides where it scrolls to.
-QScrollBar* DialogWidget::ScrollBarFor(HWND list) {
-    if (auto found = m_scrollBars.find(list); found != m_scrollBars.end()) {
+// a WM_VSCROLL or WM_HSCROLL to the list, and the list decides where it scrolls to.
+QScrollBar* DialogWidget::ScrollBarFor(HWND list, Qt::Orientation orientation) {
+    const auto key = std::make_pair(list, orientation);
+    if (auto found = m_scrollBars.find(key); found != m_scrollBars.end()) {
         return found->second;
     }
-    auto* bar = new QScrollBar(Qt::Vertical, this);
+    auto* bar = new QScrollBar(orientation, this);
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setSingleStep(1);
-    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, list](int action) {
+    const UINT message = orientation == Qt::Vertical ? WM_VSCROLL : WM_HSCROLL;
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, list, message](int action) {
         switch (action) {
             case QAbstractSlider::SliderSingleStepSub:
-                ScrollList(list, SB_LINEUP, 0);
+                ScrollList(list, message, SB_LINEUP, 0);
                 break;
             case QAbstractSlider::SliderSingleStepAdd:
-                ScrollList(list, SB_LINEDOWN, 0);
+                ScrollList(list, message, SB_LINEDOWN, 0);
                 break;
             case QAbstractSlider::SliderPageStepSub:
-                ScrollList(list, SB_PAGEUP, 0);
+                ScrollList(list, message, SB_PAGEUP, 0);
                 break;
             case QAbstractSlider::SliderPageStepAdd:
-                ScrollList(list, SB_PAGEDOWN, 0);
+                ScrollList(list, message, SB_PAGEDOWN, 0);
                 break;
             case QAbstractSlider::SliderToMinimum:
-                ScrollList(list, SB_TOP, 0);
+                ScrollList(list, message, SB_TOP, 0);
                 break;
             case QAbstractSlider::SliderToMaximum:
-                ScrollList(list, SB_BOTTOM, 0);
+                ScrollList(list, message, SB_BOTTOM, 0);
                 break;
             case QAbstractSlider::SliderMove:
-                ScrollList(list, SB_THUMBTRACK, bar->sliderPosition());
+                ScrollList(list, message, SB_THUMBTRACK, bar->sliderPosition());
                 break;
             default:
                 break;
         }
     });
-    connect(bar, &QAbstractSlider::sliderReleased, this, [this, bar, list] {
-        ScrollList(list, SB_THUMBPOSITION, bar->sliderPosition());
-        ScrollList(list, SB_ENDSCROLL, 0);
+    connect(bar, &QAbstractSlider::sliderReleased, this, [this, bar, list, message] {
+        ScrollList(list, message, SB_THUMBPOSITION, bar->sliderPosition());
+        ScrollList(list, message, SB_ENDSCROLL, 0);
     });
-    m_scrollBars.emplace(list, bar);
+    m_scrollBars.emplace(key, bar);
     return bar;
 }
 
@@ -134,13 +168,14 @@ QWidget* DialogWidget::RowsAreaOf(HWND list) {
     return rows;
 }
 
-void DialogWidget::ScrollList(HWND list, UINT code, int position) {
-    Deliver(list, WM_VSCROLL, MAKEWPARAM(code, static_cast<UINT>(position)), 0);
+void DialogWidget::ScrollList(HWND list, UINT message, UINT code, int position) {
+    Deliver(list, message, MAKEWPARAM(code, static_cast<UINT>(position)), 0);
     AfterInput();
 }
 
-QScrollBar* DialogWidget::ListScrollBar(int listId) const {
+QScrollBar* DialogWidget::ListScrollBar(int listId, Qt::Orientation orientation) const {
     const WindowSnapshot* list = m_tree.FindId(listId);
-    const auto found = list ? m_scrollBars.find(list->handle) : m_scrollBars.end();
+    const auto found =
+        list ? m_scrollBars.find(std::make_pair(list->handle, orientation)) : m_scrollBars.end();
     return found == m_scrollBars.end() ? nullptr : found->second;
 }

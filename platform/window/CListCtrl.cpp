@@ -29,11 +29,35 @@ int ColumnLeft(const ListViewState& state, int column) {
     return left;
 }
 
-// After rows come or go the first row shown stays where it may, and the scroll bar shows as
-// the rows need.
-void KeepTopWithinRows(HWND list) {
+int ColumnsWidth(const ListViewState& state) {
+    return ColumnLeft(state, static_cast<int>(state.columns.size()));
+}
+
+int RowsThatFit(int height) {
+    return std::max(1, height / CListCtrl::kRowHeight);
+}
+
+// Each bar takes room the other may then need: more rows than fit give the vertical bar, which
+// narrows the rows, and columns wider than the rows give the horizontal bar, which lowers them.
+void ShowScrollBarsAsNeeded(platform::WindowRecord& record, const ListViewState& state) {
+    const int width = record.rect.Width();
+    const int height = record.rect.Height() - HeaderHeight(state);
+    const int rows = static_cast<int>(state.items.size());
+    bool vertical = false;
+    bool horizontal = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        vertical = rows > RowsThatFit(height - (horizontal ? kScrollBarSize : 0));
+        horizontal = ColumnsWidth(state) > width - (vertical ? kScrollBarSize : 0);
+    }
+    record.style = vertical ? record.style | WS_VSCROLL : record.style & ~WS_VSCROLL;
+    record.style = horizontal ? record.style | WS_HSCROLL : record.style & ~WS_HSCROLL;
+}
+
+// After rows or columns come, go or change width the list stays scrolled where it may, and the
+// scroll bars show as the rows and columns need.
+void KeepScrolledWithinContent(HWND list) {
     if (const auto* state = FindWindowState<ListViewState>(list)) {
-        platform::ScrollListTo(list, state->top);
+        platform::ScrollListTo(list, state->top, state->left);
     }
 }
 
@@ -41,32 +65,46 @@ void KeepTopWithinRows(HWND list) {
 
 namespace platform {
 
-int ListRowsPerPage(HWND list) {
-    const WindowRecord* record = FindWindowRecord(list);
-    const auto* state = FindWindowState<ListViewState>(list);
-    if (!record || !state) {
-        return 1;
+CRect ListClientRect(HWND list) {
+    CRect client;
+    if (CWnd* window = CWnd::FromHandle(list)) {
+        window->GetClientRect(&client);
     }
-    return std::max(1, (record->rect.Height() - HeaderHeight(*state)) / CListCtrl::kRowHeight);
+    return client;
+}
+
+int ListRowsPerPage(HWND list) {
+    const auto* state = FindWindowState<ListViewState>(list);
+    return state ? RowsThatFit(ListClientRect(list).Height() - HeaderHeight(*state)) : 1;
 }
 
 void ScrollListTo(HWND list, int top) {
+    if (const auto* state = FindWindowState<ListViewState>(list)) {
+        ScrollListTo(list, top, state->left);
+    }
+}
+
+void ScrollListTo(HWND list, int top, int left) {
     WindowRecord* record = FindWindowRecord(list);
     auto* state = FindWindowState<ListViewState>(list);
     if (!record || !state) {
         return;
     }
+    ShowScrollBarsAsNeeded(*record, *state);
     const int count = static_cast<int>(state->items.size());
-    const int page = ListRowsPerPage(list);
-    top = std::clamp(top, 0, std::max(count - page, 0));
-    const int shift = (state->top - top) * CListCtrl::kRowHeight;
+    top = std::clamp(top, 0, std::max(count - ListRowsPerPage(list), 0));
+    const int scrollable =
+        (record->style & WS_HSCROLL) != 0 ? ColumnsWidth(*state) - ListClientRect(list).Width() : 0;
+    left = std::clamp(left, 0, std::max(scrollable, 0));
+    const int dx = state->left - left;
+    const int dy = (state->top - top) * CListCtrl::kRowHeight;
     state->top = top;
+    state->left = left;
     for (HWND child : record->children) {
-        if (child != state->header && shift != 0) {
-            FindWindowRecord(child)->rect.OffsetRect(0, shift);
+        if (child != state->header) {
+            FindWindowRecord(child)->rect.OffsetRect(dx, dy);
         }
     }
-    record->style = count > page ? record->style | WS_VSCROLL : record->style & ~WS_VSCROLL;
     BumpWindowRevision();
 }
 
@@ -91,6 +129,7 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR heading, int format, int width, in
             item.cells.insert(item.cells.begin() + nCol, CString());
         }
     }
+    KeepScrolledWithinContent(m_hWnd);
     return nCol;
 }
 
@@ -105,6 +144,7 @@ BOOL CListCtrl::DeleteColumn(int nCol) {
             item.cells.erase(item.cells.begin() + nCol);
         }
     }
+    KeepScrolledWithinContent(m_hWnd);
     return TRUE;
 }
 
@@ -140,6 +180,7 @@ BOOL CListCtrl::SetColumnWidth(int nCol, int width) {
         return FALSE;
     }
     state->columns[static_cast<std::size_t>(nCol)].width = width;
+    KeepScrolledWithinContent(m_hWnd);
     return TRUE;
 }
 
@@ -155,7 +196,7 @@ int CListCtrl::InsertItem(int nItem, LPCWSTR label) {
     }
     nItem = std::min(nItem, static_cast<int>(state->items.size()));
     state->items.insert(state->items.begin() + nItem, state->NewItem(label));
-    KeepTopWithinRows(m_hWnd);
+    KeepScrolledWithinContent(m_hWnd);
     return nItem;
 }
 
@@ -165,7 +206,7 @@ BOOL CListCtrl::DeleteItem(int nItem) {
         return FALSE;
     }
     state->items.erase(state->items.begin() + nItem);
-    KeepTopWithinRows(m_hWnd);
+    KeepScrolledWithinContent(m_hWnd);
     return TRUE;
 }
 
@@ -175,7 +216,7 @@ BOOL CListCtrl::DeleteAllItems() {
         return FALSE;
     }
     state->items.clear();
-    KeepTopWithinRows(m_hWnd);
+    KeepScrolledWithinContent(m_hWnd);
     return TRUE;
 }
 
@@ -265,7 +306,7 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK) {
     const int page = GetCountPerPage();
     const bool partlyShown =
         nItem == state->top + page &&
-        HeaderHeight(*state) + page * kRowHeight < FindWindowRecord(m_hWnd)->rect.Height();
+        HeaderHeight(*state) + page * kRowHeight < platform::ListClientRect(m_hWnd).Height();
     if (nItem < state->top) {
         platform::ScrollListTo(m_hWnd, nItem);
     } else if (nItem >= state->top + page && !(bPartialOK && partlyShown)) {
@@ -280,7 +321,17 @@ BOOL CListCtrl::Scroll(CSize size) {
         return FALSE;
     }
     const int half = size.cy < 0 ? -kRowHeight / 2 : kRowHeight / 2;
-    platform::ScrollListTo(m_hWnd, state->top + (size.cy + half) / kRowHeight);
+    platform::ScrollListTo(m_hWnd, state->top + (size.cy + half) / kRowHeight,
+                           state->left + size.cx);
+    return TRUE;
+}
+
+BOOL CListCtrl::GetOrigin(LPPOINT point) const {
+    const auto* state = FindWindowState<ListViewState>(m_hWnd);
+    if (!state || !point) {
+        return FALSE;
+    }
+    *point = POINT{state->left, 0};
     return TRUE;
 }
 
@@ -303,17 +354,16 @@ BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int area, CRect& rect) c
         return FALSE;
     }
     const int top = HeaderHeight(*state) + (nItem - state->top) * kRowHeight;
-    const int left = ColumnLeft(*state, nSubItem);
+    const int left = ColumnLeft(*state, nSubItem) - state->left;
     const int width = state->columns[static_cast<std::size_t>(nSubItem)].width;
     switch (area) {
         case LVIR_ICON:
             rect = CRect(left, top, left, top + kRowHeight);
             break;
         case LVIR_BOUNDS:
-            rect = nSubItem == 0
-                       ? CRect(0, top, ColumnLeft(*state, static_cast<int>(state->columns.size())),
-                               top + kRowHeight)
-                       : CRect(left, top, left + width, top + kRowHeight);
+            rect = nSubItem == 0 ? CRect(-state->left, top, ColumnsWidth(*state) - state->left,
+                                         top + kRowHeight)
+                                 : CRect(left, top, left + width, top + kRowHeight);
             break;
         default:
             rect = CRect(left, top, left + width, top + kRowHeight);
@@ -333,16 +383,17 @@ int CListCtrl::SubItemHitTest(LPLVHITTESTINFO info) const {
     CRect client;
     GetClientRect(&client);
     if (!state || info->pt.y < HeaderHeight(*state) || info->pt.y >= client.bottom ||
-        info->pt.x < 0) {
+        info->pt.x < 0 || info->pt.x >= client.right) {
         return -1;
     }
+    const int x = info->pt.x + state->left;
     const int row = state->top + (info->pt.y - HeaderHeight(*state)) / kRowHeight;
     if (!state->IsItem(row)) {
         return -1;
     }
     for (int column = 0; column < static_cast<int>(state->columns.size()); ++column) {
         const int left = ColumnLeft(*state, column);
-        if (info->pt.x >= left && info->pt.x < left + state->columns[column].width) {
+        if (x >= left && x < left + state->columns[column].width) {
             info->iItem = row;
             info->iSubItem = column;
             info->flags = LVHT_ONITEMLABEL;

@@ -58,21 +58,26 @@ public:
 // high, every row 18, each column as wide as it was made. The rows scroll vertically in whole
 // rows: the top index is the first row shown right below the header, and a row above it or below
 // the list's bottom has its rectangle there, out of sight, where no point hits it. While there
-// are more rows than fit, the list has its vertical scroll bar (WS_VSCROLL) along its right edge.
-// When the rows scroll, the list's own child windows (a cell editor) move with them.
+// are more rows than fit, the list has its vertical scroll bar (WS_VSCROLL) along its right edge;
+// while the columns are wider than the rows' room, its horizontal one (WS_HSCROLL) along its
+// bottom, and the columns scroll by pixels. The bars take their room from the client area, where
+// the rows and cells lie. When the rows or columns scroll, the list's own child windows (a cell
+// editor) move with them.
 //
 // A click selects the row under the mouse (with MK_CONTROL it adds or removes the row, with
 // MK_SHIFT it selects the rows from the one last clicked without Shift); Up and Down move the
 // selection (with Shift held they extend it), Page Up and Page Down to the first and last row
 // shown and then a page further, Home and End to the first and last row; the list scrolls so that
-// the row moved to shows. The wheel scrolls three rows a notch, the scroll bar as WM_VSCROLL asks.
+// the row moved to shows. The wheel scrolls three rows a notch, the scroll bars as WM_VSCROLL and
+// WM_HSCROLL ask.
 // It sends no notifications.
 class CListCtrl : public CWnd {
 public:
     static constexpr int kHeaderHeight = 24;
     static constexpr int kRowHeight = 18;
     static constexpr int kDefaultColumnWidth = 100;
-    static constexpr int kScrollBarWidth = 17;
+    static constexpr int kScrollBarWidth = kScrollBarSize;
+    static constexpr int kHorizontalLine = 8;  // the pixels SB_LINELEFT and SB_LINERIGHT move
     static constexpr int kWheelRows = 3;
 
     // Inserts before column nCol; returns its index, or -1. A width of -1 gives the default.
@@ -106,9 +111,14 @@ public:
     int GetCountPerPage() const;
     // Scrolls as little as brings the row wholly into view (with bPartialOK, partly is enough).
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
-    // Scrolls by size.cy pixels, rounded to whole rows (nine pixels of 18 make one); down is
-    // positive. The first row shown stays between the first row and a page above the last.
+    // Scrolls by size.cy pixels, rounded to whole rows (nine pixels of 18 make one), down
+    // positive, and by size.cx pixels, right positive. The first row shown stays between the first
+    // row and a page above the last; the columns scroll no further than their right edge reaching
+    // the client area's.
     BOOL Scroll(CSize size);
+    // The horizontal origin: how many pixels of the columns are scrolled off to the left (x); y is
+    // zero, as the rows scroll in whole rows, told by the top index.
+    BOOL GetOrigin(LPPOINT point) const;
 
     DWORD SetExtendedStyle(DWORD exStyle);
     DWORD GetExtendedStyle() const;

@@ -1,5 +1,7 @@
 #include "platform/window/CWnd.h"
 
+#include <algorithm>
+
 #include "platform/MessageSink.h"
 
 #include "platform/window/CFont.h"
@@ -191,7 +193,14 @@ void CWnd::GetWindowRect(LPRECT rect) const {
 
 void CWnd::GetClientRect(LPRECT rect) const {
     const WindowRecord* record = FindWindowRecord(m_hWnd);
-    *rect = record ? CRect(0, 0, record->rect.Width(), record->rect.Height()) : CRect();
+    if (!record) {
+        *rect = CRect();
+        return;
+    }
+    const int barWidth = (record->style & WS_VSCROLL) != 0 ? kScrollBarSize : 0;
+    const int barHeight = (record->style & WS_HSCROLL) != 0 ? kScrollBarSize : 0;
+    *rect = CRect(0, 0, std::max(record->rect.Width() - barWidth, 0),
+                  std::max(record->rect.Height() - barHeight, 0));
 }
 
 void CWnd::Invalidate(BOOL) {}

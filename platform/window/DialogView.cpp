@@ -72,6 +72,7 @@ ControlView Project(const WindowSnapshot& window, const WindowSnapshot& parent) 
     view.rows = window.rows;
     view.selectedRows = window.selectedRows;
     view.topRow = window.topRow;
+    view.horizontalOrigin = window.horizontalOrigin;
     view.balloonTip = window.balloonTip;
     if (parent.cellEditor && parent.cellEditor->editor == window.handle) {
         view.cell = std::make_pair(parent.cellEditor->row, parent.cellEditor->column);
@@ -147,6 +148,9 @@ CString ControlLine(const ControlView& control) {
         }
         line += L" rows " + CString(std::to_wstring(control.rows.size())) + L" first row " +
                 CString(std::to_wstring(control.topRow));
+        if (control.horizontalOrigin != 0) {
+            line += L" origin " + CString(std::to_wstring(control.horizontalOrigin));
+        }
     }
     if (control.cell) {
         line += L" cell " + CString(std::to_wstring(control.cell->first)) + L" " +

@@ -37,6 +37,7 @@ struct ControlView {
     std::vector<std::vector<CString>> rows;
     std::vector<int> selectedRows;
     int topRow = 0;                           // the first row shown
+    int horizontalOrigin = 0;                 // the pixels of the columns scrolled off
     std::optional<BalloonTip> balloonTip;     // edit boxes
     std::optional<std::pair<int, int>> cell;  // an edit box over a list's cell: row, column
 };

@@ -1,6 +1,7 @@
 #include "platform/window/CListCtrl.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "platform/window/KeyboardState.h"
@@ -168,6 +169,40 @@ void ScrollBarAction(HWND list, WPARAM wParam) {
     }
 }
 
+// The columns scroll by pixels: a line is a few, a page the client area's width.
+void HorizontalScrollBarAction(HWND list, WPARAM wParam) {
+    const auto* state = FindWindowState<ListViewState>(list);
+    const int left = state->left;
+    const int page = platform::ListClientRect(list).Width();
+    const auto scrollTo = [&](int origin) { platform::ScrollListTo(list, state->top, origin); };
+    switch (LOWORD(wParam)) {
+        case SB_LINELEFT:
+            scrollTo(left - CListCtrl::kHorizontalLine);
+            break;
+        case SB_LINERIGHT:
+            scrollTo(left + CListCtrl::kHorizontalLine);
+            break;
+        case SB_PAGELEFT:
+            scrollTo(left - page);
+            break;
+        case SB_PAGERIGHT:
+            scrollTo(left + page);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            scrollTo(HIWORD(wParam));
+            break;
+        case SB_LEFT:
+            scrollTo(0);
+            break;
+        case SB_RIGHT:
+            scrollTo(std::numeric_limits<int>::max());
+            break;
+        default:
+            break;
+    }
+}
+
 void TurnWheel(HWND list, WPARAM wParam) {
     const int rows = -GET_WHEEL_DELTA_WPARAM(wParam) * CListCtrl::kWheelRows / WHEEL_DELTA;
     platform::ScrollListTo(list, FindWindowState<ListViewState>(list)->top + rows);
@@ -189,6 +224,9 @@ LRESULT ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_VSCROLL:
             ScrollBarAction(window, wParam);
+            return 0;
+        case WM_HSCROLL:
+            HorizontalScrollBarAction(window, wParam);
             return 0;
         case WM_MOUSEWHEEL:
             TurnWheel(window, wParam);

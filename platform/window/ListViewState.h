@@ -30,6 +30,7 @@ public:
     HWND header = nullptr;
     int anchor = -1;  // where a Shift-click's range starts: the row last clicked without Shift
     int top = 0;      // the first row shown
+    int left = 0;     // the horizontal origin: the pixels of the columns scrolled off to the left
 
     bool IsItem(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
     bool IsColumn(int index) const {
@@ -45,11 +46,17 @@ public:
     }
 };
 
-// The rows that fit wholly into the list below its header; at least one.
+// The list's client area: its rectangle less the scroll bars it shows.
+CRect ListClientRect(HWND list);
+// The rows that fit wholly into the client area below the header; at least one.
 int ListRowsPerPage(HWND list);
-// Makes this row the first shown, kept between the first row and a page above the last; the
-// list's child windows but its header move with the rows, and the scroll bar shows while there
-// are more rows than fit.
+// Makes this row the first shown, kept between the first row and a page above the last, and
+// scrolls the columns left by this many pixels, kept while the columns fill the client area;
+// the list's child windows but its header move with the rows and columns. The vertical scroll bar
+// shows while there are more rows than fit, the horizontal one while the columns are wider than
+// the client area.
+void ScrollListTo(HWND list, int top, int left);
+// Scrolls the rows alone.
 void ScrollListTo(HWND list, int top);
 
 }  // namespace platform

@@ -198,6 +198,17 @@ UserActionResult SimulatedUser::PressCharacter(wchar_t ch) {
     return Finish();
 }
 
+// The room right of the row's last cell that a person sees; empty when the columns fill the
+// list's client area.
+CRect SimulatedUser::BesideTheCells(HWND window, int row, int columns) {
+    const auto* list = dynamic_cast<const CListCtrl*>(FindWindowRecord(window)->standIn.get());
+    CRect client;
+    list->GetClientRect(&client);
+    CRect last;
+    list->GetSubItemRect(row, columns - 1, LVIR_LABEL, last);
+    return CRect(last.right, last.top, std::max(last.right, client.right), last.bottom);
+}
+
 UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick click) {
     HWND window = nullptr;
     if (UserActionResult reached = Reach(id, window); !reached) {
@@ -214,15 +225,18 @@ UserActionResult SimulatedUser::ClickCell(int id, int row, int column, CellClick
         return Failed(ControlName(id) + L" has no cell at row " + CString(std::to_wstring(row)) +
                       L", column " + CString(std::to_wstring(column)));
     }
-    if (beyondCells) {
-        cell.OffsetRect(cell.Width(), 0);
-    }
     const int top = list->GetTopIndex();
     const int last = top + list->GetCountPerPage() - 1;
     if (row < top || row > last) {
         return Failed(ControlName(id) + L" shows rows " + CString(std::to_wstring(top)) + L" to " +
                       CString(std::to_wstring(last)) + L", not row " +
                       CString(std::to_wstring(row)) + L": scroll to it first");
+    }
+    if (beyondCells) {
+        cell = BesideTheCells(window, row, columns);
+        if (cell.IsRectEmpty()) {
+            return Failed(ControlName(id) + L" has no room beside its cells");
+        }
     }
     switch (click) {
         case CellClick::Double:

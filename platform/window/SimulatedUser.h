@@ -113,6 +113,7 @@ public:
     const std::vector<ShownMessage>& Messages() const { return m_messages; }
 
 private:
+    CRect BesideTheCells(HWND window, int row, int columns);
     // Reaching the controls: an action not done says why, naming the control.
     static UserActionResult Failed(const CString& reason);
     static CString ControlName(int id);

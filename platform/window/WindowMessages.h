@@ -20,6 +20,7 @@ struct POINT {
     LONG x = 0;
     LONG y = 0;
 };
+using LPPOINT = POINT*;
 
 struct MSG {
     HWND hwnd = nullptr;
@@ -90,6 +91,7 @@ constexpr WORD DC_HASDEFID = 0x534B;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr UINT BM_CLICK = 0x00F5;
+constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
@@ -158,6 +160,16 @@ constexpr UINT SB_THUMBTRACK = 5;
 constexpr UINT SB_TOP = 6;
 constexpr UINT SB_BOTTOM = 7;
 constexpr UINT SB_ENDSCROLL = 8;
+// WM_HSCROLL asks with the same codes, named for their direction.
+constexpr UINT SB_LINELEFT = SB_LINEUP;
+constexpr UINT SB_LINERIGHT = SB_LINEDOWN;
+constexpr UINT SB_PAGELEFT = SB_PAGEUP;
+constexpr UINT SB_PAGERIGHT = SB_PAGEDOWN;
+constexpr UINT SB_LEFT = SB_TOP;
+constexpr UINT SB_RIGHT = SB_BOTTOM;
+// The width of a vertical scroll bar and the height of a horizontal one; the bars take their
+// room from the window's client area.
+constexpr int kScrollBarSize = 17;
 
 // Non-client hit-test codes.
 constexpr UINT HTCLOSE = 20;

@@ -139,6 +139,9 @@ void TakeListState(const WindowRecord& record, const CListCtrl& list, WindowSnap
     }
     snapshot.topRow = list.GetTopIndex();
     snapshot.rowsPerPage = list.GetCountPerPage();
+    POINT origin;
+    list.GetOrigin(&origin);
+    snapshot.horizontalOrigin = origin.x;
     snapshot.cellEditor = CellEditorOf(record, list);
 }
 

@@ -74,6 +74,7 @@ struct WindowSnapshot {
     std::vector<int> selectedRows;            //
     int topRow = 0;                           // the first row shown
     int rowsPerPage = 0;                      // the rows that fit wholly
+    int horizontalOrigin = 0;                 // the pixels of the columns scrolled off
     std::optional<CellEditorSnapshot> cellEditor;
 
     std::vector<WindowSnapshot> children;  // in creation order, which is the tab order

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "studio/DialogWidget.h"
@@ -10,13 +11,14 @@
 
 namespace {
 
+constexpr int kRibHeightRow = 5;
+constexpr int kTable = 2257;
+constexpr int kEditor = 1172;
+
 // Down past the last row shown scrolls the table with the editor; the wheel and the scroll bar
 // scroll it through the window system, the editor moving with its cell; neither the rows nor the
 // editor ever draw outside the table.
 TEST(TableOnScreen, ScrollsWithItsEditorAndDrawsNothingOutsideItself) {
-    constexpr int kRibHeightRow = 5;
-    constexpr int kTable = 2257;
-    constexpr int kEditor = 1172;
     MainWindow window;
     window.Screen().SetShownHook([&](DialogWidget& dialog) {
         QScrollBar* bar = dialog.ListScrollBar(kTable);
@@ -46,6 +48,33 @@ TEST(TableOnScreen, ScrollsWithItsEditorAndDrawsNothingOutsideItself) {
         EXPECT_EQ(dialog.grab(below).toImage(), before) << "the editor moved out of sight";
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_EQ(dialog.grab(below).toImage(), before);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    window.OpenRule(kRibHeightRow);
+    EXPECT_EQ(window.Screen().LastResult(), IDCANCEL);
+}
+
+bool CellShowsWhole(QTableWidget& table, int line, int column) {
+    return table.viewport()->rect().contains(table.visualItemRect(table.item(line, column)));
+}
+
+// The vertical scroll bar lies beside the rows and covers no cell: both columns show whole,
+// with room beside them to click a row, and the columns need no horizontal bar.
+TEST(TableOnScreen, TheScrollBarCoversNoCellAndBothColumnsShowWhole) {
+    MainWindow window;
+    window.Screen().SetShownHook([&](DialogWidget& dialog) {
+        auto* table = qobject_cast<QTableWidget*>(dialog.ControlWidget(kTable));
+        QScrollBar* vertical = dialog.ListScrollBar(kTable, Qt::Vertical);
+        QScrollBar* horizontal = dialog.ListScrollBar(kTable, Qt::Horizontal);
+        ASSERT_TRUE(table && vertical && horizontal);
+        EXPECT_TRUE(vertical->isVisibleTo(&dialog));
+        EXPECT_FALSE(horizontal->isVisibleTo(&dialog));
+        EXPECT_FALSE(vertical->geometry().intersects(table->geometry()));
+        EXPECT_TRUE(CellShowsWhole(*table, 0, 0));
+        EXPECT_TRUE(CellShowsWhole(*table, 0, 1));
+        EXPECT_LT(table->visualItemRect(table->item(0, 1)).right(),
+                  table->viewport()->rect().right() - 8)
+            << "room beside the cells";
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     window.OpenRule(kRibHeightRow);

@@ -201,6 +201,10 @@ struct ScrollCase {
     std::vector<int> selected;  // the rows selected afterwards
 };
 
+// Two columns of 204 and 300 pixels, in rows 435 pixels wide narrowed by
+// the vertical scroll bar.
+constexpr int kWideOriginLimit = 504 - (435 - CListCtrl::kScrollBarWidth);
+
 std::ostream& operator<<(std::ostream& out, const ScrollCase& c) {
     return out << c.name;
 }
@@ -313,6 +317,54 @@ const ScrollCase kScrollCases[] = {
      },
      1,
      {15}},
+    {"ColumnsWiderThanTheRowsScrollByPixelsUnderAHorizontalBar",
+     [](SimulatedUser& p, CListCtrl& list) {
+         list.SetColumnWidth(1, 300);
+         EXPECT_TRUE(list.GetStyle() & WS_HSCROLL);
+         EXPECT_EQ(list.GetCountPerPage(), 14) << "the horizontal bar takes a row's room";
+         const auto bar = [&list](UINT code, UINT position = 0) {
+             list.SendMessage(WM_HSCROLL, MAKEWPARAM(code, position));
+             POINT origin;
+             EXPECT_TRUE(list.GetOrigin(&origin));
+             return origin.x;
+         };
+         EXPECT_EQ(bar(SB_LINERIGHT), 8);
+         EXPECT_EQ(bar(SB_RIGHT), kWideOriginLimit);
+         EXPECT_EQ(p.Control(kList)->horizontalOrigin, kWideOriginLimit);
+         EXPECT_EQ(bar(SB_LINELEFT), kWideOriginLimit - 8);
+         EXPECT_EQ(bar(SB_PAGELEFT), 0);
+         EXPECT_EQ(bar(SB_THUMBTRACK, 30), 30);
+         list.Scroll(CSize(-10, 18));
+         EXPECT_EQ(bar(SB_ENDSCROLL), 20);
+         CRect cell;
+         ASSERT_TRUE(list.GetSubItemRect(1, 1, LVIR_LABEL, cell));
+         EXPECT_EQ(cell, CRect(184, 24, 484, 42));
+         EXPECT_EQ(list.HitTest(CPoint(10, 30)), 1) << "the first column's right part";
+         bar(SB_RIGHT);
+         CRect client;
+         list.GetClientRect(&client);
+         ASSERT_TRUE(list.GetSubItemRect(1, 1, LVIR_LABEL, cell));
+         EXPECT_EQ(cell.right, client.right) << "the last column ends at the client area's edge";
+         EXPECT_EQ(list.HitTest(CPoint(cell.right - 1, 30)), 1);
+         EXPECT_EQ(list.HitTest(CPoint(client.right, 30)), -1) << "on the vertical bar";
+         EXPECT_EQ(list.HitTest(CPoint(10, client.bottom)), -1) << "on the horizontal bar";
+     },
+     1,
+     {}},
+    {"NarrowerColumnsTakeTheHorizontalBarAwayAndScrollBack",
+     [](SimulatedUser&, CListCtrl& list) {
+         list.SetColumnWidth(1, 300);
+         list.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0));
+         list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0));
+         EXPECT_EQ(list.GetTopIndex(), kManyRows - 14);
+         list.SetColumnWidth(1, 204);
+         EXPECT_FALSE(list.GetStyle() & WS_HSCROLL);
+         POINT origin;
+         list.GetOrigin(&origin);
+         EXPECT_EQ(origin.x, 0);
+     },
+     kManyRows - 15,
+     {}},
 };
 
 class ScrollingList : public testing::TestWithParam<ScrollCase> {};
@@ -360,8 +412,8 @@ TEST(ListView, ScrolledRowsHaveTheirRectanglesOutOfSightWhereNothingHitsThem) {
     });
 }
 
-// A cell editor is a child of the list: it moves with its cell, in sight or not, and the wheel
-// turned over it scrolls the list.
+// A cell editor is a child of the list: it moves with its cell, in sight or not, as the rows and
+// the columns scroll, and the wheel turned over it scrolls the list.
 TEST(ListView, TheListsChildWindowsMoveWithTheRows) {
     CListDialog<CEditableList> dialog(LVS_REPORT, kManyRows);
     RunWithUser(dialog, [&](SimulatedUser& person) {
@@ -378,6 +430,10 @@ TEST(ListView, TheListsChildWindowsMoveWithTheRows) {
         person.TurnWheel(kList, -1);
         dialog.m_list.m_editor.GetWindowRect(&after);
         EXPECT_EQ(after, before);
+        dialog.m_list.SetColumnWidth(1, 300);
+        dialog.m_list.Scroll(CSize(30, 0));
+        dialog.m_list.m_editor.GetWindowRect(&after);
+        EXPECT_EQ(after.left, before.left - 30) << "and with the columns";
     });
 }
 
