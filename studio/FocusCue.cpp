@@ -63,6 +63,9 @@ FocusCue::FocusCue(QWidget* dialog) : QWidget(dialog) {
 
 void FocusCue::Follow(const platform::WindowSnapshot* focused, QWidget* widget) {
     m_kind = focused && focused->visible && widget ? focused->kind : WindowKind::Other;
+    m_currentLine = m_kind == WindowKind::ListView && focused->focusedRow >= 0
+                        ? focused->focusedRow - focused->topRow
+                        : -1;
     m_widget = widget;
     setGeometry(parentWidget()->rect());
     raise();
@@ -82,6 +85,9 @@ void FocusCue::paintEvent(QPaintEvent*) {
             break;
         case WindowKind::ComboBox:
             PaintHighlightedChoice(painter);
+            break;
+        case WindowKind::ListView:
+            PaintCurrentRow(painter);
             break;
         case WindowKind::Edit:
             PaintCaret(painter);
@@ -115,6 +121,22 @@ void FocusCue::PaintHighlightedChoice(QPainter& painter) const {
     painter.setFont(combo->font());
     painter.drawText(field.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      combo->currentText());
+}
+
+// Around the row's cells, within the rows area: a row scrolled out of sight shows no rectangle.
+void FocusCue::PaintCurrentRow(QPainter& painter) const {
+    const auto* table = qobject_cast<const QTableWidget*>(m_widget.data());
+    if (!table || m_currentLine < 0 || m_currentLine >= table->rowCount() ||
+        table->columnCount() == 0) {
+        return;
+    }
+    const QRect row =
+        table->visualItemRect(table->item(m_currentLine, 0))
+            .united(table->visualItemRect(table->item(m_currentLine, table->columnCount() - 1)));
+    const QPoint corner = table->viewport()->mapTo(parentWidget(), QPoint(0, 0));
+    painter.setClipRect(table->viewport()->rect().translated(corner), Qt::IntersectClip);
+    painter.setPen(DottedPen(palette().color(QPalette::WindowText)));
+    painter.drawRect(row.adjusted(0, 0, -1, -1).translated(corner));
 }
 
 // The caret stands where the next character goes in: the end of the selection the window system

@@ -9,8 +9,9 @@ class QTableWidget;
 
 // The platform's sign of the focus, drawn over the dialog from the window tree alone (never from
 // Qt's own focus, which depends on the desktop window being active): a dotted rectangle inside a
-// focused button and around a focused check box's text, the text of a focused choice list
-// highlighted, and the caret of a focused edit box where typed text goes in. It lies over the
+// focused button, around a focused check box's text and around a focused list's current row, the
+// text of a focused choice list highlighted, and the caret of a focused edit box where typed text
+// goes in. It lies over the
 // controls and takes no input.
 class FocusCue : public QWidget {
 public:
@@ -25,9 +26,11 @@ protected:
 private:
     void PaintDottedRectangle(QPainter& painter) const;
     void PaintHighlightedChoice(QPainter& painter) const;
+    void PaintCurrentRow(QPainter& painter) const;
     void PaintCaret(QPainter& painter) const;
 
     platform::WindowKind m_kind = platform::WindowKind::Other;
+    int m_currentLine = -1;  // a list's current row among the rows it shows
     QPointer<QWidget> m_widget;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/window/DroppedList.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "platform/window/CWnd.h"
@@ -18,6 +19,8 @@ public:
     int rows = 1;
     int highlighted = -1;
     bool above = false;
+    // While the thumb is dragged: how far below its top the mouse went down on it.
+    std::optional<int> thumbGrab;
 };
 
 HWND OwnerOf(HWND list) {
@@ -34,9 +37,36 @@ int ItemCount(HWND list) {
     return combo ? static_cast<int>(combo->items.size()) : 0;
 }
 
-void ScrollBy(HWND list, int rows) {
+void ScrollTo(HWND list, int first) {
     auto* state = FindWindowState<DroppedListState>(list);
-    state->first = std::clamp(state->first + rows, 0, std::max(ItemCount(list) - state->rows, 0));
+    state->first = std::clamp(first, 0, std::max(ItemCount(list) - state->rows, 0));
+}
+
+void ScrollBy(HWND list, int rows) {
+    ScrollTo(list, FindWindowState<DroppedListState>(list)->first + rows);
+}
+
+// The mouse moved: a dragged thumb scrolls the list, otherwise the item under it is highlighted.
+void MoveMouse(HWND list, CPoint point) {
+    const auto* state = FindWindowState<DroppedListState>(list);
+    if (state->thumbGrab) {
+        ScrollTo(list, LayoutOf(list).FirstForThumbAt(point.y - *state->thumbGrab));
+    } else if (const int item = LayoutOf(list).ItemAt(point); item >= 0) {
+        HighlightItem(list, item);
+    }
+}
+
+// A release on an item chooses it; the release of a dragged thumb only lets it go, and the
+// release of the press that opened the list lands on the box and keeps it open.
+void Release(HWND list, CPoint point) {
+    auto* state = FindWindowState<DroppedListState>(list);
+    if (std::exchange(state->thumbGrab, std::nullopt)) {
+        return;
+    }
+    if (const int item = LayoutOf(list).ItemAt(point); item >= 0) {
+        HighlightItem(list, item);
+        CloseDroppedListChoosing(OwnerOf(list));
+    }
 }
 
 // A press inside the list highlights an item or works the scroll bar; one outside closes it.
@@ -47,6 +77,8 @@ void Press(HWND list, CPoint point) {
         CloseDroppedList(OwnerOf(list));
     } else if (const int item = layout.ItemAt(point); item >= 0) {
         HighlightItem(list, item);
+    } else if (const CRect thumb = layout.ThumbRect(); thumb.PtInRect(point)) {
+        FindWindowState<DroppedListState>(list)->thumbGrab = point.y - thumb.top;
     } else if (layout.ArrowRect(false).PtInRect(point)) {
         ScrollBy(list, -1);
     } else if (layout.ArrowRect(true).PtInRect(point)) {
@@ -62,20 +94,14 @@ LRESULT DroppedListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lPar
     const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     switch (message) {
         case WM_MOUSEMOVE:
-            if (const int item = LayoutOf(list).ItemAt(point); item >= 0) {
-                HighlightItem(list, item);
-            }
+            MoveMouse(list, point);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             Press(list, point);
             return 0;
         case WM_LBUTTONUP:
-            // The release of the press that opened the list lands on the box and keeps it open.
-            if (const int item = LayoutOf(list).ItemAt(point); item >= 0) {
-                HighlightItem(list, item);
-                CloseDroppedListChoosing(OwnerOf(list));
-            }
+            Release(list, point);
             return 0;
         case WM_MOUSEWHEEL:
             ScrollBy(list, -static_cast<std::int16_t>(HIWORD(wParam)) / WHEEL_DELTA * kWheelRows);
@@ -106,7 +132,7 @@ CRect DroppedListLayout::ArrowRect(bool down) const {
 }
 
 // The thumb's length and place stand for the rows shown among all the items.
-CRect DroppedListLayout::TrackRect(bool below) const {
+CRect DroppedListLayout::ThumbRect() const {
     if (!HasScrollBar()) {
         return {};
     }
@@ -114,8 +140,30 @@ CRect DroppedListLayout::TrackRect(bool below) const {
     const int length = ArrowRect(true).top - top;
     const int thumb = std::max(length * rows / count, 1);
     const int thumbTop = top + (length - thumb) * first / (count - rows);
-    return below ? CRect(width - kScrollBarWidth, thumbTop + thumb, width, top + length)
-                 : CRect(width - kScrollBarWidth, top, width, thumbTop);
+    return {width - kScrollBarWidth, thumbTop, width, thumbTop + thumb};
+}
+
+CRect DroppedListLayout::TrackRect(bool below) const {
+    if (!HasScrollBar()) {
+        return {};
+    }
+    const CRect thumb = ThumbRect();
+    return below ? CRect(thumb.left, thumb.bottom, width, ArrowRect(true).top)
+                 : CRect(thumb.left, ArrowRect(false).bottom, width, thumb.top);
+}
+
+// The nearest first item whose thumb lies at that height, the thumb kept within its track.
+int DroppedListLayout::FirstForThumbAt(int thumbTop) const {
+    if (!HasScrollBar()) {
+        return 0;
+    }
+    const int top = ArrowRect(false).bottom;
+    const int travel = ArrowRect(true).top - top - ThumbRect().Height();
+    if (travel <= 0) {
+        return first;
+    }
+    const int offset = std::clamp(thumbTop - top, 0, travel);
+    return (offset * (count - rows) + travel / 2) / travel;
 }
 
 int DroppedListLayout::ItemAt(CPoint point) const {

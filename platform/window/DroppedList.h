@@ -9,8 +9,9 @@
 // The list a drop-down list box opens: a top-level window of its own, owned by the box, lying over
 // every other window below the box (above it when the screen has no room below). It shows as many
 // rows as the box's template height allows beyond its field; when not every item fits, a scroll
-// bar on its right scrolls it, an arrow at each end. While it is open it holds the mouse capture:
-// a click on an item chooses it, a click outside closes it and goes no further.
+// bar on its right scrolls it, an arrow at each end and a thumb to drag. While it is open it
+// holds the mouse capture: a click on an item chooses it, a click outside closes it and goes no
+// further.
 namespace platform {
 
 struct DroppedListLayout {
@@ -25,10 +26,13 @@ struct DroppedListLayout {
     bool HasScrollBar() const { return count > rows; }
     bool Shows(int index) const { return index >= first && index < first + rows && index < count; }
     // In the list's client area: an item's row (empty when it is not shown), the scroll bar's
-    // arrows and the part of its track above and below the thumb.
+    // arrows, its thumb and the part of its track above and below the thumb.
     CRect ItemRect(int index) const;
     CRect ArrowRect(bool down) const;
+    CRect ThumbRect() const;
     CRect TrackRect(bool below) const;
+    // The first item shown when the thumb's top is dragged to this height.
+    int FirstForThumbAt(int thumbTop) const;
     // The item under the point; -1 off the items (on the scroll bar, outside the list).
     int ItemAt(CPoint point) const;
 };

@@ -138,6 +138,7 @@ void TakeListState(const WindowRecord& record, const CListCtrl& list, WindowSnap
         }
     }
     snapshot.topRow = list.GetTopIndex();
+    snapshot.focusedRow = list.GetNextItem(-1, LVNI_FOCUSED);
     snapshot.rowsPerPage = list.GetCountPerPage();
     POINT origin;
     list.GetOrigin(&origin);

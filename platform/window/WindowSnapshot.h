@@ -72,6 +72,7 @@ struct WindowSnapshot {
     std::vector<ListColumnSnapshot> columns;  // list views
     std::vector<std::vector<CString>> rows;   //
     std::vector<int> selectedRows;            //
+    int focusedRow = -1;                      // the row the keys move from
     int topRow = 0;                           // the first row shown
     int rowsPerPage = 0;                      // the rows that fit wholly
     int horizontalOrigin = 0;                 // the pixels of the columns scrolled off

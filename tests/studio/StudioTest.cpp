@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
 #include <fstream>
@@ -178,8 +179,21 @@ TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
     }
 }
 
+// Dark pixels on the top edge of a table's row as the dialog shows it: a grid line is light.
+int DarkPixelsAlongTopOf(DialogWidget& dialog, QTableWidget& table, int line) {
+    const QRect row = table.visualItemRect(table.item(line, 0))
+                          .translated(table.viewport()->mapTo(&dialog, QPoint(0, 0)));
+    const QImage shown = dialog.grab().toImage();
+    int dark = 0;
+    for (int x = row.left() + 2; x < row.left() + 40; ++x) {
+        dark += shown.pixelColor(x, row.top()).lightness() < 100 ? 1 : 0;
+    }
+    return dark;
+}
+
 // The screen shows the focus where the window system has it: the focused box's selection, none
-// in a box the focus left, and the cell editor's caret after the text typed into it.
+// in a box the focus left, the cell editor's caret after the text typed into it and a dotted
+// rectangle around the list's current row, clicked beside its cells.
 TEST_F(Studio, TheScreenShowsTheFocusWhereTheWindowSystemHasIt) {
     constexpr int kCoreDraft = 1113;
     constexpr int kTable = 2257;
@@ -202,6 +216,13 @@ TEST_F(Studio, TheScreenShowsTheFocusWhereTheWindowSystemHasIt) {
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->textCursor().position(), editor->toPlainText().size());
         QTest::keyClick(&dialog, Qt::Key_Escape);
+        auto* table = qobject_cast<QTableWidget*>(dialog.ControlWidget(kTable));
+        ASSERT_NE(table, nullptr);
+        QTest::mouseClick(
+            &dialog, Qt::LeftButton, {},
+            dialog.CellCenter(kTable, 1, 1) + QPoint(table->columnWidth(1) / 2 + 8, 0));
+        EXPECT_GT(DarkPixelsAlongTopOf(dialog, *table, 1), 5)
+            << "the current row's dotted rectangle";
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     window.OpenRule(5);

@@ -200,6 +200,33 @@ TEST(ComboBox, AClickDropsTheListBelowScrolledToTheSelectionAndASecondClickChoos
                 ElementsAre("CBN_SELCHANGE 1121 Very low", "CBN_SELCHANGE 1121 Low"));
 }
 
+// The thumb follows the mouse that went down on it; its release lets it go and chooses nothing.
+TEST(ComboBox, TheDroppedListsThumbIsDragged) {
+    CComboDialog dialog;
+    RunWithUser(dialog, [&](SimulatedUser& person) {
+        person.Click(kCombo);
+        const HWND list = DroppedListOf(dialog.m_combo);
+        const CRect thumb = platform::LayoutOf(list).ThumbRect();
+        ASSERT_FALSE(thumb.IsRectEmpty());
+        const CPoint grab = thumb.CenterPoint();
+        const auto mouse = [list, grab](UINT message, int dx, int dy) {
+            SendMessage(list, message, MK_LBUTTON, MAKELPARAM(grab.x + dx, grab.y + dy));
+        };
+        mouse(WM_LBUTTONDOWN, 0, 0);
+        mouse(WM_MOUSEMOVE, 0, 100);
+        EXPECT_THAT(ShownItems(person), ElementsAre(L"Low", L"Medium", L"High", L"Very high"));
+        mouse(WM_MOUSEMOVE, -40, 1);
+        EXPECT_THAT(ShownItems(person), ElementsAre(L"Very low", L"Low", L"Medium", L"High"))
+            << "the thumb keeps following beside the bar";
+        mouse(WM_MOUSEMOVE, 0, 6);
+        mouse(WM_LBUTTONUP, 0, 6);
+        EXPECT_THAT(ShownItems(person), ElementsAre(L"Low", L"Medium", L"High", L"Very high"));
+        EXPECT_TRUE(dialog.m_combo.GetDroppedState());
+        EXPECT_EQ(person.Text(kCombo), L"");
+    });
+    EXPECT_THAT(dialog.With("CBN_SELCHANGE"), IsEmpty());
+}
+
 TEST(ComboBox, TheListDropsAboveTheBoxWhenTheScreenHasNoRoomBelow) {
     const CRect screen = platform::ScreenArea();
     platform::SetScreenArea(CRect(0, -200, 1920, 100));
