@@ -66,6 +66,14 @@ struct SolidSummary {
     Box size;
 };
 
+// A pull direction the checker tried when it chose one, and the area neither half reaches along
+// it, in the document's area unit.
+struct PullCandidateResult {
+    Point direction{};
+    std::string source;  // "axis Z", "principal axis 1", "normal of face 12"
+    double undercutArea = 0;
+};
+
 // When a check fails: a finding of this severity or above, or more findings than this.
 struct FailureBounds {
     int severity = 3;
@@ -74,8 +82,10 @@ struct FailureBounds {
 
 struct CheckReport {
     std::string part;
-    std::string units;             // the document's, e.g. "mm, deg"
-    Point pull{0, 0, 1};           // the unit direction the cavity draws along
+    std::string units;    // the document's, e.g. "mm, deg"
+    Point pull{0, 0, 1};  // the unit direction the cavity draws along
+    // When the checker chose the pull: every direction it tried, in the order tried.
+    std::vector<PullCandidateResult> pullCandidates;
     Box size;                      // of the whole part
     std::uint32_t solidCount = 1;  // in the file, checked or not
     std::vector<SolidSummary> solids;

@@ -8,6 +8,7 @@
 #include "check/CheckError.h"
 #include "check/checks/RuleCheck.h"
 #include "check/geometry/IsolatedPartReader.h"
+#include "check/geometry/PullSearch.h"
 #include "check/geometry/SolidPart.h"
 
 namespace check {
@@ -100,7 +101,7 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
     CheckReport report;
     report.part = partPath.string();
     report.units = units.LengthName() + ", " + units.AngleName();
-    const Vec3 along = pull.Normalized();
+    const Vec3 along = PullFor(part, chosen, units, report);
     report.pull = {along.x, along.y, along.z};
     report.size = BoxOf(part, units);
     report.solidCount = static_cast<std::uint32_t>(part.solids.size());
@@ -120,7 +121,7 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
                                    static_cast<double>(chosen.size()));
             }
         };
-        CheckSolid(solid, static_cast<std::uint32_t>(s + 1), part.solids[s].firstFace, rules,
+        CheckSolid(solid, static_cast<std::uint32_t>(s + 1), part.solids[s].firstFace, rules, along,
                    progress, report);
     }
     if (m_options.progress) {
@@ -130,10 +131,10 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
 }
 
 void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint32_t firstFace,
-                             const RuleSet& rules, const std::function<void(double)>& progress,
+                             const RuleSet& rules, const Vec3& pull,
+                             const std::function<void(double)>& progress,
                              CheckReport& report) const {
     const DocumentUnits& units = rules.Units();
-    const Vec3 pull{m_options.pull[0], m_options.pull[1], m_options.pull[2]};
     const RayScene scene(solid, m_options.threads);
     CheckContext context(solid, scene, SurfaceSampler(m_options.samples).Sample(solid), pull, units,
                          progress);
@@ -153,6 +154,28 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
         }
         report.rules.push_back(std::move(result));
     }
+}
+
+Vec3 PartChecker::PullFor(const Part& part, const std::vector<std::size_t>& solids,
+                          const DocumentUnits& units, CheckReport& report) const {
+    const Vec3 given{m_options.pull[0], m_options.pull[1], m_options.pull[2]};
+    if (!m_options.findPull) {
+        return given.Normalized();
+    }
+    // Candidates from the solid checked alone, or from the whole part.
+    const std::optional<Part> one = solids.size() == 1 && part.solids.size() > 1
+                                        ? std::optional(SolidPart(part, solids[0]))
+                                        : std::nullopt;
+    const std::uint32_t firstFace = one ? part.solids[solids[0]].firstFace : 0;
+    const std::vector<PullTrial> trials =
+        TryPulls(part, solids, PullCandidates(one ? *one : part, firstFace), m_options.samples,
+                 m_options.threads);
+    for (const PullTrial& trial : trials) {
+        const Vec3& d = trial.candidate.direction;
+        report.pullCandidates.push_back({Point{d.x, d.y, d.z}, trial.candidate.source,
+                                         units.AreaFromSquareMillimetres(trial.undercutArea)});
+    }
+    return BestPull(trials).candidate.direction;
 }
 
 }  // namespace check

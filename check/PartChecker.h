@@ -7,9 +7,11 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "check/CheckReport.h"
 #include "check/RuleSet.h"
+#include "check/geometry/Vec3.h"
 
 namespace check {
 
@@ -19,6 +21,8 @@ struct Part;
 // solid to check, the bounds on the work, and where to tell progress.
 struct CheckOptions {
     std::array<double, 3> pull{0, 0, 1};
+    // Choose the pull instead: the candidate direction with the least undercut area.
+    bool findPull = false;
     // A length unit code (0 mm, 3 in, ...); by default the rule document's.
     std::optional<std::int32_t> partUnit;
     // The solid to check, from 1 in the file's order; by default every solid, one by one.
@@ -54,8 +58,12 @@ public:
 private:
     // Appends the solid's rules to the report, its findings naming faces in the file's order.
     void CheckSolid(const Part& solid, std::uint32_t number, std::uint32_t firstFace,
-                    const RuleSet& rules, const std::function<void(double)>& progress,
-                    CheckReport& report) const;
+                    const RuleSet& rules, const Vec3& pull,
+                    const std::function<void(double)>& progress, CheckReport& report) const;
+    // The pull to check along: the one given, or the best of the candidates, which the report
+    // then lists.
+    Vec3 PullFor(const Part& part, const std::vector<std::size_t>& solids,
+                 const DocumentUnits& units, CheckReport& report) const;
 
     CheckOptions m_options;
 };

@@ -53,8 +53,30 @@ std::string ReportSummary(const CheckReport& report) {
                        checked, failing, report.FindingCount(), report.rules.size() - checked);
 }
 
+namespace {
+
+std::string DirectionText(const Point& d) {
+    return fmt::format("{}, {}, {}", ReportNumber(d[0]), ReportNumber(d[1]), ReportNumber(d[2]));
+}
+
+// The pull the checker chose and what it chose among.
+std::string ChosenPullText(const CheckReport& report) {
+    std::string text = fmt::format("pull: {} (the least undercut area of {} directions tried)\n",
+                                   DirectionText(report.pull), report.pullCandidates.size());
+    for (const PullCandidateResult& candidate : report.pullCandidates) {
+        text += fmt::format("  {} ({}): undercut area {}\n", DirectionText(candidate.direction),
+                            candidate.source, ReportNumber(candidate.undercutArea));
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string ReportText(const CheckReport& report) {
     std::string text = fmt::format("part: {}\nunits: {}\n", report.part, report.units);
+    if (!report.pullCandidates.empty()) {
+        text += ChosenPullText(report);
+    }
     std::uint32_t solid = 0;
     for (const RuleResult& rule : report.rules) {
         if (report.solidCount > 1 && rule.solid != solid) {
@@ -144,6 +166,15 @@ std::string ReportJson(const CheckReport& report, JsonLayout layout) {
     Json root = Head(report.part);
     root["units"] = report.units;
     root["pull"] = report.pull;
+    if (!report.pullCandidates.empty()) {
+        Json candidates = Json::array();
+        for (const PullCandidateResult& candidate : report.pullCandidates) {
+            candidates.push_back(Json{{"direction", candidate.direction},
+                                      {"from", candidate.source},
+                                      {"undercut area", candidate.undercutArea}});
+        }
+        root["pull candidates"] = std::move(candidates);
+    }
     root["size"] = BoxJson(report.size);
     root["solid count"] = report.solidCount;
     Json solids = Json::array();

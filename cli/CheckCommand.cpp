@@ -21,12 +21,13 @@ constexpr int kExitUnusable = 2;
 
 check::CheckOptions OptionsFor(const CheckCommandOptions& options) {
     check::CheckOptions checking;
+    checking.findPull = options.pull == "auto";
     const std::optional<std::array<double, 3>> pull = check::ParsePullDirection(options.pull);
-    if (!pull) {
-        throw check::CheckError(
-            fmt::format("--pull \"{}\": give the direction as X,Y,Z, not all zero", options.pull));
+    if (!pull && !checking.findPull) {
+        throw check::CheckError(fmt::format(
+            "--pull \"{}\": give the direction as X,Y,Z, not all zero, or auto", options.pull));
     }
-    checking.pull = *pull;
+    checking.pull = pull.value_or(checking.pull);
     if (options.partUnits) {
         checking.partUnit = ParseLinearUnit(*options.partUnits);
         if (!checking.partUnit) {

@@ -103,7 +103,9 @@ void AddCheckCommand(CLI::App& cli, int& status, CheckCommandOptions& checked) {
     check->add_option("PART", checked.part,
                       "The part: .step/.stp, .iges/.igs or .stl (none with --batch)");
     check->add_option("RULES", checked.rules, "The rule document");
-    check->add_option("--pull", checked.pull, "Pull direction X,Y,Z (default 0,0,1)");
+    check->add_option("--pull", checked.pull,
+                      "Pull direction X,Y,Z (default 0,0,1), or auto: the direction with the least "
+                      "undercut area");
     check->add_option("--format", checked.format, "text (default) or json");
     check->add_option("--part-units", checked.partUnits,
                       "Length unit of an STL part (default: the document's)");

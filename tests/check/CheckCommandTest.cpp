@@ -144,6 +144,30 @@ TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
     }
 }
 
+// --pull auto reports the directions tried, in text and in JSON that follows the schema.
+TEST_F(CheckCommandTest, PullAutoReportsTheDirectionsTried) {
+    test_parts::WriteStep(test_parts::Cup(false, false), Path("cup.step"));
+    Rules("mm");
+    const CommandResult text = RunVeritorRules(Folder(), "check cup.step rules1.xml --pull auto");
+    EXPECT_NE(text.out.find("\npull: 0.0, 0.0, 1.0 (the least undercut area of "),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("  0.0, 0.0, 1.0 (axis Z): undercut area 0.0\n"), std::string::npos)
+        << text.out;
+
+    const CommandResult json =
+        RunVeritorRules(Folder(), "check cup.step rules1.xml --pull auto --format json");
+    const nlohmann::json report = nlohmann::json::parse(json.out);
+    ExpectValid(report);
+    EXPECT_EQ(report["pull"], nlohmann::json::array({0.0, 0.0, 1.0}));
+    ASSERT_TRUE(report.contains("pull candidates"));
+    EXPECT_EQ(report["pull candidates"][0]["from"], "axis Z");
+
+    const CommandResult refused = RunVeritorRules(Folder(), "check cup.step rules1.xml --pull up");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("not all zero, or auto"), std::string::npos) << refused.err;
+}
+
 TEST_F(CheckCommandTest, WarningsGoToStandardErrorAndIntoTheJson) {
     test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
     Rules("mm");

@@ -11,11 +11,12 @@
 
 void CheckFixture::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    // Named after the test for a reader, made unique so that two checkouts never share it.
-    std::string pattern =
-        (std::filesystem::temp_directory_path() /
-         fmt::format("veritor-check-{}-{}-XXXXXX", info->test_suite_name(), info->name()))
-            .string();
+    // Named after the test for a reader (a parameterised test's slashes made dashes), made
+    // unique so that two checkouts never share it.
+    std::string name =
+        fmt::format("veritor-check-{}-{}-XXXXXX", info->test_suite_name(), info->name());
+    std::replace(name.begin(), name.end(), '/', '-');
+    std::string pattern = (std::filesystem::temp_directory_path() / name).string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
     m_folder = pattern;
 }

@@ -187,6 +187,12 @@ TopoDS_Shape Moved(const TopoDS_Shape& shape, double x, double y, double z) {
     return BRepBuilderAPI_Transform(shape, move, true).Shape();
 }
 
+TopoDS_Shape Rotated(const TopoDS_Shape& shape, double x, double y, double z, double degrees) {
+    gp_Trsf turn;
+    turn.SetRotation(gp_Ax1(gp_Pnt(0, 0, 0), gp_Dir(x, y, z)), degrees * M_PI / 180);
+    return BRepBuilderAPI_Transform(shape, turn, true).Shape();
+}
+
 TopoDS_Shape HolePlate() {
     TopoDS_Shape plate = BRepPrimAPI_MakeBox(60, 40, 10).Shape();
     plate = Cut(

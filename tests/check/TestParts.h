@@ -73,6 +73,8 @@ TopoDS_Shape Frustum(double bottom, double top, double height);
 TopoDS_Shape Ball(double radius);
 // The shape moved by this offset.
 TopoDS_Shape Moved(const TopoDS_Shape& shape, double x, double y, double z);
+// The shape turned by this angle in degrees round an axis through the origin.
+TopoDS_Shape Rotated(const TopoDS_Shape& shape, double x, double y, double z, double degrees);
 
 // A single square face: no solid.
 TopoDS_Shape LoneFace();
