@@ -83,6 +83,21 @@ std::vector<std::string> StudioDocument::ConvertUnits(const RuleUnitSystemStruct
     return {};
 }
 
+std::optional<std::string> StudioDocument::ChangedOnDisk() const {
+    if (!m_path) {
+        return std::nullopt;
+    }
+    try {
+        std::string content = ReadFile(*m_path);
+        if (content != m_onDisk) {
+            return content;
+        }
+    } catch (const DocumentError&) {
+        // A file gone or unreadable offers nothing to reload.
+    }
+    return std::nullopt;
+}
+
 StudioDocument::SaveResult StudioDocument::Save(const std::filesystem::path& path,
                                                 bool overwriteChanged) {
     std::error_code error;

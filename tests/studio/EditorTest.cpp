@@ -1,0 +1,361 @@
+// The editor around the rules table as a desktop user reaches for it: sorting and filtering,
+// the context menu, the status bar, the Help menu, files dropped on the window or changed on disk
+// by someone else, the window's layout kept between runs, and the program's own options.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <QUndoStack>
+#include <QUrl>
+#include <fstream>
+
+#include "studio/DialogWidget.h"
+#include "studio/DocumentStatusBar.h"
+#include "studio/HelpBrowser.h"
+#include "studio/HelpWindow.h"
+#include "studio/MainWindow.h"
+#include "studio/PartCheckDialog.h"
+#include "tests/studio/StudioTestSupport.h"
+
+using testing::HasSubstr;
+using testing::Not;
+
+// Failures show texts as text.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+constexpr int kFilletRadiusRule = 11;
+constexpr int kRules = 13;
+constexpr int kInch = 3;
+
+// The texts of a column as the table shows them, top to bottom.
+QStringList ColumnTexts(QTableView& table, int column) {
+    QStringList texts;
+    for (int row = 0; row < table.model()->rowCount(); ++row) {
+        texts << table.model()->index(row, column).data().toString();
+    }
+    return texts;
+}
+
+void ClickHeader(QTableView& table, int column) {
+    QHeaderView& header = *table.horizontalHeader();
+    const QPoint at(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
+                    header.height() / 2);
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+}
+
+// The modal window that opens next, once it is up: handed to act, which must close it.
+template <typename Window>
+void WhenShown(std::function<void(Window&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr) << "no such window opened";
+        act(*window);
+    });
+}
+
+void SendDrop(MainWindow& window, const std::filesystem::path& file, bool* accepted) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    *accepted = enter.isAccepted();
+    if (*accepted) {
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+    }
+}
+
+class Editor : public testing::Test {
+protected:
+    std::filesystem::path NewDocument(const std::string& name) {
+        const CommandResult made = RunVeritorRules(m_folder.Path(), "new " + name);
+        EXPECT_EQ(made.status, 0) << made.err;
+        return m_folder.Path() / name;
+    }
+    // Answers every question of the window with this button from now on, keeping the questions
+    // asked since.
+    void Answer(MainWindow& window, QMessageBox::StandardButton button) {
+        m_asked.clear();
+        window.SetPrompt([this, button](const QString&, const QString& text, const QString&,
+                                        QMessageBox::StandardButtons) {
+            m_asked.push_back(text.toStdString());
+            return button;
+        });
+    }
+    // Lets the window hear of changes to its file, for longer than they take to settle.
+    static void LetTheFileSettle() { QTest::qWait(600); }
+
+    studiotest::TemporaryFolder m_folder;
+    std::vector<std::string> m_asked;
+};
+
+TEST_F(Editor, SortedAndFilteredTheTableStillEditsTheRuleShown) {
+    const std::filesystem::path file = NewDocument("parts.xml");
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTableView& table = window.Table();
+
+    ClickHeader(table, RulesTableModel::DisplayName);
+    QStringList names = ColumnTexts(table, RulesTableModel::DisplayName);
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    if (table.horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder) {
+        std::reverse(sorted.begin(), sorted.end());
+    }
+    EXPECT_EQ(names, sorted);
+    EXPECT_NE(names.front(), QStringLiteral("Draft Angle")) << "not in the document's order";
+
+    QTest::keyClicks(&window.Filter(), QStringLiteral("RADIUS"));
+    names = ColumnTexts(table, RulesTableModel::DisplayName);
+    EXPECT_THAT(names, testing::UnorderedElementsAre(QStringLiteral("Fillet Radius"),
+                                                     QStringLiteral("Minimum Rib Edge Radius")));
+    window.Filter().setText(QStringLiteral("part edge"));
+    EXPECT_EQ(ColumnTexts(table, RulesTableModel::DisplayName),
+              QStringList{QStringLiteral("Hole to Part Edge Distance")})
+        << "descriptions are searched too";
+
+    window.Filter().setText(QStringLiteral("fillet"));
+    ASSERT_EQ(table.model()->rowCount(), 1);
+    table.setFocus();
+    table.selectRow(0);
+    EXPECT_EQ(window.CurrentRule(), kFilletRadiusRule);
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+    });
+    QTest::keyClick(&table, Qt::Key_Return);
+    EXPECT_EQ(window.UndoStack().undoText(), QStringLiteral("Edit Fillet Radius"));
+    EXPECT_EQ(window.Status().Action(), QStringLiteral("Rule edited: Fillet Radius"));
+    EXPECT_EQ(window.CurrentRule(), kFilletRadiusRule) << "the edited rule stays selected";
+}
+
+TEST_F(Editor, TheStatusBarShowsUnitsRulesAndTheLastAction) {
+    const std::filesystem::path file = NewDocument("parts.xml");
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(file));
+    DocumentStatusBar& status = window.Status();
+    EXPECT_EQ(status.Units(), QStringLiteral("mm, deg"));
+    EXPECT_EQ(status.RuleCount(), QStringLiteral("%1 rules").arg(kRules));
+    EXPECT_THAT(status.Action().toStdString(), HasSubstr("Opened"));
+
+    window.ChangeUnits(kInch, 0);
+    EXPECT_EQ(status.Units(), QStringLiteral("in, deg"));
+    EXPECT_EQ(status.Action(), QStringLiteral("Units changed to in, deg"));
+    window.UndoStack().undo();
+    EXPECT_EQ(status.Units(), QStringLiteral("mm, deg"));
+    ASSERT_TRUE(window.Save());
+    EXPECT_THAT(status.Action().toStdString(), HasSubstr("Saved"));
+}
+
+// A right click selects the rule under the mouse and offers its dialog and a part check.
+TEST_F(Editor, TheContextMenuEditsTheRuleClickedAndChecksAPart) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTableView& table = window.Table();
+    const QPoint at = table.visualRect(table.model()->index(kFilletRadiusRule, 0)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, table.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table.viewport(), &click);
+    EXPECT_EQ(window.CurrentRule(), kFilletRadiusRule);
+    EXPECT_TRUE(window.RuleMenu().isVisible());
+    window.RuleMenu().close();
+
+    window.Screen().SetShownHook([](DialogWidget& dialog) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDCANCEL));
+    });
+    QAction* edit = nullptr;
+    QAction* check = nullptr;
+    for (QAction* action : window.RuleMenu().actions()) {
+        (action->objectName() == QStringLiteral("editRule") ? edit : check) = action;
+    }
+    ASSERT_TRUE(edit && check);
+    const int dialogs = window.Screen().DialogsRun();
+    edit->trigger();
+    EXPECT_EQ(window.Screen().DialogsRun(), dialogs + 1);
+
+    bool asked = false;
+    WhenShown<PartCheckDialog>([&asked](PartCheckDialog& dialog) {
+        asked = true;
+        dialog.reject();
+    });
+    check->trigger();
+    EXPECT_TRUE(asked) << "Check Part asks for the part";
+}
+
+TEST_F(Editor, ADroppedDocumentOpensAndADroppedPartIsOfferedForChecking) {
+    const std::filesystem::path file = NewDocument("dropped.xml");
+    MainWindow window;
+    bool accepted = false;
+    SendDrop(window, file, &accepted);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(window.Document().Path(), file);
+
+    const std::filesystem::path part = m_folder.Path() / "cup.STEP";
+    std::filesystem::path offered;
+    WhenShown<PartCheckDialog>([&offered](PartCheckDialog& dialog) {
+        offered = dialog.Part();
+        dialog.reject();
+    });
+    SendDrop(window, part, &accepted);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(offered, part);
+
+    SendDrop(window, m_folder.Path() / "notes.txt", &accepted);
+    EXPECT_FALSE(accepted);
+
+    // A drop over unsaved changes asks first, as opening does.
+    window.ChangeUnits(kInch, 0);
+    Answer(window, QMessageBox::Cancel);
+    SendDrop(window, NewDocument("other.xml"), &accepted);
+    EXPECT_EQ(window.Document().Path(), file);
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
+}
+
+TEST_F(Editor, AChangeOnDiskOffersToReloadButTheEditorsOwnSaveDoesNot) {
+    const std::filesystem::path file = NewDocument("shared.xml");
+    MainWindow window;
+    Answer(window, QMessageBox::Yes);
+    ASSERT_TRUE(window.OpenFile(file));
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit in").status, 0);
+    LetTheFileSettle();
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("changed on disk"));
+    EXPECT_THAT(m_asked[0], Not(HasSubstr("unsaved")));
+    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg")) << "reloaded";
+    EXPECT_FALSE(window.IsModified());
+
+    window.ChangeUnits(0, 0);
+    Answer(window, QMessageBox::Yes);
+    ASSERT_TRUE(window.Save());
+    LetTheFileSettle();
+    EXPECT_TRUE(m_asked.empty()) << "the editor's own save is no one else's change";
+
+    // Unsaved changes are discarded only when the person agrees.
+    window.ChangeUnits(kInch, 0);
+    Answer(window, QMessageBox::No);
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --angle rad").status, 0);
+    LetTheFileSettle();
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg"));
+
+    Answer(window, QMessageBox::Yes);
+    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit cm").status, 0);
+    LetTheFileSettle();
+    EXPECT_EQ(m_asked.size(), 1u);
+    EXPECT_EQ(window.Status().Units(), QStringLiteral("cm, rad"));
+    EXPECT_FALSE(window.IsModified());
+}
+
+// Questions that may lose work carry the warning icon, failures the error icon.
+TEST_F(Editor, MessageBoxesShowAWarningOrAnErrorIcon) {
+    MainWindow window;
+    std::vector<QMessageBox::Icon> icons;
+    const auto answer = [&icons](QMessageBox::StandardButton button) {
+        WhenShown<QMessageBox>([&icons, button](QMessageBox& box) {
+            icons.push_back(box.icon());
+            box.button(button)->click();
+        });
+    };
+    answer(QMessageBox::Ok);
+    EXPECT_FALSE(window.OpenFile(m_folder.Path() / "missing.xml"));
+    window.ChangeUnits(kInch, 0);
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(icons, (std::vector{QMessageBox::Critical, QMessageBox::Warning}));
+}
+
+TEST_F(Editor, HelpOpensTheModulesPageAndAboutNamesTheVersion) {
+    MainWindow window;
+    QAction* contents = window.menuBar()->findChild<QAction*>(QStringLiteral("helpContents"));
+    ASSERT_NE(contents, nullptr);
+    EXPECT_EQ(contents->shortcut(), QKeySequence(Qt::Key_F1));
+    contents->trigger();
+    HelpWindow& help = *window.Screen().Help();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_GT(help.Contents().count(), 0);
+    EXPECT_THAT(help.Browser().source().toString().toStdString(), HasSubstr("14100.html"));
+
+    const std::string version = RunVeritorRules(m_folder.Path(), "--version").out;
+    const std::string number =
+        version.substr(version.find(' ') + 1, version.find('\n') - version.find(' ') - 1);
+    ASSERT_FALSE(number.empty());
+    QString about;
+    WhenShown<QMessageBox>([&about](QMessageBox& box) {
+        about = box.text();
+        box.accept();
+    });
+    window.menuBar()->findChild<QAction*>(QStringLiteral("about"))->trigger();
+    EXPECT_THAT(about.toStdString(), HasSubstr("veritor-studio " + number));
+}
+
+TEST_F(Editor, TheWindowSizeAndColumnWidthsAreKeptBetweenRuns) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(m_folder.Path().string()));
+    {
+        MainWindow window;
+        window.resize(700, 450);
+        window.Table().setColumnWidth(RulesTableModel::Name, 97);
+        EXPECT_TRUE(window.close());
+    }
+    MainWindow window;
+    window.RestoreLayout();
+    EXPECT_EQ(window.size(), QSize(700, 450));
+    EXPECT_EQ(window.Table().columnWidth(RulesTableModel::Name), 97);
+}
+
+TEST_F(Editor, ANameTooWideForItsColumnShowsWholeAsItsTooltip) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTableView& table = window.Table();
+    const QModelIndex cell = table.model()->index(kFilletRadiusRule, RulesTableModel::DisplayName);
+    const auto tipOver = [&table, &cell] {
+        QToolTip::hideText();
+        const QPoint at = table.visualRect(cell).center();
+        QHelpEvent hover(QEvent::ToolTip, at, table.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(table.viewport(), &hover);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipOver(), QString());
+    table.setColumnWidth(RulesTableModel::DisplayName, 30);
+    EXPECT_EQ(tipOver(), QStringLiteral("Fillet Radius"));
+    QToolTip::hideText();
+}
+
+// --help and the pictures need no display: the program picks the offscreen platform itself.
+TEST_F(Editor, HelpAndScreenshotsWorkWithoutADisplay) {
+    const std::string studio =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+        (std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-studio").string() + "' ";
+    const CommandResult help = RunShell(studio + "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, HasSubstr("usage: veritor-studio"));
+    const std::filesystem::path picture = m_folder.Path() / "draft.png";
+    const CommandResult shot =
+        RunShell(studio + "--screenshot 'Draft Angle' '" + picture.string() + "' 2>&1");
+    EXPECT_EQ(shot.status, 0) << shot.out;
+    EXPECT_GT(std::filesystem::file_size(picture), 0u);
+}
+
+}  // namespace
