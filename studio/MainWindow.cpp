@@ -182,15 +182,15 @@ bool MainWindow::IsModified() const {
     return !m_undo->isClean();
 }
 
-void MainWindow::Changed(const QString& what, const std::string& before) {
-    m_undo->push(
-        new DocumentStep(what, before, m_document->Text(), [this](const std::string& text) {
-            const int current = CurrentRule();
-            m_document->Restore(text);
-            m_model->Reload();
-            SelectRule(current);
-            Refresh();
-        }));
+void MainWindow::Changed(const QString& what, std::string before) {
+    m_undo->push(new DocumentStep(what, std::move(before), m_document->Text(),
+                                  [this](const std::string& text) {
+                                      const int current = CurrentRule();
+                                      m_document->Restore(text);
+                                      m_model->Reload();
+                                      SelectRule(current);
+                                      Refresh();
+                                  }));
     Refresh();
 }
 
@@ -198,15 +198,14 @@ void MainWindow::OpenRule(int row) {
     if (!m_model->IsModuleRule(row)) {
         return;
     }
-    const std::string before = m_document->Text();
+    std::string before = m_document->Text();
     LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(row)];
     const QString name = QString::fromStdWString(loaded.rule->m_strDisplayName.str());
     loaded.rule->EditRule();
     if (m_screen.DialogsRun() > 0 && m_screen.LastResult() == IDOK) {
         m_document->RuleEdited(loaded);
-        m_model->Reload();
-        SelectRule(row);
-        Changed(QStringLiteral("Edit %1").arg(name), before);
+        m_model->RuleChanged(row);
+        Changed(QStringLiteral("Edit %1").arg(name), std::move(before));
         m_status->ShowAction(QStringLiteral("Rule edited: %1").arg(name));
     }
 }

@@ -88,7 +88,7 @@ private:
     void Show(std::unique_ptr<StudioDocument> document);
     void Refresh();
     // Records the document's change from the text before it as one undoable step.
-    void Changed(const QString& what, const std::string& before);
+    void Changed(const QString& what, std::string before);
     void ReloadChangedFile();
     void SaveLayout() const;
 

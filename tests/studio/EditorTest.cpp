@@ -147,6 +147,72 @@ TEST_F(Editor, SortedAndFilteredTheTableStillEditsTheRuleShown) {
     EXPECT_EQ(window.CurrentRule(), kFilletRadiusRule) << "the edited rule stays selected";
 }
 
+// The core-side draft raised to "> 1.5", as the edit script "key Tab, type 1113 1.5, choose 1111
+// >, ok" does.
+void RaiseCoreDraft(DialogWidget& dialog) {
+    constexpr int kCoreOperator = 1111;
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCoreOperator));
+    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, dialog.DroppedItemCenter(kCoreOperator, 0));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
+// Two thicker walls in the rib-height table, as "cell 1 0, type 1172 3, key Tab, type 1172 12,
+// key Enter, ok" does.
+void AddThickerWalls(DialogWidget& dialog) {
+    constexpr int kTable = 2257;
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.CellCenter(kTable, 1, 0));
+    QTest::keyClicks(&dialog, QStringLiteral("3"));
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClicks(&dialog, QStringLiteral("12"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+}
+
+// A confirmed dialog updates the document without reading it again: a second edit, further down
+// a document laid out unlike the editor's own printing, still changes that rule's element alone,
+// byte for byte as two edit commands do, and the table shows what reading the result shows.
+TEST_F(Editor, SuccessiveEditsChangeOnlyTheirRulesAsTheEditCommandDoes) {
+    constexpr int kRibHeightRule = 5;
+    const std::filesystem::path scripted = NewDocument("scripted.xml");
+    std::string text = ReadWholeFile(scripted);
+    for (std::size_t at = text.find("\n  "); at != std::string::npos;
+         at = text.find("\n  ", at + 4)) {
+        text.insert(at + 1, " ");
+    }
+    std::ofstream(scripted, std::ios::binary) << text;
+    const std::filesystem::path clicked = m_folder.Path() / "clicked.xml";
+    std::filesystem::copy_file(scripted, clicked);
+    for (const auto& [rule, script] :
+         {std::pair("Draft Angle", "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n"),
+          std::pair("Rib Height for Thickness",
+                    "cell 1 0\ntype 1172 3\nkey Tab\ntype 1172 12\nkey Enter\nok\n")}) {
+        std::ofstream(m_folder.Path() / "actions.txt") << script;
+        const CommandResult edit =
+            RunVeritorRules(m_folder.Path(),
+                            std::string("edit scripted.xml \"") + rule + "\" --script actions.txt");
+        ASSERT_EQ(edit.status, 0) << edit.err;
+    }
+
+    MainWindow window;
+    ASSERT_TRUE(window.OpenFile(clicked));
+    window.Screen().SetShownHook(RaiseCoreDraft);
+    window.OpenRule(0);
+    window.Screen().SetShownHook(AddThickerWalls);
+    window.OpenRule(kRibHeightRule);
+    EXPECT_EQ(window.Document().Text(), ReadWholeFile(scripted));
+
+    MainWindow reread;
+    ASSERT_TRUE(reread.OpenFile(scripted));
+    for (int column = 0; column < RulesTableModel::ColumnCount; ++column) {
+        EXPECT_EQ(ColumnTexts(window.Table(), column), ColumnTexts(reread.Table(), column));
+    }
+    window.UndoStack().undo();
+    window.UndoStack().redo();
+    EXPECT_EQ(window.Document().Text(), ReadWholeFile(scripted));
+}
+
 TEST_F(Editor, TheStatusBarShowsUnitsRulesAndTheLastAction) {
     const std::filesystem::path file = NewDocument("parts.xml");
     MainWindow window;
