@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -201,7 +202,10 @@ void MainWindow::OpenRule(int row) {
     std::string before = m_document->Text();
     LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(row)];
     const QString name = QString::fromStdWString(loaded.rule->m_strDisplayName.str());
-    loaded.rule->EditRule();
+    {
+        const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);
+        loaded.rule->EditRule();
+    }
     if (m_screen.DialogsRun() > 0 && m_screen.LastResult() == IDOK) {
         m_document->RuleEdited(loaded);
         m_model->RuleChanged(row);

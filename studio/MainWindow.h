@@ -122,6 +122,8 @@ private:
     // The file's text the person chose not to reload, so that it is not offered again.
     std::string m_declinedReload;
     bool m_askingToReload = false;
+    // A rule's dialog or a check holds the document: it is not replaced under them.
+    int m_holdingDocument = 0;
     QComboBox* m_lengthUnits = nullptr;
     QComboBox* m_angleUnits = nullptr;
     QMenu* m_recentMenu = nullptr;

@@ -1,5 +1,6 @@
 // What the main window does with the desktop around it: files dropped on it, its document
 // changed on disk by someone else, its size and column widths kept between runs.
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "studio/DocumentStatusBar.h"
@@ -14,6 +16,7 @@
 
 namespace {
 
+constexpr int kAskAgainMilliseconds = 300;
 const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
 const QString kColumnsKey = QStringLiteral("mainWindow/columns");
 
@@ -74,6 +77,12 @@ bool MainWindow::OpenDropped(const std::filesystem::path& path) {
 
 void MainWindow::ReloadChangedFile() {
     if (m_askingToReload) {
+        return;
+    }
+    // A dialog open on the document, or a check reading it, would be left holding a document
+    // gone: the question waits until they are done.
+    if (m_holdingDocument > 0 || QApplication::activeModalWidget()) {
+        QTimer::singleShot(kAskAgainMilliseconds, this, [this] { ReloadChangedFile(); });
         return;
     }
     const std::optional<std::string> onDisk = m_document->ChangedOnDisk();

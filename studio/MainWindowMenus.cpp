@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
@@ -312,6 +313,7 @@ void MainWindow::ChooseAndCheckPart(const std::filesystem::path& part) {
         dialog.findChild<QLineEdit*>(QStringLiteral("part"))->setText(PathText(part));
     }
     if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
+        const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);
         CheckPart(dialog.Part(), dialog.Pull());
     }
 }

@@ -333,6 +333,28 @@ TEST_F(Editor, AChangeOnDiskOffersToReloadButTheEditorsOwnSaveDoesNot) {
     EXPECT_FALSE(window.IsModified());
 }
 
+// The document is not replaced under an open dialog: the question waits until it is closed.
+TEST_F(Editor, AChangeOnDiskWhileADialogIsOpenIsOfferedOnceItCloses) {
+    const std::filesystem::path file = NewDocument("shared.xml");
+    MainWindow window;
+    Answer(window, QMessageBox::Yes);
+    ASSERT_TRUE(window.OpenFile(file));
+    std::size_t askedWhileOpen = 0;
+    window.Screen().SetShownHook([this, &askedWhileOpen](DialogWidget& dialog) {
+        EXPECT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit in").status, 0);
+        LetTheFileSettle();
+        askedWhileOpen = m_asked.size();
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
+    });
+    window.OpenRule(kFilletRadiusRule);
+    EXPECT_EQ(askedWhileOpen, 0u);
+    LetTheFileSettle();
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
+    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg"));
+    EXPECT_FALSE(window.IsModified());
+}
+
 // Questions that may lose work carry the warning icon, failures the error icon.
 TEST_F(Editor, MessageBoxesShowAWarningOrAnErrorIcon) {
     MainWindow window;
