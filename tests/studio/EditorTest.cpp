@@ -1,108 +1,26 @@
 // The editor around the rules table as a desktop user reaches for it: sorting and filtering,
-// the context menu, the status bar, the Help menu, files dropped on the window or changed on disk
-// by someone else, the window's layout kept between runs, and the program's own options.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
+// edits of large documents, the context menu, the status bar, the Help menu, message boxes and
+// tooltips.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QSettings>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
 #include <QToolTip>
 #include <QUndoStack>
-#include <QUrl>
 #include <fstream>
 
 #include "studio/DialogWidget.h"
 #include "studio/DocumentStatusBar.h"
 #include "studio/HelpBrowser.h"
 #include "studio/HelpWindow.h"
-#include "studio/MainWindow.h"
 #include "studio/PartCheckDialog.h"
-#include "tests/studio/StudioTestSupport.h"
+#include "tests/studio/EditorTestSupport.h"
 
 using testing::HasSubstr;
-using testing::Not;
 
-// Failures show texts as text.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
+namespace editortest {
 namespace {
-
-constexpr int kFilletRadiusRule = 11;
-constexpr int kRules = 13;
-constexpr int kInch = 3;
-
-// The texts of a column as the table shows them, top to bottom.
-QStringList ColumnTexts(QTableView& table, int column) {
-    QStringList texts;
-    for (int row = 0; row < table.model()->rowCount(); ++row) {
-        texts << table.model()->index(row, column).data().toString();
-    }
-    return texts;
-}
-
-void ClickHeader(QTableView& table, int column) {
-    QHeaderView& header = *table.horizontalHeader();
-    const QPoint at(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
-                    header.height() / 2);
-    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
-}
-
-// The modal window that opens next, once it is up: handed to act, which must close it.
-template <typename Window>
-void WhenShown(std::function<void(Window&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr) << "no such window opened";
-        act(*window);
-    });
-}
-
-void SendDrop(MainWindow& window, const std::filesystem::path& file, bool* accepted) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    *accepted = enter.isAccepted();
-    if (*accepted) {
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &drop);
-    }
-}
-
-class Editor : public testing::Test {
-protected:
-    std::filesystem::path NewDocument(const std::string& name) {
-        const CommandResult made = RunVeritorRules(m_folder.Path(), "new " + name);
-        EXPECT_EQ(made.status, 0) << made.err;
-        return m_folder.Path() / name;
-    }
-    // Answers every question of the window with this button from now on, keeping the questions
-    // asked since.
-    void Answer(MainWindow& window, QMessageBox::StandardButton button) {
-        m_asked.clear();
-        window.SetPrompt([this, button](const QString&, const QString& text, const QString&,
-                                        QMessageBox::StandardButtons) {
-            m_asked.push_back(text.toStdString());
-            return button;
-        });
-    }
-    // Lets the window hear of changes to its file, for longer than they take to settle.
-    static void LetTheFileSettle() { QTest::qWait(600); }
-
-    studiotest::TemporaryFolder m_folder;
-    std::vector<std::string> m_asked;
-};
 
 TEST_F(Editor, SortedAndFilteredTheTableStillEditsTheRuleShown) {
     const std::filesystem::path file = NewDocument("parts.xml");
@@ -266,95 +184,6 @@ TEST_F(Editor, TheContextMenuEditsTheRuleClickedAndChecksAPart) {
     EXPECT_TRUE(asked) << "Check Part asks for the part";
 }
 
-TEST_F(Editor, ADroppedDocumentOpensAndADroppedPartIsOfferedForChecking) {
-    const std::filesystem::path file = NewDocument("dropped.xml");
-    MainWindow window;
-    bool accepted = false;
-    SendDrop(window, file, &accepted);
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(window.Document().Path(), file);
-
-    const std::filesystem::path part = m_folder.Path() / "cup.STEP";
-    std::filesystem::path offered;
-    WhenShown<PartCheckDialog>([&offered](PartCheckDialog& dialog) {
-        offered = dialog.Part();
-        dialog.reject();
-    });
-    SendDrop(window, part, &accepted);
-    EXPECT_TRUE(accepted);
-    EXPECT_EQ(offered, part);
-
-    SendDrop(window, m_folder.Path() / "notes.txt", &accepted);
-    EXPECT_FALSE(accepted);
-
-    // A drop over unsaved changes asks first, as opening does.
-    window.ChangeUnits(kInch, 0);
-    Answer(window, QMessageBox::Cancel);
-    SendDrop(window, NewDocument("other.xml"), &accepted);
-    EXPECT_EQ(window.Document().Path(), file);
-    ASSERT_EQ(m_asked.size(), 1u);
-    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
-}
-
-TEST_F(Editor, AChangeOnDiskOffersToReloadButTheEditorsOwnSaveDoesNot) {
-    const std::filesystem::path file = NewDocument("shared.xml");
-    MainWindow window;
-    Answer(window, QMessageBox::Yes);
-    ASSERT_TRUE(window.OpenFile(file));
-    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit in").status, 0);
-    LetTheFileSettle();
-    ASSERT_EQ(m_asked.size(), 1u);
-    EXPECT_THAT(m_asked[0], HasSubstr("changed on disk"));
-    EXPECT_THAT(m_asked[0], Not(HasSubstr("unsaved")));
-    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg")) << "reloaded";
-    EXPECT_FALSE(window.IsModified());
-
-    window.ChangeUnits(0, 0);
-    Answer(window, QMessageBox::Yes);
-    ASSERT_TRUE(window.Save());
-    LetTheFileSettle();
-    EXPECT_TRUE(m_asked.empty()) << "the editor's own save is no one else's change";
-
-    // Unsaved changes are discarded only when the person agrees.
-    window.ChangeUnits(kInch, 0);
-    Answer(window, QMessageBox::No);
-    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --angle rad").status, 0);
-    LetTheFileSettle();
-    ASSERT_EQ(m_asked.size(), 1u);
-    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
-    EXPECT_TRUE(window.IsModified());
-    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg"));
-
-    Answer(window, QMessageBox::Yes);
-    ASSERT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit cm").status, 0);
-    LetTheFileSettle();
-    EXPECT_EQ(m_asked.size(), 1u);
-    EXPECT_EQ(window.Status().Units(), QStringLiteral("cm, rad"));
-    EXPECT_FALSE(window.IsModified());
-}
-
-// The document is not replaced under an open dialog: the question waits until it is closed.
-TEST_F(Editor, AChangeOnDiskWhileADialogIsOpenIsOfferedOnceItCloses) {
-    const std::filesystem::path file = NewDocument("shared.xml");
-    MainWindow window;
-    Answer(window, QMessageBox::Yes);
-    ASSERT_TRUE(window.OpenFile(file));
-    std::size_t askedWhileOpen = 0;
-    window.Screen().SetShownHook([this, &askedWhileOpen](DialogWidget& dialog) {
-        EXPECT_EQ(RunVeritorRules(m_folder.Path(), "units shared.xml --unit in").status, 0);
-        LetTheFileSettle();
-        askedWhileOpen = m_asked.size();
-        QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
-    });
-    window.OpenRule(kFilletRadiusRule);
-    EXPECT_EQ(askedWhileOpen, 0u);
-    LetTheFileSettle();
-    ASSERT_EQ(m_asked.size(), 1u);
-    EXPECT_THAT(m_asked[0], HasSubstr("unsaved changes"));
-    EXPECT_EQ(window.Status().Units(), QStringLiteral("in, deg"));
-    EXPECT_FALSE(window.IsModified());
-}
-
 // Questions that may lose work carry the warning icon, failures the error icon.
 TEST_F(Editor, MessageBoxesShowAWarningOrAnErrorIcon) {
     MainWindow window;
@@ -397,21 +226,6 @@ TEST_F(Editor, HelpOpensTheModulesPageAndAboutNamesTheVersion) {
     EXPECT_THAT(about.toStdString(), HasSubstr("veritor-studio " + number));
 }
 
-TEST_F(Editor, TheWindowSizeAndColumnWidthsAreKeptBetweenRuns) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(m_folder.Path().string()));
-    {
-        MainWindow window;
-        window.resize(700, 450);
-        window.Table().setColumnWidth(RulesTableModel::Name, 97);
-        EXPECT_TRUE(window.close());
-    }
-    MainWindow window;
-    window.RestoreLayout();
-    EXPECT_EQ(window.size(), QSize(700, 450));
-    EXPECT_EQ(window.Table().columnWidth(RulesTableModel::Name), 97);
-}
-
 TEST_F(Editor, ANameTooWideForItsColumnShowsWholeAsItsTooltip) {
     MainWindow window;
     window.show();
@@ -431,19 +245,5 @@ TEST_F(Editor, ANameTooWideForItsColumnShowsWholeAsItsTooltip) {
     QToolTip::hideText();
 }
 
-// --help and the pictures need no display: the program picks the offscreen platform itself.
-TEST_F(Editor, HelpAndScreenshotsWorkWithoutADisplay) {
-    const std::string studio =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-        (std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-studio").string() + "' ";
-    const CommandResult help = RunShell(studio + "--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_THAT(help.out, HasSubstr("usage: veritor-studio"));
-    const std::filesystem::path picture = m_folder.Path() / "draft.png";
-    const CommandResult shot =
-        RunShell(studio + "--screenshot 'Draft Angle' '" + picture.string() + "' 2>&1");
-    EXPECT_EQ(shot.status, 0) << shot.out;
-    EXPECT_GT(std::filesystem::file_size(picture), 0u);
-}
-
 }  // namespace
+}  // namespace editortest
