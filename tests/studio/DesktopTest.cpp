@@ -129,14 +129,18 @@ TEST_F(Editor, TheWindowSizeAndColumnWidthsAreKeptBetweenRuns) {
     EXPECT_EQ(window.Table().columnWidth(RulesTableModel::Name), 97);
 }
 
-// --help and the pictures need no display: the program picks the offscreen platform itself.
-TEST_F(Editor, HelpAndScreenshotsWorkWithoutADisplay) {
+// --help, --version and the pictures need no display: the program picks the offscreen platform
+// itself.
+TEST_F(Editor, HelpVersionAndScreenshotsWorkWithoutADisplay) {
     const std::string studio =
         "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
         (std::filesystem::path(VERITOR_STAGE_DIR) / "bin/veritor-studio").string() + "' ";
     const CommandResult help = RunShell(studio + "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, HasSubstr("usage: veritor-studio"));
+    const std::string rulesVersion = RunVeritorRules(m_folder.Path(), "--version").out;
+    EXPECT_EQ(RunShell(studio + "--version").out,
+              "veritor-studio" + rulesVersion.substr(rulesVersion.find(' ')));
     const std::filesystem::path picture = m_folder.Path() / "draft.png";
     const CommandResult shot =
         RunShell(studio + "--screenshot 'Draft Angle' '" + picture.string() + "' 2>&1");
