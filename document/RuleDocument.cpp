@@ -137,14 +137,22 @@ void RuleDocument::ForEachRule(const std::function<void(LoadedRule&)>& visit) {
         TeskXMLNode& element = *children->GetItem(i);
         LoadedRule entry{std::make_unique<TeskXMLNode>(element.Handle()), nullptr,
                          element.Handle().offset_debug() - 1};
-        if (const KnownRule* rule = FindKind(known, element.Handle())) {
-            entry.rule = rule->kind->makeDefault();
-            entry.rule->PopulateParametersFromXML(&element);
-            entry.rule->UpdateRule(&m_units, &m_units);
-            AddShapeWarnings(*rule->rule, *entry.rule, element);
+        if (const KnownRule* kind = LoadRuleOf(known, entry)) {
+            AddShapeWarnings(*kind->rule, *entry.rule, element);
         }
         visit(entry);
     }
+}
+
+const KnownRule* RuleDocument::LoadRuleOf(const KnownRules& known, LoadedRule& entry) const {
+    entry.rule.reset();
+    const KnownRule* rule = FindKind(known, entry.element->Handle());
+    if (rule) {
+        entry.rule = rule->kind->makeDefault();
+        entry.rule->PopulateParametersFromXML(entry.element.get());
+        entry.rule->UpdateRule(&m_units, &m_units);
+    }
+    return rule;
 }
 
 // A record the element lacks, or one with more or fewer values than the rule reads, leaves the

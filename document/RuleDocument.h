@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "host/CTeskRule.h"
 #include "host/TeskXMLDocument.h"
 #include "host/TeskXMLNode.h"
+
+struct KnownRule;
+struct KnownRules;
 
 // A rule element of the document together with the rule loaded from it; unknown elements (rules
 // of other modules) have no rule and are kept as they are.
@@ -71,6 +75,13 @@ public:
     // SaveText when the element cannot be found in that text or the text was dropped.
     std::string SaveTextChangingOnly(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const;
+    // After the rule was changed in place (its dialog confirmed): puts its element in place of
+    // the old one and returns SaveTextChangingOnly's text, the document then standing as reading
+    // that text would leave it without reading it again: the rule loaded anew from its element,
+    // the later rules' places in the text moved by the change of length. Nothing when the splice
+    // cannot be made, the element replaced all the same; the caller then reads the whole text.
+    std::optional<std::string> ChangeRuleInPlace(LoadedRule& loaded, std::vector<LoadedRule>& rules,
+                                                 const std::filesystem::path& path);
 
 private:
     RuleDocument(std::string_view bytes, const std::filesystem::path& path);
@@ -82,6 +93,12 @@ private:
     std::string WholeText() const;
     std::string WithDocumentLineBreaks(std::string text) const;
     std::string SpliceRule(const LoadedRule& loaded, const std::filesystem::path& path) const;
+    // The source text with the rule's element alone written anew, in UTF-8; nothing when the
+    // element cannot be found in it or the result would not read back.
+    std::optional<std::string> SpliceIntoSource(const LoadedRule& loaded) const;
+    // The rule of the entry's element, in the document's units, and its kind; none for other
+    // modules' rules.
+    const KnownRule* LoadRuleOf(const KnownRules& known, LoadedRule& entry) const;
     void AddShapeWarnings(const CTeskRule& defaults, CTeskRule& rule, TeskXMLNode& element);
 
     TeskXMLDocument m_xml;

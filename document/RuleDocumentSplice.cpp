@@ -1,9 +1,12 @@
 #include "document/RuleDocument.h"
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
+#include "app/ModuleExports.h"
+#include "document/KnownRules.h"
 #include "host/HeldReferences.h"
 
 namespace {
@@ -56,6 +59,19 @@ std::size_t ElementEnd(std::string_view text, std::size_t start) {
     return std::string_view::npos;
 }
 
+// The text is one element and nothing else. The source read as a document, so one such element
+// put in place of another leaves it one, without reading the whole of it again.
+bool IsOneElement(std::string_view text) {
+    constexpr unsigned kEverythingKept =
+        pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_declaration;
+    pugi::xml_document document;
+    if (!document.load_buffer(text.data(), text.size(), kEverythingKept, pugi::encoding_utf8)) {
+        return false;
+    }
+    const pugi::xml_node only = document.first_child();
+    return only.type() == pugi::node_element && !only.next_sibling();
+}
+
 }  // namespace
 
 std::string RuleDocument::SaveTextChangingOnly(const LoadedRule& loaded,
@@ -67,13 +83,41 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
                                      const std::filesystem::path& path) const {
     CheckBeforeSave(path);
     // The whole document is printed only when the splice cannot be made.
-    const auto whole = [this] { return WholeText(); };
+    std::optional<std::string> spliced = SpliceIntoSource(loaded);
+    return spliced ? std::move(*spliced) : WholeText();
+}
+
+std::optional<std::string> RuleDocument::ChangeRuleInPlace(LoadedRule& loaded,
+                                                           std::vector<LoadedRule>& rules,
+                                                           const std::filesystem::path& path) {
+    ReplaceRuleElement(loaded);
+    CheckBeforeSave(path);
+    std::optional<std::string> spliced = SpliceIntoSource(loaded);
+    if (!spliced) {
+        return std::nullopt;
+    }
+    // Every byte before and after the element is kept, so the rules after it move by the
+    // difference alone.
+    const std::ptrdiff_t growth =
+        static_cast<std::ptrdiff_t>(spliced->size()) - static_cast<std::ptrdiff_t>(m_source.size());
+    for (LoadedRule& rule : rules) {
+        if (rule.sourceOffset > loaded.sourceOffset) {
+            rule.sourceOffset += growth;
+        }
+    }
+    m_source = std::move(*spliced);
+    SetXMLDoc(&m_xml);
+    LoadRuleOf(KnownRules(), loaded);
+    return m_encoding.FromUtf8(m_source);
+}
+
+std::optional<std::string> RuleDocument::SpliceIntoSource(const LoadedRule& loaded) const {
     const auto start = static_cast<std::size_t>(std::max<std::ptrdiff_t>(loaded.sourceOffset, 0));
     const std::string name = std::string("<") + loaded.element->Handle().name();
     const std::size_t end = ElementEnd(m_source, start);
     if (loaded.sourceOffset < 0 || start >= m_source.size() ||
         m_source.compare(start, name.size(), name) != 0 || end == std::string::npos) {
-        return whole();
+        return std::nullopt;
     }
     // The new element takes the old one's indentation, when it starts a line of its own.
     const std::size_t lineStart = m_source.find_last_of('\n', start) + 1;
@@ -93,10 +137,14 @@ std::string RuleDocument::SpliceRule(const LoadedRule& loaded,
     }
     RestoreReferences(element);
     element = WithDocumentLineBreaks(std::move(element));
-    std::string spliced = m_source.substr(0, start) + element + m_source.substr(end);
-    // Should the text around the element be anything the splice did not foresee, what does not
+    // Should the text around the element be anything the splice did not foresee, what would not
     // read back as a document falls back to the whole save.
-    TeskXMLDocument check;
-    std::string error;
-    return check.LoadText(spliced, error) ? spliced : whole();
+    if (!IsOneElement(std::string_view(m_source).substr(start, end - start)) ||
+        !IsOneElement(element)) {
+        return std::nullopt;
+    }
+    std::string spliced;
+    spliced.reserve(m_source.size() - (end - start) + element.size());
+    spliced.append(m_source, 0, start).append(element).append(m_source, end);
+    return spliced;
 }

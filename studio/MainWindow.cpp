@@ -4,12 +4,18 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "document/UnitCodes.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/DocumentStatusBar.h"
+#include "studio/DocumentWatcher.h"
+#include "studio/ElidedTipDelegate.h"
+#include "studio/RulesFilterModel.h"
 
 namespace {
 
@@ -48,7 +54,10 @@ private:
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_model(new RulesTableModel(this)),
+      m_sorted(new RulesFilterModel(this)),
       m_table(new QTableView(this)),
+      m_status(new DocumentStatusBar(this)),
+      m_watcher(new DocumentWatcher(this)),
       m_undo(new QUndoStack(this)),
       m_checkResults(new CheckResultsWindow(this)),
       m_screen(this) {
@@ -60,7 +69,10 @@ MainWindow::MainWindow(QWidget* parent)
     layout->addWidget(m_table);
     BuildTable();
     BuildMenus();
+    setStatusBar(m_status);
+    setAcceptDrops(true);
     connect(m_undo, &QUndoStack::cleanChanged, this, [this] { Refresh(); });
+    connect(m_watcher, &DocumentWatcher::FileChanged, this, [this] { ReloadChangedFile(); });
     resize(1000, 560);
     Show(StudioDocument::New(false));
 }
@@ -72,7 +84,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildTable() {
-    m_table->setModel(m_model);
+    m_sorted->setSourceModel(m_model);
+    m_table->setModel(m_sorted);
+    m_table->setItemDelegate(new ElidedTipDelegate(m_table));
+    // The document's own order until a header is clicked; a third click goes back to it.
+    m_table->horizontalHeader()->setSortIndicatorClearable(true);
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_table->setSortingEnabled(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -85,7 +103,19 @@ void MainWindow::BuildTable() {
     m_table->setColumnWidth(RulesTableModel::DisplayName, 220);
     m_table->setColumnWidth(RulesTableModel::Severity, 110);
     connect(m_table, &QTableView::activated, this,
-            [this](const QModelIndex& index) { OpenRule(index.row()); });
+            [this](const QModelIndex& index) { OpenRule(m_sorted->mapToSource(index).row()); });
+    connect(m_filter, &QLineEdit::textChanged, m_sorted, &RulesFilterModel::SetFilterText);
+}
+
+int MainWindow::CurrentRule() const {
+    return m_sorted->mapToSource(m_table->currentIndex()).row();
+}
+
+void MainWindow::SelectRule(int row) {
+    const QModelIndex shown = m_sorted->mapFromSource(m_model->index(row, 0));
+    if (shown.isValid()) {
+        m_table->selectRow(shown.row());
+    }
 }
 
 void MainWindow::BuildUnitBar() {
@@ -106,6 +136,15 @@ void MainWindow::BuildUnitBar() {
     layout->addWidget(new QLabel(QStringLiteral("Angle unit:"), bar));
     layout->addWidget(m_angleUnits);
     layout->addStretch();
+    m_filter = new QLineEdit(bar);
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter names and descriptions"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setMinimumWidth(260);
+    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), bar);
+    filterLabel->setBuddy(m_filter);
+    layout->addWidget(filterLabel);
+    layout->addWidget(m_filter);
     const auto changed = [this] {
         ChangeUnits(m_lengthUnits->currentData().toInt(), m_angleUnits->currentData().toInt());
     };
@@ -119,8 +158,10 @@ void MainWindow::Show(std::unique_ptr<StudioDocument> document) {
     m_model->SetDocument(m_document.get());
     m_undo->clear();
     m_undo->setClean();
+    m_watcher->Watch(m_document->Path());
+    m_declinedReload.clear();
     if (!m_document->Rules().empty()) {
-        m_table->selectRow(0);
+        SelectRule(0);
     }
     Refresh();
 }
@@ -132,24 +173,25 @@ void MainWindow::Refresh() {
     setWindowTitle(
         QStringLiteral("%1[*] - veritor-studio").arg(ToQString(m_document->DisplayName())));
     setWindowModified(IsModified());
+    m_status->ShowDocument(
+        QStringLiteral("%1, %2").arg(ToQString(LinearUnitName(units.linearUnit)),
+                                     ToQString(AngularUnitName(units.angularUnit))),
+        static_cast<int>(m_document->Rules().size()));
 }
 
 bool MainWindow::IsModified() const {
     return !m_undo->isClean();
 }
 
-void MainWindow::Changed(const QString& what, const std::string& before) {
-    const int row = m_table->currentIndex().row();
-    m_model->Reload();
-    m_table->selectRow(row);
-    m_undo->push(
-        new DocumentStep(what, before, m_document->Text(), [this](const std::string& text) {
-            const int current = m_table->currentIndex().row();
-            m_document->Restore(text);
-            m_model->Reload();
-            m_table->selectRow(current);
-            Refresh();
-        }));
+void MainWindow::Changed(const QString& what, std::string before) {
+    m_undo->push(new DocumentStep(what, std::move(before), m_document->Text(),
+                                  [this](const std::string& text) {
+                                      const int current = CurrentRule();
+                                      m_document->Restore(text);
+                                      m_model->Reload();
+                                      SelectRule(current);
+                                      Refresh();
+                                  }));
     Refresh();
 }
 
@@ -157,13 +199,18 @@ void MainWindow::OpenRule(int row) {
     if (!m_model->IsModuleRule(row)) {
         return;
     }
-    const std::string before = m_document->Text();
+    std::string before = m_document->Text();
     LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(row)];
     const QString name = QString::fromStdWString(loaded.rule->m_strDisplayName.str());
-    loaded.rule->EditRule();
+    {
+        const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);
+        loaded.rule->EditRule();
+    }
     if (m_screen.DialogsRun() > 0 && m_screen.LastResult() == IDOK) {
         m_document->RuleEdited(loaded);
-        Changed(QStringLiteral("Edit %1").arg(name), before);
+        m_model->RuleChanged(row);
+        Changed(QStringLiteral("Edit %1").arg(name), std::move(before));
+        m_status->ShowAction(QStringLiteral("Rule edited: %1").arg(name));
     }
 }
 
@@ -199,8 +246,11 @@ void MainWindow::ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit) 
         Refresh();
         return;
     }
-    Changed(
-        QStringLiteral("Units %1, %2")
-            .arg(ToQString(LinearUnitName(linearUnit)), ToQString(AngularUnitName(angularUnit))),
-        before);
+    const int row = CurrentRule();
+    m_model->Reload();
+    SelectRule(row);
+    const QString units = QStringLiteral("%1, %2").arg(ToQString(LinearUnitName(linearUnit)),
+                                                       ToQString(AngularUnitName(angularUnit)));
+    Changed(QStringLiteral("Units %1").arg(units), before);
+    m_status->ShowAction(QStringLiteral("Units changed to %1").arg(units));
 }

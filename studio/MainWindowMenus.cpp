@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
@@ -11,7 +13,11 @@
 #include "check/CheckError.h"
 #include "check/PartChecker.h"
 #include "check/PullDirection.h"
+#include "dialogs/RuleDialogFields.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/DocumentStatusBar.h"
+#include "studio/DocumentWatcher.h"
+#include "studio/HelpWindow.h"
 #include "studio/PartCheckDialog.h"
 
 namespace {
@@ -19,6 +25,8 @@ namespace {
 constexpr int kRecentFiles = 8;
 constexpr int kProgressSteps = 1000;
 const QString kRecentKey = QStringLiteral("recentFiles");
+// The help file's first page, the module's own topic.
+const QString kModuleTopic = QStringLiteral("14100.html");
 
 QString PathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -59,21 +67,77 @@ void MainWindow::BuildMenus() {
     QAction* redo = m_undo->createRedoAction(this, QStringLiteral("&Redo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The stack has moved by the time these run: the step undone is the one to redo now.
+    connect(undo, &QAction::triggered, this,
+            [this] { m_status->ShowAction(QStringLiteral("Undone: %1").arg(m_undo->redoText())); });
+    connect(redo, &QAction::triggered, this,
+            [this] { m_status->ShowAction(QStringLiteral("Redone: %1").arg(m_undo->undoText())); });
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    edit->addAction(QStringLiteral("&Edit Rule..."), this,
-                    [this] { OpenRule(m_table->currentIndex().row()); });
+    edit->addAction(QStringLiteral("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); });
+    edit->addAction(QStringLiteral("&Find Rules"), QKeySequence(Qt::CTRL | Qt::Key_F), this,
+                    [this] {
+                        m_filter->setFocus(Qt::ShortcutFocusReason);
+                        m_filter->selectAll();
+                    });
 
     QMenu* check = menuBar()->addMenu(QStringLiteral("&Check"));
     check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
                      [this] { ChooseAndCheckPart(); });
+    BuildHelpMenu();
+    BuildRuleMenu();
+}
+
+void MainWindow::BuildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* contents =
+        help->addAction(QStringLiteral("&Contents"), QKeySequence::HelpContents, this, [this] {
+            m_screen.Help()->ShowTopic(QString::fromStdWString(ApplicationHelpFilePath().str()) +
+                                       QStringLiteral("::/") + kModuleTopic);
+        });
+    contents->setObjectName(QStringLiteral("helpContents"));
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&About veritor-studio"), this, [this] {
+        QMessageBox::about(this, QStringLiteral("About veritor-studio"), AboutText());
+    });
+    about->setObjectName(QStringLiteral("about"));
+}
+
+QString MainWindow::AboutText() {
+    return QStringLiteral(
+               "<p><b>veritor-studio %1</b></p>"
+               "<p>The desktop editor of the design rules for moulded and cast parts: "
+               "rule documents, their dialogs, and parts checked against them.</p>")
+        .arg(QStringLiteral(VERITOR_VERSION));
+}
+
+// What a right click on a rule offers: the rule's dialog, and a check of a part against the
+// document holding it.
+void MainWindow::BuildRuleMenu() {
+    m_ruleMenu = new QMenu(this);
+    m_ruleMenu
+        ->addAction(QStringLiteral("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); })
+        ->setObjectName(QStringLiteral("editRule"));
+    m_ruleMenu
+        ->addAction(QStringLiteral("Check &Part with This Document..."), this,
+                    [this] { ChooseAndCheckPart(); })
+        ->setObjectName(QStringLiteral("checkPart"));
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex index = m_table->indexAt(at);
+        if (index.isValid()) {
+            m_table->selectRow(index.row());
+            m_ruleMenu->popup(m_table->viewport()->mapToGlobal(at));
+        }
+    });
 }
 
 bool MainWindow::OpenFile(const std::filesystem::path& path) {
     try {
         Show(StudioDocument::Open(path));
         RememberRecent(path);
+        m_status->ShowAction(QStringLiteral("Opened %1").arg(PathText(path)));
         return true;
     } catch (const std::exception& error) {
         Fail(QString::fromUtf8(error.what()));
@@ -83,6 +147,8 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
 
 void MainWindow::NewDocument(bool casting) {
     Show(StudioDocument::New(casting));
+    m_status->ShowAction(casting ? QStringLiteral("New casting document")
+                                 : QStringLiteral("New moulding document"));
 }
 
 bool MainWindow::Save() {
@@ -112,8 +178,10 @@ bool MainWindow::SaveAs(const std::filesystem::path& path) {
         return false;
     }
     m_undo->setClean();
+    m_watcher->Watch(m_document->Path());
     RememberRecent(path);
     Refresh();
+    m_status->ShowAction(QStringLiteral("Saved %1").arg(PathText(path)));
     return true;
 }
 
@@ -165,6 +233,7 @@ bool MainWindow::MaySetAside() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (MaySetAside()) {
+        SaveLayout();
         event->accept();
     } else {
         event->ignore();
@@ -174,16 +243,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 QMessageBox::StandardButton MainWindow::Ask(const QString& title, const QString& text,
                                             const QString& details,
                                             QMessageBox::StandardButtons buttons) {
-    if (m_prompt) {
-        return m_prompt(title, text, details, buttons);
-    }
-    QMessageBox box(QMessageBox::Question, title, text, buttons, this);
-    box.setDetailedText(details);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return ShowBox(QMessageBox::Warning, title, text, details, buttons);
 }
 
 void MainWindow::Fail(const QString& text) {
-    Ask(QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok);
+    ShowBox(QMessageBox::Critical, QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton MainWindow::ShowBox(QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, const QString& details,
+                                                QMessageBox::StandardButtons buttons) {
+    if (m_prompt) {
+        return m_prompt(title, text, details, buttons);
+    }
+    QMessageBox box(icon, title, text, buttons, this);
+    box.setDetailedText(details);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void MainWindow::RememberRecent(const std::filesystem::path& path) {
@@ -232,9 +307,13 @@ void MainWindow::ChooseAndSaveAs() {
     }
 }
 
-void MainWindow::ChooseAndCheckPart() {
+void MainWindow::ChooseAndCheckPart(const std::filesystem::path& part) {
     PartCheckDialog dialog(this);
+    if (!part.empty()) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("part"))->setText(PathText(part));
+    }
     if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
+        const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);
         CheckPart(dialog.Part(), dialog.Pull());
     }
 }

@@ -22,6 +22,10 @@ void RulesTableModel::Reload() {
     endResetModel();
 }
 
+void RulesTableModel::RuleChanged(int row) {
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 bool RulesTableModel::IsModuleRule(int row) const {
     return m_document && row >= 0 && row < rowCount() &&
            m_document->Rules()[static_cast<std::size_t>(row)].rule != nullptr;
@@ -37,7 +41,9 @@ int RulesTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
     const bool tip = role == Qt::ToolTipRole && index.column() == Description;
-    if ((role != Qt::DisplayRole && !tip) || !index.isValid() || index.row() >= rowCount()) {
+    const bool sort = role == kSortRole;
+    if ((role != Qt::DisplayRole && !tip && !sort) || !index.isValid() ||
+        index.row() >= rowCount()) {
         return {};
     }
     const LoadedRule& loaded = m_document->Rules()[static_cast<std::size_t>(index.row())];
@@ -46,6 +52,9 @@ QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
                                       : QVariant();
     }
     const CTeskRule& rule = *loaded.rule;
+    if (sort && index.column() == Severity) {
+        return rule.m_nSeverity;
+    }
     switch (index.column()) {
         case Name:
             return ToQString(rule.m_strName);

@@ -12,6 +12,8 @@ class RulesTableModel : public QAbstractTableModel {
 
 public:
     enum Column { Name, DisplayName, Severity, Description, ColumnCount };
+    // What sorting compares: the severity as its number, every other column as its text.
+    static constexpr int kSortRole = Qt::UserRole;
 
     explicit RulesTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
@@ -19,6 +21,8 @@ public:
     void SetDocument(StudioDocument* document);
     // The document's rules were loaded anew (after an edit, an undo or a unit change).
     void Reload();
+    // Only this row's rule changed.
+    void RuleChanged(int row);
     // The row's rule has an editing dialog.
     bool IsModuleRule(int row) const;
 

@@ -66,8 +66,13 @@ void StudioDocument::Restore(const std::string& text) {
 }
 
 // As veritor-rules edit does: only the rule's element is written anew, every other byte kept.
+// The document stands as reading that text would leave it, so it is read again only when the
+// splice could not be made; reading a large document takes far longer than the edit.
 void StudioDocument::RuleEdited(LoadedRule& loaded) {
-    m_document->ReplaceRuleElement(loaded);
+    if (std::optional<std::string> text = m_document->ChangeRuleInPlace(loaded, m_rules, Name())) {
+        m_text = std::move(*text);
+        return;
+    }
     Load(m_document->SaveTextChangingOnly(loaded, Name()));
 }
 
@@ -81,6 +86,21 @@ std::vector<std::string> StudioDocument::ConvertUnits(const RuleUnitSystemStruct
     m_document->SetUnits(to);
     Load(m_document->SaveText(Name()));
     return {};
+}
+
+std::optional<std::string> StudioDocument::ChangedOnDisk() const {
+    if (!m_path) {
+        return std::nullopt;
+    }
+    try {
+        std::string content = ReadFile(*m_path);
+        if (content != m_onDisk) {
+            return content;
+        }
+    } catch (const DocumentError&) {
+        // A file gone or unreadable offers nothing to reload.
+    }
+    return std::nullopt;
 }
 
 StudioDocument::SaveResult StudioDocument::Save(const std::filesystem::path& path,

@@ -39,6 +39,10 @@ public:
     // rounding is not allowed, nothing changes and the values are returned, one line each.
     std::vector<std::string> ConvertUnits(const RuleUnitSystemStructure& to, bool allowRounding);
 
+    // What the file now holds, when someone changed it since this document last read or wrote
+    // it; nothing when it is as it was, is gone or cannot be read.
+    std::optional<std::string> ChangedOnDisk() const;
+
     enum class SaveResult { Saved, ChangedOnDisk };
     // Writes the document at the path, atomically and keeping links and owners as
     // veritor-rules does. A file at the path that differs from what this document last read or

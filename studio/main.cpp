@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QStringList>
 #include <QStyleFactory>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "studio/MainWindow.h"
@@ -11,14 +13,53 @@ namespace {
 constexpr const char* kUsage =
     "usage: veritor-studio [FILE]\n"
     "       veritor-studio --screenshot RULE OUT.png [FILE]\n"
-    "       veritor-studio --screenshot-window OUT.png [FILE]\n";
+    "       veritor-studio --screenshot-window OUT.png [FILE]\n"
+    "       veritor-studio --help | --version\n";
+
+constexpr const char* kHelp =
+    "\n"
+    "Opens the rule document FILE, or a new moulding document, in the desktop editor.\n"
+    "--screenshot writes the picture of the rule's dialog, --screenshot-window that of the main\n"
+    "window; both need no display.\n";
+
+bool HasEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// The pictures need no screen: without a display, and unless told otherwise, they are drawn on
+// Qt's offscreen platform rather than refused for want of one.
+void DrawOffscreenWithoutDisplay(int argc, char* argv[]) {
+    const bool picture = argc > 1 && (std::strcmp(argv[1], "--screenshot") == 0 ||
+                                      std::strcmp(argv[1], "--screenshot-window") == 0);
+    if (picture && !HasEnvironment("DISPLAY") && !HasEnvironment("WAYLAND_DISPLAY") &&
+        !HasEnvironment("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+std::optional<std::filesystem::path> OptionalFile(const QStringList& arguments, int at) {
+    return arguments.size() > at ? std::optional(std::filesystem::path(arguments[at].toStdString()))
+                                 : std::nullopt;
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that they work where no window system is.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << kUsage << kHelp;
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "veritor-studio " << VERITOR_VERSION << "\n";
+        return 0;
+    }
+    DrawOffscreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Veritor"));
     QApplication::setApplicationName(QStringLiteral("veritor-studio"));
+    QApplication::setDesktopFileName(QStringLiteral("invalid.veritor.Studio"));
     const QStringList arguments = QApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot")) {
         if (arguments.size() < 3 || arguments.size() > 4) {
@@ -26,10 +67,8 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         UseSteadyAppearance();
-        return WriteDialogScreenshot(
-            arguments[1].toStdString(), arguments[2].toStdString(),
-            arguments.size() == 4 ? std::optional(std::filesystem::path(arguments[3].toStdString()))
-                                  : std::nullopt);
+        return WriteDialogScreenshot(arguments[1].toStdString(), arguments[2].toStdString(),
+                                     OptionalFile(arguments, 3));
     }
     if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot-window")) {
         if (arguments.size() < 2 || arguments.size() > 3) {
@@ -37,10 +76,7 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         UseSteadyAppearance();
-        return WriteWindowScreenshot(
-            arguments[1].toStdString(),
-            arguments.size() == 3 ? std::optional(std::filesystem::path(arguments[2].toStdString()))
-                                  : std::nullopt);
+        return WriteWindowScreenshot(arguments[1].toStdString(), OptionalFile(arguments, 2));
     }
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith(u'-'))) {
         std::cerr << kUsage;
@@ -48,6 +84,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     MainWindow window;
+    window.RestoreLayout();
     if (!arguments.isEmpty()) {
         window.OpenFile(arguments.front().toStdString());
     }

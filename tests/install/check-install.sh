@@ -39,6 +39,53 @@ check_host() {
     [ $checked -le 1 ] || fail "$program check does not read a part: $(cat "$work/check.err")"
 }
 
+# The studio's desktop entry, icon, document type and AppStream description are installed and
+# valid, with the validators where the machine has them; the type is one the MIME database takes.
+check_desktop() {
+    local root=$1 number=$2 id=invalid.veritor.Studio
+    local entry=$root/share/applications/$id.desktop
+    local metainfo=$root/share/metainfo/$id.metainfo.xml
+    local mime=$root/share/mime/packages/$id.xml
+    for file in "$entry" "$metainfo" "$mime" "$root/share/icons/hicolor/scalable/apps/$id.svg"; do
+        [ -s "$file" ] || fail "${file#"$root"/} is not installed"
+        case $file in *.xml | *.svg) xmllint --noout "$file" || fail "$file is not well-formed" ;; esac
+    done
+    grep -qx "Exec=veritor-studio %f" "$entry" || fail "the desktop entry does not open files"
+    grep -qx "MimeType=application/x-veritor-rules+xml;" "$entry" ||
+        fail "the desktop entry does not take rule documents"
+    grep -q "<release version=\"$number\"" "$metainfo" ||
+        fail "the AppStream release is not $number"
+    if command -v desktop-file-validate >/dev/null; then
+        desktop-file-validate "$entry" || fail "$entry does not validate"
+    fi
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net "$metainfo" >/dev/null ||
+            fail "$metainfo does not validate: $(appstreamcli validate --no-net "$metainfo")"
+    fi
+    if command -v update-mime-database >/dev/null; then
+        local database=$work/share/mime
+        mkdir -p "$database/packages"
+        cp "$mime" "$database/packages/"
+        update-mime-database "$database" >/dev/null 2>"$work/mime.err" ||
+            fail "the MIME database refuses the type: $(cat "$work/mime.err")"
+        [ -s "$database/application/x-veritor-rules+xml.xml" ] ||
+            fail "the MIME database does not hold application/x-veritor-rules+xml"
+        if command -v gio >/dev/null; then
+            # A rule document is known by its root element; any other XML file is not one.
+            printf '<?xml version="1.0"?>\n<parts/>\n' >"$work/other.xml"
+            [ "$(mime_type "$work/rules.xml")" = application/x-veritor-rules+xml ] ||
+                fail "a rule document is typed $(mime_type "$work/rules.xml")"
+            [ "$(mime_type "$work/other.xml")" != application/x-veritor-rules+xml ] ||
+                fail "any XML file is taken for a rule document"
+        fi
+    fi
+}
+
+mime_type() {
+    XDG_DATA_DIRS=$work/share:/usr/share XDG_DATA_HOME=$work/nonexistent \
+        gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'
+}
+
 # A tetrahedron, its faces wound outward.
 tetrahedron=("0 0 0;0 10 0;10 0 0" "0 0 0;10 0 0;0 0 10" "0 0 0;0 0 10;0 10 0"
              "10 0 0;0 10 0;0 0 10")
@@ -71,14 +118,19 @@ for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframework
 done
 version=$("$prefix/bin/veritor-rules" --version)
 check_host "$prefix/bin/veritor-rules" "$prefix"
+check_desktop "$prefix" "${version#veritor-rules }"
 
 # The tree is relocatable: moved as a whole, it still finds its parts.
 mv "$prefix" "$work/moved"
 prefix=$work/moved
 check_host "$prefix/bin/veritor-rules" "$prefix"
-XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=offscreen "$prefix/bin/veritor-studio" \
-    --screenshot "Draft Angle" "$work/draft.png" 2>/dev/null && [ -s "$work/draft.png" ] ||
-    fail "the installed veritor-studio does not draw a dialog"
+# Without a display it draws on Qt's offscreen platform of its own accord.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+    "$prefix/bin/veritor-studio" --screenshot "Draft Angle" "$work/draft.png" 2>/dev/null ||
+    fail "the installed veritor-studio does not draw a dialog without a display"
+[ -s "$work/draft.png" ] || fail "the installed veritor-studio draws an empty picture"
+"$prefix/bin/veritor-studio" --help | grep -q "^usage: veritor-studio" ||
+    fail "the installed veritor-studio --help prints no usage"
 
 cmake -S "$source/tests/install/consumer" -B "$work/consumer" -G Ninja \
       -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
@@ -104,4 +156,5 @@ for needed in libqt6widgets6 libchm1 fonts-dejavu-core fonts-noto-cjk; do
 done
 dpkg-deb -x "$package" "$work/root"
 check_host "$work/root/usr/bin/veritor-rules" "$work/root/usr"
+check_desktop "$work/root/usr" "${version#veritor-rules }"
 echo "check-install: installed tree, package config, pkg-config and Debian package all work"
