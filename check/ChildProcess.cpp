@@ -21,6 +21,8 @@ using Clock = std::chrono::steady_clock;
 
 // Polling for the end of a child that has closed its pipe: it is exiting, so a short nap does.
 constexpr auto kReapPause = std::chrono::milliseconds(1);
+// The longest wait for its answer between looks at whether to stop.
+constexpr int kStopLookMilliseconds = 100;
 
 [[noreturn]] void ThrowErrno(int code, const char* what) {
     throw std::system_error(code, std::generic_category(), what);
@@ -152,24 +154,31 @@ ChildProcess::~ChildProcess() {
     ::close(m_answer);
 }
 
-ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes) {
+ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes,
+                                           std::stop_token stop) {
     Outcome outcome;
-    ReadAnswer(deadline, maxAnswerBytes, outcome);
-    Reap(deadline, outcome);
+    ReadAnswer(deadline, maxAnswerBytes, stop, outcome);
+    Reap(deadline, stop, outcome);
     return outcome;
 }
 
 void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerBytes,
-                              Outcome& outcome) {
+                              const std::stop_token& stop, Outcome& outcome) {
     std::string buffer(64 * 1024, '\0');
     while (true) {
+        if (stop.stop_requested()) {
+            Kill();
+            outcome.cancelled = true;
+            return;
+        }
         if (Clock::now() >= deadline) {
             Kill();
             outcome.timedOut = true;
             return;
         }
         pollfd answer{m_answer, POLLIN, 0};
-        const int ready = ::poll(&answer, 1, MillisecondsUntil(deadline));
+        const int ready =
+            ::poll(&answer, 1, std::min(MillisecondsUntil(deadline), kStopLookMilliseconds));
         if (ready < 0 && errno != EINTR) {
             ThrowErrno(errno, "poll");
         }
@@ -195,10 +204,13 @@ void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerB
     }
 }
 
-void ChildProcess::Reap(Clock::time_point deadline, Outcome& outcome) {
+void ChildProcess::Reap(Clock::time_point deadline, const std::stop_token& stop, Outcome& outcome) {
     int status = 0;
     while (!m_killed && !Ended(status)) {
-        if (Clock::now() >= deadline) {
+        if (stop.stop_requested()) {
+            Kill();
+            outcome.cancelled = true;
+        } else if (Clock::now() >= deadline) {
             Kill();
             outcome.timedOut = true;
         } else {

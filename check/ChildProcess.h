@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
         std::string answer;
         // Killed when the deadline passed.
         bool timedOut = false;
+        // Killed because a stop was requested.
+        bool cancelled = false;
         // Killed for writing more than it may.
         bool answerTooLarge = false;
         // The signal that ended it, or 0 when it exited with exitStatus.
@@ -38,13 +41,16 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     // Reads its answer until it closes the pipe and waits for its end, killing it when the
-    // deadline passes or the answer grows beyond maxAnswerBytes.
-    Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes);
+    // deadline passes, the answer grows beyond maxAnswerBytes or a stop is requested on stop
+    // (within a tenth of a second).
+    Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
+                   std::stop_token stop = {});
 
 private:
     void ReadAnswer(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
-                    Outcome& outcome);
-    void Reap(std::chrono::steady_clock::time_point deadline, Outcome& outcome);
+                    const std::stop_token& stop, Outcome& outcome);
+    void Reap(std::chrono::steady_clock::time_point deadline, const std::stop_token& stop,
+              Outcome& outcome);
     // Whether it has ended, its wait status in status then; never waits.
     bool Ended(int& status);
     void Kill();

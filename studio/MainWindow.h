@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "check/PartChecker.h"
 #include "studio/DialogScreen.h"
 #include "studio/RulesTableModel.h"
 #include "studio/StudioDocument.h"
@@ -42,8 +44,13 @@ public:
     // Converts the document to these units, asking when values would be rounded away.
     void ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit);
     // Checks the part against the document as it stands, unsaved edits included, pulled along
-    // "X,Y,Z", and shows the findings in the results window.
-    bool CheckPart(const std::filesystem::path& part, const QString& pull);
+    // "X,Y,Z", an STL read in partUnit (by default the document's), and shows the findings in
+    // the results window. The check runs on a thread of its own behind a progress dialog with
+    // Cancel; false when it failed or was cancelled, and nothing is shown then.
+    bool CheckPart(const std::filesystem::path& part, const QString& pull,
+                   std::optional<std::int32_t> partUnit = std::nullopt);
+    // What every check starts from: its samples, threads and bounds.
+    check::CheckOptions& PartCheckOptions() { return m_partCheckOptions; }
 
     StudioDocument& Document() { return *m_document; }
     QTableView& Table() { return *m_table; }
@@ -72,7 +79,8 @@ private:
     // True when there is nothing unsaved, or the person saved or chose to discard it.
     bool MaySetAside();
     QMessageBox::StandardButton Ask(const QString& title, const QString& text,
-                                    const QString& details, QMessageBox::StandardButtons buttons);
+                                    const QString& details, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::Icon icon = QMessageBox::Question);
     void Fail(const QString& text);
     void RememberRecent(const std::filesystem::path& path);
     void FillRecentMenu();
@@ -90,4 +98,5 @@ private:
     CheckResultsWindow* m_checkResults;
     DialogScreen m_screen;
     Prompt m_prompt;
+    check::CheckOptions m_partCheckOptions;
 };

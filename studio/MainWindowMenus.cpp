@@ -3,21 +3,19 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
 
-#include "check/CheckError.h"
-#include "check/PartChecker.h"
 #include "check/PullDirection.h"
+#include "studio/CheckProgressDialog.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/CheckRunner.h"
 #include "studio/PartCheckDialog.h"
 
 namespace {
 
 constexpr int kRecentFiles = 8;
-constexpr int kProgressSteps = 1000;
 const QString kRecentKey = QStringLiteral("recentFiles");
 
 QString PathText(const std::filesystem::path& path) {
@@ -117,33 +115,32 @@ bool MainWindow::SaveAs(const std::filesystem::path& path) {
     return true;
 }
 
-bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull) {
-    check::CheckReport report;
-    try {
-        check::CheckOptions options;
-        const auto direction = check::ParsePullDirection(pull.toStdString());
-        if (!direction) {
-            throw check::CheckError(
-                QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero")
-                    .arg(pull)
-                    .toStdString());
-        }
-        options.pull = *direction;
-        // No cancel button: the checker runs to its end, bounded by its own limits.
-        QProgressDialog progress(QStringLiteral("Checking %1...").arg(PathText(part.filename())),
-                                 {}, 0, kProgressSteps, this);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(1000);
-        options.progress = [&progress](double done) {
-            progress.setValue(static_cast<int>(done * kProgressSteps));
-        };
-        report = check::PartChecker(std::move(options))
-                     .Check(part, m_document->Text(), m_document->DisplayName());
-    } catch (const std::exception& error) {
-        Fail(QString::fromUtf8(error.what()));
+bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull,
+                           std::optional<std::int32_t> partUnit) {
+    const auto direction = check::ParsePullDirection(pull.toStdString());
+    if (!direction) {
+        Fail(QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero").arg(pull));
         return false;
     }
-    m_checkResults->Show(report);
+    check::CheckOptions options = m_partCheckOptions;
+    options.pull = *direction;
+    options.partUnit = partUnit;
+    CheckRunner runner(std::move(options), part, m_document->Text(), m_document->DisplayName());
+    CheckProgressDialog progress(
+        runner, QStringLiteral("Checking %1...").arg(PathText(part.filename())), this);
+    progress.WaitForEnd();
+    switch (runner.Outcome()) {
+        case CheckRunner::State::Failed:
+            Fail(runner.Failure());
+            return false;
+        case CheckRunner::State::Running:
+        case CheckRunner::State::Cancelled:
+            return false;
+        case CheckRunner::State::Done:
+            break;
+    }
+    m_checkResults->Show(runner.Report());
+    m_checkResults->PlaceOver(*this);
     m_checkResults->show();
     m_checkResults->raise();
     return true;
@@ -173,17 +170,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 QMessageBox::StandardButton MainWindow::Ask(const QString& title, const QString& text,
                                             const QString& details,
-                                            QMessageBox::StandardButtons buttons) {
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::Icon icon) {
     if (m_prompt) {
         return m_prompt(title, text, details, buttons);
     }
-    QMessageBox box(QMessageBox::Question, title, text, buttons, this);
+    QMessageBox box(icon, title, text, buttons, this);
     box.setDetailedText(details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void MainWindow::Fail(const QString& text) {
-    Ask(QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok);
+    Ask(QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void MainWindow::RememberRecent(const std::filesystem::path& path) {
@@ -233,8 +231,8 @@ void MainWindow::ChooseAndSaveAs() {
 }
 
 void MainWindow::ChooseAndCheckPart() {
-    PartCheckDialog dialog(this);
+    PartCheckDialog dialog(m_document->Units().linearUnit, this);
     if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
-        CheckPart(dialog.Part(), dialog.Pull());
+        CheckPart(dialog.Part(), dialog.Pull(), dialog.PartUnit());
     }
 }

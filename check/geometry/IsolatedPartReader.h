@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stop_token>
 
 #include "check/geometry/Part.h"
 #include "check/geometry/PartReader.h"
@@ -26,8 +27,9 @@ public:
     IsolatedPartReader(double stlUnitInMillimetres, Limits limits);
 
     // Throws CheckError naming the file and the problem when it cannot be used, including when
-    // the reader crashes, runs out of memory or of time reading it.
-    Part Read(const std::filesystem::path& path) const;
+    // the reader crashes, runs out of memory or of time reading it. A stop requested on stop
+    // kills the reader and throws CheckCancelled.
+    Part Read(const std::filesystem::path& path, std::stop_token stop = {}) const;
 
     static std::uintmax_t PhysicalMemoryBytes();
 

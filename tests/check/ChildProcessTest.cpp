@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <system_error>
+#include <thread>
 
 #include "check/ChildProcess.h"
 
@@ -52,6 +53,24 @@ TEST(ChildProcessTest, EachEndOfTheChildIsToldApart) {
         EXPECT_EQ(outcome.exitStatus, run.exitStatus);
     }
     ::close(inherited);
+}
+
+// A stop asked for from another thread kills a child that would run for long, within a tenth of
+// a second or so, and says so.
+TEST(ChildProcessTest, AStopKillsTheChildPromptly) {
+    ChildProcess child("/bin/sh", {"-c", "exec sleep 30"});
+    std::stop_source stop;
+    const auto asked = std::chrono::steady_clock::now() + 200ms;
+    std::jthread asking([&] {
+        std::this_thread::sleep_until(asked);
+        stop.request_stop();
+    });
+    const ChildProcess::Outcome outcome =
+        child.Finish(std::chrono::steady_clock::now() + 30s, 100, stop.get_token());
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, 500ms);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_FALSE(outcome.timedOut);
+    EXPECT_EQ(outcome.signal, SIGKILL);
 }
 
 TEST(ChildProcessTest, AProgramThatCannotStartThrows) {
