@@ -158,7 +158,9 @@ void CheckResultsWindow::PlaceOver(const QWidget& owner) {
 
     const QScreen* screen = owner.screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, width(), wanted);
-    resize(std::min(width(), available.width()), std::min(wanted, available.height()));
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::min(width(), available.width() - frame.width()),
+           std::min(wanted, available.height() - frame.height()));
     QRect placed(QPoint(), frameGeometry().size().expandedTo(size()));
     placed.moveCenter(owner.frameGeometry().center());
     // Kept on the screen when the owner is near its edge.

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -141,7 +142,11 @@ TEST_F(CheckRun, AnUnreadablePartIsAWarningAndTheEditorKeepsWorking) {
 // The results open centred on the main window, every rule not checked in view.
 TEST_F(CheckRun, ResultsOpenCentredShowingTheirRows) {
     MainWindow window;
+    window.resize(600, 400);
     window.show();
+    QRect placed = window.frameGeometry();
+    placed.moveCenter(window.screen()->availableGeometry().center());
+    window.move(placed.topLeft());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(window.CheckPart(m_cup, QStringLiteral("0,0,1")));
     CheckResultsWindow& results = window.CheckResults();
@@ -155,6 +160,50 @@ TEST_F(CheckRun, ResultsOpenCentredShowingTheirRows) {
     EXPECT_LE(last.bottom(), notChecked.viewport()->height());
 }
 
+// Every label with a mnemonic has its field as buddy, so no ampersand is shown. The STL's unit
+// is asked for an STL alone and remembered for that file; the pull is typed or an axis, refused
+// with a message when it cannot be read, and the last one offered again.
+TEST_F(CheckRun, ThePartDialogAsksTheStlUnitAndAReadablePull) {
+    constexpr std::int32_t kInch = 3;
+    const QString stl = QString::fromStdString((m_folder.Path() / "box.stl").string());
+    {
+        PartCheckDialog dialog(0);
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->text().contains(u'&')) {
+                EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+            }
+        }
+        auto& part = *dialog.findChild<QLineEdit*>(QStringLiteral("part"));
+        auto& unit = *dialog.findChild<QComboBox*>(QStringLiteral("partUnit"));
+        auto& pull = *dialog.findChild<QComboBox*>(QStringLiteral("pull"));
+        auto& pullError = *dialog.findChild<QLabel*>(QStringLiteral("pullError"));
+        dialog.show();
+        part.setText(QString::fromStdString(m_cup.string()));
+        EXPECT_FALSE(unit.isVisible());
+        EXPECT_EQ(dialog.PartUnit(), std::nullopt);
+        part.setText(stl);
+        EXPECT_TRUE(unit.isVisible());
+        EXPECT_EQ(dialog.PartUnit(), 0);
+        unit.setCurrentIndex(unit.findData(kInch));
+
+        pull.setEditText(QStringLiteral("1,2"));
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_THAT(pullError.text().toStdString(), HasSubstr("\"1,2\" cannot be used"));
+        pull.setCurrentIndex(pull.findText(QStringLiteral("-Y")));
+        EXPECT_EQ(dialog.Pull(), QStringLiteral("0,-1,0"));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    PartCheckDialog again(0);
+    EXPECT_EQ(again.Pull(), QStringLiteral("0,-1,0"));
+    again.findChild<QLineEdit*>(QStringLiteral("part"))->setText(stl);
+    EXPECT_EQ(again.PartUnit(), kInch);
+    again.findChild<QLineEdit*>(QStringLiteral("part"))
+        ->setText(QString::fromStdString((m_folder.Path() / "other.stl").string()));
+    EXPECT_EQ(again.PartUnit(), 0);
+}
+
 // The JSON saved is the check command's own answer, byte for byte; the HTML page holds every
 // finding and rule not checked, escapes what the part's name holds, and embeds the picture only
 // when there is one.
@@ -166,8 +215,8 @@ TEST_F(CheckRun, SavedReportsAreTheCommandsJsonAndACompleteEscapedPage) {
     ASSERT_TRUE(window.CheckPart(part, QStringLiteral("0,0,1")));
     CheckResultsWindow& results = window.CheckResults();
     results.SaveReport(m_folder.Path() / "report.json");
-    const CommandResult command = RunVeritorRules(
-        m_folder.Path(), "check --format json '" + part.string() + "' rules.xml");
+    const CommandResult command =
+        RunVeritorRules(m_folder.Path(), "check --format json '" + part.string() + "' rules.xml");
     ASSERT_NE(command.status, 2) << command.err;
     EXPECT_EQ(ReadFile(m_folder.Path() / "report.json"), command.out);
 
