@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <string>
 #include <system_error>
 #include <thread>
 
@@ -155,17 +157,22 @@ ChildProcess::~ChildProcess() {
 }
 
 ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes,
-                                           std::stop_token stop) {
+                                           std::stop_token stop,
+                                           const std::function<void()>& waiting) {
     Outcome outcome;
-    ReadAnswer(deadline, maxAnswerBytes, stop, outcome);
+    ReadAnswer(deadline, maxAnswerBytes, stop, waiting, outcome);
     Reap(deadline, stop, outcome);
     return outcome;
 }
 
 void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerBytes,
-                              const std::stop_token& stop, Outcome& outcome) {
+                              const std::stop_token& stop, const std::function<void()>& waiting,
+                              Outcome& outcome) {
     std::string buffer(64 * 1024, '\0');
     while (true) {
+        if (waiting) {
+            waiting();
+        }
         if (stop.stop_requested()) {
             Kill();
             outcome.cancelled = true;
@@ -226,6 +233,18 @@ void ChildProcess::Reap(Clock::time_point deadline, const std::stop_token& stop,
     } else if (WIFEXITED(status)) {
         outcome.exitStatus = WEXITSTATUS(status);
     }
+}
+
+std::uintmax_t ChildProcess::BytesRead() const {
+    std::ifstream io("/proc/" + std::to_string(m_pid) + "/io");
+    std::string field;
+    std::uintmax_t value = 0;
+    while (io >> field >> value) {
+        if (field == "rchar:") {
+            return value;
+        }
+    }
+    return 0;
 }
 
 bool ChildProcess::Ended(int& status) {

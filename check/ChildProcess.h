@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -42,13 +44,18 @@ public:
 
     // Reads its answer until it closes the pipe and waits for its end, killing it when the
     // deadline passes, the answer grows beyond maxAnswerBytes or a stop is requested on stop
-    // (within a tenth of a second).
+    // (within a tenth of a second). waiting, when given, is called between waits for the
+    // answer, at least every tenth of a second.
     Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
-                   std::stop_token stop = {});
+                   std::stop_token stop = {}, const std::function<void()>& waiting = {});
+    // The bytes it has read so far from files and pipes, as the system counts them; 0 when the
+    // system does not say.
+    std::uintmax_t BytesRead() const;
 
 private:
     void ReadAnswer(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
-                    const std::stop_token& stop, Outcome& outcome);
+                    const std::stop_token& stop, const std::function<void()>& waiting,
+                    Outcome& outcome);
     void Reap(std::chrono::steady_clock::time_point deadline, const std::stop_token& stop,
               Outcome& outcome);
     // Whether it has ended, its wait status in status then; never waits.

@@ -15,8 +15,10 @@
 namespace check {
 namespace {
 
-// The shares of the whole check: reading the part, then its solids in equal parts.
+// The shares of the whole check: reading the part, then its solids in equal parts. Within the
+// reading, the reader's reading of the file is told as it goes; what it makes of it after is not.
 constexpr double kReadingShare = 0.1;
+constexpr double kFileShare = 0.5;
 // The shares of one solid: its ray scene and samples, the rays its measurements cast, and its
 // rules one by one (most of them measure from what the rays found).
 constexpr double kPreparingShare = 0.1;
@@ -119,7 +121,10 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
     limits.reading.maxTriangles = m_options.maxTriangles;
     const double stlUnit =
         DocumentUnits::MillimetresPer(m_options.partUnit.value_or(units.Linear()));
-    const Part part = IsolatedPartReader(stlUnit, limits).Read(partPath, m_options.stop);
+    const Part part =
+        IsolatedPartReader(stlUnit, limits).Read(partPath, m_options.stop, [&](double fileRead) {
+            tell(kReadingShare * kFileShare * fileRead);
+        });
     const std::vector<std::size_t> chosen = SolidsToCheck(part, m_options.solid);
     tell(kReadingShare);
 

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -61,7 +62,8 @@ std::string Mishap(const ChildProcess::Outcome& outcome, double seconds) {
 IsolatedPartReader::IsolatedPartReader(double stlUnitInMillimetres, Limits limits)
     : m_stlUnit(stlUnitInMillimetres), m_limits(limits) {}
 
-Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token stop) const {
+Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token stop,
+                              const std::function<void(double)>& fileRead) const {
     // Refused here, before a child is started: a FIFO or device could block any reader.
     CheckPartFile(path, m_limits.reading.maxFileBytes);
     const std::string name = path.string();
@@ -69,10 +71,15 @@ Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token
     ChildProcess::Outcome outcome;
     try {
         ChildProcess child(program, ReaderArguments(path, m_stlUnit, m_limits));
+        const double fileBytes =
+            static_cast<double>(std::max<std::uintmax_t>(std::filesystem::file_size(path), 1));
+        const auto tellRead = [&] {
+            fileRead(std::min(1.0, static_cast<double>(child.BytesRead()) / fileBytes));
+        };
         outcome = child.Finish(
             DeadlineAfter(m_limits.seconds),
             kAnswerBytesPerTriangle * m_limits.reading.maxTriangles + kAnswerSlackBytes,
-            std::move(stop));
+            std::move(stop), fileRead ? std::function<void()>(tellRead) : std::function<void()>());
     } catch (const std::system_error& error) {
         throw CheckError(fmt::format("{}: the part reader {} cannot be run: {}", name,
                                      program.string(), error.code().message()));
