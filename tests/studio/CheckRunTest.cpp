@@ -49,7 +49,7 @@ protected:
     // Calls act on the modal widget of type T once it is up and ready(widget) holds.
     template <typename T>
     void WhenModal(std::function<bool(T&)> ready, std::function<void(T&)> act) {
-        auto* poll = new QTimer(qApp);
+        auto* poll = new QTimer(&m_polls);
         QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, act] {
             auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
             if (widget && ready(*widget)) {
@@ -61,6 +61,8 @@ protected:
         poll->start(10);
     }
 
+    // Polls that never found their widget stop with the test.
+    QObject m_polls;
     studiotest::TemporaryFolder m_folder;
     std::filesystem::path m_cup;
 };
