@@ -141,6 +141,20 @@ TEST_F(CheckRun, AnUnreadablePartIsAWarningAndTheEditorKeepsWorking) {
     EXPECT_TRUE(window.CheckPart(m_cup, QStringLiteral("0,0,1")));
 }
 
+// The unit the dialog gives an STL is the one it is read in: the same numbers in inches make a
+// part 25.4 times the size, reported in the document's millimetres.
+TEST_F(CheckRun, AnStlIsReadInTheUnitGiven) {
+    const std::filesystem::path stl = m_folder.Path() / "cup.stl";
+    test_parts::WriteStl(test_parts::Cup(false, false), stl);
+    MainWindow window;
+    ASSERT_TRUE(window.CheckPart(stl, QStringLiteral("0,0,1"), 0));
+    const double millimetres = window.CheckResults().Report().size.high[0];
+    ASSERT_GT(millimetres, 1);
+    ASSERT_TRUE(window.CheckPart(stl, QStringLiteral("0,0,1"), 3));
+    EXPECT_NEAR(window.CheckResults().Report().size.high[0], 25.4 * millimetres,
+                1e-6 * millimetres);
+}
+
 // The results open centred on the main window, every rule not checked in view.
 TEST_F(CheckRun, ResultsOpenCentredShowingTheirRows) {
     MainWindow window;
