@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <string>
 #include <system_error>
 #include <thread>
 
@@ -21,6 +23,8 @@ using Clock = std::chrono::steady_clock;
 
 // Polling for the end of a child that has closed its pipe: it is exiting, so a short nap does.
 constexpr auto kReapPause = std::chrono::milliseconds(1);
+// The longest wait for its answer between looks at whether to stop.
+constexpr int kStopLookMilliseconds = 100;
 
 [[noreturn]] void ThrowErrno(int code, const char* what) {
     throw std::system_error(code, std::generic_category(), what);
@@ -152,24 +156,36 @@ ChildProcess::~ChildProcess() {
     ::close(m_answer);
 }
 
-ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes) {
+ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes,
+                                           std::stop_token stop,
+                                           const std::function<void()>& waiting) {
     Outcome outcome;
-    ReadAnswer(deadline, maxAnswerBytes, outcome);
-    Reap(deadline, outcome);
+    ReadAnswer(deadline, maxAnswerBytes, stop, waiting, outcome);
+    Reap(deadline, stop, outcome);
     return outcome;
 }
 
 void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerBytes,
+                              const std::stop_token& stop, const std::function<void()>& waiting,
                               Outcome& outcome) {
     std::string buffer(64 * 1024, '\0');
     while (true) {
+        if (waiting) {
+            waiting();
+        }
+        if (stop.stop_requested()) {
+            Kill();
+            outcome.cancelled = true;
+            return;
+        }
         if (Clock::now() >= deadline) {
             Kill();
             outcome.timedOut = true;
             return;
         }
         pollfd answer{m_answer, POLLIN, 0};
-        const int ready = ::poll(&answer, 1, MillisecondsUntil(deadline));
+        const int ready =
+            ::poll(&answer, 1, std::min(MillisecondsUntil(deadline), kStopLookMilliseconds));
         if (ready < 0 && errno != EINTR) {
             ThrowErrno(errno, "poll");
         }
@@ -195,10 +211,13 @@ void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerB
     }
 }
 
-void ChildProcess::Reap(Clock::time_point deadline, Outcome& outcome) {
+void ChildProcess::Reap(Clock::time_point deadline, const std::stop_token& stop, Outcome& outcome) {
     int status = 0;
     while (!m_killed && !Ended(status)) {
-        if (Clock::now() >= deadline) {
+        if (stop.stop_requested()) {
+            Kill();
+            outcome.cancelled = true;
+        } else if (Clock::now() >= deadline) {
             Kill();
             outcome.timedOut = true;
         } else {
@@ -214,6 +233,18 @@ void ChildProcess::Reap(Clock::time_point deadline, Outcome& outcome) {
     } else if (WIFEXITED(status)) {
         outcome.exitStatus = WEXITSTATUS(status);
     }
+}
+
+std::uintmax_t ChildProcess::BytesRead() const {
+    std::ifstream io("/proc/" + std::to_string(m_pid) + "/io");
+    std::string field;
+    std::uintmax_t value = 0;
+    while (io >> field >> value) {
+        if (field == "rchar:") {
+            return value;
+        }
+    }
+    return 0;
 }
 
 bool ChildProcess::Ended(int& status) {

@@ -4,7 +4,10 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,8 @@ public:
         std::string answer;
         // Killed when the deadline passed.
         bool timedOut = false;
+        // Killed because a stop was requested.
+        bool cancelled = false;
         // Killed for writing more than it may.
         bool answerTooLarge = false;
         // The signal that ended it, or 0 when it exited with exitStatus.
@@ -38,13 +43,21 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     // Reads its answer until it closes the pipe and waits for its end, killing it when the
-    // deadline passes or the answer grows beyond maxAnswerBytes.
-    Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes);
+    // deadline passes, the answer grows beyond maxAnswerBytes or a stop is requested on stop
+    // (within a tenth of a second). waiting, when given, is called between waits for the
+    // answer, at least every tenth of a second.
+    Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
+                   std::stop_token stop = {}, const std::function<void()>& waiting = {});
+    // The bytes it has read so far from files and pipes, as the system counts them; 0 when the
+    // system does not say.
+    std::uintmax_t BytesRead() const;
 
 private:
     void ReadAnswer(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
+                    const std::stop_token& stop, const std::function<void()>& waiting,
                     Outcome& outcome);
-    void Reap(std::chrono::steady_clock::time_point deadline, Outcome& outcome);
+    void Reap(std::chrono::steady_clock::time_point deadline, const std::stop_token& stop,
+              Outcome& outcome);
     // Whether it has ended, its wait status in status then; never waits.
     bool Ended(int& status);
     void Kill();

@@ -2,9 +2,11 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "check/CheckCancelled.h"
 #include "check/CheckError.h"
 #include "check/checks/RuleCheck.h"
 #include "check/geometry/IsolatedPartReader.h"
@@ -13,6 +15,16 @@
 
 namespace check {
 namespace {
+
+// The shares of the whole check: reading the part, then its solids in equal parts. Within the
+// reading, the reader's reading of the file is told as it goes; what it makes of it after is not.
+constexpr double kReadingShare = 0.1;
+constexpr double kFileShare = 0.5;
+// The shares of one solid: its ray scene and samples, the rays its measurements cast, and its
+// rules one by one (most of them measure from what the rays found).
+constexpr double kPreparingShare = 0.1;
+constexpr double kRaysShare = 0.7;
+constexpr double kRulesShare = 0.2;
 
 const char* SurfaceName(SurfaceKind kind) {
     switch (kind) {
@@ -71,6 +83,12 @@ std::vector<std::string> SolidWarnings(const Part& part) {
     return warnings;
 }
 
+void ThrowIfStopped(const std::stop_token& stop) {
+    if (stop.stop_requested()) {
+        throw CheckCancelled();
+    }
+}
+
 }  // namespace
 
 PartChecker::PartChecker(CheckOptions options) : m_options(std::move(options)) {}
@@ -91,12 +109,25 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
         throw CheckError("the pull direction has no length");
     }
     const DocumentUnits& units = rules.Units();
+    // Rises only: the phases' estimates of their own shares may not meet exactly.
+    double told = 0;
+    const auto tell = [&](double done) {
+        told = std::max(told, done);
+        if (m_options.progress) {
+            m_options.progress(told);
+        }
+    };
+    tell(0);
     IsolatedPartReader::Limits limits;
     limits.reading.maxTriangles = m_options.maxTriangles;
     const double stlUnit =
         DocumentUnits::MillimetresPer(m_options.partUnit.value_or(units.Linear()));
-    const Part part = IsolatedPartReader(stlUnit, limits).Read(partPath);
+    const Part part =
+        IsolatedPartReader(stlUnit, limits).Read(partPath, m_options.stop, [&](double fileRead) {
+            tell(kReadingShare * kFileShare * fileRead);
+        });
     const std::vector<std::size_t> chosen = SolidsToCheck(part, m_options.solid);
+    tell(kReadingShare);
 
     CheckReport report;
     report.part = partPath.string();
@@ -116,17 +147,13 @@ CheckReport PartChecker::Check(const std::filesystem::path& partPath, const Rule
             part.solids.size() > 1 ? std::optional(SolidPart(part, s)) : std::nullopt;
         const Part& solid = copied ? *copied : part;
         const auto progress = [&](double done) {
-            if (m_options.progress) {
-                m_options.progress((static_cast<double>(n) + done) /
-                                   static_cast<double>(chosen.size()));
-            }
+            tell(kReadingShare + (1 - kReadingShare) * (static_cast<double>(n) + done) /
+                                     static_cast<double>(chosen.size()));
         };
         CheckSolid(solid, static_cast<std::uint32_t>(s + 1), part.solids[s].firstFace, rules, along,
                    progress, report);
     }
-    if (m_options.progress) {
-        m_options.progress(1.0);
-    }
+    tell(1);
     return report;
 }
 
@@ -135,13 +162,30 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
                              const std::function<void(double)>& progress,
                              CheckReport& report) const {
     const DocumentUnits& units = rules.Units();
-    const RayScene scene(solid, m_options.threads);
-    CheckContext context(solid, scene, SurfaceSampler(m_options.samples).Sample(solid), pull, units,
-                         progress);
+    ThrowIfStopped(m_options.stop);
+    const RayScene scene(solid, m_options.threads, m_options.stop);
+    ThrowIfStopped(m_options.stop);
+    std::vector<SurfaceSample> samples = SurfaceSampler(m_options.samples).Sample(solid);
+    const std::size_t ruleCount = rules.Checks().size();
+    std::size_t rulesDone = 0;
+    double raysDone = 0;
+    const auto tell = [&] {
+        progress(kPreparingShare + kRaysShare * raysDone +
+                 kRulesShare * static_cast<double>(rulesDone) /
+                     static_cast<double>(std::max<std::size_t>(ruleCount, 1)));
+    };
+    tell();
+    CheckContext context(solid, scene, std::move(samples), pull, units, [&](double done) {
+        raysDone = std::max(raysDone, done);
+        tell();
+    });
     report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units)});
     const std::vector<FaceCentre> centres = FaceCentres(solid);
     for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
+        ThrowIfStopped(m_options.stop);
         RuleResult result = check->Run(context);
+        ++rulesDone;
+        tell();
         result.solid = number;
         for (Finding& finding : result.findings) {
             const std::size_t face = finding.face - 1;
@@ -169,7 +213,8 @@ Vec3 PartChecker::PullFor(const Part& part, const std::vector<std::size_t>& soli
     const std::uint32_t firstFace = one ? part.solids[solids[0]].firstFace : 0;
     const std::vector<PullTrial> trials =
         TryPulls(part, solids, PullCandidates(one ? *one : part, firstFace), m_options.samples,
-                 m_options.threads);
+                 m_options.threads, m_options.stop);
+    ThrowIfStopped(m_options.stop);
     for (const PullTrial& trial : trials) {
         const Vec3& d = trial.candidate.direction;
         report.pullCandidates.push_back({Point{d.x, d.y, d.z}, trial.candidate.source,

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <string_view>
 #include <vector>
 
@@ -33,8 +34,12 @@ struct CheckOptions {
     std::size_t maxTriangles = 4'000'000;
     // Threads that cast the rays; 0 for one per core.
     unsigned threads = 0;
-    // Called with the share of the work done, from 0 to 1.
+    // Called with the share of the work done, rising from 0 to 1, on the checking thread: the
+    // reading, each solid's preparation, its rays and its rules each advance it.
     std::function<void(double)> progress;
+    // A stop requested here ends the check within a second or so with CheckCancelled; the
+    // reader, if still reading, is killed.
+    std::stop_token stop;
 };
 
 // Applies the rules of a rule document, loaded as the module loads them, to a part, one solid
@@ -45,7 +50,7 @@ public:
     explicit PartChecker(CheckOptions options);
 
     // Throws CheckError, one line naming the file and the problem, when the part or the
-    // document cannot be used.
+    // document cannot be used, and CheckCancelled when asked to stop.
     CheckReport Check(const std::filesystem::path& part,
                       const std::filesystem::path& ruleDocument) const;
     // The same for a rule document held in memory (an editor's unsaved text), its bytes as a

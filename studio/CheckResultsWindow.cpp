@@ -1,11 +1,19 @@
 #include "studio/CheckResultsWindow.h"
 
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "check/ReportFormat.h"
+#include "studio/ReportFile.h"
 
 namespace {
 
@@ -28,6 +36,16 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
     for (int column = 0; column < texts.size(); ++column) {
         table.setItem(row, column, new QTableWidgetItem(texts[column]));
     }
+}
+
+// The findings shown at once before the table scrolls; every rule not checked is shown.
+constexpr int kFindingRowsShown = 12;
+
+// The height that shows this many rows of the table without scrolling.
+int HeightForRows(const QTableWidget& table, int rows) {
+    return table.horizontalHeader()->sizeHint().height() +
+           rows * table.verticalHeader()->defaultSectionSize() +
+           table.horizontalScrollBar()->sizeHint().height() + 2 * table.frameWidth();
 }
 
 // "5.0 deg", with the limit's name when the rule has more than one: "5.0 deg (cavity side)".
@@ -57,7 +75,13 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("Not checked:"), this));
     layout->addWidget(m_notChecked, 1);
     layout->addWidget(m_figures);
-    layout->addWidget(m_summary);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_summary, 1);
+    auto* save = new QPushButton(QStringLiteral("&Save Report..."), this);
+    save->setObjectName(QStringLiteral("saveReport"));
+    connect(save, &QPushButton::clicked, this, [this] { ChooseAndSave(); });
+    bottom->addWidget(save);
+    layout->addLayout(bottom);
     m_findings->setColumnWidth(Rule, 240);
     m_findings->setColumnWidth(Value, 140);
     m_findings->setColumnWidth(Limit, 200);
@@ -66,6 +90,7 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
 }
 
 void CheckResultsWindow::Show(const check::CheckReport& report) {
+    m_report = report;
     setWindowTitle(QStringLiteral("Check Results - %1").arg(ToQString(report.part)));
     m_part->setText(QStringLiteral("Part: %1    Units: %2")
                         .arg(ToQString(report.part), ToQString(report.units)));
@@ -114,4 +139,55 @@ void CheckResultsWindow::ShowFigures(const check::CheckReport& report) {
     }
     m_figures->setText(lines.join(u'\n'));
     m_figures->setVisible(!lines.isEmpty());
+}
+
+void CheckResultsWindow::PlaceOver(const QWidget& owner) {
+    const int findings =
+        HeightForRows(*m_findings, std::min(m_findings->rowCount(), kFindingRowsShown));
+    const int notChecked = HeightForRows(*m_notChecked, m_notChecked->rowCount());
+    auto* column = static_cast<QBoxLayout*>(layout());
+    // Room shared out as the rows ask for it, when the window is made larger or smaller.
+    column->setStretchFactor(m_findings, findings);
+    column->setStretchFactor(m_notChecked, notChecked);
+    m_findings->setMinimumHeight(findings);
+    m_notChecked->setMinimumHeight(notChecked);
+    column->activate();
+    const int wanted = column->totalMinimumSize().height();
+    m_findings->setMinimumHeight(0);
+    m_notChecked->setMinimumHeight(0);
+
+    const QScreen* screen = owner.screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, width(), wanted);
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::min(width(), available.width() - frame.width()),
+           std::min(wanted, available.height() - frame.height()));
+    QRect placed(QPoint(), frameGeometry().size().expandedTo(size()));
+    placed.moveCenter(owner.frameGeometry().center());
+    // Kept on the screen when the owner is near its edge.
+    placed.moveLeft(std::clamp(placed.left(), available.left(),
+                               std::max(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), available.top(),
+                              std::max(available.top(), available.bottom() - placed.height() + 1)));
+    move(placed.topLeft());
+}
+
+void CheckResultsWindow::SaveReport(const std::filesystem::path& path) const {
+    SaveReportFile(m_report, path);
+}
+
+void CheckResultsWindow::ChooseAndSave() {
+    const std::filesystem::path part(m_report.part);
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Check Report"),
+        QString::fromStdString(part.stem().string()) + QStringLiteral(".html"),
+        QStringLiteral("HTML report (*.html);;JSON, as the check command writes it (*.json)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    try {
+        SaveReport(file.toStdString());
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, QStringLiteral("veritor-studio"),
+                             QString::fromUtf8(error.what()));
+    }
 }

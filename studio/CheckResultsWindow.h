@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 
 #include "check/CheckReport.h"
 
@@ -21,20 +22,28 @@ public:
 
     // Replaces what the window shows with this report.
     void Show(const check::CheckReport& report);
+    // Sizes the window to show its rows (within the screen) and centres it on the owner.
+    void PlaceOver(const QWidget& owner);
+    // Saves the report shown as JSON (".json") or an HTML page; throws std::runtime_error when
+    // the file cannot be written.
+    void SaveReport(const std::filesystem::path& path) const;
 
     QTableWidget& Findings() { return *m_findings; }
     QTableWidget& NotChecked() { return *m_notChecked; }
     QLabel& Figures() { return *m_figures; }
     QLabel& Summary() { return *m_summary; }
+    const check::CheckReport& Report() const { return m_report; }
 
 private:
     void ShowFindings(const check::CheckReport& report);
     void ShowNotChecked(const check::CheckReport& report);
     void ShowFigures(const check::CheckReport& report);
+    void ChooseAndSave();
 
     QLabel* m_part;
     QTableWidget* m_findings;
     QTableWidget* m_notChecked;
     QLabel* m_figures;
     QLabel* m_summary;
+    check::CheckReport m_report;
 };

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "check/PartChecker.h"
 #include "studio/DialogScreen.h"
 #include "studio/RulesTableModel.h"
 #include "studio/StudioDocument.h"
@@ -52,8 +54,13 @@ public:
     // Converts the document to these units, asking when values would be rounded away.
     void ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit);
     // Checks the part against the document as it stands, unsaved edits included, pulled along
-    // "X,Y,Z", and shows the findings in the results window.
-    bool CheckPart(const std::filesystem::path& part, const QString& pull);
+    // "X,Y,Z", an STL read in partUnit (by default the document's), and shows the findings in
+    // the results window. The check runs on a thread of its own behind a progress dialog with
+    // Cancel; false when it failed or was cancelled, and nothing is shown then.
+    bool CheckPart(const std::filesystem::path& part, const QString& pull,
+                   std::optional<std::int32_t> partUnit = std::nullopt);
+    // What every check starts from: its samples, threads and bounds.
+    check::CheckOptions& PartCheckOptions() { return m_partCheckOptions; }
     // The Check Part action with this part chosen already.
     void ChooseAndCheckPart(const std::filesystem::path& part = {});
     // A rule document is opened (asking about unsaved changes first), a part is checked; false
@@ -102,6 +109,8 @@ private:
     QMessageBox::StandardButton Ask(const QString& title, const QString& text,
                                     const QString& details, QMessageBox::StandardButtons buttons);
     // Something could not be done.
+    // A part that could not be checked: the editor goes on.
+    void Warn(const QString& text);
     void Fail(const QString& text);
     QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString& title,
                                         const QString& text, const QString& details,
@@ -131,4 +140,5 @@ private:
     CheckResultsWindow* m_checkResults;
     DialogScreen m_screen;
     Prompt m_prompt;
+    check::CheckOptions m_partCheckOptions;
 };

@@ -4,17 +4,16 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QScopedValueRollback>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
 
-#include "check/CheckError.h"
-#include "check/PartChecker.h"
 #include "check/PullDirection.h"
 #include "dialogs/RuleDialogFields.h"
+#include "studio/CheckProgressDialog.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/CheckRunner.h"
 #include "studio/DocumentStatusBar.h"
 #include "studio/DocumentWatcher.h"
 #include "studio/HelpWindow.h"
@@ -23,7 +22,6 @@
 namespace {
 
 constexpr int kRecentFiles = 8;
-constexpr int kProgressSteps = 1000;
 const QString kRecentKey = QStringLiteral("recentFiles");
 // The help file's first page, the module's own topic.
 const QString kModuleTopic = QStringLiteral("14100.html");
@@ -185,33 +183,32 @@ bool MainWindow::SaveAs(const std::filesystem::path& path) {
     return true;
 }
 
-bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull) {
-    check::CheckReport report;
-    try {
-        check::CheckOptions options;
-        const auto direction = check::ParsePullDirection(pull.toStdString());
-        if (!direction) {
-            throw check::CheckError(
-                QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero")
-                    .arg(pull)
-                    .toStdString());
-        }
-        options.pull = *direction;
-        // No cancel button: the checker runs to its end, bounded by its own limits.
-        QProgressDialog progress(QStringLiteral("Checking %1...").arg(PathText(part.filename())),
-                                 {}, 0, kProgressSteps, this);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(1000);
-        options.progress = [&progress](double done) {
-            progress.setValue(static_cast<int>(done * kProgressSteps));
-        };
-        report = check::PartChecker(std::move(options))
-                     .Check(part, m_document->Text(), m_document->DisplayName());
-    } catch (const std::exception& error) {
-        Fail(QString::fromUtf8(error.what()));
+bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pull,
+                           std::optional<std::int32_t> partUnit) {
+    const auto direction = check::ParsePullDirection(pull.toStdString());
+    if (!direction) {
+        Warn(QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero").arg(pull));
         return false;
     }
-    m_checkResults->Show(report);
+    check::CheckOptions options = m_partCheckOptions;
+    options.pull = *direction;
+    options.partUnit = partUnit;
+    CheckRunner runner(std::move(options), part, m_document->Text(), m_document->DisplayName());
+    CheckProgressDialog progress(
+        runner, QStringLiteral("Checking %1...").arg(PathText(part.filename())), this);
+    progress.WaitForEnd();
+    switch (runner.Outcome()) {
+        case CheckRunner::State::Failed:
+            Warn(runner.Failure());
+            return false;
+        case CheckRunner::State::Running:
+        case CheckRunner::State::Cancelled:
+            return false;
+        case CheckRunner::State::Done:
+            break;
+    }
+    m_checkResults->Show(runner.Report());
+    m_checkResults->PlaceOver(*this);
     m_checkResults->show();
     m_checkResults->raise();
     return true;
@@ -261,6 +258,10 @@ QMessageBox::StandardButton MainWindow::ShowBox(QMessageBox::Icon icon, const QS
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void MainWindow::Warn(const QString& text) {
+    ShowBox(QMessageBox::Warning, QStringLiteral("veritor-studio"), text, {}, QMessageBox::Ok);
+}
+
 void MainWindow::RememberRecent(const std::filesystem::path& path) {
     std::error_code error;
     const QString absolute = PathText(std::filesystem::absolute(path, error));
@@ -308,12 +309,12 @@ void MainWindow::ChooseAndSaveAs() {
 }
 
 void MainWindow::ChooseAndCheckPart(const std::filesystem::path& part) {
-    PartCheckDialog dialog(this);
+    PartCheckDialog dialog(m_document->Units().linearUnit, this);
     if (!part.empty()) {
-        dialog.findChild<QLineEdit*>(QStringLiteral("part"))->setText(PathText(part));
+        dialog.SetPart(part);
     }
     if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
         const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);
-        CheckPart(dialog.Part(), dialog.Pull());
+        CheckPart(dialog.Part(), dialog.Pull(), dialog.PartUnit());
     }
 }

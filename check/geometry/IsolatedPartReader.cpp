@@ -3,11 +3,13 @@
 #include <fmt/format.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
 #include <system_error>
 
+#include "check/CheckCancelled.h"
 #include "check/CheckError.h"
 #include "check/ChildProcess.h"
 #include "check/geometry/PartAnswer.h"
@@ -60,7 +62,8 @@ std::string Mishap(const ChildProcess::Outcome& outcome, double seconds) {
 IsolatedPartReader::IsolatedPartReader(double stlUnitInMillimetres, Limits limits)
     : m_stlUnit(stlUnitInMillimetres), m_limits(limits) {}
 
-Part IsolatedPartReader::Read(const std::filesystem::path& path) const {
+Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token stop,
+                              const std::function<void(double)>& fileRead) const {
     // Refused here, before a child is started: a FIFO or device could block any reader.
     CheckPartFile(path, m_limits.reading.maxFileBytes);
     const std::string name = path.string();
@@ -68,12 +71,21 @@ Part IsolatedPartReader::Read(const std::filesystem::path& path) const {
     ChildProcess::Outcome outcome;
     try {
         ChildProcess child(program, ReaderArguments(path, m_stlUnit, m_limits));
+        const double fileBytes =
+            static_cast<double>(std::max<std::uintmax_t>(std::filesystem::file_size(path), 1));
+        const auto tellRead = [&] {
+            fileRead(std::min(1.0, static_cast<double>(child.BytesRead()) / fileBytes));
+        };
         outcome = child.Finish(
             DeadlineAfter(m_limits.seconds),
-            kAnswerBytesPerTriangle * m_limits.reading.maxTriangles + kAnswerSlackBytes);
+            kAnswerBytesPerTriangle * m_limits.reading.maxTriangles + kAnswerSlackBytes,
+            std::move(stop), fileRead ? std::function<void()>(tellRead) : std::function<void()>());
     } catch (const std::system_error& error) {
         throw CheckError(fmt::format("{}: the part reader {} cannot be run: {}", name,
                                      program.string(), error.code().message()));
+    }
+    if (outcome.cancelled) {
+        throw CheckCancelled();
     }
     if (const std::string mishap = Mishap(outcome, m_limits.seconds); !mishap.empty()) {
         throw CheckError(fmt::format("{}: {}", name, mishap));

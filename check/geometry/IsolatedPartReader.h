@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <stop_token>
 
 #include "check/geometry/Part.h"
 #include "check/geometry/PartReader.h"
@@ -26,8 +28,11 @@ public:
     IsolatedPartReader(double stlUnitInMillimetres, Limits limits);
 
     // Throws CheckError naming the file and the problem when it cannot be used, including when
-    // the reader crashes, runs out of memory or of time reading it.
-    Part Read(const std::filesystem::path& path) const;
+    // the reader crashes, runs out of memory or of time reading it. A stop requested on stop
+    // kills the reader and throws CheckCancelled. fileRead, when given, is told now and then the
+    // share of the file the reader has read, rising to 1.
+    Part Read(const std::filesystem::path& path, std::stop_token stop = {},
+              const std::function<void(double)>& fileRead = {}) const;
 
     static std::uintmax_t PhysicalMemoryBytes();
 

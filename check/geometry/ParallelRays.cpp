@@ -7,10 +7,13 @@
 #include <thread>
 #include <vector>
 
+#include "check/CheckCancelled.h"
+
 namespace check {
 
-ParallelRays::ParallelRays(unsigned threads)
-    : m_threads(threads > 0 ? threads : std::max(1u, std::thread::hardware_concurrency())) {}
+ParallelRays::ParallelRays(unsigned threads, std::stop_token stop)
+    : m_threads(threads > 0 ? threads : std::max(1u, std::thread::hardware_concurrency())),
+      m_stop(std::move(stop)) {}
 
 void ParallelRays::ForEach(std::size_t count, const std::function<void(std::size_t)>& trace,
                            const std::function<void(std::size_t, std::size_t)>& progress) const {
@@ -26,6 +29,9 @@ void ParallelRays::ForEach(std::size_t count, const std::function<void(std::size
             return false;
         }
         try {
+            if (m_stop.stop_requested()) {
+                throw CheckCancelled();
+            }
             const std::size_t end = std::min(count, first + kBatch);
             for (std::size_t i = first; i < end; ++i) {
                 trace(i);

@@ -51,8 +51,8 @@ void AddFacing(PullTrial& trial, const Part& solid, const std::vector<FaceCentre
 }
 
 void AddSolid(std::vector<PullTrial>& trials, const Part& solid, std::size_t samples,
-              unsigned threads) {
-    const RayScene scene(solid, threads);
+              unsigned threads, const std::stop_token& stop) {
+    const RayScene scene(solid, threads, stop);
     const std::vector<SurfaceSample> spread = SurfaceSampler(samples).Sample(solid);
     const std::vector<FaceCentre> centres = FaceCentres(solid);
     for (PullTrial& trial : trials) {
@@ -69,7 +69,7 @@ double MeanDepth(double depth, double area) {
 
 std::vector<PullTrial> TryPulls(const Part& part, const std::vector<std::size_t>& solids,
                                 const std::vector<PullCandidate>& candidates, std::size_t samples,
-                                unsigned threads) {
+                                unsigned threads, std::stop_token stop) {
     std::vector<PullTrial> trials;
     trials.reserve(candidates.size());
     for (const PullCandidate& candidate : candidates) {
@@ -79,7 +79,7 @@ std::vector<PullTrial> TryPulls(const Part& part, const std::vector<std::size_t>
         // A part of one solid is tried as it was read, without a copy.
         const std::optional<Part> copied =
             part.solids.size() > 1 ? std::optional(SolidPart(part, s)) : std::nullopt;
-        AddSolid(trials, copied ? *copied : part, samples, threads);
+        AddSolid(trials, copied ? *copied : part, samples, threads, stop);
     }
     return trials;
 }

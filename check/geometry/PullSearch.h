@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <stop_token>
 #include <vector>
 
 #include "check/geometry/Part.h"
@@ -22,10 +23,11 @@ struct PullTrial {
 };
 
 // Tries each candidate on the given solids of the part, each solid with rays of its own as the
-// checks cast them, at most `samples` samples a solid.
+// checks cast them, at most `samples` samples a solid; a stop asked for ends the rays early (the
+// caller then throws the trials away).
 std::vector<PullTrial> TryPulls(const Part& part, const std::vector<std::size_t>& solids,
                                 const std::vector<PullCandidate>& candidates, std::size_t samples,
-                                unsigned threads);
+                                unsigned threads, std::stop_token stop = {});
 
 // The trial with the least undercut area (the earlier of two within round-off), turned so that
 // the cavity forms the part's outside: the faces it draws off lie at the part's far end, while

@@ -44,8 +44,8 @@ struct RayScene::Embree {
     }
 };
 
-RayScene::RayScene(const Part& part, unsigned threads)
-    : m_part(part), m_tracing(threads), m_embree(std::make_unique<Embree>()) {
+RayScene::RayScene(const Part& part, unsigned threads, std::stop_token stop)
+    : m_part(part), m_tracing(threads, std::move(stop)), m_embree(std::make_unique<Embree>()) {
     const auto [low, high] = Bounds(part);
     m_epsilon = std::max((high - low).Length() * 1e-6, 1e-9);
 

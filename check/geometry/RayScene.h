@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "check/geometry/ParallelRays.h"
 #include "check/geometry/Part.h"
@@ -21,8 +22,9 @@ public:
     };
 
     // Keeps a reference to the part, whose triangles the hits name. The scene's users cast their
-    // rays on this many threads (0: one per core); First may be called from any of them.
-    explicit RayScene(const Part& part, unsigned threads = 0);
+    // rays on this many threads (0: one per core); First may be called from any of them. A stop
+    // requested on stop ends their casting with CheckCancelled.
+    explicit RayScene(const Part& part, unsigned threads = 0, std::stop_token stop = {});
     ~RayScene();
     RayScene(const RayScene&) = delete;
     RayScene& operator=(const RayScene&) = delete;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <system_error>
+#include <thread>
 
 #include "check/ChildProcess.h"
 
@@ -52,6 +54,29 @@ TEST(ChildProcessTest, EachEndOfTheChildIsToldApart) {
         EXPECT_EQ(outcome.exitStatus, run.exitStatus);
     }
     ::close(inherited);
+}
+
+// While it runs, what the child has read is counted (here 300,000 bytes through a pipe before it
+// sleeps); a stop asked for from another thread kills it within a tenth of a second or so, and
+// says so.
+TEST(ChildProcessTest, ItsReadingIsCountedAndAStopKillsItPromptly) {
+    ChildProcess child("/bin/sh",
+                       {"-c", "x=$(head -c 300000 /dev/zero | tr '\\0' a); exec sleep 30"});
+    std::stop_source stop;
+    const auto asked = std::chrono::steady_clock::now() + 500ms;
+    std::jthread asking([&] {
+        std::this_thread::sleep_until(asked);
+        stop.request_stop();
+    });
+    std::uintmax_t read = 0;
+    const ChildProcess::Outcome outcome =
+        child.Finish(std::chrono::steady_clock::now() + 30s, 100, stop.get_token(),
+                     [&] { read = std::max(read, child.BytesRead()); });
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, 500ms);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_FALSE(outcome.timedOut);
+    EXPECT_EQ(outcome.signal, SIGKILL);
+    EXPECT_GE(read, 300'000u);
 }
 
 TEST(ChildProcessTest, AProgramThatCannotStartThrows) {

@@ -1,0 +1,139 @@
+#include "studio/HtmlReport.h"
+
+#include <QBuffer>
+#include <QStringList>
+
+#include "check/ReportFormat.h"
+
+namespace {
+
+QString Escaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+QString Number(double value) {
+    return QString::fromStdString(check::ReportNumber(value));
+}
+
+QString Triple(const check::Point& point) {
+    return Number(point[0]) + QStringLiteral(", ") + Number(point[1]) + QStringLiteral(", ") +
+           Number(point[2]);
+}
+
+// One table row; the cells are HTML already.
+QString Row(const QStringList& cells, const QString& tag = QStringLiteral("td")) {
+    QString row = QStringLiteral("<tr>");
+    for (const QString& cell : cells) {
+        row += QStringLiteral("<%1>%2</%1>").arg(tag, cell);
+    }
+    return row + QStringLiteral("</tr>\n");
+}
+
+QString Table(const QStringList& headers, const QStringList& rows) {
+    return QStringLiteral("<table>\n") + Row(headers, QStringLiteral("th")) + rows.join(QString()) +
+           QStringLiteral("</table>\n");
+}
+
+QString Measure(double value, const std::string& unit) {
+    return Number(value) + u' ' + Escaped(unit);
+}
+
+QString Findings(const check::CheckReport& report) {
+    QStringList rows;
+    for (const check::RuleResult& rule : report.rules) {
+        for (const check::Finding& finding : rule.findings) {
+            QString limit = Measure(finding.limit, rule.unit);
+            if (!finding.what.empty()) {
+                limit += QStringLiteral(" (") + Escaped(finding.what) + u')';
+            }
+            rows << Row({Escaped(rule.rule), QString::number(rule.solid),
+                         QString::number(finding.face), Measure(finding.value, rule.unit), limit,
+                         QString::number(finding.severity),
+                         Escaped(finding.geometry.surface) + QStringLiteral(" at ") +
+                             Triple(finding.geometry.centroid)});
+        }
+    }
+    if (rows.isEmpty()) {
+        return QStringLiteral("<p>No findings.</p>\n");
+    }
+    return Table({QStringLiteral("Rule"), QStringLiteral("Solid"), QStringLiteral("Face"),
+                  QStringLiteral("Value"), QStringLiteral("Limit"), QStringLiteral("Severity"),
+                  QStringLiteral("Where")},
+                 rows);
+}
+
+QString NotChecked(const check::CheckReport& report) {
+    QStringList rows;
+    for (const check::RuleResult& rule : report.rules) {
+        if (!rule.checked) {
+            rows << Row({Escaped(rule.rule), Escaped(rule.reason)});
+        }
+    }
+    return rows.isEmpty() ? QString()
+                          : QStringLiteral("<h2>Not checked</h2>\n") +
+                                Table({QStringLiteral("Rule"), QStringLiteral("Reason")}, rows);
+}
+
+QString Figures(const check::CheckReport& report) {
+    QStringList rows;
+    for (const check::RuleResult& rule : report.rules) {
+        for (const check::Figure& figure : rule.figures) {
+            rows << Row({Escaped(rule.rule), Escaped(figure.name), Number(figure.value)});
+        }
+    }
+    return rows.isEmpty() ? QString()
+                          : QStringLiteral("<h2>Figures</h2>\n") +
+                                Table({QStringLiteral("Rule"), QStringLiteral("Figure"),
+                                       QStringLiteral("Value")},
+                                      rows);
+}
+
+QString Warnings(const check::CheckReport& report) {
+    if (report.warnings.empty()) {
+        return {};
+    }
+    QString list = QStringLiteral("<h2>Warnings</h2>\n<ul>\n");
+    for (const std::string& warning : report.warnings) {
+        list += QStringLiteral("<li>") + Escaped(warning) + QStringLiteral("</li>\n");
+    }
+    return list + QStringLiteral("</ul>\n");
+}
+
+QString Picture(const QImage& picture) {
+    if (picture.isNull()) {
+        return {};
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return QStringLiteral(
+               "<p><img alt=\"The checked part\" src=\"data:image/png;base64,%1\"></p>\n")
+        .arg(QString::fromLatin1(png.toBase64()));
+}
+
+const char* const kStyle =
+    "body{font-family:sans-serif;margin:2em}table{border-collapse:collapse;margin-bottom:1em}"
+    "th,td{border:1px solid #bbb;padding:.25em .6em;text-align:left}th{background:#eee}"
+    "img{max-width:100%}";
+
+}  // namespace
+
+QString HtmlReport(const check::CheckReport& report, const QImage& picture) {
+    const QString part = Escaped(report.part);
+    QString html = QStringLiteral(
+                       "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>Part check: %1</title>\n<style>%2</style>\n</head>\n<body>\n"
+                       "<h1>Part check: %1</h1>\n")
+                       .arg(part, QString::fromLatin1(kStyle));
+    html +=
+        Table({QStringLiteral("Part"), QStringLiteral("Units"), QStringLiteral("Pull"),
+               QStringLiteral("Size")},
+              {Row({part, Escaped(report.units), Triple(report.pull),
+                    Triple(report.size.low) + QStringLiteral(" to ") + Triple(report.size.high)})});
+    html += QStringLiteral("<p><strong>") + Escaped(check::ReportSummary(report)) +
+            QStringLiteral("</strong></p>\n");
+    html += Picture(picture) + Warnings(report) + QStringLiteral("<h2>Findings</h2>\n") +
+            Findings(report) + NotChecked(report) + Figures(report);
+    return html + QStringLiteral("</body>\n</html>\n");
+}
