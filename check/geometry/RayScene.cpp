@@ -8,6 +8,7 @@
 
 #include "check/CheckError.h"
 #include "check/geometry/SolidPart.h"
+#include "check/geometry/TrianglePoint.h"
 
 namespace check {
 namespace {
@@ -26,6 +27,35 @@ double ExactDistance(const Part& part, std::uint32_t triangle, const Vec3& origi
     }
     const double exact = normal.Dot(a - origin) / along;
     return std::abs(exact - traced) <= 1e-3 * (1 + traced) ? exact : traced;
+}
+
+// What a point query keeps while the tracer offers it the triangles near its point.
+struct PointSearch {
+    const Part* part = nullptr;
+    Vec3 point;
+    std::uint32_t skip = 0;
+    std::optional<RayScene::Nearest> nearest;
+};
+
+// Measures one triangle the tracer offers; true when it is the nearest yet, which narrows the
+// search to its distance.
+bool MeasureOffered(RTCPointQueryFunctionArguments* arguments) {
+    auto& search = *static_cast<PointSearch*>(arguments->userPtr);
+    const std::uint32_t triangle = arguments->primID;
+    if (triangle == search.skip) {
+        return false;
+    }
+    const PartTriangle& corners = search.part->triangles[triangle];
+    const std::vector<Vec3>& vertices = search.part->vertices;
+    const Vec3 point = NearestOnTriangle(search.point, vertices[corners.vertex[0]],
+                                         vertices[corners.vertex[1]], vertices[corners.vertex[2]]);
+    const double distance = (point - search.point).Length();
+    if (distance >= arguments->query->radius) {
+        return false;
+    }
+    search.nearest = RayScene::Nearest{distance, triangle, point};
+    arguments->query->radius = static_cast<float>(distance);
+    return true;
 }
 
 }  // namespace
@@ -105,6 +135,27 @@ std::optional<RayScene::Hit> RayScene::First(const Vec3& origin, const Vec3& dir
     }
     return Hit{ExactDistance(m_part, ray.hit.primID, origin, direction, ray.ray.tfar),
                ray.hit.primID, ray.ray.tfar};
+}
+
+std::optional<RayScene::Nearest> RayScene::NearestWithin(const Vec3& point, double reach,
+                                                         std::uint32_t skip) const {
+    if (!(reach > 0)) {
+        return std::nullopt;
+    }
+    RTCPointQuery query{};
+    query.x = static_cast<float>(point.x);
+    query.y = static_cast<float>(point.y);
+    query.z = static_cast<float>(point.z);
+    // The tracer's single precision: a triangle just inside reach is still offered.
+    query.radius = static_cast<float>(reach + m_epsilon);
+    RTCPointQueryContext context;
+    rtcInitPointQueryContext(&context);
+    PointSearch search{&m_part, point, skip, std::nullopt};
+    rtcPointQuery(m_embree->scene, &query, &context, MeasureOffered, &search);
+    if (search.nearest && search.nearest->distance >= reach) {
+        return std::nullopt;
+    }
+    return search.nearest;
 }
 
 const Vec3& RayScene::Normal(std::uint32_t triangle) const {

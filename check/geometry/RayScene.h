@@ -20,6 +20,13 @@ public:
         double traced = 0;
     };
 
+    // The point of the part's surface nearest to another, and the triangle it lies on.
+    struct Nearest {
+        double distance = 0;
+        std::uint32_t triangle = 0;
+        Vec3 point;
+    };
+
     // Keeps a reference to the part, whose triangles the hits name. The scene's users cast their
     // rays on this many threads (0: one per core); First may be called from any of them.
     explicit RayScene(const Part& part, unsigned threads = 0);
@@ -29,6 +36,10 @@ public:
 
     // The first triangle the ray meets beyond distance from; none when it leaves the part.
     std::optional<Hit> First(const Vec3& origin, const Vec3& direction, double from = 0) const;
+
+    // The surface point nearest to this one, nearer than reach, on any triangle but skip; none
+    // when no triangle comes that near. Safe from several threads, like First.
+    std::optional<Nearest> NearestWithin(const Vec3& point, double reach, std::uint32_t skip) const;
 
     // The triangle's outward unit normal.
     const Vec3& Normal(std::uint32_t triangle) const;

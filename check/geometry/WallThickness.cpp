@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "check/geometry/FaceBoundaryDistance.h"
+#include "check/geometry/InscribedSphere.h"
 
 namespace check {
 namespace {
@@ -18,17 +19,22 @@ Ray WallThickness::Inward(const SurfaceSample& sample) const {
 std::vector<double> WallThickness::Measure(
     const std::vector<SurfaceSample>& samples,
     const std::function<void(std::size_t, std::size_t)>& progress) const {
-    const std::vector<double> fromBoundary = FaceBoundaryDistance(m_scene.Geometry()).Of(samples);
+    const FaceBoundaryDistance boundary(m_scene.Geometry());
+    const InscribedSphere sphere(m_scene);
     std::vector<double> thickness(samples.size(), kNone);
     const auto trace = [&](std::size_t i) {
-        const Ray ray = Inward(samples[i]);
+        const SurfaceSample& sample = samples[i];
+        const Ray ray = Inward(sample);
         const std::optional<RayScene::Hit> exit = m_scene.First(ray.origin, ray.direction);
         if (!exit) {
             return;
         }
         const double length = exit->distance + m_scene.Epsilon() * 10;
-        if (fromBoundary[i] >= length / 2) {
-            thickness[i] = length;
+        const double radius = sphere.Radius(sample, length / 2);
+        // Strictly beyond: a sample in the middle of a face as wide as the wall is left out.
+        const double span = 2 * radius + m_scene.Epsilon() * 10;
+        if (boundary.Within(sample, span) >= span) {
+            thickness[i] = radius == length / 2 ? length : 2 * radius;
         }
     };
     m_scene.Tracing().ForEach(samples.size(), trace, progress);

@@ -15,10 +15,13 @@ struct Ray {
     Vec3 direction;
 };
 
-// Wall thickness at each sample: the length of the ray cast inward along the normal until it
-// leaves the material. A wall is measured only where its face spans it: a sample nearer to its
-// face's boundary than half the ray's length is left out, since there the ray runs along a
-// meeting wall (at a rim, near a corner) rather than across its own.
+// Wall thickness at each sample: the diameter of the largest sphere inside the material that
+// touches the surface there. The ray cast inward along the normal until it leaves the material
+// bounds it; the sphere then shrinks until no other surface comes inside it, so where a rib or
+// boss stands on a wall the thickness is the wall's, not the length along the rib. A wall is
+// measured only where its face spans the sphere: a sample nearer to its face's boundary than
+// the sphere's diameter is left out, since there the sphere is held by a meeting wall (at a
+// rim, an outside corner, a chamfer or a round) rather than by its own wall's two sides.
 class WallThickness {
 public:
     explicit WallThickness(const RayScene& scene) : m_scene(scene) {}

@@ -1,0 +1,74 @@
+#include "check/geometry/InscribedSphere.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace check {
+namespace {
+
+// A sphere is shrunk at most this many times; each step fits the sphere to a nearer surface
+// point, so a few steps find the touching one.
+constexpr int kMostSteps = 24;
+
+// How far the mesh of a triangle's surface may lie from the surface. Along an edge the normal
+// turns by an angle a; the surface bends across the edge's length in the direction it turns,
+// c, with the radius c / a, so the edge's middle lies c a / 8 off the surface. Four times that
+// covers the neighbouring facets as well as the facet's own.
+double Sag(const Part& part, const PartTriangle& triangle) {
+    double sag = 0;
+    for (int k = 0; k < 3; ++k) {
+        const std::uint32_t from = triangle.vertex[k];
+        const std::uint32_t to = triangle.vertex[(k + 1) % 3];
+        const Vec3 first = part.vertexNormals[from].Normalized();
+        const Vec3 second = part.vertexNormals[to].Normalized();
+        const double angle = std::acos(std::clamp(first.Dot(second), -1.0, 1.0));
+        const double across =
+            std::abs((part.vertices[to] - part.vertices[from]).Dot((second - first).Normalized()));
+        sag = std::max(sag, across * angle / 2);
+    }
+    return sag;
+}
+
+}  // namespace
+
+InscribedSphere::InscribedSphere(const RayScene& scene) : m_scene(scene) {
+    const Part& part = scene.Geometry();
+    m_sag.reserve(part.triangles.size());
+    for (const PartTriangle& triangle : part.triangles) {
+        m_sag.push_back(Sag(part, triangle));
+    }
+}
+
+double InscribedSphere::Slack(std::uint32_t triangle) const {
+    return m_scene.Epsilon() * 10 + m_sag[triangle];
+}
+
+double InscribedSphere::Radius(const SurfaceSample& sample, double upper) const {
+    const Vec3 inward = -sample.normal;
+    // The sample's own facet leans from its interpolated normal on a curved face: it is the
+    // surface the sphere touches, never one that shrinks it.
+    const double ownSlack = Slack(sample.triangle);
+    double radius = upper;
+    for (int step = 0; step < kMostSteps && radius > 0; ++step) {
+        const Vec3 centre = sample.point + inward * radius;
+        const std::optional<RayScene::Nearest> nearest =
+            m_scene.NearestWithin(centre, radius - ownSlack, sample.triangle);
+        if (!nearest || nearest->distance >= radius - Slack(nearest->triangle)) {
+            break;
+        }
+        // The sphere tangent at the sample through the nearer point.
+        const Vec3 towards = nearest->point - sample.point;
+        const double along = inward.Dot(towards);
+        if (!(along > 0)) {
+            break;
+        }
+        const double fitted = towards.Dot(towards) / (2 * along);
+        if (!(fitted < radius)) {
+            break;
+        }
+        radius = fitted;
+    }
+    return radius;
+}
+
+}  // namespace check
