@@ -40,7 +40,7 @@ std::vector<double> ThicknessVariationCheck::LargestChanges(CheckContext& contex
         }
     });
     const FaceThickness faces(part, samples, thickness);
-    for (const auto& [first, second] : FaceThickness::Meetings(part)) {
+    for (const auto& [first, second] : FaceThickness::Meetings(part, context.Adjacency())) {
         if (faces.Measured(first) && faces.Measured(second)) {
             const double a = faces.Typical(first);
             const double b = faces.Typical(second);

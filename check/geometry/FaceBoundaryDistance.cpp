@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "check/geometry/GridCell.h"
-#include "check/geometry/TriangleAdjacency.h"
 #include "check/geometry/TrianglePoint.h"
 
 namespace check {
 
-FaceBoundaryDistance::FaceBoundaryDistance(const Part& part)
+FaceBoundaryDistance::FaceBoundaryDistance(const Part& part, const TriangleAdjacency& adjacency)
     : m_part(part), m_faceEdges(part.faces.size()) {
-    const TriangleAdjacency adjacency(TriangleAdjacency::CornerPoints(part));
     std::vector<double> lengths;
     for (std::uint32_t t = 0; t < part.triangles.size(); ++t) {
         const PartTriangle& triangle = part.triangles[t];
@@ -33,6 +32,11 @@ FaceBoundaryDistance::FaceBoundaryDistance(const Part& part)
     auto middle = lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2);
     std::nth_element(lengths.begin(), middle, lengths.end());
     m_cell = std::max(*middle, 1e-9);
+    std::size_t filings = 0;
+    for (const Edge& edge : m_edges) {
+        filings += 2 + static_cast<std::size_t>((edge.to - edge.from).Length() / (m_cell / 2));
+    }
+    m_filed.reserve(filings);
     // Each edge filed in the cells of points along it half a cell apart: the edge's point
     // nearest a question lies within a cell of one of them.
     for (std::uint32_t e = 0; e < m_edges.size(); ++e) {
@@ -49,17 +53,11 @@ FaceBoundaryDistance::FaceBoundaryDistance(const Part& part)
     m_filed.erase(std::unique(m_filed.begin(), m_filed.end()), m_filed.end());
 }
 
-double FaceBoundaryDistance::ToEdges(const Vec3& point, std::uint32_t face, double reach,
-                                     const std::vector<std::uint32_t>& edges) const {
-    double nearest = reach;
-    for (const std::uint32_t e : edges) {
-        const Edge& edge = m_edges[e];
-        if (edge.face == face) {
-            nearest =
-                std::min(nearest, (NearestOnSegment(point, edge.from, edge.to) - point).Length());
-        }
-    }
-    return nearest;
+double FaceBoundaryDistance::ToEdge(const Vec3& point, std::uint32_t face,
+                                    std::uint32_t edge) const {
+    const Edge& on = m_edges[edge];
+    return on.face == face ? (NearestOnSegment(point, on.from, on.to) - point).Length()
+                           : std::numeric_limits<double>::infinity();
 }
 
 double FaceBoundaryDistance::Within(const SurfaceSample& sample, double reach) const {
@@ -76,9 +74,13 @@ double FaceBoundaryDistance::Within(const SurfaceSample& sample, double reach) c
                          static_cast<double>(high.z - low.z + 1);
     // A reach wide against the face's edges: measuring every edge is the quicker.
     if (cells > static_cast<double>(own.size())) {
-        return ToEdges(sample.point, face, reach, own);
+        double nearest = reach;
+        for (const std::uint32_t e : own) {
+            nearest = std::min(nearest, ToEdge(sample.point, face, e));
+        }
+        return nearest;
     }
-    std::vector<std::uint32_t> near;
+    double nearest = reach;
     for (std::int64_t x = low.x; x <= high.x; ++x) {
         for (std::int64_t y = low.y; y <= high.y; ++y) {
             for (std::int64_t z = low.z; z <= high.z; ++z) {
@@ -86,12 +88,12 @@ double FaceBoundaryDistance::Within(const SurfaceSample& sample, double reach) c
                 for (auto it = std::ranges::lower_bound(
                          m_filed, std::pair<std::uint64_t, std::uint32_t>{key, 0});
                      it != m_filed.end() && it->first == key; ++it) {
-                    near.push_back(it->second);
+                    nearest = std::min(nearest, ToEdge(sample.point, face, it->second));
                 }
             }
         }
     }
-    return ToEdges(sample.point, face, reach, near);
+    return nearest;
 }
 
 }  // namespace check

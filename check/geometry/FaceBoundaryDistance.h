@@ -6,6 +6,7 @@
 
 #include "check/geometry/Part.h"
 #include "check/geometry/SurfaceSampler.h"
+#include "check/geometry/TriangleAdjacency.h"
 
 namespace check {
 
@@ -14,7 +15,7 @@ namespace check {
 // filed in a grid, so a question asks only about the cells within its reach.
 class FaceBoundaryDistance {
 public:
-    explicit FaceBoundaryDistance(const Part& part);
+    FaceBoundaryDistance(const Part& part, const TriangleAdjacency& adjacency);
 
     // The distance from the sample to its face's boundary when it is below reach; reach
     // otherwise.
@@ -27,8 +28,8 @@ private:
         std::uint32_t face = 0;
     };
 
-    double ToEdges(const Vec3& point, std::uint32_t face, double reach,
-                   const std::vector<std::uint32_t>& edges) const;
+    // The distance to the edge when it bounds the face, infinity otherwise.
+    double ToEdge(const Vec3& point, std::uint32_t face, std::uint32_t edge) const;
 
     const Part& m_part;
     std::vector<Edge> m_edges;

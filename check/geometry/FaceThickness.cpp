@@ -4,8 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "check/geometry/TriangleAdjacency.h"
-
 namespace check {
 
 double MedianByArea(const std::vector<std::pair<double, double>>& sorted) {
@@ -46,8 +44,8 @@ double FaceThickness::Thickest(std::uint32_t face) const {
     return m_readings[face].back().first;
 }
 
-std::vector<std::pair<std::uint32_t, std::uint32_t>> FaceThickness::Meetings(const Part& part) {
-    const TriangleAdjacency adjacency(TriangleAdjacency::CornerPoints(part));
+std::vector<std::pair<std::uint32_t, std::uint32_t>> FaceThickness::Meetings(
+    const Part& part, const TriangleAdjacency& adjacency) {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> meetings;
     for (std::uint32_t t = 0; t < part.triangles.size(); ++t) {
         for (int k = 0; k < 3; ++k) {

@@ -6,6 +6,7 @@
 
 #include "check/geometry/Part.h"
 #include "check/geometry/SurfaceSampler.h"
+#include "check/geometry/TriangleAdjacency.h"
 
 namespace check {
 
@@ -23,7 +24,8 @@ public:
     double Typical(std::uint32_t face) const { return m_typical[face]; }
 
     // Each pair of faces that share an edge, once, the lower-numbered first.
-    static std::vector<std::pair<std::uint32_t, std::uint32_t>> Meetings(const Part& part);
+    static std::vector<std::pair<std::uint32_t, std::uint32_t>> Meetings(
+        const Part& part, const TriangleAdjacency& adjacency);
 
 private:
     // Per face, its readings with the area each stands for, thinnest first.

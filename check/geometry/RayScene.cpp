@@ -32,6 +32,7 @@ double ExactDistance(const Part& part, std::uint32_t triangle, const Vec3& origi
 // What a point query keeps while the tracer offers it the triangles near its point.
 struct PointSearch {
     const Part* part = nullptr;
+    const std::vector<Vec3>* normals = nullptr;
     Vec3 point;
     std::uint32_t skip = 0;
     std::optional<RayScene::Nearest> nearest;
@@ -47,6 +48,12 @@ bool MeasureOffered(RTCPointQueryFunctionArguments* arguments) {
     }
     const PartTriangle& corners = search.part->triangles[triangle];
     const std::vector<Vec3>& vertices = search.part->vertices;
+    // No point of the triangle is nearer than its plane: most offered triangles end here.
+    const double toPlane =
+        std::abs((*search.normals)[triangle].Dot(search.point - vertices[corners.vertex[0]]));
+    if (toPlane >= arguments->query->radius) {
+        return false;
+    }
     const Vec3 point = NearestOnTriangle(search.point, vertices[corners.vertex[0]],
                                          vertices[corners.vertex[1]], vertices[corners.vertex[2]]);
     const double distance = (point - search.point).Length();
@@ -150,7 +157,7 @@ std::optional<RayScene::Nearest> RayScene::NearestWithin(const Vec3& point, doub
     query.radius = static_cast<float>(reach + m_epsilon);
     RTCPointQueryContext context;
     rtcInitPointQueryContext(&context);
-    PointSearch search{&m_part, point, skip, std::nullopt};
+    PointSearch search{&m_part, &m_normals, point, skip, std::nullopt};
     rtcPointQuery(m_embree->scene, &query, &context, MeasureOffered, &search);
     if (search.nearest && search.nearest->distance >= reach) {
         return std::nullopt;

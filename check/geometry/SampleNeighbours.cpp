@@ -6,6 +6,11 @@
 #include "check/geometry/GridCell.h"
 
 namespace check {
+namespace {
+
+constexpr double kMostWidening = 4;
+
+}  // namespace
 
 SampleNeighbours::SampleNeighbours(const std::vector<SurfaceSample>& samples, double widen)
     : m_samples(samples) {
@@ -18,7 +23,8 @@ SampleNeighbours::SampleNeighbours(const std::vector<SurfaceSample>& samples, do
         auto middle = spacing.begin() + static_cast<std::ptrdiff_t>(spacing.size() / 2);
         std::nth_element(spacing.begin(), middle, spacing.end());
         m_spacing = 2 * *middle;
-        m_reach = m_spacing + std::max(widen, 0.0);
+        // Widened at most to a few spacings, so that the pairs stay in proportion to the samples.
+        m_reach = m_spacing + std::clamp(widen, 0.0, kMostWidening * m_spacing);
     }
 }
 

@@ -9,9 +9,9 @@
 namespace check {
 
 // Calls visit(i, j) once for every pair of samples that lie next to each other: nearer than
-// twice the typical spacing and widen, whichever way they face (where two walls meet at a
-// corner, their samples there are neighbours). Samples are put in a grid of that reach, so the
-// work grows with the number of samples.
+// twice the typical spacing and widen (at most four times that), whichever way they face (where two
+// walls meet at a corner, their samples there are neighbours). Samples are put in a grid of that
+// reach, so the work grows with the number of samples.
 class SampleNeighbours {
 public:
     explicit SampleNeighbours(const std::vector<SurfaceSample>& samples, double widen = 0);

@@ -6,6 +6,7 @@
 
 #include "check/geometry/RayScene.h"
 #include "check/geometry/SurfaceSampler.h"
+#include "check/geometry/TriangleAdjacency.h"
 
 namespace check {
 
@@ -26,9 +27,10 @@ class WallThickness {
 public:
     explicit WallThickness(const RayScene& scene) : m_scene(scene) {}
 
-    // Per sample, the thickness in millimetres; NaN where none was measured.
+    // Per sample, the thickness in millimetres; NaN where none was measured. The adjacency is
+    // the part's triangles'.
     std::vector<double> Measure(
-        const std::vector<SurfaceSample>& samples,
+        const std::vector<SurfaceSample>& samples, const TriangleAdjacency& adjacency,
         const std::function<void(std::size_t, std::size_t)>& progress) const;
 
     // The rays Measure casts for these samples (for timing the ray tracer alone).
