@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "check/geometry/TrianglePoint.h"
+
 namespace check {
 namespace {
 
@@ -44,6 +46,7 @@ double InscribedSphere::Slack(std::uint32_t triangle) const {
 }
 
 double InscribedSphere::Radius(const SurfaceSample& sample, double upper) const {
+    const Part& part = m_scene.Geometry();
     const Vec3 inward = -sample.normal;
     // The sample's own facet leans from its interpolated normal on a curved face: it is the
     // surface the sphere touches, never one that shrinks it.
@@ -51,18 +54,30 @@ double InscribedSphere::Radius(const SurfaceSample& sample, double upper) const 
     double radius = upper;
     for (int step = 0; step < kMostSteps && radius > 0; ++step) {
         const Vec3 centre = sample.point + inward * radius;
-        const std::optional<RayScene::Nearest> nearest =
-            m_scene.NearestWithin(centre, radius - ownSlack, sample.triangle);
-        if (!nearest || nearest->distance >= radius - Slack(nearest->triangle)) {
-            break;
-        }
-        // The sphere tangent at the sample through the nearer point.
-        const Vec3 towards = nearest->point - sample.point;
-        const double along = inward.Dot(towards);
-        if (!(along > 0)) {
-            break;
-        }
-        const double fitted = towards.Dot(towards) / (2 * along);
+        // Every point that comes inside the sphere bounds the radius by the sphere tangent at
+        // the sample through it; the search narrows to the nearest such point.
+        double fitted = radius;
+        const auto bound = [&](std::uint32_t triangle, double reach) {
+            if (triangle == sample.triangle) {
+                return reach;
+            }
+            const PartTriangle& corners = part.triangles[triangle];
+            const Vec3& a = part.vertices[corners.vertex[0]];
+            // No point of the triangle is nearer than its plane: most triangles end here.
+            if (std::abs(m_scene.Normal(triangle).Dot(centre - a)) >= reach) {
+                return reach;
+            }
+            const Vec3 nearest = NearestOnTriangle(centre, a, part.vertices[corners.vertex[1]],
+                                                   part.vertices[corners.vertex[2]]);
+            const double distance = (nearest - centre).Length();
+            if (distance >= radius - std::max(ownSlack, Slack(triangle))) {
+                return reach;
+            }
+            const Vec3 towards = nearest - sample.point;
+            fitted = std::min(fitted, towards.Dot(towards) / (2 * inward.Dot(towards)));
+            return std::min(reach, distance);
+        };
+        m_scene.Search(centre, radius - ownSlack, bound);
         if (!(fitted < radius)) {
             break;
         }

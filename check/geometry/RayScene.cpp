@@ -8,7 +8,6 @@
 
 #include "check/CheckError.h"
 #include "check/geometry/SolidPart.h"
-#include "check/geometry/TrianglePoint.h"
 
 namespace check {
 namespace {
@@ -29,40 +28,15 @@ double ExactDistance(const Part& part, std::uint32_t triangle, const Vec3& origi
     return std::abs(exact - traced) <= 1e-3 * (1 + traced) ? exact : traced;
 }
 
-// What a point query keeps while the tracer offers it the triangles near its point.
-struct PointSearch {
-    const Part* part = nullptr;
-    const std::vector<Vec3>* normals = nullptr;
-    Vec3 point;
-    std::uint32_t skip = 0;
-    std::optional<RayScene::Nearest> nearest;
-};
-
-// Measures one triangle the tracer offers; true when it is the nearest yet, which narrows the
-// search to its distance.
-bool MeasureOffered(RTCPointQueryFunctionArguments* arguments) {
-    auto& search = *static_cast<PointSearch*>(arguments->userPtr);
-    const std::uint32_t triangle = arguments->primID;
-    if (triangle == search.skip) {
-        return false;
+// Offers one triangle to the search's visitor and narrows the search to the reach it answers.
+bool OfferTriangle(RTCPointQueryFunctionArguments* arguments) {
+    const auto& visit = *static_cast<const RayScene::Visit*>(arguments->userPtr);
+    const double reach = visit(arguments->primID, arguments->query->radius);
+    if (reach < arguments->query->radius) {
+        arguments->query->radius = static_cast<float>(std::max(reach, 0.0));
+        return true;
     }
-    const PartTriangle& corners = search.part->triangles[triangle];
-    const std::vector<Vec3>& vertices = search.part->vertices;
-    // No point of the triangle is nearer than its plane: most offered triangles end here.
-    const double toPlane =
-        std::abs((*search.normals)[triangle].Dot(search.point - vertices[corners.vertex[0]]));
-    if (toPlane >= arguments->query->radius) {
-        return false;
-    }
-    const Vec3 point = NearestOnTriangle(search.point, vertices[corners.vertex[0]],
-                                         vertices[corners.vertex[1]], vertices[corners.vertex[2]]);
-    const double distance = (point - search.point).Length();
-    if (distance >= arguments->query->radius) {
-        return false;
-    }
-    search.nearest = RayScene::Nearest{distance, triangle, point};
-    arguments->query->radius = static_cast<float>(distance);
-    return true;
+    return false;
 }
 
 }  // namespace
@@ -144,10 +118,9 @@ std::optional<RayScene::Hit> RayScene::First(const Vec3& origin, const Vec3& dir
                ray.hit.primID, ray.ray.tfar};
 }
 
-std::optional<RayScene::Nearest> RayScene::NearestWithin(const Vec3& point, double reach,
-                                                         std::uint32_t skip) const {
+void RayScene::Search(const Vec3& point, double reach, const Visit& visit) const {
     if (!(reach > 0)) {
-        return std::nullopt;
+        return;
     }
     RTCPointQuery query{};
     query.x = static_cast<float>(point.x);
@@ -157,12 +130,7 @@ std::optional<RayScene::Nearest> RayScene::NearestWithin(const Vec3& point, doub
     query.radius = static_cast<float>(reach + m_epsilon);
     RTCPointQueryContext context;
     rtcInitPointQueryContext(&context);
-    PointSearch search{&m_part, &m_normals, point, skip, std::nullopt};
-    rtcPointQuery(m_embree->scene, &query, &context, MeasureOffered, &search);
-    if (search.nearest && search.nearest->distance >= reach) {
-        return std::nullopt;
-    }
-    return search.nearest;
+    rtcPointQuery(m_embree->scene, &query, &context, OfferTriangle, const_cast<Visit*>(&visit));
 }
 
 const Vec3& RayScene::Normal(std::uint32_t triangle) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,13 +21,6 @@ public:
         double traced = 0;
     };
 
-    // The point of the part's surface nearest to another, and the triangle it lies on.
-    struct Nearest {
-        double distance = 0;
-        std::uint32_t triangle = 0;
-        Vec3 point;
-    };
-
     // Keeps a reference to the part, whose triangles the hits name. The scene's users cast their
     // rays on this many threads (0: one per core); First may be called from any of them.
     explicit RayScene(const Part& part, unsigned threads = 0);
@@ -37,9 +31,11 @@ public:
     // The first triangle the ray meets beyond distance from; none when it leaves the part.
     std::optional<Hit> First(const Vec3& origin, const Vec3& direction, double from = 0) const;
 
-    // The surface point nearest to this one, nearer than reach, on any triangle but skip; none
-    // when no triangle comes that near. Safe from several threads, like First.
-    std::optional<Nearest> NearestWithin(const Vec3& point, double reach, std::uint32_t skip) const;
+    // Offers visit every triangle that may come nearer to the point than the reach (and some
+    // that do not), with the reach; visit answers the reach to search on, never more. Safe from
+    // several threads, like First.
+    using Visit = std::function<double(std::uint32_t triangle, double reach)>;
+    void Search(const Vec3& point, double reach, const Visit& visit) const;
 
     // The triangle's outward unit normal.
     const Vec3& Normal(std::uint32_t triangle) const;
