@@ -31,7 +31,8 @@ std::vector<double> ThicknessVariationCheck::LargestChanges(CheckContext& contex
         largest[thinnerFace] = std::max(largest[thinnerFace], change);
     };
     const auto faceOf = [&](std::size_t i) { return part.triangles[samples[i].triangle].face; };
-    // Walls up to twice the nominal are looked across; a thicker one is a thick section.
+    // Samples as far apart as the thicker wall are compared, up to twice the nominal wall; a
+    // wall thicker than that is a thick section of its own.
     const SampleNeighbours neighbours(samples, std::isnan(nominal) ? 0.0 : 2 * nominal);
     neighbours.ForEachPair([&](std::size_t i, std::size_t j) {
         const double apart = (samples[i].point - samples[j].point).Length();

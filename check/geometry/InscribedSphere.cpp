@@ -8,14 +8,14 @@
 namespace check {
 namespace {
 
-// A sphere is shrunk at most this many times; each step fits the sphere to a nearer surface
-// point, so a few steps find the touching one.
+// A sphere is shrunk at most this many times; each step fits it to the point inside it that
+// bounds it most, so a few steps find the one that touches.
 constexpr int kMostSteps = 24;
 
 // How far the mesh of a triangle's surface may lie from the surface. Along an edge the normal
-// turns by an angle a; the surface bends across the edge's length in the direction it turns,
-// c, with the radius c / a, so the edge's middle lies c a / 8 off the surface. Four times that
-// covers the neighbouring facets as well as the facet's own.
+// turns by an angle a; over the edge's run c in the direction it turns, the surface bends with
+// the radius c / a, so the edge's middle lies c a / 8 off it. Four times that covers the
+// neighbouring facets as well as the facet's own.
 double Sag(const Part& part, const PartTriangle& triangle) {
     double sag = 0;
     for (int k = 0; k < 3; ++k) {
