@@ -30,6 +30,8 @@ struct KnownPart {
 
 const double kSideHoleArea = 2 * std::numbers::pi * 3 * 3;
 
+const std::vector<CheckFixture::Value> kNoThinWalls{{"Uniform Thickness", 2045, 1, 1},
+                                                    {"Uniform Thickness", 2046, 1, 100}};
 const std::vector<CheckFixture::Value> kRibLimits{{"Uniform Thickness", 2045, 1, 1.5},
                                                   {"Uniform Thickness", 2046, 1, 2.5}};
 const std::vector<std::pair<std::string, std::vector<Expected>>> kRibFindings{
@@ -92,6 +94,16 @@ const std::vector<KnownPart>& KnownParts() {
          {{"Uniform Thickness", 2045, 1, 1.9}, {"Uniform Thickness", 2046, 1, 2.05}},
          {{"Uniform Thickness",
            {{3.0, 0.01, "maximum"}, {3.0, 0.01, "maximum"}, {3.0, 0.125, "maximum"}}}}},
+        // A sphere on a round or at a rim is held by the faces beside it, not by its wall: no
+        // reading there, where a ray or a small sphere would read a fraction of a millimetre.
+        {"rounds of 2, 2, 0.15 and 0.05, minimum 1",
+         [] { return test_parts::FilletedBlock(2, 2, 0.15, 0.05); },
+         kNoThinWalls,
+         {{"Uniform Thickness", {}}}},
+        {"inside corner filleted 2, outside edge rounded 1, minimum 1",
+         [] { return test_parts::LBlock(2, 1); },
+         kNoThinWalls,
+         {{"Uniform Thickness", {}}}},
         // A 4 base meeting 2 walls: the base's faces are 100% thicker than the walls' faces
         // they meet at right angles.
         {"4 base meeting 2 walls, variation 50%",
