@@ -84,7 +84,6 @@ std::vector<ThickSection> ThickSections::Above(double ratio) const {
             found.emplace_back();
         }
         ThickSection& region = found[section];
-        region.area += m_samples[i].area;
         if (m_thickness[i] > region.thickest) {
             region.thickest = m_thickness[i];
             region.face = m_part.triangles[m_samples[i].triangle].face;

@@ -14,7 +14,6 @@ struct ThickSection {
     // The face of its thickest reading.
     std::uint32_t face = 0;
     double thickest = 0;
-    double area = 0;
 };
 
 // Finds thick sections among the samples' wall thickness readings (NaN where none was
