@@ -43,11 +43,18 @@ const std::vector<FaceSides>& CheckContext::Sides() {
 
 const std::vector<double>& CheckContext::Thickness() {
     if (!m_thickness) {
-        m_thickness = WallThickness(m_scene).Measure(m_samples, [this](auto done, auto total) {
-            Report(kSidesShare, kThicknessShare, done, total);
-        });
+        m_thickness = WallThickness(m_scene).Measure(
+            m_samples, Adjacency(),
+            [this](auto done, auto total) { Report(kSidesShare, kThicknessShare, done, total); });
     }
     return *m_thickness;
+}
+
+const TriangleAdjacency& CheckContext::Adjacency() {
+    if (!m_adjacency) {
+        m_adjacency.emplace(TriangleAdjacency::CornerPoints(m_part));
+    }
+    return *m_adjacency;
 }
 
 }  // namespace check

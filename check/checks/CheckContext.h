@@ -9,6 +9,7 @@
 #include "check/geometry/Part.h"
 #include "check/geometry/RayScene.h"
 #include "check/geometry/SurfaceSampler.h"
+#include "check/geometry/TriangleAdjacency.h"
 
 namespace check {
 
@@ -32,6 +33,8 @@ public:
     const std::vector<FaceSides>& Sides();
     // Per sample, the wall thickness in millimetres (NaN where none was measured).
     const std::vector<double>& Thickness();
+    // Which triangle lies across each edge of each triangle.
+    const TriangleAdjacency& Adjacency();
 
 private:
     void Report(double from, double share, std::size_t done, std::size_t total) const;
@@ -45,6 +48,7 @@ private:
     double m_tolerance;
     std::optional<std::vector<FaceSides>> m_sides;
     std::optional<std::vector<double>> m_thickness;
+    std::optional<TriangleAdjacency> m_adjacency;
 };
 
 }  // namespace check

@@ -1,8 +1,8 @@
 #include "check/checks/UniformThicknessCheck.h"
 
 #include <cmath>
-#include <limits>
 
+#include "check/geometry/FaceThickness.h"
 #include "rules/CTeskIMUniformThicknessRule.h"
 
 namespace check {
@@ -33,24 +33,13 @@ RuleResult UniformThicknessCheck::Run(CheckContext& context) const {
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.LengthName());
     const Part& part = context.GetPart();
-    const std::vector<double>& thickness = context.Thickness();
-    const std::vector<SurfaceSample>& samples = context.Samples();
-    std::vector<double> thinnest(part.faces.size(), std::numeric_limits<double>::infinity());
-    std::vector<double> thickest(part.faces.size(), -1.0);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (std::isnan(thickness[i])) {
-            continue;
-        }
-        const std::uint32_t face = part.triangles[samples[i].triangle].face;
-        thinnest[face] = std::min(thinnest[face], thickness[i]);
-        thickest[face] = std::max(thickest[face], thickness[i]);
-    }
+    const FaceThickness faces(part, context.Samples(), context.Thickness());
     for (std::uint32_t face = 0; face < part.faces.size(); ++face) {
-        if (thickest[face] < 0) {
+        if (!faces.Measured(face)) {
             continue;
         }
-        const double thin = units.LengthFromMillimetres(thinnest[face]);
-        const double thick = units.LengthFromMillimetres(thickest[face]);
+        const double thin = units.LengthFromMillimetres(faces.Thinnest(face));
+        const double thick = units.LengthFromMillimetres(faces.Thickest(face));
         if (m_minimum.on && !m_minimum.Meets(thin, context.Tolerance())) {
             result.findings.push_back(At(face, thin, m_minimum.value, "minimum"));
         }

@@ -28,6 +28,17 @@ double ExactDistance(const Part& part, std::uint32_t triangle, const Vec3& origi
     return std::abs(exact - traced) <= 1e-3 * (1 + traced) ? exact : traced;
 }
 
+// Offers one triangle to the search's visitor and narrows the search to the reach it answers.
+bool OfferTriangle(RTCPointQueryFunctionArguments* arguments) {
+    const auto& visit = *static_cast<const RayScene::Visit*>(arguments->userPtr);
+    const double reach = visit(arguments->primID, arguments->query->radius);
+    if (reach < arguments->query->radius) {
+        arguments->query->radius = static_cast<float>(std::max(reach, 0.0));
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 struct RayScene::Embree {
@@ -105,6 +116,21 @@ std::optional<RayScene::Hit> RayScene::First(const Vec3& origin, const Vec3& dir
     }
     return Hit{ExactDistance(m_part, ray.hit.primID, origin, direction, ray.ray.tfar),
                ray.hit.primID, ray.ray.tfar};
+}
+
+void RayScene::Search(const Vec3& point, double reach, const Visit& visit) const {
+    if (!(reach > 0)) {
+        return;
+    }
+    RTCPointQuery query{};
+    query.x = static_cast<float>(point.x);
+    query.y = static_cast<float>(point.y);
+    query.z = static_cast<float>(point.z);
+    // The tracer's single precision: a triangle just inside reach is still offered.
+    query.radius = static_cast<float>(reach + m_epsilon);
+    RTCPointQueryContext context;
+    rtcInitPointQueryContext(&context);
+    rtcPointQuery(m_embree->scene, &query, &context, OfferTriangle, const_cast<Visit*>(&visit));
 }
 
 const Vec3& RayScene::Normal(std::uint32_t triangle) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stop_token>
@@ -31,6 +32,12 @@ public:
 
     // The first triangle the ray meets beyond distance from; none when it leaves the part.
     std::optional<Hit> First(const Vec3& origin, const Vec3& direction, double from = 0) const;
+
+    // Offers visit every triangle that may come nearer to the point than the reach (and some
+    // that do not), with the reach; visit answers the reach to search on, never more. Safe from
+    // several threads, like First.
+    using Visit = std::function<double(std::uint32_t triangle, double reach)>;
+    void Search(const Vec3& point, double reach, const Visit& visit) const;
 
     // The triangle's outward unit normal.
     const Vec3& Normal(std::uint32_t triangle) const;

@@ -61,3 +61,14 @@ const check::RuleResult& CheckFixture::Rule(const check::CheckReport& report,
     }
     throw std::runtime_error("no rule " + name);
 }
+
+std::vector<check::Finding> CheckFixture::FindingsOf(const check::CheckReport& report,
+                                                     const std::string& rule, std::uint32_t solid) {
+    std::vector<check::Finding> found;
+    for (const check::RuleResult& result : report.rules) {
+        if (result.rule == rule && result.solid == solid) {
+            found.insert(found.end(), result.findings.begin(), result.findings.end());
+        }
+    }
+    return found;
+}

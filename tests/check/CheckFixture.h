@@ -33,6 +33,9 @@ protected:
                                     const std::filesystem::path& rules,
                                     check::CheckOptions options = {});
     static const check::RuleResult& Rule(const check::CheckReport& report, const std::string& name);
+    // The findings of the rule on the solid.
+    static std::vector<check::Finding> FindingsOf(const check::CheckReport& report,
+                                                  const std::string& rule, std::uint32_t solid);
 
 private:
     std::filesystem::path m_folder;

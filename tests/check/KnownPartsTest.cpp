@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <numbers>
 
 #include "check/CheckError.h"
@@ -9,6 +10,7 @@
 #include "check/geometry/PartReader.h"
 #include "tests/check/CheckFixture.h"
 #include "tests/check/TestParts.h"
+#include "tests/check/TestWalls.h"
 
 namespace {
 
@@ -27,6 +29,14 @@ struct KnownPart {
 };
 
 const double kSideHoleArea = 2 * std::numbers::pi * 3 * 3;
+
+const std::vector<CheckFixture::Value> kNoThinWalls{{"Uniform Thickness", 2045, 1, 1},
+                                                    {"Uniform Thickness", 2046, 1, 100}};
+const std::vector<CheckFixture::Value> kRibLimits{{"Uniform Thickness", 2045, 1, 1.5},
+                                                  {"Uniform Thickness", 2046, 1, 2.5}};
+const std::vector<std::pair<std::string, std::vector<Expected>>> kRibFindings{
+    {"Uniform Thickness", {{1.2, 1e-6, "minimum"}, {1.2, 1e-6, "minimum"}}},
+    {"Wall Thickness Variation", {{200.0 / 3, 1e-3, ""}, {200.0 / 3, 1e-3, ""}}}};
 
 const std::vector<KnownPart>& KnownParts() {
     static const std::vector<KnownPart> parts{
@@ -52,16 +62,55 @@ const std::vector<KnownPart>& KnownParts() {
             {0.0, 0.001, "cavity side"},
             {0.0, 0.001, "cavity side"}}},
           {"Undercut Detection", {}}}},
+        // The patch is 1 thick between the pocket's bottom and the inside top: both its faces
+        // meet the 3 wall around it.
         {"shell 3 thick with a 1 thick patch",
          [] { return test_parts::Cup(true, false); },
          {},
          {{"Uniform Thickness", {{1.0, 0.001, "minimum"}, {1.0, 0.001, "minimum"}}},
-          {"Wall Thickness Variation", {{200.0, 0.5, ""}}},
+          {"Wall Thickness Variation", {{200.0, 0.5, ""}, {200.0, 0.5, ""}}},
           {"Undercut Detection", {}}}},
         {"shell 3 thick, maximum 2.5",
          [] { return test_parts::Cup(false, false); },
          {{"Uniform Thickness", 2046, 1, 2.5}},
          {{"Wall Thickness Variation", {}}}},
+        // Under the rib the floor is 2 to 2.18 thick, never the 17 along the rib; the rib's sides
+        // are 1.2 and meet the floor's 2.
+        {"rib on a floor, in the middle", [] { return test_walls::RibOnFloor(30); }, kRibLimits,
+         kRibFindings},
+        {"rib on a floor, off the middle", [] { return test_walls::RibOnFloor(15.3); }, kRibLimits,
+         kRibFindings},
+        {"rib on a floor, near its edge", [] { return test_walls::RibOnFloor(4.1); }, kRibLimits,
+         kRibFindings},
+        // The boss's wall is 3 across, measured on both its sides; under it the floor is 3.125
+        // at most (less by how far the nearest sample falls from the middle of its wall), never
+        // the 14 along the boss.
+        {"boss 3 thick on a 2 floor, limits 1.9 and 3.2",
+         [] { return test_walls::BossOnFloor(); },
+         {{"Uniform Thickness", 2045, 1, 1.9}, {"Uniform Thickness", 2046, 1, 3.2}},
+         {{"Uniform Thickness", {}}}},
+        {"boss 3 thick on a 2 floor, limits 1.9 and 2.05",
+         [] { return test_walls::BossOnFloor(); },
+         {{"Uniform Thickness", 2045, 1, 1.9}, {"Uniform Thickness", 2046, 1, 2.05}},
+         {{"Uniform Thickness",
+           {{3.0, 0.01, "maximum"}, {3.0, 0.01, "maximum"}, {3.0, 0.125, "maximum"}}}}},
+        // A sphere on a round or at a rim is held by the faces beside it, not by its wall: no
+        // reading there, where a ray or a small sphere would read a fraction of a millimetre.
+        {"rounds of 2, 2, 0.15 and 0.05, minimum 1",
+         [] { return test_parts::FilletedBlock(2, 2, 0.15, 0.05); },
+         kNoThinWalls,
+         {{"Uniform Thickness", {}}}},
+        {"inside corner filleted 2, outside edge rounded 1, minimum 1",
+         [] { return test_parts::LBlock(2, 1); },
+         kNoThinWalls,
+         {{"Uniform Thickness", {}}}},
+        // A 4 base meeting 2 walls: the base's faces are 100% thicker than the walls' faces
+        // they meet at right angles.
+        {"4 base meeting 2 walls, variation 50%",
+         [] { return test_walls::Channel(); },
+         {{"Wall Thickness Variation", 2136, 0, 50}},
+         {{"Wall Thickness Variation",
+           {{100.0, 1e-6, ""}, {100.0, 1e-6, ""}, {100.0, 1e-6, ""}, {100.0, 1e-6, ""}}}}},
         // Rounding the outside edges of a block makes no fillets.
         {"pin's root filleted 0.5 in two halves",
          [] { return test_parts::PinPlate(0.5); },
@@ -157,6 +206,32 @@ TEST_F(KnownPartsTest, FindingsMatchTheKnownAnswers) {
     }
 }
 
+// The part's nominal wall is its 2 floor: the boss's 3 wall, on each side, and the floor under
+// it are thicker by more than 20%, each a region of its own.
+TEST_F(KnownPartsTest, ThickSectionsAreTheRegionsThickerThanTheNominalWall) {
+    const std::filesystem::path part = Path("boss.step");
+    test_parts::WriteStep(test_walls::BossOnFloor(), part);
+    const check::CheckReport report =
+        Check(part, Rules("mm", {{"Wall Thickness Variation", 2136, 0, 20}}));
+    std::vector<check::Finding> thick;
+    std::ranges::copy_if(
+        FindingsOf(report, "Wall Thickness Variation", 1), std::back_inserter(thick),
+        [](const check::Finding& finding) { return finding.what == "thick section"; });
+    ASSERT_EQ(thick.size(), 3u) << check::ReportText(report);
+    for (const check::Finding& finding : thick) {
+        EXPECT_EQ(finding.limit, 20);
+        if (finding.geometry.surface == "cylinder") {
+            EXPECT_NEAR(finding.value, 50, 0.5);
+        } else {
+            EXPECT_NEAR(finding.geometry.normal[2], -1, 1e-9);
+            EXPECT_NEAR(finding.value, 40.625, 15.625);
+        }
+    }
+    EXPECT_EQ(std::ranges::count(thick, std::string("cylinder"),
+                                 [](const check::Finding& f) { return f.geometry.surface; }),
+              2);
+}
+
 struct KnownFeatures {
     std::string name;
     std::function<TopoDS_Shape()> build;
@@ -218,17 +293,6 @@ TEST_F(KnownPartsTest, HolesAndBlendsAreTheKnownOnes) {
         EXPECT_EQ(count(&check::PartFace::blend), known.fillets);
         EXPECT_EQ(count(&check::PartFace::round), known.rounds);
     }
-}
-
-std::vector<check::Finding> FindingsOf(const check::CheckReport& report, const std::string& rule,
-                                       std::uint32_t solid) {
-    std::vector<check::Finding> found;
-    for (const check::RuleResult& result : report.rules) {
-        if (result.rule == rule && result.solid == solid) {
-            found.insert(found.end(), result.findings.begin(), result.findings.end());
-        }
-    }
-    return found;
 }
 
 // Were the cup and the board one ray scene, the board would hide the cup's inside top from the
@@ -307,131 +371,6 @@ TEST_F(KnownPartsTest, AShellThatClosesIsASolidAndOneThatDoesNotIsNamedInAWarnin
     EXPECT_TRUE(Warned(Check(Path("open.stl"), rules), "solid 1 is not closed (4 edge(s)"));
     test_parts::WriteStl(test_parts::DraftedBlock(1, 1, 1, 1), Path("closed.stl"));
     EXPECT_TRUE(Check(Path("closed.stl"), rules).warnings.empty());
-}
-
-// An STL's faces as a designer sees them: each curved surface one face, fitted with its kind
-// and radius, and flat walls apart from the curved faces they meet tangentially.
-struct MeshedPart {
-    std::string name;
-    std::function<TopoDS_Shape()> build;
-    // Per face, its surface and radius (zero where it has none), in any order.
-    std::vector<std::pair<check::SurfaceKind, double>> faces;
-};
-
-TEST_F(KnownPartsTest, AnStlsFacesAreItsSurfacesFittedWithTheirKind) {
-    using enum check::SurfaceKind;
-    const std::vector<MeshedPart> parts{
-        {"faceted cylinder",
-         [] { return test_parts::Post(10, 20); },
-         {{Plane, 0}, {Plane, 0}, {Cylinder, 10}}},
-        {"faceted cone",
-         [] { return test_parts::Frustum(10, 6, 20); },
-         {{Plane, 0}, {Plane, 0}, {Cone, 0}}},
-        {"faceted ball", [] { return test_parts::Ball(8); }, {{Sphere, 8}}},
-        {"plate with two holes through it",
-         [] { return test_parts::HolePlate(); },
-         {{Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Cylinder, 3},
-          {Cylinder, 3}}},
-        {"block with rounded edges, each meeting its walls tangentially",
-         [] { return test_parts::FilletedBlock(2, 2, 5, 1); },
-         {{Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Plane, 0},
-          {Cylinder, 1},
-          {Cylinder, 2},
-          {Cylinder, 2},
-          {Cylinder, 5}}},
-    };
-    for (const MeshedPart& meshed : parts) {
-        SCOPED_TRACE(meshed.name);
-        test_parts::WriteStl(meshed.build(), Path("part.stl"));
-        const check::Part part = check::PartReader(1.0, {}).Read(Path("part.stl"));
-        std::vector<std::pair<check::SurfaceKind, double>> found;
-        for (const check::PartFace& face : part.faces) {
-            found.emplace_back(face.surface, face.radius);
-        }
-        std::ranges::sort(found);
-        ASSERT_EQ(found.size(), meshed.faces.size());
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            EXPECT_EQ(found[i].first, meshed.faces[i].first) << i;
-            EXPECT_NEAR(found[i].second, meshed.faces[i].second, 0.01 * meshed.faces[i].second);
-        }
-    }
-}
-
-// Every face of the rounded block but its top and bottom has no draft, a finding each, read from
-// the fitted surface: so the findings are the same however fine the mesh.
-TEST_F(KnownPartsTest, AnStlGivesTheSameFacesAndFindingsAtEveryMeshDensity) {
-    const std::filesystem::path rules = Rules("mm");
-    std::vector<std::vector<check::Finding>> densities;
-    for (const double fineness : {0.5, 1.0, 4.0}) {
-        SCOPED_TRACE(fineness);
-        test_parts::WriteStl(test_parts::FilletedBlock(2, 2, 5, 1), Path("block.stl"), 1.0,
-                             fineness);
-        const check::CheckReport report = Check(Path("block.stl"), rules);
-        ASSERT_EQ(report.solids.size(), 1u);
-        EXPECT_EQ(report.solids[0].faces, 10u);
-        std::vector<check::Finding> found = FindingsOf(report, "Draft Angle", 1);
-        ASSERT_EQ(found.size(), 8u) << check::ReportText(report);
-        // By where each face is, to a tenth: finer meshes move a faceted face's centre a little.
-        std::ranges::sort(found, {}, [](const check::Finding& f) {
-            const check::Point& c = f.geometry.centroid;
-            return std::array{std::round(c[0] * 10), std::round(c[1] * 10), std::round(c[2] * 10)};
-        });
-        for (const check::Finding& finding : found) {
-            EXPECT_NEAR(finding.value, 0.0, 1e-6);
-        }
-        EXPECT_NE(check::ReportText(report).find("(cylinder at "), std::string::npos);
-        densities.push_back(std::move(found));
-    }
-    for (std::size_t i = 0; i < densities[0].size(); ++i) {
-        const check::FaceGeometry& coarse = densities[0][i].geometry;
-        for (const std::vector<check::Finding>& finer : densities) {
-            const check::FaceGeometry& fine = finer[i].geometry;
-            EXPECT_EQ(fine.surface, coarse.surface);
-            EXPECT_NEAR(fine.area, coarse.area, 0.01 * coarse.area);
-            for (int axis = 0; axis < 3; ++axis) {
-                EXPECT_NEAR(fine.centroid[axis], coarse.centroid[axis], 0.05);
-                EXPECT_NEAR(fine.normal[axis], coarse.normal[axis], 0.01);
-            }
-        }
-    }
-}
-
-// Single-precision corners far from the origin put more doubt on a wall's draft than a hundred-
-// thousandth of a degree: walls drafted exactly at the limit still meet it.
-TEST_F(KnownPartsTest, AnStlsRoundOffGivesNoFalseFindingsAtTheLimit) {
-    test_parts::WriteStl(
-        test_parts::Moved(test_parts::DraftedBlock(1, 1, 1, 1), 2900.3, 1900.7, 1000.1),
-        Path("far.stl"));
-    const check::CheckReport report =
-        Check(Path("far.stl"), Rules("mm", {{"Draft Angle", 2121, 0, 1.0}}));
-    EXPECT_TRUE(FindingsOf(report, "Draft Angle", 1).empty()) << check::ReportText(report);
-    EXPECT_EQ(report.solids[0].faces, 6u);
-}
-
-// A faceted cone drafted 1 degree is one face, read at its axis's draft: one finding, where
-// reading it per facet would give one per facet.
-TEST_F(KnownPartsTest, AFacetedConeIsOneFaceReadAtItsAxissDraft) {
-    const double top = 10 - 20 * std::tan(std::numbers::pi / 180);
-    test_parts::WriteStl(test_parts::Frustum(10, top, 20), Path("cone.stl"));
-    const check::CheckReport report =
-        Check(Path("cone.stl"), Rules("mm", {{"Draft Angle", 2121, 0, 2.0}}));
-    const std::vector<check::Finding> found = FindingsOf(report, "Draft Angle", 1);
-    ASSERT_EQ(found.size(), 1u) << check::ReportText(report);
-    EXPECT_NEAR(found[0].value, 1.0, 1e-3);
-    EXPECT_EQ(found[0].geometry.surface, "cone");
-    EXPECT_NEAR(found[0].geometry.area, std::numbers::pi * (10 + top) * std::hypot(20, 10 - top),
-                0.01 * found[0].geometry.area);
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <TopoDS_Shape.hxx>
+
+// Parts whose wall thickness is known, built with OpenCASCADE, in millimetres.
+namespace test_walls {
+
+// A 60 x 40 floor 2 thick on the XY plane with a rib 1.2 thick, 15 high and 30 long (from
+// y = 5 to y = 35) standing on it, centred at this x. Under the rib the largest sphere in the
+// floor is 2 + 0.6² / 2 = 2.18 across at most; along the rib the floor is 17.
+TopoDS_Shape RibOnFloor(double x);
+
+// The same floor with a hollow boss standing in its middle: 10 wide outside, 4 inside, 12 high,
+// its hole reaching down to the floor. Its wall is 3 thick; under its wall the largest sphere
+// is 2 + 1.5² / 2 = 3.125 across at most.
+TopoDS_Shape BossOnFloor();
+
+// A channel 60 wide and 40 long: a base 4 thick with walls 2 thick and 15 high along its two
+// long edges, written as one profile so that each flat side is one face.
+TopoDS_Shape Channel();
+
+}  // namespace test_walls
