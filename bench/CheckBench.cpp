@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 #include <optional>
 #include <string>
 
@@ -18,6 +17,7 @@
 
 #include "bench/BenchFolder.h"
 #include "bench/RatioReporter.h"
+#include "bench/RingPart.h"
 #include "bench/RuleDocumentFiles.h"
 #include "check/PartChecker.h"
 #include "check/geometry/PartReader.h"
@@ -27,40 +27,10 @@
 
 namespace {
 
-constexpr int kAround = 1250;  // grid lines around the ring
-constexpr int kAcross = 400;   // and around its tube: 2 x 1250 x 400 triangles
-constexpr double kTriangles = 2.0 * kAround * kAcross;
+constexpr double kTriangles = kRingTriangles;
 
-// A ring with a rippled surface: undercuts, walls of changing thickness, faces of every size.
-gp_Pnt RippledRing(int i, int j) {
-    const double u = 2 * std::numbers::pi * i / kAround;
-    const double v = 2 * std::numbers::pi * j / kAcross;
-    const double tube = 20 + 2 * std::sin(8 * u) * std::sin(6 * v);
-    const double ring = 60 + tube * std::cos(v);
-    return {ring * std::cos(u), ring * std::sin(u), tube * std::sin(v)};
-}
-
-// The ring written as a binary STL, once.
 const std::filesystem::path& Part() {
-    static const BenchFolder folder;
-    static const std::filesystem::path path = [] {
-        Handle(Poly_Triangulation) mesh =
-            new Poly_Triangulation(kAround * kAcross, 2 * kAround * kAcross, false);
-        const auto node = [](int i, int j) { return (i % kAround) * kAcross + (j % kAcross) + 1; };
-        for (int i = 0; i < kAround; ++i) {
-            for (int j = 0; j < kAcross; ++j) {
-                mesh->SetNode(node(i, j), RippledRing(i, j));
-                const int t = 2 * (i * kAcross + j) + 1;
-                mesh->SetTriangle(t, Poly_Triangle(node(i, j), node(i + 1, j), node(i + 1, j + 1)));
-                mesh->SetTriangle(t + 1,
-                                  Poly_Triangle(node(i, j), node(i + 1, j + 1), node(i, j + 1)));
-            }
-        }
-        const std::filesystem::path written = folder.Path() / "ring.stl";
-        RWStl::WriteBinary(mesh, OSD_Path(written.c_str()));
-        return written;
-    }();
-    return path;
+    return RingPart();
 }
 
 // The peak resident memory of this process, or of the largest child it waited for, in bytes.

@@ -2,10 +2,13 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "check/ReportFormat.h"
+#include "studio/PartView.h"
+#include "studio/PartViewPanel.h"
 
 namespace {
 
@@ -49,8 +52,17 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
                            this)),
       m_notChecked(MakeTable({QStringLiteral("Rule"), QStringLiteral("Reason")}, this)),
       m_figures(new QLabel(this)),
-      m_summary(new QLabel(this)) {
-    auto* layout = new QVBoxLayout(this);
+      m_summary(new QLabel(this)),
+      m_partView(new PartViewPanel(this)) {
+    auto* splitter = new QSplitter(this);
+    auto* lists = new QWidget(splitter);
+    splitter->addWidget(lists);
+    splitter->addWidget(m_partView);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    (new QVBoxLayout(this))->addWidget(splitter);
+    auto* layout = new QVBoxLayout(lists);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_part);
     layout->addWidget(new QLabel(QStringLiteral("Findings:"), this));
     layout->addWidget(m_findings, 3);
@@ -62,7 +74,10 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     m_findings->setColumnWidth(Value, 140);
     m_findings->setColumnWidth(Limit, 200);
     m_notChecked->setColumnWidth(NotCheckedRule, 240);
-    resize(900, 520);
+    connect(m_findings, &QTableWidget::itemSelectionChanged, this,
+            &CheckResultsWindow::ShowRowsFace);
+    connect(&m_partView->View(), &PartView::FaceClicked, this, &CheckResultsWindow::SelectRowsOf);
+    resize(1500, 620);
 }
 
 void CheckResultsWindow::Show(const check::CheckReport& report) {
@@ -73,6 +88,31 @@ void CheckResultsWindow::Show(const check::CheckReport& report) {
     ShowNotChecked(report);
     ShowFigures(report);
     m_summary->setText(ToQString(check::ReportSummary(report)));
+    m_partView->Show(report);
+}
+
+void CheckResultsWindow::ShowRowsFace() {
+    if (m_followingView) {
+        return;
+    }
+    const QList<QTableWidgetItem*> selected = m_findings->selectedItems();
+    m_partView->View().SelectFace(
+        selected.isEmpty() ? 0 : m_findings->item(selected.front()->row(), Face)->text().toUInt());
+}
+
+void CheckResultsWindow::SelectRowsOf(std::uint32_t face) {
+    m_followingView = true;
+    m_findings->clearSelection();
+    const QString number = QString::number(face);
+    for (int row = 0; row < m_findings->rowCount(); ++row) {
+        if (m_findings->item(row, Face)->text() == number) {
+            m_findings->selectionModel()->select(
+                m_findings->model()->index(row, Face),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            m_findings->scrollToItem(m_findings->item(row, Face));
+        }
+    }
+    m_followingView = false;
 }
 
 void CheckResultsWindow::ShowFindings(const check::CheckReport& report) {

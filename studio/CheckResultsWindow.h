@@ -4,12 +4,15 @@
 
 #include "check/CheckReport.h"
 
+class PartViewPanel;
 class QLabel;
 class QTableWidget;
 
 // What a part check found, in a window of its own: one row per finding (rule, face, value,
 // limit, severity), the rules that were not checked with the reason, the figures reported
-// without a limit, and the summary line veritor-rules check prints.
+// without a limit, and the summary line veritor-rules check prints; beside them the part in 3D,
+// its faces coloured by their findings. A finding's row picks its face in the view and a face
+// picked in the view selects its findings' rows.
 class CheckResultsWindow : public QWidget {
     Q_OBJECT
 
@@ -26,15 +29,21 @@ public:
     QTableWidget& NotChecked() { return *m_notChecked; }
     QLabel& Figures() { return *m_figures; }
     QLabel& Summary() { return *m_summary; }
+    PartViewPanel& Part() { return *m_partView; }
 
 private:
     void ShowFindings(const check::CheckReport& report);
     void ShowNotChecked(const check::CheckReport& report);
     void ShowFigures(const check::CheckReport& report);
+    void ShowRowsFace();
+    void SelectRowsOf(std::uint32_t face);
 
     QLabel* m_part;
     QTableWidget* m_findings;
     QTableWidget* m_notChecked;
     QLabel* m_figures;
     QLabel* m_summary;
+    PartViewPanel* m_partView;
+    // While the rows follow a face picked in the view, they do not move the view.
+    bool m_followingView = false;
 };

@@ -1,0 +1,107 @@
+#include "studio/PartShapes.h"
+
+#include <BRep_Builder.hxx>
+#include <Graphic3d_NameOfMaterial.hxx>
+#include <Poly_Triangulation.hxx>
+#include <Prs3d_Drawer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <TopoDS_Face.hxx>
+#include <numeric>
+
+#include "studio/PartMarks.h"
+
+namespace {
+
+// The triangles of the mesh in the order of their faces.
+std::vector<std::uint32_t> TrianglesByFace(const check::SolidMesh& mesh) {
+    std::vector<std::uint32_t> order(mesh.triangles.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return mesh.triangleFaces[a] < mesh.triangleFaces[b];
+    });
+    return order;
+}
+
+// One face's triangles, [begin, end) of order, with their corners numbered afresh.
+TopoDS_Face FaceOf(const check::SolidMesh& mesh, const std::vector<std::uint32_t>& order,
+                   std::size_t begin, std::size_t end, std::vector<std::int32_t>& local,
+                   std::vector<std::uint32_t>& used) {
+    used.clear();
+    for (std::size_t t = begin; t < end; ++t) {
+        for (const std::uint32_t v : mesh.triangles[order[t]]) {
+            if (local[v] < 0) {
+                local[v] = static_cast<std::int32_t>(used.size()) + 1;
+                used.push_back(v);
+            }
+        }
+    }
+    Handle(Poly_Triangulation) triangulation =
+        new Poly_Triangulation(static_cast<int>(used.size()), static_cast<int>(end - begin), false);
+    for (std::size_t n = 0; n < used.size(); ++n) {
+        const check::Point& p = mesh.vertices[used[n]];
+        triangulation->SetNode(static_cast<int>(n) + 1, gp_Pnt(p[0], p[1], p[2]));
+    }
+    for (std::size_t t = begin; t < end; ++t) {
+        const auto& corners = mesh.triangles[order[t]];
+        triangulation->SetTriangle(
+            static_cast<int>(t - begin) + 1,
+            Poly_Triangle(local[corners[0]], local[corners[1]], local[corners[2]]));
+    }
+    for (const std::uint32_t v : used) {
+        local[v] = -1;
+    }
+    TopoDS_Face face;
+    BRep_Builder().MakeFace(face, triangulation);
+    return face;
+}
+
+void AddFaces(const check::SolidMesh& mesh, TopoDS_Compound& compound, PartShapes& shapes) {
+    const std::vector<std::uint32_t> order = TrianglesByFace(mesh);
+    std::vector<std::int32_t> local(mesh.vertices.size(), -1);
+    std::vector<std::uint32_t> used;
+    for (std::size_t begin = 0; begin < order.size();) {
+        const std::uint32_t number = mesh.triangleFaces[order[begin]];
+        std::size_t end = begin;
+        while (end < order.size() && mesh.triangleFaces[order[end]] == number) {
+            ++end;
+        }
+        const TopoDS_Face face = FaceOf(mesh, order, begin, end, local, used);
+        BRep_Builder().Add(compound, face);
+        shapes.faceShapes.Add(face);
+        shapes.faceNumbers.push_back(number);
+        begin = end;
+    }
+    for (const check::Point& p : mesh.vertices) {
+        shapes.box.Add(gp_Pnt(p[0], p[1], p[2]));
+    }
+}
+
+}  // namespace
+
+PartShapes BuildPartShapes(const check::CheckReport& report, const FaceColours& colours,
+                           ColourBy by) {
+    PartShapes shapes;
+    TopoDS_Compound compound;
+    BRep_Builder().MakeCompound(compound);
+    for (const check::SolidMesh& mesh : report.meshes) {
+        AddFaces(mesh, compound, shapes);
+    }
+    shapes.faces = new AIS_ColoredShape(compound);
+    // The faces are the checker's triangles: never meshed again.
+    shapes.faces->Attributes()->SetAutoTriangulation(false);
+    // A material that takes the faces' colours, not its own.
+    shapes.faces->SetMaterial(Graphic3d_NameOfMaterial_Plastified);
+    Recolour(shapes, colours, by);
+    shapes.outlines = new PartOutlines(report, colours);
+    const check::Point& pull = report.pull;
+    shapes.pullArrow = new PullArrow(shapes.box, gp_Dir(pull[0], pull[1], pull[2]));
+    return shapes;
+}
+
+void Recolour(PartShapes& shapes, const FaceColours& colours, ColourBy by) {
+    for (int i = 1; i <= shapes.faceShapes.Extent(); ++i) {
+        shapes.faces->SetCustomColor(shapes.faceShapes(i),
+                                     OcctColour(colours.Colour(shapes.faceNumbers[i - 1], by)));
+    }
+}
