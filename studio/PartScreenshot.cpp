@@ -22,13 +22,28 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veritor-studio --screenshot-part PART RULES.xml OUT.png [--pull X,Y,Z] "
-    "[--part-units U]\n";
+    "[--part-units U] [--view corner|below|along|against|front|side]\n";
 const QSize kPictureSize(960, 720);
+
+const std::pair<const char*, PartView::Direction> kViews[] = {
+    {"corner", PartView::Direction::Corner},    {"below", PartView::Direction::CornerBelow},
+    {"along", PartView::Direction::AlongPull},  {"against", PartView::Direction::AgainstPull},
+    {"front", PartView::Direction::AcrossPull}, {"side", PartView::Direction::AcrossPullSide}};
 
 struct PartScreenshotOptions {
     QStringList files;  // part, rule document, picture
     check::CheckOptions checking;
+    PartView::Direction view = PartView::Direction::Corner;
 };
+
+std::optional<PartView::Direction> ViewNamed(const QString& name) {
+    for (const auto& [text, direction] : kViews) {
+        if (name == QLatin1String(text)) {
+            return direction;
+        }
+    }
+    return std::nullopt;
+}
 
 // Nothing, with the usage or the problem on standard error, when the arguments do not do.
 std::optional<PartScreenshotOptions> ParseOptions(const QStringList& arguments) {
@@ -49,6 +64,13 @@ std::optional<PartScreenshotOptions> ParseOptions(const QStringList& arguments) 
                 std::cerr << "--part-units: use mm, cm, m, in, ft, ... or 0 to 10\n";
                 return std::nullopt;
             }
+        } else if (argument == QStringLiteral("--view") && hasValue) {
+            const std::optional<PartView::Direction> view = ViewNamed(arguments[++i]);
+            if (!view) {
+                std::cerr << "--view: use corner, below, along, against, front or side\n";
+                return std::nullopt;
+            }
+            options.view = *view;
         } else if (argument.startsWith(u'-')) {
             std::cerr << kUsage;
             return std::nullopt;
@@ -89,6 +111,7 @@ int WritePartScreenshot(const QStringList& arguments) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     panel.Show(report);
+    panel.View().LookFrom(options->view);
     const QImage picture = panel.Picture(kPictureSize);
     if (picture.isNull() || !picture.save(options->files[2], "PNG")) {
         std::cerr << options->files[2].toStdString() << ": could not write the picture\n";

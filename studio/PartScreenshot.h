@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <optional>
 
-// veritor-studio --screenshot-part PART RULES.xml OUT.png [--pull X,Y,Z] [--part-units U]:
+// veritor-studio --screenshot-part PART RULES.xml OUT.png [--pull X,Y,Z] [--part-units U]
+// [--view corner|below|along|against|front|side]:
 // checks the part against the rule document and writes the part view, its faces coloured by
 // their findings, with its legend, as a PNG. Returns the exit status, reporting problems on
 // standard error.

@@ -207,6 +207,10 @@ void PartView::LookFrom(Direction direction) {
             eye = gp_Dir(pull.XYZ() + front.XYZ() - right.XYZ());
             up = pull;
             break;
+        case Direction::CornerBelow:
+            eye = gp_Dir(front.XYZ() - right.XYZ() - pull.XYZ());
+            up = pull;
+            break;
     }
     m_view->SetProj(eye.X(), eye.Y(), eye.Z());
     m_view->SetUp(up.X(), up.Y(), up.Z());

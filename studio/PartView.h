@@ -25,8 +25,16 @@ class PartView : public QWidget {
     Q_OBJECT
 
 public:
-    // Looking along the pull or against it, across it (two ways), or from a corner.
-    enum class Direction { AlongPull, AgainstPull, AcrossPull, AcrossPullSide, Corner };
+    // Looking along the pull or against it, across it (two ways), or from a corner above or
+    // below (into a cup's inside).
+    enum class Direction {
+        AlongPull,
+        AgainstPull,
+        AcrossPull,
+        AcrossPullSide,
+        Corner,
+        CornerBelow
+    };
 
     explicit PartView(QWidget* parent = nullptr);
     ~PartView() override;

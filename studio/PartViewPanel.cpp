@@ -23,7 +23,8 @@ const ViewButton kViewButtons[] = {
     {"Against pull", "Look up the pull at the core side", PartView::Direction::AgainstPull},
     {"Front", "Look across the pull", PartView::Direction::AcrossPull},
     {"Side", "Look across the pull, square to the front", PartView::Direction::AcrossPullSide},
-    {"Corner", "Look from a corner", PartView::Direction::Corner},
+    {"Corner", "Look from a corner above", PartView::Direction::Corner},
+    {"Below", "Look from a corner below, into the part", PartView::Direction::CornerBelow},
 };
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr const char* kUsage =
     "       veritor-studio --screenshot RULE OUT.png [FILE]\n"
     "       veritor-studio --screenshot-window OUT.png [FILE]\n"
     "       veritor-studio --screenshot-part PART RULES.xml OUT.png [--pull X,Y,Z] "
-    "[--part-units U]\n";
+    "[--part-units U] [--view V]\n";
 
 }  // namespace
 
