@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::size_t kMostOutlineSegments = 100'000;
+
 // A triangle's side, its ends in order, and the face of the triangle.
 struct Side {
     std::uint64_t ends;
@@ -85,6 +87,11 @@ PartOutlines::PartOutlines(const check::CheckReport& report, const FaceColours& 
             }
             begin = end;
         }
+    }
+    // Past this many the outlines hide the faces they bound (a fine mesh grown into small
+    // regions) and cost more to draw than the faces; undercuts stay marked.
+    if (outlines.size() / 2 > kMostOutlineSegments) {
+        outlines.clear();
     }
     m_outlines = SegmentArray(outlines);
     m_undercuts = SegmentArray(undercuts);

@@ -7,6 +7,7 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Face.hxx>
+#include <map>
 #include <numeric>
 
 #include "studio/PartMarks.h"
@@ -56,7 +57,7 @@ TopoDS_Face FaceOf(const check::SolidMesh& mesh, const std::vector<std::uint32_t
     return face;
 }
 
-void AddFaces(const check::SolidMesh& mesh, TopoDS_Compound& compound, PartShapes& shapes) {
+void AddFaces(const check::SolidMesh& mesh, PartShapes& shapes) {
     const std::vector<std::uint32_t> order = TrianglesByFace(mesh);
     std::vector<std::int32_t> local(mesh.vertices.size(), -1);
     std::vector<std::uint32_t> used;
@@ -66,9 +67,7 @@ void AddFaces(const check::SolidMesh& mesh, TopoDS_Compound& compound, PartShape
         while (end < order.size() && mesh.triangleFaces[order[end]] == number) {
             ++end;
         }
-        const TopoDS_Face face = FaceOf(mesh, order, begin, end, local, used);
-        BRep_Builder().Add(compound, face);
-        shapes.faceShapes.Add(face);
+        shapes.faceShapes.Add(FaceOf(mesh, order, begin, end, local, used));
         shapes.faceNumbers.push_back(number);
         begin = end;
     }
@@ -82,16 +81,9 @@ void AddFaces(const check::SolidMesh& mesh, TopoDS_Compound& compound, PartShape
 PartShapes BuildPartShapes(const check::CheckReport& report, const FaceColours& colours,
                            ColourBy by) {
     PartShapes shapes;
-    TopoDS_Compound compound;
-    BRep_Builder().MakeCompound(compound);
     for (const check::SolidMesh& mesh : report.meshes) {
-        AddFaces(mesh, compound, shapes);
+        AddFaces(mesh, shapes);
     }
-    shapes.faces = new AIS_ColoredShape(compound);
-    // The faces are the checker's triangles: never meshed again.
-    shapes.faces->Attributes()->SetAutoTriangulation(false);
-    // A material that takes the faces' colours, not its own.
-    shapes.faces->SetMaterial(Graphic3d_NameOfMaterial_Plastified);
     Recolour(shapes, colours, by);
     shapes.outlines = new PartOutlines(report, colours);
     const check::Point& pull = report.pull;
@@ -100,8 +92,28 @@ PartShapes BuildPartShapes(const check::CheckReport& report, const FaceColours& 
 }
 
 void Recolour(PartShapes& shapes, const FaceColours& colours, ColourBy by) {
+    // The faces of one colour in a compound of their own, coloured as one: a colour per face
+    // would draw each face apart, too slow on a part of many small faces.
+    std::map<QRgb, TopoDS_Compound> byColour;
     for (int i = 1; i <= shapes.faceShapes.Extent(); ++i) {
-        shapes.faces->SetCustomColor(shapes.faceShapes(i),
-                                     OcctColour(colours.Colour(shapes.faceNumbers[i - 1], by)));
+        const QRgb colour = colours.Colour(shapes.faceNumbers[i - 1], by).rgb();
+        auto [group, added] = byColour.try_emplace(colour);
+        if (added) {
+            BRep_Builder().MakeCompound(group->second);
+        }
+        BRep_Builder().Add(group->second, shapes.faceShapes(i));
+    }
+    TopoDS_Compound all;
+    BRep_Builder().MakeCompound(all);
+    for (const auto& [colour, group] : byColour) {
+        BRep_Builder().Add(all, group);
+    }
+    shapes.faces = new AIS_ColoredShape(all);
+    // The faces are the checker's triangles: never meshed again.
+    shapes.faces->Attributes()->SetAutoTriangulation(false);
+    // A material that takes the faces' colours, not its own.
+    shapes.faces->SetMaterial(Graphic3d_NameOfMaterial_Plastified);
+    for (const auto& [colour, group] : byColour) {
+        shapes.faces->SetCustomColor(group, OcctColour(QColor::fromRgb(colour)));
     }
 }

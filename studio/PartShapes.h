@@ -26,5 +26,5 @@ struct PartShapes {
 PartShapes BuildPartShapes(const check::CheckReport& report, const FaceColours& colours,
                            ColourBy by);
 
-// Gives every face its colour again, as colours tells by this choice.
+// Makes the faces' shape anew, every face in the colour colours gives it by this choice.
 void Recolour(PartShapes& shapes, const FaceColours& colours, ColourBy by);

@@ -77,6 +77,8 @@ void PartView::StartViewer() {
         m_view->SetBgGradientColors(Quantity_Color(0.85, 0.88, 0.92, Quantity_TOC_sRGB),
                                     Quantity_Color(0.55, 0.6, 0.68, Quantity_TOC_sRGB),
                                     Aspect_GradientFillMethod_Vertical, false);
+        // Drawn once per change, when this widget asks.
+        m_view->SetImmediateUpdate(false);
         m_view->TriedronDisplay(Aspect_TOTP_LEFT_LOWER, Quantity_NOC_GRAY20, 0.08);
     } catch (const Standard_Failure& failure) {
         m_unavailable = QStringLiteral("OpenGL could not start: %1")
@@ -101,11 +103,15 @@ void PartView::Show(const check::CheckReport& report) {
     }
     m_context->RemoveAll(false);
     m_shapes = BuildPartShapes(report, *m_colours, m_colourBy);
-    m_context->Display(m_shapes.faces, AIS_Shaded, kFaceSelection, false);
+    DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
     m_context->Display(m_shapes.pullArrow, 0, -1, false);
-    MapOwners();
     LookFrom(Direction::Corner);
+}
+
+void PartView::DisplayFaces() {
+    m_context->Display(m_shapes.faces, AIS_Shaded, kFaceSelection, false);
+    MapOwners();
 }
 
 void PartView::MapOwners() {
@@ -134,23 +140,30 @@ std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) cons
 void PartView::SetColourBy(ColourBy by) {
     m_colourBy = by;
     if (m_context && m_colours && !m_shapes.faces.IsNull()) {
+        const std::uint32_t selected = SelectedFace();
+        m_context->Remove(m_shapes.faces, false);
         Recolour(m_shapes, *m_colours, by);
-        m_context->Redisplay(m_shapes.faces, false);
-        m_view->Redraw();
+        DisplayFaces();
+        Highlight(selected);
     }
 }
 
 void PartView::SelectFace(std::uint32_t face) {
     m_selected = face;
-    if (!m_context) {
-        return;
-    }
-    m_context->ClearSelected(false);
-    if (const auto owner = m_owners.find(face); owner != m_owners.end()) {
-        m_context->AddOrRemoveSelected(owner->second, false);
+    if (m_context && Highlight(face)) {
         m_context->FitSelected(m_view, kFaceMargin, false);
+        m_view->Redraw();
+    }
+}
+
+bool PartView::Highlight(std::uint32_t face) {
+    m_context->ClearSelected(false);
+    const auto owner = m_owners.find(face);
+    if (owner != m_owners.end()) {
+        m_context->AddOrRemoveSelected(owner->second, false);
     }
     m_view->Redraw();
+    return owner != m_owners.end();
 }
 
 std::uint32_t PartView::SelectedFace() const {
@@ -246,9 +259,14 @@ QImage PartView::Picture(const QSize& size) {
 
 void PartView::Turn(int pixels) {
     if (m_view) {
+        // One drag from the middle, begun at the first turn: starting a rotation weighs every
+        // point drawn for its centre.
         const QPoint middle = Device(rect().center());
-        m_view->StartRotation(middle.x(), middle.y());
-        m_view->Rotation(middle.x() + pixels, middle.y());
+        if (m_turned == 0) {
+            m_view->StartRotation(middle.x(), middle.y());
+        }
+        m_turned += pixels;
+        m_view->Rotation(middle.x() + m_turned, middle.y());
         m_view->Redraw();
     }
 }
@@ -282,6 +300,7 @@ void PartView::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->position().toPoint();
     m_last = m_pressed;
     m_dragged = false;
+    m_turned = 0;
     if (m_view && event->button() == Qt::LeftButton) {
         const QPoint at = Device(m_pressed);
         m_view->StartRotation(at.x(), at.y());
@@ -299,6 +318,7 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
         } else if (event->buttons() & Qt::MiddleButton) {
             m_view->Pan(step.x(), -step.y());
         }
+        m_view->Redraw();
     }
     m_last = point;
 }

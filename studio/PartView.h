@@ -81,6 +81,9 @@ private:
     void PaintUnavailable();
     QPoint Device(const QPoint& point) const;
     std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner) const;
+    void DisplayFaces();
+    // Selects the face alone in the view; false when the view has no such face.
+    bool Highlight(std::uint32_t face);
     void MapOwners();
 
     QString m_unavailable;
@@ -96,4 +99,5 @@ private:
     QPoint m_pressed;
     QPoint m_last;
     bool m_dragged = false;
+    int m_turned = 0;
 };
