@@ -172,7 +172,7 @@ TEST_F(PartViewTest, ScreenshotPartWorksWithoutADisplay) {
     const std::filesystem::path out = m_folder.Path() / "plate.png";
     const std::string command = "cd '" + m_folder.Path().string() + "' && env -u DISPLAY '" +
                                 VERITOR_STAGE_DIR + "/bin/veritor-studio' --screenshot-part " +
-                                "plate.step rules.xml plate.png --pull 0,0,-1 2>&1";
+                                "plate.step rules.xml plate.png --pull 0,0,-1 --view below 2>&1";
     const CommandResult result = RunShell(command);
     ASSERT_EQ(result.status, 0) << result.out;
     const QImage picture(QString::fromStdString(out.string()));
