@@ -74,6 +74,30 @@ struct PullCandidateResult {
     double undercutArea = 0;
 };
 
+// The mould half that forms a face: the cavity draws along the pull, the core against it;
+// neither when no straight pull reaches most of it.
+enum class FaceSide : std::uint8_t { Cavity, Core, Neither };
+
+// How one face meets the mould, for a view to colour it.
+struct FaceMould {
+    FaceSide side = FaceSide::Neither;
+    // Part of the face no half reaches (the undercut rule's measure).
+    bool undercut = false;
+};
+
+// A checked solid as the checker meshed it, so that a view draws the faces the findings name.
+struct SolidMesh {
+    std::uint32_t solid = 1;
+    // Its faces are numbered firstFace + 1, firstFace + 2, ... in the report.
+    std::uint32_t firstFace = 0;
+    std::vector<Point> vertices;  // in the document's length unit
+    std::vector<std::array<std::uint32_t, 3>> triangles;
+    // Per triangle, the report's number of its face.
+    std::vector<std::uint32_t> triangleFaces;
+    // Per face of the solid, from firstFace + 1 on.
+    std::vector<FaceMould> faces;
+};
+
 // When a check fails: a finding of this severity or above, or more findings than this.
 struct FailureBounds {
     int severity = 3;
@@ -93,6 +117,8 @@ struct CheckReport {
     std::vector<RuleResult> rules;
     // What loading the document or reading the part found amiss, one line each.
     std::vector<std::string> warnings;
+    // Per solid checked, its mesh and mould sides (when the check was asked to keep them).
+    std::vector<SolidMesh> meshes;
 
     // True when a finding has at least this severity.
     bool HasFinding(int severity) const;

@@ -8,6 +8,7 @@
 
 #include "check/CheckCancelled.h"
 #include "check/CheckError.h"
+#include "check/ReportMesh.h"
 #include "check/checks/RuleCheck.h"
 #include "check/geometry/IsolatedPartReader.h"
 #include "check/geometry/PullSearch.h"
@@ -197,6 +198,9 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
             finding.face += firstFace;
         }
         report.rules.push_back(std::move(result));
+    }
+    if (m_options.keepMeshes) {
+        report.meshes.push_back(ReportMesh(solid, number, firstFace, context.Sides(), units));
     }
 }
 

@@ -34,6 +34,8 @@ struct CheckOptions {
     std::size_t maxTriangles = 4'000'000;
     // Threads that cast the rays; 0 for one per core.
     unsigned threads = 0;
+    // Keep each solid's mesh and mould sides in the report, for a view of the part.
+    bool keepMeshes = true;
     // Called with the share of the work done, rising from 0 to 1, on the checking thread: the
     // reading, each solid's preparation, its rays and its rules each advance it.
     std::function<void(double)> progress;

@@ -22,6 +22,8 @@ constexpr int kExitUnusable = 2;
 check::CheckOptions OptionsFor(const CheckCommandOptions& options) {
     check::CheckOptions checking;
     checking.findPull = options.pull == "auto";
+    // The command writes findings only: no view draws the part.
+    checking.keepMeshes = false;
     const std::optional<std::array<double, 3>> pull = check::ParsePullDirection(options.pull);
     if (!pull && !checking.findPull) {
         throw check::CheckError(fmt::format(

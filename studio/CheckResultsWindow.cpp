@@ -8,11 +8,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "check/ReportFormat.h"
+#include "studio/PartView.h"
+#include "studio/PartViewPanel.h"
 #include "studio/ReportFile.h"
 
 namespace {
@@ -37,6 +40,9 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
         table.setItem(row, column, new QTableWidgetItem(texts[column]));
     }
 }
+
+// The coloured part as an HTML report shows it.
+const QSize kReportPictureSize(960, 720);
 
 // The findings shown at once before the table scrolls; every rule not checked is shown.
 constexpr int kFindingRowsShown = 12;
@@ -67,8 +73,22 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
                            this)),
       m_notChecked(MakeTable({QStringLiteral("Rule"), QStringLiteral("Reason")}, this)),
       m_figures(new QLabel(this)),
-      m_summary(new QLabel(this)) {
-    auto* layout = new QVBoxLayout(this);
+      m_summary(new QLabel(this)),
+      m_partView(new PartViewPanel(this)) {
+    auto* splitter = new QSplitter(this);
+    auto* lists = new QWidget(splitter);
+    splitter->addWidget(lists);
+    splitter->addWidget(m_partView);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    (new QVBoxLayout(this))->addWidget(splitter);
+    auto* layout = new QVBoxLayout(lists);
+    m_lists = layout;
+    // Long texts wrap rather than widen the window past the screen.
+    for (QLabel* label : {m_part, m_figures, m_summary}) {
+        label->setWordWrap(true);
+    }
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_part);
     layout->addWidget(new QLabel(QStringLiteral("Findings:"), this));
     layout->addWidget(m_findings, 3);
@@ -86,7 +106,10 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     m_findings->setColumnWidth(Value, 140);
     m_findings->setColumnWidth(Limit, 200);
     m_notChecked->setColumnWidth(NotCheckedRule, 240);
-    resize(900, 520);
+    connect(m_findings, &QTableWidget::itemSelectionChanged, this,
+            &CheckResultsWindow::ShowRowsFace);
+    connect(&m_partView->View(), &PartView::FaceClicked, this, &CheckResultsWindow::SelectRowsOf);
+    resize(1500, 620);
 }
 
 void CheckResultsWindow::Show(const check::CheckReport& report) {
@@ -98,6 +121,31 @@ void CheckResultsWindow::Show(const check::CheckReport& report) {
     ShowNotChecked(report);
     ShowFigures(report);
     m_summary->setText(ToQString(check::ReportSummary(report)));
+    m_partView->Show(report);
+}
+
+void CheckResultsWindow::ShowRowsFace() {
+    if (m_followingView) {
+        return;
+    }
+    const QList<QTableWidgetItem*> selected = m_findings->selectedItems();
+    m_partView->View().SelectFace(
+        selected.isEmpty() ? 0 : m_findings->item(selected.front()->row(), Face)->text().toUInt());
+}
+
+void CheckResultsWindow::SelectRowsOf(std::uint32_t face) {
+    m_followingView = true;
+    m_findings->clearSelection();
+    const QString number = QString::number(face);
+    for (int row = 0; row < m_findings->rowCount(); ++row) {
+        if (m_findings->item(row, Face)->text() == number) {
+            m_findings->selectionModel()->select(
+                m_findings->model()->index(row, Face),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            m_findings->scrollToItem(m_findings->item(row, Face));
+        }
+    }
+    m_followingView = false;
 }
 
 void CheckResultsWindow::ShowFindings(const check::CheckReport& report) {
@@ -145,16 +193,16 @@ void CheckResultsWindow::PlaceOver(const QWidget& owner) {
     const int findings =
         HeightForRows(*m_findings, std::min(m_findings->rowCount(), kFindingRowsShown));
     const int notChecked = HeightForRows(*m_notChecked, m_notChecked->rowCount());
-    auto* column = static_cast<QBoxLayout*>(layout());
     // Room shared out as the rows ask for it, when the window is made larger or smaller.
-    column->setStretchFactor(m_findings, findings);
-    column->setStretchFactor(m_notChecked, notChecked);
+    m_lists->setStretchFactor(m_findings, findings);
+    m_lists->setStretchFactor(m_notChecked, notChecked);
     m_findings->setMinimumHeight(findings);
     m_notChecked->setMinimumHeight(notChecked);
-    column->activate();
-    const int wanted = column->totalMinimumSize().height();
+    m_lists->activate();
+    layout()->activate();
+    const int wanted = layout()->totalMinimumSize().height();
+    // On a small screen the findings scroll; the few rules not checked stay in view.
     m_findings->setMinimumHeight(0);
-    m_notChecked->setMinimumHeight(0);
 
     const QScreen* screen = owner.screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, width(), wanted);
@@ -171,8 +219,8 @@ void CheckResultsWindow::PlaceOver(const QWidget& owner) {
     move(placed.topLeft());
 }
 
-void CheckResultsWindow::SaveReport(const std::filesystem::path& path) const {
-    SaveReportFile(m_report, path);
+void CheckResultsWindow::SaveReport(const std::filesystem::path& path) {
+    SaveReportFile(m_report, path, m_partView->Picture(kReportPictureSize));
 }
 
 void CheckResultsWindow::ChooseAndSave() {

@@ -5,12 +5,16 @@
 
 #include "check/CheckReport.h"
 
+class PartViewPanel;
+class QBoxLayout;
 class QLabel;
 class QTableWidget;
 
 // What a part check found, in a window of its own: one row per finding (rule, face, value,
 // limit, severity), the rules that were not checked with the reason, the figures reported
-// without a limit, and the summary line veritor-rules check prints.
+// without a limit, and the summary line veritor-rules check prints; beside them the part in 3D,
+// its faces coloured by their findings. A finding's row picks its face in the view and a face
+// picked in the view selects its findings' rows.
 class CheckResultsWindow : public QWidget {
     Q_OBJECT
 
@@ -24,26 +28,33 @@ public:
     void Show(const check::CheckReport& report);
     // Sizes the window to show its rows (within the screen) and centres it on the owner.
     void PlaceOver(const QWidget& owner);
-    // Saves the report shown as JSON (".json") or an HTML page; throws std::runtime_error when
-    // the file cannot be written.
-    void SaveReport(const std::filesystem::path& path) const;
+    // Saves the report shown as JSON (".json") or an HTML page with the coloured part where the
+    // view can draw it; throws std::runtime_error when the file cannot be written.
+    void SaveReport(const std::filesystem::path& path);
 
     QTableWidget& Findings() { return *m_findings; }
     QTableWidget& NotChecked() { return *m_notChecked; }
     QLabel& Figures() { return *m_figures; }
     QLabel& Summary() { return *m_summary; }
     const check::CheckReport& Report() const { return m_report; }
+    PartViewPanel& Part() { return *m_partView; }
 
 private:
     void ShowFindings(const check::CheckReport& report);
     void ShowNotChecked(const check::CheckReport& report);
     void ShowFigures(const check::CheckReport& report);
     void ChooseAndSave();
+    void ShowRowsFace();
+    void SelectRowsOf(std::uint32_t face);
 
     QLabel* m_part;
     QTableWidget* m_findings;
     QTableWidget* m_notChecked;
     QLabel* m_figures;
     QLabel* m_summary;
+    QBoxLayout* m_lists;  // the findings, the rules not checked and the figures, in a column
     check::CheckReport m_report;
+    PartViewPanel* m_partView;
+    // While the rows follow a face picked in the view, they do not move the view.
+    bool m_followingView = false;
 };

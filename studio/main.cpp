@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 
 #include "studio/MainWindow.h"
+#include "studio/PartScreenshot.h"
 #include "studio/Screenshot.h"
 
 namespace {
@@ -14,13 +16,16 @@ constexpr const char* kUsage =
     "usage: veritor-studio [FILE]\n"
     "       veritor-studio --screenshot RULE OUT.png [FILE]\n"
     "       veritor-studio --screenshot-window OUT.png [FILE]\n"
+    "       veritor-studio --screenshot-part PART RULES.xml OUT.png [--pull X,Y,Z] "
+    "[--part-units U] [--view V]\n"
     "       veritor-studio --help | --version\n";
 
 constexpr const char* kHelp =
     "\n"
     "Opens the rule document FILE, or a new moulding document, in the desktop editor.\n"
     "--screenshot writes the picture of the rule's dialog, --screenshot-window that of the main\n"
-    "window; both need no display.\n";
+    "window; both need no display. --screenshot-part checks the part and writes its coloured\n"
+    "view, under a virtual X server when there is no display.\n";
 
 bool HasEnvironment(const char* name) {
     const char* value = std::getenv(name);
@@ -56,6 +61,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     DrawOffscreenWithoutDisplay(argc, argv);
+    const bool partPicture = argc > 1 && std::string_view(argv[1]) == "--screenshot-part";
+    if (partPicture) {
+        // The part view draws with OpenGL on an X display, a virtual one when there is none.
+        if (const std::optional<int> status = RunUnderVirtualDisplay(argc, argv)) {
+            return *status;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Veritor"));
     QApplication::setApplicationName(QStringLiteral("veritor-studio"));
@@ -69,6 +82,10 @@ int main(int argc, char* argv[]) {
         UseSteadyAppearance();
         return WriteDialogScreenshot(arguments[1].toStdString(), arguments[2].toStdString(),
                                      OptionalFile(arguments, 3));
+    }
+    if (partPicture) {
+        UseSteadyAppearance();
+        return WritePartScreenshot(arguments.mid(1));
     }
     if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot-window")) {
         if (arguments.size() < 2 || arguments.size() > 3) {

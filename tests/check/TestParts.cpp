@@ -146,6 +146,22 @@ TopoDS_Shape ReverseDraftedCup() {
     return Cut(BRepPrimAPI_MakeBox(80, 60, 30).Shape(), inside);
 }
 
+TopoDS_Shape DraftedCupWithRib() {
+    const double out = Inset(30, 2);
+    const double in = Inset(28, 1.5);
+    const TopoDS_Shape outside =
+        Hexahedron({gp_Pnt(0, 0, 0), gp_Pnt(80, 0, 0), gp_Pnt(80, 60, 0), gp_Pnt(0, 60, 0)},
+                   {gp_Pnt(out, out, 30), gp_Pnt(80 - out, out, 30), gp_Pnt(80 - out, 60 - out, 30),
+                    gp_Pnt(out, 60 - out, 30)});
+    const TopoDS_Shape inside =
+        Hexahedron({gp_Pnt(3, 3, -1), gp_Pnt(77, 3, -1), gp_Pnt(77, 57, -1), gp_Pnt(3, 57, -1)},
+                   {gp_Pnt(3 + in, 3 + in, 27), gp_Pnt(77 - in, 3 + in, 27),
+                    gp_Pnt(77 - in, 57 - in, 27), gp_Pnt(3 + in, 57 - in, 27)});
+    const TopoDS_Shape rib =
+        BRepPrimAPI_MakeBox(gp_Pnt(2, 29.25, 8), gp_Pnt(78, 30.75, 28)).Shape();
+    return BRepAlgoAPI_Fuse(Cut(outside, inside), rib).Shape();
+}
+
 TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4) {
     const TopoDS_Shape block = BRepPrimAPI_MakeBox(40, 30, 20).Shape();
     BRepFilletAPI_MakeFillet fillet(block);

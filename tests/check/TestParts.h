@@ -21,6 +21,11 @@ TopoDS_Shape Cup(bool pocket, bool sideHole);
 // the inside walls have reverse draft for the core.
 TopoDS_Shape ReverseDraftedCup();
 
+// An 80 x 60 x 30 cup open at the bottom, its outside drafted 2 degrees and its inside 1.5
+// degrees for the core, with a 1.5 thick rib without draft across the inside at y = 30, from
+// 8 above the opening up to the top.
+TopoDS_Shape DraftedCupWithRib();
+
 // A 40 x 30 x 20 block whose four vertical edges are rounded with these radii.
 TopoDS_Shape FilletedBlock(double r1, double r2, double r3, double r4);
 

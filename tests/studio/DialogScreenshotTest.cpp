@@ -11,14 +11,15 @@
 #include "studio/DialogWidget.h"
 #include "studio/Screenshot.h"
 #include "studio/StudioDocument.h"
+#include "tests/studio/ReferencePicture.h"
 
 // Every dialog as it opens on screen, compared with the picture kept in the repository. A layout
 // or drawing fault shows as a failing test, with both pictures written out side by side. After a
 // wanted change of look, VERITOR_UPDATE_REFERENCES=1 writes the new pictures into the repository.
 namespace {
 
-constexpr int kChannelTolerance = 40;             // anti-aliasing may differ a little
-constexpr double kDifferingShareAllowed = 0.002;  // of the pixels
+// Anti-aliasing may differ a little, in a few pixels.
+constexpr PictureTolerance kTolerance{40, 0.002};
 
 std::string FileName(const std::string& ruleName) {
     std::string name;
@@ -28,52 +29,12 @@ std::string FileName(const std::string& ruleName) {
     return name + ".png";
 }
 
-bool Differs(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) > kChannelTolerance ||
-           std::abs(qGreen(a) - qGreen(b)) > kChannelTolerance ||
-           std::abs(qBlue(a) - qBlue(b)) > kChannelTolerance;
-}
-
-// The share of pixels that differ; 1 for pictures of different sizes.
-double DifferingShare(const QImage& actual, const QImage& reference) {
-    if (actual.size() != reference.size()) {
-        return 1;
-    }
-    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
-    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
-    long differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            differing += Differs(a.pixel(x, y), b.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return static_cast<double>(differing) / (a.width() * a.height());
-}
-
-void ExpectLikeReference(const QImage& actual, const std::string& fileName) {
-    ASSERT_FALSE(actual.isNull()) << fileName;
-    const std::filesystem::path reference = std::filesystem::path(VERITOR_REFERENCE_DIR) / fileName;
-    if (std::getenv("VERITOR_UPDATE_REFERENCES")) {
-        ASSERT_TRUE(actual.save(QString::fromStdString(reference.string()), "PNG"));
-        return;
-    }
-    const QImage expected(QString::fromStdString(reference.string()));
-    const double share = expected.isNull() ? 1 : DifferingShare(actual, expected);
-    if (share > kDifferingShareAllowed) {
-        const std::filesystem::path out = VERITOR_SCREENSHOT_OUT;
-        std::filesystem::create_directories(out);
-        actual.save(QString::fromStdString((out / ("actual-" + fileName)).string()));
-        expected.save(QString::fromStdString((out / ("reference-" + fileName)).string()));
-        ADD_FAILURE() << fileName << ": " << share * 100 << "% of the pixels differ from "
-                      << reference << "; both pictures are in " << out;
-    }
-}
-
 class DialogScreenshot : public testing::TestWithParam<std::string> {};
 
 TEST_P(DialogScreenshot, MatchesItsReferencePicture) {
     std::unique_ptr<StudioDocument> document = StudioDocument::New(false);
-    ExpectLikeReference(::DialogScreenshot(*document, GetParam()), FileName(GetParam()));
+    ExpectLikeReference(::DialogScreenshot(*document, GetParam()), FileName(GetParam()),
+                        kTolerance);
 }
 
 // The module picks its language when it starts, so another language is drawn by the program.
@@ -86,7 +47,7 @@ TEST(DialogScreenshotInAnotherLanguage, JapaneseIsDrawnInTheTemplatesCjkFont) {
                                 out.string() + "' 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     ExpectLikeReference(QImage(QString::fromStdString(out.string())),
-                        "japanese-Mould-Wall-Thickness.png");
+                        "japanese-Mould-Wall-Thickness.png", kTolerance);
 }
 
 // A dropped list is a window of its own, drawn over the dialog and beyond its edge.
@@ -100,7 +61,7 @@ TEST(DialogScreenshotWithADroppedList, TheSeverityListLiesOverTheDialog) {
         dialog.close();
     });
     document->Rules().front().rule->EditRule();
-    ExpectLikeReference(picture, "Draft-Angle-severity-dropped.png");
+    ExpectLikeReference(picture, "Draft-Angle-severity-dropped.png", kTolerance);
 }
 
 std::vector<std::string> RuleNames() {

@@ -1,0 +1,86 @@
+// The 1,000,000-triangle ring checked for every rule, without and with what the part view needs
+// (each solid's mesh and mould sides), and shown coloured in the view: colouring should add at
+// most a fifth to the check. Then the frames a second while the view turns, Mesa's software
+// OpenGL on a virtual X server when there is no display: 20 at least.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <chrono>
+
+#include "bench/RatioReporter.h"
+#include "bench/RippledRing.h"
+#include "bench/RuleDocumentFiles.h"
+#include "check/PartChecker.h"
+#include "studio/PartScreenshot.h"
+#include "studio/PartView.h"
+
+namespace {
+
+const std::filesystem::path& Rules() {
+    return RuleDocumentOf(13).path;
+}
+
+check::CheckReport CheckRing(bool keepMeshes) {
+    check::CheckOptions options;
+    options.keepMeshes = keepMeshes;
+    return check::PartChecker(options).Check(RippledRingStl(), Rules());
+}
+
+void BM_CheckWithoutView(benchmark::State& state) {
+    for (auto _ : state) {
+        const check::CheckReport report = CheckRing(false);
+        benchmark::DoNotOptimize(report.rules.data());
+    }
+}
+
+// The check keeping the meshes, then the view built, coloured and drawn once from its report.
+void BM_CheckAndColour(benchmark::State& state) {
+    PartView view;
+    view.resize(800, 600);
+    view.show();
+    if (!view.Unavailable().isEmpty()) {
+        state.SkipWithError(view.Unavailable().toStdString().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        const check::CheckReport report = CheckRing(true);
+        view.Show(report);
+        QApplication::processEvents();
+    }
+}
+
+// One frame is one small turn of the view and its drawing.
+void BM_TurnView(benchmark::State& state) {
+    PartView view;
+    view.resize(800, 600);
+    view.show();
+    if (!view.Unavailable().isEmpty()) {
+        state.SkipWithError(view.Unavailable().toStdString().c_str());
+        return;
+    }
+    view.Show(CheckRing(true));
+    QApplication::processEvents();
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        view.Turn(4);
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    state.counters["frames/s"] = static_cast<double>(state.iterations()) / took.count();
+}
+
+BENCHMARK(BM_CheckWithoutView)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_CheckAndColour)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_TurnView)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (const std::optional<int> status = RunUnderVirtualDisplay(argc, argv)) {
+        return *status;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"check coloured in the view / check", "BM_CheckAndColour",
+                                     "BM_CheckWithoutView", "", 1.2}});
+}

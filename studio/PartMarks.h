@@ -1,0 +1,55 @@
+#pragma once
+
+#include <AIS_InteractiveObject.hxx>
+#include <Bnd_Box.hxx>
+#include <Graphic3d_ArrayOfSegments.hxx>
+#include <QColor>
+#include <gp_Dir.hxx>
+
+#include "check/CheckReport.h"
+#include "studio/FaceColours.h"
+
+Quantity_Color OcctColour(const QColor& colour);
+
+// Drawn over the faces and never picked: each face's outline (the edges between its triangles
+// and another face's, or none), undercut faces' outlines wide and bright.
+class PartOutlines : public AIS_InteractiveObject {
+    DEFINE_STANDARD_RTTI_INLINE(PartOutlines, AIS_InteractiveObject)
+
+public:
+    PartOutlines(const check::CheckReport& report, const FaceColours& colours);
+
+    Standard_Boolean AcceptDisplayMode(const Standard_Integer mode) const override {
+        return mode == 0;
+    }
+
+private:
+    void Compute(const Handle(PrsMgr_PresentationManager) & manager,
+                 const Handle(Prs3d_Presentation) & presentation,
+                 const Standard_Integer mode) override;
+    void ComputeSelection(const Handle(SelectMgr_Selection) &, const Standard_Integer) override {}
+
+    Handle(Graphic3d_ArrayOfSegments) m_outlines;
+    Handle(Graphic3d_ArrayOfSegments) m_undercuts;
+};
+
+// The direction the cavity draws along, an arrow rising from above the part's middle.
+class PullArrow : public AIS_InteractiveObject {
+    DEFINE_STANDARD_RTTI_INLINE(PullArrow, AIS_InteractiveObject)
+
+public:
+    PullArrow(const Bnd_Box& part, const gp_Dir& pull);
+
+    Standard_Boolean AcceptDisplayMode(const Standard_Integer mode) const override {
+        return mode == 0;
+    }
+
+private:
+    void Compute(const Handle(PrsMgr_PresentationManager) & manager,
+                 const Handle(Prs3d_Presentation) & presentation,
+                 const Standard_Integer mode) override;
+    void ComputeSelection(const Handle(SelectMgr_Selection) &, const Standard_Integer) override {}
+
+    Bnd_Box m_part;
+    gp_Dir m_pull;
+};

@@ -1,0 +1,190 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <cmath>
+#include <set>
+
+#include "check/PartChecker.h"
+#include "studio/CheckResultsWindow.h"
+#include "studio/PartView.h"
+#include "studio/PartViewPanel.h"
+#include "tests/check/TestParts.h"
+#include "tests/studio/ReferencePicture.h"
+#include "tests/studio/StudioTestSupport.h"
+
+namespace {
+
+// The middle of the face's triangles, as the mesh holds them.
+check::Point MiddleOf(const check::SolidMesh& mesh, std::uint32_t face) {
+    check::Point sum{};
+    double count = 0;
+    for (std::size_t t = 0; t < mesh.triangles.size(); ++t) {
+        if (mesh.triangleFaces[t] == face) {
+            for (const std::uint32_t v : mesh.triangles[t]) {
+                for (int axis = 0; axis < 3; ++axis) {
+                    sum[axis] += mesh.vertices[v][axis];
+                }
+                ++count;
+            }
+        }
+    }
+    return {sum[0] / count, sum[1] / count, sum[2] / count};
+}
+
+// The face all of whose corners lie on the plane where this coordinate has this value.
+std::uint32_t FaceOnPlane(const check::SolidMesh& mesh, int axis, double value) {
+    std::set<std::uint32_t> off;
+    std::set<std::uint32_t> on;
+    for (std::size_t t = 0; t < mesh.triangles.size(); ++t) {
+        for (const std::uint32_t v : mesh.triangles[t]) {
+            (std::abs(mesh.vertices[v][axis] - value) < 1e-6 ? on : off)
+                .insert(mesh.triangleFaces[t]);
+        }
+    }
+    for (const std::uint32_t face : on) {
+        if (!off.count(face)) {
+            return face;
+        }
+    }
+    return 0;
+}
+
+// A colour's share of red, green and blue: the same however brightly a face is lit.
+std::array<double, 3> Chromaticity(const QColor& colour) {
+    const double sum = colour.red() + colour.green() + colour.blue() + 1e-9;
+    return {colour.red() / sum, colour.green() / sum, colour.blue() / sum};
+}
+
+// The cup with a hole through its x = 0 wall, checked along +Z against a document at its
+// defaults, its findings beside it in a window on the X display.
+class PartViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::filesystem::path part = m_folder.Path() / "cup.step";
+        test_parts::WriteStep(test_parts::Cup(false, true), part);
+        ASSERT_EQ(RunVeritorRules(m_folder.Path(), "new rules.xml --unit mm").status, 0);
+        m_report = check::PartChecker({}).Check(part, m_folder.Path() / "rules.xml");
+        ASSERT_EQ(m_report.meshes.size(), 1u);
+        m_window.Show(m_report);
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        if (!View().Unavailable().isEmpty()) {
+            GTEST_SKIP() << "the part view cannot draw here: "
+                         << View().Unavailable().toStdString();
+        }
+    }
+
+    PartView& View() { return m_window.Part().View(); }
+    const check::SolidMesh& Mesh() const { return m_report.meshes[0]; }
+
+    // The findings' rows that are selected, by the face each names.
+    std::set<std::uint32_t> SelectedRowsFaces() {
+        std::set<std::uint32_t> faces;
+        for (const QModelIndex& row : m_window.Findings().selectionModel()->selectedRows()) {
+            faces.insert(
+                m_window.Findings().item(row.row(), CheckResultsWindow::Face)->text().toUInt());
+        }
+        return faces;
+    }
+
+    studiotest::TemporaryFolder m_folder;
+    check::CheckReport m_report;
+    CheckResultsWindow m_window;
+};
+
+// A finding's row picks its face in the view and frames it, for a plane wall and the side hole.
+TEST_F(PartViewTest, AFindingsRowSelectsAndFramesItsFace) {
+    QTableWidget& findings = m_window.Findings();
+    ASSERT_GT(findings.rowCount(), 0);
+    for (const char* rule : {"Draft Angle", "Undercut Detection"}) {
+        const QList<QTableWidgetItem*> rows =
+            findings.findItems(QString::fromLatin1(rule), Qt::MatchExactly);
+        ASSERT_FALSE(rows.isEmpty()) << rule;
+        const int row = rows.front()->row();
+        const std::uint32_t face = findings.item(row, CheckResultsWindow::Face)->text().toUInt();
+        QTest::mouseClick(
+            findings.viewport(), Qt::LeftButton, {},
+            findings.visualItemRect(findings.item(row, CheckResultsWindow::Face)).center());
+        EXPECT_EQ(View().SelectedFace(), face) << rule;
+        const QPoint middle = View().OnScreen(MiddleOf(Mesh(), face));
+        EXPECT_LT((middle - View().rect().center()).manhattanLength(), View().width() / 4)
+            << rule << ": face " << face << " is not framed";
+    }
+}
+
+// A click on the front wall, seen across the pull, selects that face and its findings' rows.
+TEST_F(PartViewTest, AFaceClickedInTheViewSelectsItsFindings) {
+    const std::uint32_t front = FaceOnPlane(Mesh(), 1, 0);
+    ASSERT_NE(front, 0u);
+    View().LookFrom(PartView::Direction::AcrossPull);
+    QTest::mouseClick(&View(), Qt::LeftButton, {}, View().OnScreen(MiddleOf(Mesh(), front)));
+    EXPECT_EQ(View().SelectedFace(), front);
+    EXPECT_EQ(SelectedRowsFaces(), std::set<std::uint32_t>{front});
+}
+
+// Each face is drawn in its colour: by findings, then by mould halves once asked; and the whole
+// picture stays close to the reference.
+TEST_F(PartViewTest, FacesAreDrawnInTheirColours) {
+    const FaceColours colours(m_report);
+    const std::uint32_t front = FaceOnPlane(Mesh(), 1, 0);
+    const std::uint32_t top = FaceOnPlane(Mesh(), 2, 30);
+    const std::uint32_t rim = FaceOnPlane(Mesh(), 2, 0);
+    struct Case {
+        ColourBy by;
+        std::uint32_t face;
+        PartView::Direction from;
+    };
+    const Case cases[] = {{ColourBy::Findings, front, PartView::Direction::Corner},
+                          {ColourBy::Findings, top, PartView::Direction::Corner},
+                          {ColourBy::MouldSides, top, PartView::Direction::Corner},
+                          {ColourBy::MouldSides, rim, PartView::Direction::AgainstPull}};
+    for (const Case& c : cases) {
+        m_window.Part().MouldSides().setChecked(c.by == ColourBy::MouldSides);
+        View().LookFrom(c.from);
+        const QImage picture = View().Picture(View().size() * View().devicePixelRatioF());
+        const QPoint at = View().OnScreen(MiddleOf(Mesh(), c.face)) * View().devicePixelRatioF();
+        const auto drawn = Chromaticity(picture.pixelColor(at));
+        const auto wanted = Chromaticity(colours.Colour(c.face, c.by));
+        for (int channel = 0; channel < 3; ++channel) {
+            EXPECT_NEAR(drawn[channel], wanted[channel], 0.06)
+                << "face " << c.face << " drawn " << picture.pixelColor(at).name().toStdString()
+                << ", wanted " << colours.Colour(c.face, c.by).name().toStdString();
+        }
+    }
+    EXPECT_THAT(m_window.Part().Legend().text().toStdString(), testing::HasSubstr("Cavity side"));
+}
+
+// The housing from a corner with its legend, as the reference shows it. Mesa draws alike from
+// run to run; the tolerance allows for another version's edges.
+TEST_F(PartViewTest, ThePictureMatchesTheReference) {
+    View().LookFrom(PartView::Direction::Corner);
+    ExpectLikeReference(m_window.Part().Picture(QSize(480, 360)), "part-view-housing.png",
+                        {48, 0.03});
+}
+
+// Without a display the program starts its own virtual one and writes the picture.
+TEST_F(PartViewTest, ScreenshotPartWorksWithoutADisplay) {
+    test_parts::WriteStep(test_parts::HolePlate(), m_folder.Path() / "plate.step");
+    const std::filesystem::path out = m_folder.Path() / "plate.png";
+    const std::string command = "cd '" + m_folder.Path().string() + "' && env -u DISPLAY '" +
+                                VERITOR_STAGE_DIR + "/bin/veritor-studio' --screenshot-part " +
+                                "plate.step rules.xml plate.png --pull 0,0,-1 --view below 2>&1";
+    const CommandResult result = RunShell(command);
+    ASSERT_EQ(result.status, 0) << result.out;
+    const QImage picture(QString::fromStdString(out.string()));
+    EXPECT_EQ(picture.width(), 960);
+    EXPECT_GT(picture.height(), 720);
+
+    const CommandResult refused =
+        RunShell("cd '" + m_folder.Path().string() + "' && '" + VERITOR_STAGE_DIR +
+                 "/bin/veritor-studio' --screenshot-part plate.step rules.xml no.png --pull 0,0,0 "
+                 "2>&1");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_THAT(refused.out, testing::HasSubstr("--pull"));
+}
+
+}  // namespace
