@@ -65,17 +65,6 @@ TEST_F(Editor, SortedAndFilteredTheTableStillEditsTheRuleShown) {
     EXPECT_EQ(window.CurrentRule(), kFilletRadiusRule) << "the edited rule stays selected";
 }
 
-// The core-side draft raised to "> 1.5", as the edit script "key Tab, type 1113 1.5, choose 1111
-// >, ok" does.
-void RaiseCoreDraft(DialogWidget& dialog) {
-    constexpr int kCoreOperator = 1111;
-    QTest::keyClick(&dialog, Qt::Key_Tab);
-    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
-    QTest::mousePress(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCoreOperator));
-    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, dialog.DroppedItemCenter(kCoreOperator, 0));
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
-}
-
 // Two thicker walls in the rib-height table, as "cell 1 0, type 1172 3, key Tab, type 1172 12,
 // key Enter, ok" does.
 void AddThickerWalls(DialogWidget& dialog) {
@@ -115,7 +104,7 @@ TEST_F(Editor, SuccessiveEditsChangeOnlyTheirRulesAsTheEditCommandDoes) {
 
     MainWindow window;
     ASSERT_TRUE(window.OpenFile(clicked));
-    window.Screen().SetShownHook(RaiseCoreDraft);
+    window.Screen().SetShownHook(studiotest::RaiseCoreDraft);
     window.OpenRule(0);
     window.Screen().SetShownHook(AddThickerWalls);
     window.OpenRule(kRibHeightRule);

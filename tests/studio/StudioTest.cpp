@@ -34,17 +34,6 @@ namespace {
 constexpr int kCoreOperator = 1111;
 constexpr int kDraftAngleRow = 0;
 
-// Raises the core-side draft as a person does: Tab from the operator list (where the dialog
-// opens) to the draft box, whose text is then selected; type over it; drag the operator list open
-// onto ">"; click OK.
-void RaiseCoreDraft(DialogWidget& dialog) {
-    QTest::keyClick(&dialog, Qt::Key_Tab);
-    QTest::keyClicks(&dialog, QStringLiteral("1.5"));
-    QTest::mousePress(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(kCoreOperator));
-    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, dialog.DroppedItemCenter(kCoreOperator, 0));
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.ControlCenter(IDOK));
-}
-
 // A typo on screen: the refused "x" leaves the caret after "0.1", so the value is 0.19.
 void TypeCoreDraftWithATypo(DialogWidget& dialog) {
     QTest::keyClick(&dialog, Qt::Key_Tab);
@@ -92,7 +81,7 @@ TEST_F(Studio, AnEditConfirmedWithOkAndSavedReadsBackInShow) {
     ASSERT_TRUE(window.OpenFile(file));
     EXPECT_EQ(window.Table().model()->index(kDraftAngleRow, 0).data().toString(),
               QStringLiteral("Draft Angle"));
-    window.Screen().SetShownHook(RaiseCoreDraft);
+    window.Screen().SetShownHook(studiotest::RaiseCoreDraft);
     window.OpenRule(kDraftAngleRow);
     EXPECT_TRUE(window.IsModified());
     EXPECT_THAT(window.Table().model()->index(kDraftAngleRow, 3).data().toString().toStdString(),
@@ -147,7 +136,7 @@ struct SameActions {
 TEST_F(Studio, TheScreenSavesTheSameBytesAsTheSameActionsInAnEditScript) {
     const std::vector<SameActions> cases = {
         {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 1.5\nchoose 1111 >\nok\n",
-         RaiseCoreDraft},
+         studiotest::RaiseCoreDraft},
         {"Draft Angle", kDraftAngleRow, "key Tab\ntype 1113 0.1\nkey x\nkey 9\nok\n",
          TypeCoreDraftWithATypo},
         {"Draft Angle", kDraftAngleRow, "choose 1111 >\nchoose 1116 >\nchoose 1121 Very high\nok\n",
