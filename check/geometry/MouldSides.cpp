@@ -12,8 +12,9 @@ namespace {
 const double kReverseDraftSine =
     std::sin(MouldSides::kReverseDraftDegrees * std::numbers::pi / 180);
 // A surface turned less than this (a sine) from the ray's direction is met edge on: the
-// triangles of a wall along the pull, not a surface in the way.
-constexpr double kEdgeOnSine = 1e-6;
+// triangles of a wall along the pull, tilted by no more than its mesh's rounding, not a surface
+// in the way.
+constexpr double kEdgeOnSine = 1e-2;
 
 }  // namespace
 
@@ -29,6 +30,9 @@ bool MouldSides::Reaches(const SurfaceSample& sample, const Vec3& direction) con
     const double offset = m_scene.Epsilon() * 10;
     const Vec3 origin = sample.point + sample.normal * offset;
     double from = 0;
+    // A ray that leaves material it never entered started inside it, past the surface's edge
+    // where the meshes of two faces meet.
+    bool inside = false;
     for (int graze = 0; graze < kMaxGrazes; ++graze) {
         const std::optional<RayScene::Hit> hit = m_scene.First(origin, direction, from);
         if (!hit) {
@@ -44,6 +48,12 @@ bool MouldSides::Reaches(const SurfaceSample& sample, const Vec3& direction) con
             if (!touch) {
                 return false;
             }
+            inside = true;
+        } else if (facing > kEdgeOnSine) {
+            if (!inside) {
+                return false;
+            }
+            inside = false;
         }
         from = std::max(hit->distance, hit->traced) + m_scene.Epsilon();
     }
