@@ -33,12 +33,20 @@ void CheckContext::Report(double from, double share, std::size_t done, std::size
 }
 
 const std::vector<FaceSides>& CheckContext::Sides() {
-    if (!m_sides) {
-        m_sides = MouldSides(m_scene, m_pull).Classify(m_samples, [this](auto done, auto total) {
+    if (!m_split) {
+        m_split = MouldSides(m_scene, m_pull).Classify(m_samples, [this](auto done, auto total) {
             Report(0, kSidesShare, done, total);
         });
     }
-    return *m_sides;
+    return m_split->faces;
+}
+
+const std::vector<UndercutRegion>& CheckContext::Undercuts() {
+    if (!m_undercuts) {
+        Sides();
+        m_undercuts = UndercutRegions(m_scene, m_pull).Find(m_samples, *m_split, Adjacency());
+    }
+    return *m_undercuts;
 }
 
 const std::vector<double>& CheckContext::Thickness() {

@@ -10,6 +10,7 @@
 #include "check/geometry/RayScene.h"
 #include "check/geometry/SurfaceSampler.h"
 #include "check/geometry/TriangleAdjacency.h"
+#include "check/geometry/UndercutRegions.h"
 
 namespace check {
 
@@ -31,6 +32,8 @@ public:
 
     // Per face, the mould half that forms it and its smallest draft.
     const std::vector<FaceSides>& Sides();
+    // The undercut faces grouped into regions that meet, each with the side that releases it.
+    const std::vector<UndercutRegion>& Undercuts();
     // Per sample, the wall thickness in millimetres (NaN where none was measured).
     const std::vector<double>& Thickness();
     // Which triangle lies across each edge of each triangle.
@@ -46,7 +49,8 @@ private:
     DocumentUnits m_units;
     Progress m_progress;
     double m_tolerance;
-    std::optional<std::vector<FaceSides>> m_sides;
+    std::optional<MouldSplit> m_split;
+    std::optional<std::vector<UndercutRegion>> m_undercuts;
     std::optional<std::vector<double>> m_thickness;
     std::optional<TriangleAdjacency> m_adjacency;
 };

@@ -9,6 +9,7 @@
 #include "check/checks/SurfaceAreaRatioCheck.h"
 #include "check/checks/ThicknessVariationCheck.h"
 #include "check/checks/UndercutCheck.h"
+#include "check/checks/UndercutInterferenceCheck.h"
 #include "check/checks/UniformThicknessCheck.h"
 #include "rules/CTeskCoreCavitySurfAreaRatioRule.h"
 #include "rules/CTeskFilletRadiusRule.h"
@@ -59,6 +60,7 @@ constexpr const char* kNeedsRibs =
 constexpr std::array kReadings{
     Checked<CTeskIMDraftAngleRule, DraftAngleCheck>(),
     Checked<CTeskIMUndercutDetectionRule, UndercutCheck>(),
+    Checked<CTeskUndercutInterferenceRule, UndercutInterferenceCheck>(),
     Checked<CTeskIMUniformThicknessRule, UniformThicknessCheck>(),
     Checked<CTeskIMWTVariationRule, ThicknessVariationCheck>(),
     Checked<CTeskFilletRadiusRule, FilletRadiusCheck>(),
@@ -68,8 +70,6 @@ constexpr std::array kReadings{
         "needs the mould's walls, which a part file does not hold"),
     NotChecked<CTeskMinRibEdgeRadiusRule>(kNeedsRibs),
     NotChecked<CTeskRibHeightForThicknessRule>(kNeedsRibs),
-    NotChecked<CTeskUndercutInterferenceRule>(
-        "needs the dimensions of the die that releases each undercut"),
     NotChecked<CTeskSnapFitMoldParametersRule>(
         "needs the snap-fit features, which a part file does not mark"),
     NotChecked<CTeskSurfaceFinishRule>("needs the surface finish, which a part file does not hold"),

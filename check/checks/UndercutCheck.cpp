@@ -1,17 +1,23 @@
 #include "check/checks/UndercutCheck.h"
 
 namespace check {
+namespace {
+
+std::string Release(const UndercutRegion& region) {
+    if (region.releaseName.empty() || region.overhang > 0) {
+        return "no one side releases it";
+    }
+    return "released along " + region.releaseName;
+}
+
+}  // namespace
 
 RuleResult UndercutCheck::Run(CheckContext& context) const {
     const DocumentUnits& units = context.Units();
     RuleResult result = Checked(units.LengthName() + "2");
-    const std::vector<FaceSides>& sides = context.Sides();
-    const Part& part = context.GetPart();
-    for (std::uint32_t face = 0; face < sides.size(); ++face) {
-        const double unreached = sides[face].unreachableArea;
-        if (unreached > kSmallestShare * part.faces[face].area) {
-            result.findings.push_back(At(face, units.AreaFromSquareMillimetres(unreached), 0.0));
-        }
+    for (const UndercutRegion& region : context.Undercuts()) {
+        result.findings.push_back(At(region.mainFace, units.AreaFromSquareMillimetres(region.area),
+                                     0.0, Release(region)));
     }
     return result;
 }

@@ -4,15 +4,15 @@
 
 namespace check {
 
-// Undercut detection: the faces with area that neither half reaches along its pull; the
-// finding's value is that area, its limit zero.
+// Undercut detection: each region of meeting faces with area that neither half reaches along
+// its pull, at its face with the most such area; the finding's value is the region's area, its
+// limit zero, and it names the side that releases the region.
 class UndercutCheck : public RuleCheck {
 public:
     using RuleCheck::RuleCheck;
     RuleResult Run(CheckContext& context) const override;
 
-    // Less of a face than this share unreached is the sampling's edge, not an undercut.
-    static constexpr double kSmallestShare = 0.01;
+    static constexpr double kSmallestShare = FaceSides::kUndercutShare;
 };
 
 }  // namespace check

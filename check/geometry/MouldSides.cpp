@@ -4,15 +4,17 @@
 #include <cmath>
 #include <numbers>
 
+#include "check/geometry/FaceDrafts.h"
+
 namespace check {
 namespace {
 
-// A half reaches surfaces facing away from it by at most this angle (reverse draft), and a
-// surface met at most this far from the sample's own direction is grazed, not entered.
-const double kGrazeSine = std::sin(15 * std::numbers::pi / 180);
-const double kGrazeCosine = std::cos(15 * std::numbers::pi / 180);
-constexpr std::uint8_t kCavity = 1;
-constexpr std::uint8_t kCore = 2;
+const double kReverseDraftSine =
+    std::sin(MouldSides::kReverseDraftDegrees * std::numbers::pi / 180);
+// A surface turned less than this (a sine) from the ray's direction is met edge on: the
+// triangles of a wall along the pull, tilted by no more than its mesh's rounding, not a surface
+// in the way.
+constexpr double kEdgeOnSine = 1e-2;
 
 }  // namespace
 
@@ -20,74 +22,60 @@ MouldSides::MouldSides(const RayScene& scene, const Vec3& pull)
     : m_scene(scene), m_pull(pull.Normalized()) {}
 
 bool MouldSides::Reaches(const SurfaceSample& sample, const Vec3& direction) const {
-    if (sample.normal.Dot(direction) < -kGrazeSine) {
+    if (sample.normal.Dot(direction) < -kReverseDraftSine) {
         return false;
     }
-    const Vec3 origin = sample.point + sample.normal * (m_scene.Epsilon() * 10);
+    const Part& part = m_scene.Geometry();
+    const std::uint32_t ownFace = part.triangles[sample.triangle].face;
+    const double offset = m_scene.Epsilon() * 10;
+    const Vec3 origin = sample.point + sample.normal * offset;
     double from = 0;
+    // A ray that leaves material it never entered started inside it, past the surface's edge
+    // where the meshes of two faces meet.
+    bool inside = false;
     for (int graze = 0; graze < kMaxGrazes; ++graze) {
         const std::optional<RayScene::Hit> hit = m_scene.First(origin, direction, from);
         if (!hit) {
             return true;
         }
-        const Vec3& normal = m_scene.Normal(hit->triangle);
-        const bool entering = normal.Dot(direction) < 0;
-        if (entering && normal.Dot(sample.normal) < kGrazeCosine) {
-            return false;
+        const double facing = m_scene.Normal(hit->triangle).Dot(direction);
+        if (facing < -kEdgeOnSine) {
+            // Only a touch of the sample's own wall where the ray runs along it lets it on.
+            const Vec3 point = origin + direction * hit->distance;
+            const bool touch = part.triangles[hit->triangle].face == ownFace &&
+                               facing >= -kReverseDraftSine &&
+                               std::abs((point - sample.point).Dot(sample.normal)) <= offset;
+            if (!touch) {
+                return false;
+            }
+            inside = true;
+        } else if (facing > kEdgeOnSine) {
+            if (!inside) {
+                return false;
+            }
+            inside = false;
         }
         from = std::max(hit->distance, hit->traced) + m_scene.Epsilon();
     }
     return false;
 }
 
-std::vector<FaceSides> MouldSides::Classify(
+MouldSplit MouldSides::Classify(
     const std::vector<SurfaceSample>& samples,
     const std::function<void(std::size_t, std::size_t)>& progress) const {
-    const Part& part = m_scene.Geometry();
-    std::vector<FaceSides> faces(part.faces.size());
-    std::vector<double> cavityDraft(part.faces.size(), 10.0);
-    std::vector<double> coreDraft(part.faces.size(), 10.0);
+    MouldSplit split;
+    split.reached.resize(samples.size());
     // The rays first, on every thread; then the sums, in the samples' order.
-    std::vector<std::uint8_t> reached(samples.size());
     m_scene.Tracing().ForEach(
         samples.size(),
         [&](std::size_t i) {
-            reached[i] = static_cast<std::uint8_t>((Reaches(samples[i], m_pull) ? kCavity : 0) |
-                                                   (Reaches(samples[i], -m_pull) ? kCore : 0));
+            split.reached[i] =
+                static_cast<std::uint8_t>((Reaches(samples[i], m_pull) ? MouldSplit::kCavity : 0) |
+                                          (Reaches(samples[i], -m_pull) ? MouldSplit::kCore : 0));
         },
         progress);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const SurfaceSample& sample = samples[i];
-        const bool cavity = (reached[i] & kCavity) != 0;
-        const bool core = (reached[i] & kCore) != 0;
-        const double along = sample.normal.Dot(m_pull);
-        const std::uint32_t face = part.triangles[sample.triangle].face;
-        FaceSides& sides = faces[face];
-        if (!cavity && !core) {
-            sides.unreachableArea += sample.area;
-        } else if (cavity && (!core || along >= 0)) {
-            sides.cavityArea += sample.area;
-            cavityDraft[face] =
-                std::min(cavityDraft[face], std::asin(std::clamp(along, -1.0, 1.0)));
-        } else {
-            sides.coreArea += sample.area;
-            coreDraft[face] = std::min(coreDraft[face], std::asin(std::clamp(-along, -1.0, 1.0)));
-        }
-    }
-    for (std::size_t f = 0; f < faces.size(); ++f) {
-        FaceSides& sides = faces[f];
-        const double largest = std::max({sides.cavityArea, sides.coreArea, sides.unreachableArea});
-        if (largest == 0) {
-            continue;
-        }
-        sides.side = sides.cavityArea == largest ? MouldSide::Cavity
-                     : sides.coreArea == largest ? MouldSide::Core
-                                                 : MouldSide::Neither;
-        const double draft = sides.cavityArea >= sides.coreArea ? cavityDraft[f] : coreDraft[f];
-        sides.hasDraft = sides.cavityArea + sides.coreArea > 0;
-        sides.smallestDraft = draft;
-    }
-    return faces;
+    split.faces = FaceDrafts(m_scene.Geometry(), m_pull).Tally(samples, split.reached);
+    return split;
 }
 
 }  // namespace check

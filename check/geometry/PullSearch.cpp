@@ -20,8 +20,8 @@ constexpr double kFacingCosine = 0.1;
 
 void AddUndercut(PullTrial& trial, const RayScene& scene,
                  const std::vector<SurfaceSample>& samples) {
-    for (const FaceSides& face :
-         MouldSides(scene, trial.candidate.direction).Classify(samples, {})) {
+    const MouldSplit split = MouldSides(scene, trial.candidate.direction).Classify(samples, {});
+    for (const FaceSides& face : split.faces) {
         trial.undercutArea += face.unreachableArea;
     }
 }

@@ -9,6 +9,7 @@
 #include "check/ReportFormat.h"
 #include "check/geometry/PartReader.h"
 #include "tests/check/CheckFixture.h"
+#include "tests/check/TestMouldParts.h"
 #include "tests/check/TestParts.h"
 #include "tests/check/TestWalls.h"
 
@@ -57,10 +58,10 @@ const std::vector<KnownPart>& KnownParts() {
             {-1.0, 0.001, "core side"},
             {-1.0, 0.001, "core side"},
             {-1.0, 0.001, "core side"},
-            {0.0, 0.001, "cavity side"},
-            {0.0, 0.001, "cavity side"},
-            {0.0, 0.001, "cavity side"},
-            {0.0, 0.001, "cavity side"}}},
+            {0.0, 0.001, "both sides"},
+            {0.0, 0.001, "both sides"},
+            {0.0, 0.001, "both sides"},
+            {0.0, 0.001, "both sides"}}},
           {"Undercut Detection", {}}}},
         // The patch is 1 thick between the pocket's bottom and the inside top: both its faces
         // meet the 3 wall around it.
@@ -170,11 +171,57 @@ const std::vector<KnownPart>& KnownParts() {
          [] { return test_parts::HolePlate(); },
          {},
          {{"Hole to Part Edge Distance", {}}}},
+        // Neither half reaches the hole, flanks included: a slide from outside the wall does,
+        // travelling the wall's 3.
         {"side hole through a wall",
          [] { return test_parts::Cup(false, true); },
          {},
-         // Neither half reaches the hole's upper and lower sides; a pull grazes its flanks.
-         {{"Undercut Detection", {{0.85 * kSideHoleArea, 0.05 * kSideHoleArea, ""}}}}},
+         {{"Undercut Detection", {{kSideHoleArea, 0.01 * kSideHoleArea, "released along -X"}}},
+          {"Undercut Interference", {{3.0, 1e-6, "required gap, along -X"}}}}},
+        {"side hole through a wall, die at least 7 thick, gap up to 3",
+         [] { return test_parts::Cup(false, true); },
+         {{"Undercut Interference", 2178, 0, 7}, {"Undercut Interference", 2180, 0, 3}},
+         {{"Undercut Interference", {{6.0, 0.05, "die thickness, along -X"}}}}},
+        // The fillet, tangent to the post, does not let the cavity up past the ball; the plate
+        // stops the core. No one slide releases the ring.
+        {"post under a ball joined by a tangent fillet",
+         [] { return test_mould_parts::PostUnderBall(); },
+         {},
+         {{"Undercut Detection",
+           {{test_mould_parts::PostUnderBallUndercut(),
+             0.01 * test_mould_parts::PostUnderBallUndercut(), "no one side releases it"}}}}},
+        // Walls without draft that both halves reach: held against the smaller limit, here the
+        // core's 0, which they meet.
+        {"block without draft, core limit 0",
+         [] { return test_parts::DraftedBlock(0, 0, 0, 0); },
+         {{"Draft Angle", 2120, 0, 0}},
+         {{"Draft Angle", {}}}},
+        {"block without draft, cavity limit 0.2",
+         [] { return test_parts::DraftedBlock(0, 0, 0, 0); },
+         {{"Draft Angle", 2121, 0, 0.2}},
+         {{"Draft Angle",
+           {{0.0, 1e-9, "both sides"},
+            {0.0, 1e-9, "both sides"},
+            {0.0, 1e-9, "both sides"},
+            {0.0, 1e-9, "both sides"}}}}},
+        // The parting line runs round its equator: no draft there to hold against a limit.
+        {"ball parted at its equator",
+         [] { return test_parts::Ball(10); },
+         {},
+         {{"Draft Angle", {}}, {"Undercut Detection", {}}}},
+        // The fillet and the round turn square to the pull where they meet the walls: their
+        // drafts read 0 there, as the walls'.
+        {"fillet and round tangent to walls without draft",
+         [] { return test_parts::LBlock(2, 1); },
+         {},
+         {{"Draft Angle",
+           {{0.0, 1e-6, "both sides"},
+            {0.0, 1e-6, "both sides"},
+            {0.0, 1e-6, "both sides"},
+            {0.0, 1e-6, "both sides"},
+            {0.0, 1e-6, "cavity side"},
+            {0.0, 1e-6, "cavity side"},
+            {0.0, 1e-6, "cavity side"}}}}},
     };
     return parts;
 }
@@ -192,14 +239,19 @@ TEST_F(KnownPartsTest, FindingsMatchTheKnownAnswers) {
             ASSERT_TRUE(rule.checked) << name << ": " << rule.reason;
             ASSERT_EQ(rule.findings.size(), expected.size()) << check::ReportText(report);
             std::vector<check::Finding> found = rule.findings;
-            std::ranges::sort(found, {}, &check::Finding::value);
+            std::ranges::sort(found, {}, [](const check::Finding& finding) {
+                return std::pair(finding.value, finding.what);
+            });
             std::vector<Expected> wanted = expected;
-            std::ranges::sort(wanted, {}, &Expected::value);
+            std::ranges::sort(wanted, {}, [](const Expected& expected) {
+                return std::pair(expected.value, expected.what);
+            });
             for (std::size_t i = 0; i < found.size(); ++i) {
                 EXPECT_NEAR(found[i].value, wanted[i].value, wanted[i].tolerance)
                     << name << "\n"
                     << check::ReportText(report);
-                EXPECT_EQ(found[i].what, wanted[i].what) << name;
+                EXPECT_EQ(found[i].what, wanted[i].what) << name << "\n"
+                                                         << check::ReportText(report);
                 EXPECT_EQ(found[i].severity, rule.severity);
             }
         }
