@@ -16,6 +16,9 @@ namespace {
 constexpr double kTangentDegrees = 2;
 // A rib's two sides are opposite within the sum of their drafts, each at most this.
 constexpr double kMostSideDraft = 15;
+// Two faces lie on one plane where their normals and their distance agree within this (relative
+// to the face's size, or absolute below one).
+constexpr double kSamePlane = 1e-6;
 // A rib's top faces within this of the normal of the face it stands on; its ends do not.
 constexpr double kMostTopTilt = 60;
 
@@ -162,15 +165,27 @@ private:
         std::optional<std::pair<std::uint32_t, double>> best;
         double bestFacing = Cosine(kMostTopTilt);
         for (const auto& [base, radius] : rootsA) {
-            const auto other = rootsB.find(base);
             const double facing = m_planes[base].normal.Dot(m_planes[top].normal);
-            if (other == rootsB.end() || base == top || !(facing > bestFacing)) {
+            if (base == top || !(facing > bestFacing)) {
                 continue;
             }
-            best = std::pair{base, std::min(radius, other->second)};
-            bestFacing = facing;
+            for (const auto& [otherBase, otherRadius] : rootsB) {
+                if (OnOnePlane(base, otherBase)) {
+                    best = std::pair{base, std::min(radius, otherRadius)};
+                    bestFacing = facing;
+                }
+            }
         }
         return best;
+    }
+
+    // A rib across a wall splits it in two faces, one on each side.
+    bool OnOnePlane(std::uint32_t a, std::uint32_t b) const {
+        const Plane& pa = m_planes[a];
+        const Plane& pb = m_planes[b];
+        return a == b || (pa.normal.Dot(pb.normal) > 1 - kSamePlane &&
+                          std::abs((pb.point - pa.point).Dot(pa.normal)) <
+                              kSamePlane * std::max(1.0, m_part.faces[a].extent));
     }
 
     const BrepContacts& m_contacts;

@@ -63,8 +63,9 @@ struct SharpCorner {
 };
 
 // A thin wall standing on a wall: two planar sides turned away from each other (nearly opposite,
-// as their drafts allow), a top that meets both, and a root where both meet one planar face at an
-// inside corner, sharp or through a fillet tangent to that face. The checks take it as a rib
+// as their drafts allow), a top that meets both, and a root where both meet one plane at an
+// inside corner (one face, or the two a rib across a wall splits it in), sharp or through a
+// fillet tangent to it. The checks take it as a rib
 // where it is thinner than the wall it stands on.
 struct PartRib {
     // Its sides; findings name the first.

@@ -348,17 +348,19 @@ struct KnownRib {
     std::string name;
     std::function<TopoDS_Shape()> build;
     double thickness;
+    double height;
     double rootRadius;
     double draft;
 };
 
-// Each rib stands 15 high and upright on the floor's top, the face whose normal is +z.
+// Each rib stands upright; the cup's hangs from its inside top and its ends meet its walls.
 TEST_F(KnownPartsTest, RibsAreTheKnownOnes) {
     const std::vector<KnownRib> ribs{
-        {"sharp, near the edge", [] { return test_walls::RibOnFloor(4.1); }, 1.2, 0, 0},
-        {"filleted 0.5", [] { return test_walls::RibOnFloor(30, 0.5); }, 1.2, 0.5, 0},
-        {"drafted", [] { return test_walls::DraftedRibOnFloor(); }, 1.3, 0,
+        {"sharp, near the edge", [] { return test_walls::RibOnFloor(4.1); }, 1.2, 15, 0, 0},
+        {"filleted 0.5", [] { return test_walls::RibOnFloor(30, 0.5); }, 1.2, 15, 0.5, 0},
+        {"drafted", [] { return test_walls::DraftedRibOnFloor(); }, 1.3, 15, 0,
          std::atan(0.3 / 15) * 180 / std::numbers::pi},
+        {"across a cup", [] { return test_parts::DraftedCupWithRib(); }, 1.5, 19, 0, 0},
     };
     const check::PartReader reader(1.0, {});
     for (const KnownRib& known : ribs) {
@@ -368,7 +370,7 @@ TEST_F(KnownPartsTest, RibsAreTheKnownOnes) {
         ASSERT_EQ(part.ribs.size(), 1u);
         const check::PartRib& rib = part.ribs[0];
         EXPECT_NEAR(rib.thickness, known.thickness, 1e-6);
-        EXPECT_NEAR(rib.height, 15, 1e-6);
+        EXPECT_NEAR(rib.height, known.height, 1e-6);
         EXPECT_NEAR(rib.rootRadius, known.rootRadius, 1e-6);
         EXPECT_NEAR(rib.draft, known.draft, 1e-6);
         EXPECT_NEAR(rib.angle, 90, 1e-6);
