@@ -6,6 +6,8 @@
 #include "check/checks/FilletRadiusCheck.h"
 #include "check/checks/HoleEdgeDistanceCheck.h"
 #include "check/checks/NotCheckedRule.h"
+#include "check/checks/RibEdgeRadiusCheck.h"
+#include "check/checks/RibHeightCheck.h"
 #include "check/checks/SurfaceAreaRatioCheck.h"
 #include "check/checks/ThicknessVariationCheck.h"
 #include "check/checks/UndercutCheck.h"
@@ -54,9 +56,6 @@ constexpr RuleReading NotChecked(const char* reason) {
     return {&Is<Rule>, nullptr, reason};
 }
 
-constexpr const char* kNeedsRibs =
-    "needs ribs recognised in the part, which this checker does not do";
-
 constexpr std::array kReadings{
     Checked<CTeskIMDraftAngleRule, DraftAngleCheck>(),
     Checked<CTeskIMUndercutDetectionRule, UndercutCheck>(),
@@ -68,8 +67,8 @@ constexpr std::array kReadings{
     Checked<CTeskCoreCavitySurfAreaRatioRule, SurfaceAreaRatioCheck>(),
     NotChecked<CTeskIMMoldWallThicknessRule>(
         "needs the mould's walls, which a part file does not hold"),
-    NotChecked<CTeskMinRibEdgeRadiusRule>(kNeedsRibs),
-    NotChecked<CTeskRibHeightForThicknessRule>(kNeedsRibs),
+    Checked<CTeskMinRibEdgeRadiusRule, RibEdgeRadiusCheck>(),
+    Checked<CTeskRibHeightForThicknessRule, RibHeightCheck>(),
     NotChecked<CTeskSnapFitMoldParametersRule>(
         "needs the snap-fit features, which a part file does not mark"),
     NotChecked<CTeskSurfaceFinishRule>("needs the surface finish, which a part file does not hold"),

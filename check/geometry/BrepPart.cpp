@@ -27,6 +27,7 @@
 #include "check/CheckError.h"
 #include "check/geometry/BrepBlends.h"
 #include "check/geometry/BrepHoles.h"
+#include "check/geometry/BrepRibs.h"
 #include "check/geometry/BrepSolids.h"
 
 namespace check {
@@ -253,6 +254,7 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
     const BrepContacts contacts(faces);
     const HoleFaces holeOf = FindHoles(faces, contacts, part);
     FindBlendsAndSharpCorners(faces, contacts, part);
+    FindRibs(contacts, part);
     FindHoleRims(faces, solids, holeOf, part);
     return part;
 }

@@ -62,6 +62,30 @@ struct SharpCorner {
     double angle = 0;
 };
 
+// A thin wall standing on a wall: two planar sides turned away from each other (nearly opposite,
+// as their drafts allow), a top that meets both, and a root where both meet one plane at an
+// inside corner (one face, or the two a rib across a wall splits it in), sharp or through a
+// fillet tangent to it. The checks take it as a rib
+// where it is thinner than the wall it stands on.
+struct PartRib {
+    // Its sides; findings name the first.
+    std::uint32_t side = 0;
+    std::uint32_t otherSide = 0;
+    // The face it stands on, and the face across its top.
+    std::uint32_t base = 0;
+    std::uint32_t top = 0;
+    // The distance between its sides' centres across its middle plane.
+    double thickness = 0;
+    // From the base's plane to the highest point of its top.
+    double height = 0;
+    // The smallest fillet along its root; 0 where a side meets the base sharp.
+    double rootRadius = 0;
+    // The smaller of its sides' drafts against the base's normal, in degrees.
+    double draft = 0;
+    // The angle between its middle plane and the base, in degrees: 90 for a rib standing upright.
+    double angle = 0;
+};
+
 // One solid of the file: its faces are a run of the part's faces, in the file's order.
 struct PartSolid {
     std::uint32_t firstFace = 0;
@@ -83,6 +107,7 @@ struct Part {
     std::vector<PartHole> holes;
     std::vector<HoleRim> holeRims;
     std::vector<SharpCorner> sharpCorners;
+    std::vector<PartRib> ribs;
     // Every solid, in the file's order (an STL is one); together they hold every face.
     std::vector<PartSolid> solids;
     // What reading found amiss but did not refuse (a shell that is not closed), one line each.

@@ -29,6 +29,8 @@ static_assert(std::is_trivially_copyable_v<PartHole> &&
               sizeof(PartHole) == 2 * sizeof(std::uint32_t) + 8 * sizeof(double));
 static_assert(std::is_trivially_copyable_v<SharpCorner> &&
               sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
+static_assert(std::is_trivially_copyable_v<PartRib> &&
+              sizeof(PartRib) == 4 * sizeof(std::uint32_t) + 5 * sizeof(double));
 
 template <typename T>
 void Append(std::string& bytes, const T& value) {
@@ -182,7 +184,7 @@ bool TakePart(Cursor& in, Part& part) {
     if (!in.Take(surfaces) || surfaces > 1 || !TakeFaces(in, part.faces) ||
         !in.TakeArray(part.vertices) || !in.TakeArray(part.vertexNormals) ||
         !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
-        !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) ||
+        !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) || !in.TakeArray(part.ribs) ||
         !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings)) {
         return false;
     }
@@ -195,7 +197,14 @@ bool TakePart(Cursor& in, Part& part) {
     const bool cornersSound = std::ranges::all_of(part.sharpCorners, [&](const SharpCorner& c) {
         return c.face < faces && c.otherFace < faces && std::isfinite(c.angle);
     });
-    if (!holesSound || !cornersSound || part.vertexNormals.size() != part.vertices.size() ||
+    const bool ribsSound = std::ranges::all_of(part.ribs, [&](const PartRib& rib) {
+        return rib.side < faces && rib.otherSide < faces && rib.base < faces && rib.top < faces &&
+               std::isfinite(rib.thickness) && std::isfinite(rib.height) &&
+               std::isfinite(rib.rootRadius) && std::isfinite(rib.draft) &&
+               std::isfinite(rib.angle);
+    });
+    if (!holesSound || !cornersSound || !ribsSound ||
+        part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {
         return false;
@@ -235,6 +244,7 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     write(rims);
     WriteArray(part.holes, write);
     WriteArray(part.sharpCorners, write);
+    WriteArray(part.ribs, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));
     for (const PartSolid& solid : part.solids) {

@@ -37,7 +37,7 @@ TEST_F(CheckCommandTest, ReportsFindingsAsTextAndJsonAndExitsByTheirSeverity) {
     EXPECT_NE(text.out.find(": 1.0 deg, limit 5.0 deg (cavity side)\n"), std::string::npos);
     EXPECT_NE(text.out.find("\nUndercut Detection: pass\n"), std::string::npos);
     EXPECT_NE(text.out.find("\nSurface Finish: not checked: "), std::string::npos);
-    EXPECT_NE(text.out.find("\n8 rule(s) checked, "), std::string::npos);
+    EXPECT_NE(text.out.find("\n10 rule(s) checked, "), std::string::npos);
     EXPECT_EQ(text.err, "");
 
     const CommandResult json =

@@ -4,6 +4,9 @@
 #include <functional>
 #include <iterator>
 #include <numbers>
+#include <optional>
+
+#include <pugixml.hpp>
 
 #include "check/CheckError.h"
 #include "check/ReportFormat.h"
@@ -19,6 +22,8 @@ struct Expected {
     double value;
     double tolerance;
     std::string what;
+    // Compared where given.
+    std::optional<double> limit{};
 };
 
 struct KnownPart {
@@ -38,6 +43,12 @@ const std::vector<CheckFixture::Value> kRibLimits{{"Uniform Thickness", 2045, 1,
 const std::vector<std::pair<std::string, std::vector<Expected>>> kRibFindings{
     {"Uniform Thickness", {{1.2, 1e-6, "minimum"}, {1.2, 1e-6, "minimum"}}},
     {"Wall Thickness Variation", {{200.0 / 3, 1e-3, ""}, {200.0 / 3, 1e-3, ""}}}};
+
+// The floor under the rib is 2 thick: the root's radius must be at least 0.5 x 2, and the
+// default table allows 4 high on a wall of 0.5 and more.
+const std::string kOnTheFloor = "rib on a wall 2 thick";
+const std::pair<std::string, std::vector<Expected>> kTooTall{"Rib Height for Thickness",
+                                                             {{15, 1e-6, kOnTheFloor, 4}}};
 
 const std::vector<KnownPart>& KnownParts() {
     static const std::vector<KnownPart> parts{
@@ -83,6 +94,41 @@ const std::vector<KnownPart>& KnownParts() {
          kRibFindings},
         {"rib on a floor, near its edge", [] { return test_walls::RibOnFloor(4.1); }, kRibLimits,
          kRibFindings},
+        {"rib on a floor, its root sharp",
+         [] { return test_walls::RibOnFloor(30); },
+         {},
+         {{"Minimum Rib Edge Radius", {{0, 0, kOnTheFloor, 1}}}, kTooTall}},
+        {"rib on a floor, its root filleted 0.5",
+         [] { return test_walls::RibOnFloor(30, 0.5); },
+         {},
+         {{"Minimum Rib Edge Radius", {{0.5, 1e-6, kOnTheFloor, 1}}}, kTooTall}},
+        {"rib near the floor's edge, its root filleted 1.5",
+         [] { return test_walls::RibOnFloor(4.1, 1.5); },
+         {},
+         {{"Minimum Rib Edge Radius", {}}, kTooTall}},
+        {"rib drafted on a floor, its root sharp, ratio 0",
+         [] { return test_walls::DraftedRibOnFloor(); },
+         {{"Minimum Rib Edge Radius", 2237, 0, 0}},
+         {{"Minimum Rib Edge Radius", {}}, kTooTall}},
+        // The rib stands upright, at 90 degrees to its wall: outside ranges ending at 89 it is
+        // not held to the ratio, unless the ranges are switched off.
+        {"upright rib, the angle ranges ending at 89",
+         [] { return test_walls::RibOnFloor(30); },
+         {{"Minimum Rib Edge Radius", 2247, 1, 89}},
+         {{"Minimum Rib Edge Radius", {}}}},
+        {"upright rib, the angle ranges ending at 89 but switched off",
+         [] { return test_walls::RibOnFloor(30); },
+         {{"Minimum Rib Edge Radius", 2247, 1, 89}, {"Minimum Rib Edge Radius", 2238, 0, 0}},
+         {{"Minimum Rib Edge Radius", {{0, 0, kOnTheFloor, 1}}}}},
+        // The channel's walls stand at the base's edges, the boss is round: no ribs.
+        {"channel",
+         [] { return test_walls::Channel(); },
+         {},
+         {{"Minimum Rib Edge Radius", {}}, {"Rib Height for Thickness", {}}}},
+        {"boss",
+         [] { return test_walls::BossOnFloor(); },
+         {},
+         {{"Minimum Rib Edge Radius", {}}, {"Rib Height for Thickness", {}}}},
         // The boss's wall is 3 across, measured on both its sides; under it the floor is 3.125
         // at most (less by how far the nearest sample falls from the middle of its wall), never
         // the 14 along the boss.
@@ -252,6 +298,9 @@ TEST_F(KnownPartsTest, FindingsMatchTheKnownAnswers) {
                     << check::ReportText(report);
                 EXPECT_EQ(found[i].what, wanted[i].what) << name << "\n"
                                                          << check::ReportText(report);
+                if (wanted[i].limit) {
+                    EXPECT_NEAR(found[i].limit, *wanted[i].limit, 1e-6) << name;
+                }
                 EXPECT_EQ(found[i].severity, rule.severity);
             }
         }
@@ -344,6 +393,79 @@ TEST_F(KnownPartsTest, HolesAndBlendsAreTheKnownOnes) {
         };
         EXPECT_EQ(count(&check::PartFace::blend), known.fillets);
         EXPECT_EQ(count(&check::PartFace::round), known.rounds);
+    }
+}
+
+struct KnownRib {
+    std::string name;
+    std::function<TopoDS_Shape()> build;
+    double thickness;
+    double height;
+    double rootRadius;
+    double draft;
+};
+
+// Each rib stands upright; the cup's hangs from its inside top and its ends meet its walls.
+TEST_F(KnownPartsTest, RibsAreTheKnownOnes) {
+    const std::vector<KnownRib> ribs{
+        {"sharp, near the edge", [] { return test_walls::RibOnFloor(4.1); }, 1.2, 15, 0, 0},
+        {"filleted 0.5", [] { return test_walls::RibOnFloor(30, 0.5); }, 1.2, 15, 0.5, 0},
+        {"drafted", [] { return test_walls::DraftedRibOnFloor(); }, 1.3, 15, 0,
+         std::atan(0.3 / 15) * 180 / std::numbers::pi},
+        {"across a cup", [] { return test_parts::DraftedCupWithRib(); }, 1.5, 19, 0, 0},
+    };
+    const check::PartReader reader(1.0, {});
+    for (const KnownRib& known : ribs) {
+        SCOPED_TRACE(known.name);
+        test_parts::WriteStep(known.build(), Path("part.step"));
+        const check::Part part = reader.Read(Path("part.step"));
+        ASSERT_EQ(part.ribs.size(), 1u);
+        const check::PartRib& rib = part.ribs[0];
+        EXPECT_NEAR(rib.thickness, known.thickness, 1e-6);
+        EXPECT_NEAR(rib.height, known.height, 1e-6);
+        EXPECT_NEAR(rib.rootRadius, known.rootRadius, 1e-6);
+        EXPECT_NEAR(rib.draft, known.draft, 1e-6);
+        EXPECT_NEAR(rib.angle, 90, 1e-6);
+        EXPECT_EQ(part.faces[rib.side].surface, check::SurfaceKind::Plane);
+        EXPECT_EQ(part.faces[rib.base].surface, check::SurfaceKind::Plane);
+    }
+}
+
+// The table's thicknesses are steps: the 2 floor lies between the rows of 1 and 3, so the rib is
+// held to the 10 of the thinner row, not to a height between 10 and 20.
+TEST_F(KnownPartsTest, ARibIsHeldToTheTableRowOfTheThickestWallNotAboveItsOwn) {
+    const std::filesystem::path rules = Rules("mm");
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_file(rules.c_str()));
+    pugi::xml_node table =
+        document
+            .select_node("/RuleSet/Rule[@Name='Rib Height for Thickness']/Parameter[@Type='2227']")
+            .node();
+    ASSERT_TRUE(table);
+    while (table.remove_child("Value")) {
+    }
+    for (const auto& [thickness, height] : {std::pair{"3", "20"}, {"1", "10"}}) {
+        pugi::xml_node row = table.append_child("Value");
+        row.append_attribute("Attribute1") = thickness;
+        row.append_attribute("Attribute2") = height;
+    }
+    ASSERT_TRUE(document.save_file(rules.c_str()));
+    test_parts::WriteStep(test_walls::RibOnFloor(30), Path("rib.step"));
+    const std::vector<check::Finding> found =
+        FindingsOf(Check(Path("rib.step"), rules), "Rib Height for Thickness", 1);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_NEAR(found[0].value, 15, 1e-6);
+    EXPECT_EQ(found[0].limit, 10);
+}
+
+// A mesh holds no edges between its faces: the rib rules say so rather than pass the part.
+TEST_F(KnownPartsTest, TheRibRulesAreNotCheckedOnAMesh) {
+    test_parts::WriteStl(test_walls::RibOnFloor(30), Path("rib.stl"));
+    const check::CheckReport report = Check(Path("rib.stl"), Rules("mm"));
+    for (const std::string name : {"Minimum Rib Edge Radius", "Rib Height for Thickness"}) {
+        EXPECT_FALSE(Rule(report, name).checked);
+        EXPECT_EQ(Rule(report, name).reason,
+                  "the part is a mesh: it holds no edges to tell ribs by");
     }
 }
 

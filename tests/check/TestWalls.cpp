@@ -4,13 +4,20 @@
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
+#include <BRepFilletAPI_MakeFillet.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
+#include <BRep_Tool.hxx>
+#include <Geom_Curve.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Edge.hxx>
 #include <gp_Ax2.hxx>
 #include <gp_Pnt.hxx>
 #include <gp_Vec.hxx>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace test_walls {
@@ -31,8 +38,37 @@ TopoDS_Shape Fused(const TopoDS_Shape& a, const TopoDS_Shape& b) {
 
 }  // namespace
 
-TopoDS_Shape RibOnFloor(double x) {
-    return Fused(Floor(), BRepPrimAPI_MakeBox(gp_Pnt(x - 0.6, 5, 2), 1.2, 30, 15).Shape());
+TopoDS_Shape RibOnFloor(double x, double rootRadius) {
+    const TopoDS_Shape rib =
+        Fused(Floor(), BRepPrimAPI_MakeBox(gp_Pnt(x - 0.6, 5, 2), 1.2, 30, 15).Shape());
+    if (rootRadius == 0) {
+        return rib;
+    }
+    BRepFilletAPI_MakeFillet fillet(rib);
+    for (TopExp_Explorer edges(rib, TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        double first = 0, last = 0;
+        const gp_Pnt middle = BRep_Tool::Curve(edge, first, last)->Value((first + last) / 2);
+        if (std::abs(middle.Z() - 2) < 1e-9 && std::abs(middle.X() - x) < 0.6 + 1e-9 &&
+            middle.Y() > 5 - 1e-9 && middle.Y() < 35 + 1e-9) {
+            fillet.Add(rootRadius, edge);
+        }
+    }
+    fillet.Build();
+    if (!fillet.IsDone()) {
+        throw std::runtime_error("fillet failed");
+    }
+    return fillet.Shape();
+}
+
+TopoDS_Shape DraftedRibOnFloor() {
+    BRepBuilderAPI_MakePolygon profile;
+    for (const auto& [x, z] : {std::pair{29.2, 2.0}, {30.8, 2.0}, {30.5, 17.0}, {29.5, 17.0}}) {
+        profile.Add(gp_Pnt(x, 5, z));
+    }
+    profile.Close();
+    const TopoDS_Face face = BRepBuilderAPI_MakeFace(profile.Wire()).Face();
+    return Fused(Floor(), BRepPrimAPI_MakePrism(face, gp_Vec(0, 30, 0)).Shape());
 }
 
 TopoDS_Shape BossOnFloor() {

@@ -8,7 +8,12 @@ namespace test_walls {
 // A 60 x 40 floor 2 thick on the XY plane with a rib 1.2 thick, 15 high and 30 long (from
 // y = 5 to y = 35) standing on it, centred at this x. Under the rib the largest sphere in the
 // floor is 2 + 0.6² / 2 = 2.18 across at most; along the rib the floor is 17.
-TopoDS_Shape RibOnFloor(double x);
+// Its root filleted with this radius along the rib's sides and ends.
+TopoDS_Shape RibOnFloor(double x, double rootRadius = 0);
+
+// The floor with a rib drafted on both sides standing in its middle: 1.6 thick at its root, 1
+// at its top 15 above the floor (1.3 halfway up), its sides drafted atan(0.3 / 15).
+TopoDS_Shape DraftedRibOnFloor();
 
 // The same floor with a hollow boss standing in its middle: 10 wide outside, 4 inside, 12 high,
 // its hole reaching down to the floor. Its wall is 3 thick; under its wall the largest sphere

@@ -1,0 +1,225 @@
+#include "check/geometry/BrepRibs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace check {
+namespace {
+
+// Faces whose normals differ less than this along their edge are tangent there.
+constexpr double kTangentDegrees = 2;
+// A rib's two sides are opposite within the sum of their drafts, each at most this.
+constexpr double kMostSideDraft = 15;
+// Two faces lie on one plane where their normals and their distance agree within this (relative
+// to the face's size, or absolute below one).
+constexpr double kSamePlane = 1e-6;
+// A rib's top faces within this of the normal of the face it stands on; its ends do not.
+constexpr double kMostTopTilt = 60;
+
+struct Plane {
+    Vec3 point;
+    Vec3 normal;
+};
+
+double Degrees(double radians) {
+    return radians * 180 / std::numbers::pi;
+}
+
+double Cosine(double degrees) {
+    return std::cos(degrees * std::numbers::pi / 180);
+}
+
+// Each face's centre (by area) and mean outward normal: a planar face's plane.
+std::vector<Plane> FacePlanes(const Part& part) {
+    std::vector<Plane> planes(part.faces.size());
+    std::vector<double> areas(part.faces.size(), 0.0);
+    for (const PartTriangle& triangle : part.triangles) {
+        const Vec3& a = part.vertices[triangle.vertex[0]];
+        const Vec3& b = part.vertices[triangle.vertex[1]];
+        const Vec3& c = part.vertices[triangle.vertex[2]];
+        const Vec3 cross = (b - a).Cross(c - a);
+        const double area = cross.Length() / 2;
+        Plane& plane = planes[triangle.face];
+        plane.point = plane.point + (a + b + c) * (area / 3);
+        plane.normal = plane.normal + cross;
+        areas[triangle.face] += area;
+    }
+    for (std::size_t f = 0; f < planes.size(); ++f) {
+        if (areas[f] > 0) {
+            planes[f].point = planes[f].point * (1 / areas[f]);
+            planes[f].normal = planes[f].normal.Normalized();
+        }
+    }
+    return planes;
+}
+
+bool Flat(const Part& part, std::uint32_t face) {
+    const PartFace& described = part.faces[face];
+    return described.surface == SurfaceKind::Plane && !described.hole;
+}
+
+// The faces a side meets at an outside corner or tangentially (a rib's top, its rounds and the
+// flat between them), none of them fillets.
+std::set<std::uint32_t> TopsOf(std::uint32_t side, const BrepContacts& contacts, const Part& part) {
+    std::set<std::uint32_t> tops;
+    for (const FaceContact& contact : contacts.Of(side)) {
+        if (contact.concave || part.faces[contact.neighbour].blend) {
+            continue;
+        }
+        tops.insert(contact.neighbour);
+        if (!part.faces[contact.neighbour].round) {
+            continue;
+        }
+        for (const FaceContact& beyond : contacts.Of(contact.neighbour)) {
+            if (!beyond.concave && beyond.neighbour != side) {
+                tops.insert(beyond.neighbour);
+            }
+        }
+    }
+    return tops;
+}
+
+// The planar faces a side meets at an inside corner, each with the radius of the fillet between
+// them (0 where they meet sharp); the smallest where they meet more than once.
+std::map<std::uint32_t, double> RootsOf(std::uint32_t side, const BrepContacts& contacts,
+                                        const Part& part) {
+    std::map<std::uint32_t, double> roots;
+    const auto add = [&](std::uint32_t base, double radius) {
+        const auto [it, added] = roots.emplace(base, radius);
+        it->second = std::min(it->second, radius);
+    };
+    for (const FaceContact& contact : contacts.Of(side)) {
+        const std::uint32_t next = contact.neighbour;
+        if (contact.concave && contact.normalAngle >= kTangentDegrees && Flat(part, next)) {
+            add(next, 0);
+        } else if (part.faces[next].blend && contact.normalAngle < kTangentDegrees) {
+            for (const FaceContact& beyond : contacts.Of(next)) {
+                if (beyond.neighbour != side && beyond.normalAngle < kTangentDegrees &&
+                    Flat(part, beyond.neighbour)) {
+                    add(beyond.neighbour, part.faces[next].radius);
+                }
+            }
+        }
+    }
+    return roots;
+}
+
+double HighestAbove(const Part& part, std::uint32_t face, const Plane& base) {
+    double highest = 0;
+    for (const PartTriangle& triangle : part.triangles) {
+        if (triangle.face != face) {
+            continue;
+        }
+        for (const std::uint32_t v : triangle.vertex) {
+            highest = std::max(highest, (part.vertices[v] - base.point).Dot(base.normal));
+        }
+    }
+    return highest;
+}
+
+class RibFinder {
+public:
+    RibFinder(const BrepContacts& contacts, const Part& part)
+        : m_contacts(contacts), m_part(part), m_planes(FacePlanes(part)) {}
+
+    // The rib whose sides are these, standing below that top, if they make one.
+    std::optional<PartRib> Rib(std::uint32_t a, std::uint32_t b, std::uint32_t top) const {
+        const Plane& pa = m_planes[a];
+        const Plane& pb = m_planes[b];
+        const bool opposite = pa.normal.Dot(pb.normal) < -Cosine(2 * kMostSideDraft);
+        // Across its middle plane, whatever the sides' drafts.
+        const Vec3 middle = (pa.normal - pb.normal).Normalized();
+        const double across = (pa.point - pb.point).Dot(middle);
+        if (!opposite || !(across > 0)) {
+            return std::nullopt;
+        }
+        const std::optional<std::pair<std::uint32_t, double>> root = Root(a, b, top);
+        if (!root) {
+            return std::nullopt;
+        }
+        const Plane& base = m_planes[root->first];
+        PartRib rib{a, b, root->first, top, across, HighestAbove(m_part, top, base), root->second};
+        if (!(rib.thickness < rib.height)) {
+            return std::nullopt;
+        }
+        rib.draft = Degrees(std::min(std::asin(std::clamp(pa.normal.Dot(base.normal), -1.0, 1.0)),
+                                     std::asin(std::clamp(pb.normal.Dot(base.normal), -1.0, 1.0))));
+        rib.angle = Degrees(std::acos(std::min(1.0, std::abs(middle.Dot(base.normal)))));
+        return rib;
+    }
+
+private:
+    // The face both sides stand on, with the smaller of their root fillets: of the faces both
+    // meet at an inside corner (a rib's ends may meet walls too), the one facing most nearly as
+    // its top does.
+    std::optional<std::pair<std::uint32_t, double>> Root(std::uint32_t a, std::uint32_t b,
+                                                         std::uint32_t top) const {
+        const std::map<std::uint32_t, double> rootsA = RootsOf(a, m_contacts, m_part);
+        const std::map<std::uint32_t, double> rootsB = RootsOf(b, m_contacts, m_part);
+        std::optional<std::pair<std::uint32_t, double>> best;
+        double bestFacing = Cosine(kMostTopTilt);
+        for (const auto& [base, radius] : rootsA) {
+            const double facing = m_planes[base].normal.Dot(m_planes[top].normal);
+            if (base == top || !(facing > bestFacing)) {
+                continue;
+            }
+            for (const auto& [otherBase, otherRadius] : rootsB) {
+                if (OnOnePlane(base, otherBase)) {
+                    best = std::pair{base, std::min(radius, otherRadius)};
+                    bestFacing = facing;
+                }
+            }
+        }
+        return best;
+    }
+
+    // A rib across a wall splits it in two faces, one on each side.
+    bool OnOnePlane(std::uint32_t a, std::uint32_t b) const {
+        const Plane& pa = m_planes[a];
+        const Plane& pb = m_planes[b];
+        return a == b || (pa.normal.Dot(pb.normal) > 1 - kSamePlane &&
+                          std::abs((pb.point - pa.point).Dot(pa.normal)) <
+                              kSamePlane * std::max(1.0, m_part.faces[a].extent));
+    }
+
+    const BrepContacts& m_contacts;
+    const Part& m_part;
+    std::vector<Plane> m_planes;
+};
+
+}  // namespace
+
+void FindRibs(const BrepContacts& contacts, Part& part) {
+    // Each top with the flat sides that reach it.
+    std::map<std::uint32_t, std::vector<std::uint32_t>> sidesOf;
+    for (std::uint32_t f = 0; f < part.faces.size(); ++f) {
+        if (Flat(part, f) && !part.faces[f].blend && !part.faces[f].round) {
+            for (const std::uint32_t top : TopsOf(f, contacts, part)) {
+                sidesOf[top].push_back(f);
+            }
+        }
+    }
+    const RibFinder finder(contacts, part);
+    std::set<std::pair<std::uint32_t, std::uint32_t>> found;
+    for (const auto& [top, sides] : sidesOf) {
+        for (std::size_t i = 0; i < sides.size(); ++i) {
+            for (std::size_t j = i + 1; j < sides.size(); ++j) {
+                if (found.contains({sides[i], sides[j]})) {
+                    continue;
+                }
+                if (const std::optional<PartRib> rib = finder.Rib(sides[i], sides[j], top)) {
+                    found.insert({sides[i], sides[j]});
+                    part.ribs.push_back(*rib);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace check
