@@ -10,7 +10,6 @@
 #include <QWheelEvent>
 #include <SelectMgr_Selection.hxx>
 #include <Standard_Failure.hxx>
-#include <StdSelect_BRepOwner.hxx>
 #include <V3d_Viewer.hxx>
 #include <cmath>
 #include <cstring>
@@ -21,7 +20,6 @@ namespace {
 constexpr int kClickSlack = 3;
 // Around a framed face, this share of the view.
 constexpr double kFaceMargin = 0.3;
-const int kFaceSelection = AIS_Shape::SelectionMode(TopAbs_FACE);
 
 gp_Dir Perpendicular(const gp_Dir& pull) {
     // Across a pull along Z this looks from the front (-Y), as a drawing's front view does.
@@ -60,11 +58,6 @@ void PartView::StartViewer() {
         viewer->SetDefaultLights();
         viewer->SetLightOn();
         m_context = new AIS_InteractiveContext(viewer);
-        for (const Prs3d_TypeOfHighlight type :
-             {Prs3d_TypeOfHighlight_Selected, Prs3d_TypeOfHighlight_LocalSelected}) {
-            m_context->HighlightStyle(type)->SetColor(Quantity_NOC_CYAN1);
-            m_context->HighlightStyle(type)->SetDisplayMode(AIS_Shaded);
-        }
         setAttribute(Qt::WA_NativeWindow);
         setAttribute(Qt::WA_PaintOnScreen);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -102,6 +95,7 @@ void PartView::Show(const check::CheckReport& report) {
         return;
     }
     m_context->RemoveAll(false);
+    m_meshes = report.meshes;
     m_shapes = BuildPartShapes(report, *m_colours, m_colourBy);
     DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
@@ -110,13 +104,9 @@ void PartView::Show(const check::CheckReport& report) {
 }
 
 void PartView::DisplayFaces() {
-    m_context->Display(m_shapes.faces, AIS_Shaded, kFaceSelection, false);
-    MapOwners();
-}
-
-void PartView::MapOwners() {
+    m_context->Display(m_shapes.faces, 0, 0, false);
     m_owners.clear();
-    const Handle(SelectMgr_Selection)& selection = m_shapes.faces->Selection(kFaceSelection);
+    const Handle(SelectMgr_Selection)& selection = m_shapes.faces->Selection(0);
     if (selection.IsNull()) {
         return;
     }
@@ -128,13 +118,9 @@ void PartView::MapOwners() {
     }
 }
 
-std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) const {
-    const Handle(StdSelect_BRepOwner) face = Handle(StdSelect_BRepOwner)::DownCast(owner);
-    if (face.IsNull()) {
-        return 0;
-    }
-    const int index = m_shapes.faceShapes.FindIndex(face->Shape());
-    return index > 0 ? m_shapes.faceNumbers[index - 1] : 0;
+std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) {
+    const Handle(FaceOwner) face = Handle(FaceOwner)::DownCast(owner);
+    return face.IsNull() ? 0 : face->Face();
 }
 
 void PartView::SetColourBy(ColourBy by) {
@@ -142,16 +128,20 @@ void PartView::SetColourBy(ColourBy by) {
     if (m_context && m_colours && !m_shapes.faces.IsNull()) {
         const std::uint32_t selected = SelectedFace();
         m_context->Remove(m_shapes.faces, false);
-        Recolour(m_shapes, *m_colours, by);
+        m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
         DisplayFaces();
-        Highlight(selected);
+        if (selected != 0) {
+            Highlight(selected);
+        }
+        m_view->Redraw();
     }
 }
 
 void PartView::SelectFace(std::uint32_t face) {
     m_selected = face;
     if (m_context && Highlight(face)) {
-        m_context->FitSelected(m_view, kFaceMargin, false);
+        m_view->FitAll(*m_shapes.faces->FaceBox(face), kFaceMargin, false);
+        m_view->ZFitAll();
         m_view->Redraw();
     }
 }

@@ -80,11 +80,10 @@ private:
     void StartViewer();
     void PaintUnavailable();
     QPoint Device(const QPoint& point) const;
-    std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner) const;
+    static std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner);
     void DisplayFaces();
     // Selects the face alone in the view; false when the view has no such face.
     bool Highlight(std::uint32_t face);
-    void MapOwners();
 
     QString m_unavailable;
     Handle(Aspect_NeutralWindow) m_window;
@@ -92,6 +91,8 @@ private:
     Handle(AIS_InteractiveContext) m_context;
     std::unique_ptr<FaceColours> m_colours;
     PartShapes m_shapes;
+    // The meshes shown, to draw their faces again in other colours.
+    std::vector<check::SolidMesh> m_meshes;
     std::map<std::uint32_t, Handle(SelectMgr_EntityOwner)> m_owners;
     ColourBy m_colourBy = ColourBy::Findings;
     check::Point m_pull{0, 0, 1};
