@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 
+#include "studio/CoarseTriangles.h"
 #include "studio/PartMarks.h"
 
 namespace {
@@ -16,6 +17,8 @@ namespace {
 // The colour a selected face is drawn in.
 const Quantity_Color kSelectedColour(Quantity_NOC_CYAN1);
 constexpr int kSelectedPriority = 9;
+// The coarse copy's grid: cells along the part's longest side.
+constexpr int kCoarseCells = 96;
 
 Handle(Graphic3d_AspectFillArea3d) FillAspect(const Quantity_Color& colour) {
     Handle(Prs3d_ShadingAspect) aspect = new Prs3d_ShadingAspect();
@@ -120,6 +123,7 @@ PartFaces::PartFaces(const std::vector<check::SolidMesh>& meshes, const FaceColo
             }
             sizes[group->second].first += corners.used.size();
             sizes[group->second].second += runs.start[f + 2] - runs.start[f + 1];
+            m_triangles += runs.start[f + 2] - runs.start[f + 1];
             if (m_faces.size() <= face) {
                 m_faces.resize(face + 1);
             }
@@ -196,11 +200,14 @@ Handle(Graphic3d_ArrayOfTriangles) PartFaces::FaceTriangles(std::uint32_t face) 
 }
 
 void PartFaces::Compute(const Handle(PrsMgr_PresentationManager) &,
-                        const Handle(Prs3d_Presentation) & presentation, const Standard_Integer) {
+                        const Handle(Prs3d_Presentation) & presentation,
+                        const Standard_Integer mode) {
     for (const ColourGroup& group : m_groups) {
         const Handle(Graphic3d_Group) drawn = presentation->NewGroup();
         drawn->SetGroupPrimitivesAspect(FillAspect(group.colour));
-        drawn->AddPrimitiveArray(group.triangles);
+        drawn->AddPrimitiveArray(mode == kCoarse
+                                     ? CoarseTriangles(group.triangles, m_box, kCoarseCells)
+                                     : group.triangles);
     }
 }
 

@@ -18,11 +18,18 @@ class PartFaces : public AIS_InteractiveObject {
     DEFINE_STANDARD_RTTI_INLINE(PartFaces, AIS_InteractiveObject)
 
 public:
+    // Drawn as the checker meshed it, or coarse while the view moves.
+    static constexpr int kFine = 0;
+    static constexpr int kCoarse = 1;
+
     PartFaces(const std::vector<check::SolidMesh>& meshes, const FaceColours& colours, ColourBy by);
 
     Standard_Boolean AcceptDisplayMode(const Standard_Integer mode) const override {
-        return mode == 0;
+        return mode == kFine || mode == kCoarse;
     }
+
+    // Enough triangles that the view turns slowly unless drawn coarse while it moves.
+    bool Large() const { return m_triangles > kLargePart; }
 
     // The box of the face's triangles; none when the part has no such face.
     std::optional<Bnd_Box> FaceBox(std::uint32_t face) const;
@@ -38,6 +45,8 @@ public:
                                const Handle(SelectMgr_EntityOwner) & owner) override;
 
 private:
+    static constexpr std::size_t kLargePart = 300'000;
+
     // The triangles of one colour, face after face.
     struct ColourGroup {
         Quantity_Color colour;
@@ -62,6 +71,7 @@ private:
     std::vector<ColourGroup> m_groups;
     std::vector<FaceRange> m_faces;  // by face number
     Bnd_Box m_box;
+    std::size_t m_triangles = 0;
 };
 
 // What picking a face of PartFaces yields.

@@ -18,6 +18,8 @@ namespace {
 
 // Further than this from where it was pressed, a button drags rather than clicks.
 constexpr int kClickSlack = 3;
+// Still this long, a view that moved draws the part in full again.
+constexpr int kSettleMilliseconds = 250;
 // Around a framed face, this share of the view.
 constexpr double kFaceMargin = 0.3;
 
@@ -28,8 +30,11 @@ gp_Dir Perpendicular(const gp_Dir& pull) {
 
 }  // namespace
 
-PartView::PartView(QWidget* parent) : QWidget(parent) {
+PartView::PartView(QWidget* parent) : QWidget(parent), m_settle(new QTimer(this)) {
     setMinimumSize(320, 240);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(kSettleMilliseconds);
+    connect(m_settle, &QTimer::timeout, this, &PartView::Settled);
     setFocusPolicy(Qt::StrongFocus);
     StartViewer();
 }
@@ -104,6 +109,8 @@ void PartView::Show(const check::CheckReport& report) {
 }
 
 void PartView::DisplayFaces() {
+    m_moving = false;
+    m_settle->stop();
     m_context->Display(m_shapes.faces, 0, 0, false);
     m_owners.clear();
     const Handle(SelectMgr_Selection)& selection = m_shapes.faces->Selection(0);
@@ -115,6 +122,25 @@ void PartView::DisplayFaces() {
         if (const std::uint32_t face = FaceOf(owner); face != 0) {
             m_owners[face] = owner;
         }
+    }
+}
+
+void PartView::Moving() {
+    if (!m_moving && m_context && !m_shapes.faces.IsNull() && m_shapes.faces->Large()) {
+        m_moving = true;
+        m_context->SetDisplayMode(m_shapes.faces, PartFaces::kCoarse, false);
+        m_context->Erase(m_shapes.outlines, false);
+    }
+    m_settle->start();
+}
+
+void PartView::Settled() {
+    m_settle->stop();
+    if (m_moving) {
+        m_moving = false;
+        m_context->SetDisplayMode(m_shapes.faces, PartFaces::kFine, false);
+        m_context->Display(m_shapes.outlines, false);
+        m_view->Redraw();
     }
 }
 
@@ -232,6 +258,7 @@ QImage PartView::Picture(const QSize& size) {
     if (!m_view) {
         return {};
     }
+    Settled();
     Image_AlienPixMap pixels;
     if (!m_view->ToPixMap(pixels, size.width(), size.height(), Graphic3d_BT_RGB)) {
         return {};
@@ -255,6 +282,7 @@ void PartView::Turn(int pixels) {
         if (m_turned == 0) {
             m_view->StartRotation(middle.x(), middle.y());
         }
+        Moving();
         m_turned += pixels;
         m_view->Rotation(middle.x() + m_turned, middle.y());
         m_view->Redraw();
@@ -301,6 +329,7 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     m_dragged = m_dragged || (point - m_pressed).manhattanLength() > kClickSlack;
     if (m_view && m_dragged) {
+        Moving();
         const QPoint at = Device(point);
         const QPoint step = Device(point - m_last);
         if (event->buttons() & Qt::LeftButton) {
@@ -314,6 +343,9 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_dragged && m_view) {
+        Settled();
+    }
     if (m_dragged || event->button() != Qt::LeftButton || !m_context) {
         return;
     }
@@ -330,6 +362,7 @@ void PartView::wheelEvent(QWheelEvent* event) {
     }
     const QPoint at = Device(event->position().toPoint());
     const int step = event->angleDelta().y() / 8;
+    Moving();
     m_view->StartZoomAtPoint(at.x(), at.y());
     m_view->ZoomAtPoint(at.x(), at.y(), at.x() + step, at.y() + step);
     m_view->Redraw();

@@ -4,6 +4,7 @@
 #include <Aspect_NeutralWindow.hxx>
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <SelectMgr_EntityOwner.hxx>
 #include <V3d_View.hxx>
@@ -82,6 +83,10 @@ private:
     QPoint Device(const QPoint& point) const;
     static std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner);
     void DisplayFaces();
+    // While the view turns, pans or zooms, a large part is drawn coarse and without outlines,
+    // drawn again in full once it has stood still a moment.
+    void Moving();
+    void Settled();
     // Selects the face alone in the view; false when the view has no such face.
     bool Highlight(std::uint32_t face);
 
@@ -101,4 +106,6 @@ private:
     QPoint m_last;
     bool m_dragged = false;
     int m_turned = 0;
+    QTimer* m_settle;
+    bool m_moving = false;
 };
