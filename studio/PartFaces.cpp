@@ -28,27 +28,6 @@ Handle(Graphic3d_AspectFillArea3d) FillAspect(const Quantity_Color& colour) {
     return aspect->Aspect();
 }
 
-// The triangles of one mesh ordered by face, and where each face's run starts: the faces of
-// mesh.firstFace + 1 ... at runs 0, 1, ...
-struct TrianglesByFace {
-    std::vector<std::uint32_t> order;
-    std::vector<std::size_t> start;  // one more than faces
-
-    TrianglesByFace(const check::SolidMesh& mesh, std::size_t faces) : start(faces + 2, 0) {
-        for (const std::uint32_t face : mesh.triangleFaces) {
-            ++start[face - mesh.firstFace + 1];
-        }
-        for (std::size_t f = 1; f < start.size(); ++f) {
-            start[f] += start[f - 1];
-        }
-        order.resize(mesh.triangles.size());
-        std::vector<std::size_t> next(start.begin(), start.end() - 1);
-        for (std::uint32_t t = 0; t < mesh.triangles.size(); ++t) {
-            order[next[mesh.triangleFaces[t] - mesh.firstFace]++] = t;
-        }
-    }
-};
-
 // The faces a mesh's triangles name, counted from its first face; at least its listed faces.
 std::size_t FacesOf(const check::SolidMesh& mesh) {
     std::size_t faces = mesh.faces.size();
@@ -91,21 +70,56 @@ struct FaceCorners {
 
 }  // namespace
 
+// The triangles of one mesh ordered by face, and where each face's run starts: the faces of
+// mesh.firstFace + 1 ... at runs 0, 1, ...
+struct PartFaces::TrianglesByFace {
+    std::vector<std::uint32_t> order;
+    std::vector<std::size_t> start;  // one more than faces
+
+    TrianglesByFace(const check::SolidMesh& mesh, std::size_t faces) : start(faces + 2, 0) {
+        for (const std::uint32_t face : mesh.triangleFaces) {
+            ++start[face - mesh.firstFace + 1];
+        }
+        for (std::size_t f = 1; f < start.size(); ++f) {
+            start[f] += start[f - 1];
+        }
+        order.resize(mesh.triangles.size());
+        std::vector<std::size_t> next(start.begin(), start.end() - 1);
+        for (std::uint32_t t = 0; t < mesh.triangles.size(); ++t) {
+            order[next[mesh.triangleFaces[t] - mesh.firstFace]++] = t;
+        }
+    }
+};
+
 PartFaces::PartFaces(const std::vector<check::SolidMesh>& meshes, const FaceColours& colours,
                      ColourBy by) {
     // A first pass counts each colour's corners and triangles, so that every array is made at
     // its size once; a second fills them.
+    std::vector<TrianglesByFace> byFace;
+    for (const check::SolidMesh& mesh : meshes) {
+        byFace.emplace_back(mesh, FacesOf(mesh));
+    }
+    GroupFaces(meshes, byFace, colours, by);
+    for (std::size_t m = 0; m < meshes.size(); ++m) {
+        FillFaces(meshes[m], byFace[m]);
+    }
+    // The face picked is drawn over the part by HilightSelected, not the whole part.
+    SetAutoHilight(false);
+}
+
+void PartFaces::GroupFaces(const std::vector<check::SolidMesh>& meshes,
+                           const std::vector<TrianglesByFace>& byFace, const FaceColours& colours,
+                           ColourBy by) {
     std::map<QRgb, std::size_t> groupOfColour;
     std::vector<std::pair<std::size_t, std::size_t>> sizes;  // corners, triangles
-    std::vector<TrianglesByFace> byFace;
     std::vector<std::int32_t> local;
     FaceCorners corners;
-    for (const check::SolidMesh& mesh : meshes) {
-        const std::size_t faces = FacesOf(mesh);
-        byFace.emplace_back(mesh, faces);
+    for (std::size_t m = 0; m < meshes.size(); ++m) {
+        const check::SolidMesh& mesh = meshes[m];
+        const TrianglesByFace& runs = byFace[m];
+        const std::size_t faces = runs.start.size() - 2;
         local.assign(mesh.vertices.size(), -1);
         for (std::size_t f = 0; f < faces; ++f) {
-            const TrianglesByFace& runs = byFace.back();
             if (runs.start[f + 1] == runs.start[f + 2]) {
                 continue;
             }
@@ -136,42 +150,39 @@ PartFaces::PartFaces(const std::vector<check::SolidMesh>& meshes, const FaceColo
             static_cast<int>(sizes[g].first), static_cast<int>(sizes[g].second * 3),
             Graphic3d_ArrayFlags_VertexNormal);
     }
-    for (std::size_t m = 0; m < meshes.size(); ++m) {
-        const check::SolidMesh& mesh = meshes[m];
-        const TrianglesByFace& runs = byFace[m];
-        local.assign(mesh.vertices.size(), -1);
-        for (std::size_t f = 0; f + 2 < runs.start.size(); ++f) {
-            if (runs.start[f + 1] == runs.start[f + 2]) {
-                continue;
-            }
-            FaceRange& range = m_faces[mesh.firstFace + f + 1];
-            const Handle(Graphic3d_ArrayOfTriangles)& array = m_groups[range.group].triangles;
-            corners.Collect(mesh, &runs.order[runs.start[f + 1]], &runs.order[runs.start[f + 2]],
-                            local);
-            const int base = array->VertexNumber();
-            for (std::size_t n = 0; n < corners.used.size(); ++n) {
-                const check::Point& p = mesh.vertices[corners.used[n]];
-                const gp_XYZ& normal = corners.normals[n];
-                const double length = normal.Modulus();
-                const gp_XYZ unit = length > 0 ? normal / length : gp_XYZ(0, 0, 1);
-                array->AddVertex(p[0], p[1], p[2], unit.X(), unit.Y(), unit.Z());
-                range.box.Add(gp_Pnt(p[0], p[1], p[2]));
-            }
-            range.firstIndex = array->EdgeNumber();
-            for (std::size_t t = runs.start[f + 1]; t < runs.start[f + 2]; ++t) {
-                const auto& c = mesh.triangles[runs.order[t]];
-                array->AddEdges(base + local[c[0]] + 1, base + local[c[1]] + 1,
-                                base + local[c[2]] + 1);
-            }
-            range.lastIndex = array->EdgeNumber() - 1;
-            for (const std::uint32_t v : corners.used) {
-                local[v] = -1;
-            }
-            m_box.Add(range.box);
+}
+
+void PartFaces::FillFaces(const check::SolidMesh& mesh, const TrianglesByFace& runs) {
+    std::vector<std::int32_t> local(mesh.vertices.size(), -1);
+    FaceCorners corners;
+    for (std::size_t f = 0; f + 2 < runs.start.size(); ++f) {
+        if (runs.start[f + 1] == runs.start[f + 2]) {
+            continue;
         }
+        FaceRange& range = m_faces[mesh.firstFace + f + 1];
+        const Handle(Graphic3d_ArrayOfTriangles)& array = m_groups[range.group].triangles;
+        corners.Collect(mesh, &runs.order[runs.start[f + 1]], &runs.order[runs.start[f + 2]],
+                        local);
+        const int base = array->VertexNumber();
+        for (std::size_t n = 0; n < corners.used.size(); ++n) {
+            const check::Point& p = mesh.vertices[corners.used[n]];
+            const gp_XYZ& normal = corners.normals[n];
+            const double length = normal.Modulus();
+            const gp_XYZ unit = length > 0 ? normal / length : gp_XYZ(0, 0, 1);
+            array->AddVertex(p[0], p[1], p[2], unit.X(), unit.Y(), unit.Z());
+            range.box.Add(gp_Pnt(p[0], p[1], p[2]));
+        }
+        range.firstIndex = array->EdgeNumber();
+        for (std::size_t t = runs.start[f + 1]; t < runs.start[f + 2]; ++t) {
+            const auto& c = mesh.triangles[runs.order[t]];
+            array->AddEdges(base + local[c[0]] + 1, base + local[c[1]] + 1, base + local[c[2]] + 1);
+        }
+        range.lastIndex = array->EdgeNumber() - 1;
+        for (const std::uint32_t v : corners.used) {
+            local[v] = -1;
+        }
+        m_box.Add(range.box);
     }
-    // The face picked is drawn over the part by HilightSelected, not the whole part.
-    SetAutoHilight(false);
 }
 
 const PartFaces::FaceRange* PartFaces::RangeOf(std::uint32_t face) const {

@@ -61,6 +61,14 @@ private:
         Bnd_Box box;
     };
 
+    struct TrianglesByFace;
+
+    // Finds each face's colour group and makes the groups' arrays.
+    void GroupFaces(const std::vector<check::SolidMesh>& meshes,
+                    const std::vector<TrianglesByFace>& byFace, const FaceColours& colours,
+                    ColourBy by);
+    // Adds the mesh's faces to their groups' arrays.
+    void FillFaces(const check::SolidMesh& mesh, const TrianglesByFace& runs);
     void Compute(const Handle(PrsMgr_PresentationManager) & manager,
                  const Handle(Prs3d_Presentation) & presentation,
                  const Standard_Integer mode) override;
