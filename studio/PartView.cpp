@@ -153,6 +153,7 @@ void PartView::SetColourBy(ColourBy by) {
     m_colourBy = by;
     if (m_context && m_colours && !m_shapes.faces.IsNull()) {
         const std::uint32_t selected = SelectedFace();
+        Settled();
         m_context->Remove(m_shapes.faces, false);
         m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
         DisplayFaces();
