@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "check/ReportFormat.h"
+#include "studio/FacePull.h"
 #include "studio/PartView.h"
 #include "studio/PartViewPanel.h"
 #include "studio/ReportFile.h"
@@ -39,6 +40,16 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
     for (int column = 0; column < texts.size(); ++column) {
         table.setItem(row, column, new QTableWidgetItem(texts[column]));
     }
+}
+
+// "X,Y,Z" as the Check Part dialog reads it, without the noise of a fitted direction.
+QString PullText(const check::Point& pull) {
+    QStringList parts;
+    for (const double coordinate : pull) {
+        const double rounded = std::round(coordinate * 1e6) / 1e6;
+        parts << QString::number(rounded == 0 ? 0.0 : rounded, 'g', 6);
+    }
+    return parts.join(QLatin1Char(','));
 }
 
 // The coloured part as an HTML report shows it.
@@ -74,7 +85,8 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
       m_notChecked(MakeTable({QStringLiteral("Rule"), QStringLiteral("Reason")}, this)),
       m_figures(new QLabel(this)),
       m_summary(new QLabel(this)),
-      m_partView(new PartViewPanel(this)) {
+      m_partView(new PartViewPanel(this)),
+      m_pickPull(new QPushButton(QStringLiteral("&Pick Pull..."), this)) {
     auto* splitter = new QSplitter(this);
     auto* lists = new QWidget(splitter);
     splitter->addWidget(lists);
@@ -97,6 +109,12 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     layout->addWidget(m_figures);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_summary, 1);
+    m_pickPull->setObjectName(QStringLiteral("pickPull"));
+    m_pickPull->setCheckable(true);
+    m_pickPull->setToolTip(
+        QStringLiteral("Click a face in the view: its normal, or the axis of a round face, "
+                       "becomes the pull to check the part with again"));
+    bottom->addWidget(m_pickPull);
     auto* save = new QPushButton(QStringLiteral("&Save Report..."), this);
     save->setObjectName(QStringLiteral("saveReport"));
     connect(save, &QPushButton::clicked, this, [this] { ChooseAndSave(); });
@@ -108,7 +126,7 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     m_notChecked->setColumnWidth(NotCheckedRule, 240);
     connect(m_findings, &QTableWidget::itemSelectionChanged, this,
             &CheckResultsWindow::ShowRowsFace);
-    connect(&m_partView->View(), &PartView::FaceClicked, this, &CheckResultsWindow::SelectRowsOf);
+    connect(&m_partView->View(), &PartView::FaceClicked, this, &CheckResultsWindow::FaceClicked);
     resize(1500, 620);
 }
 
@@ -131,6 +149,18 @@ void CheckResultsWindow::ShowRowsFace() {
     const QList<QTableWidgetItem*> selected = m_findings->selectedItems();
     m_partView->View().SelectFace(
         selected.isEmpty() ? 0 : m_findings->item(selected.front()->row(), Face)->text().toUInt());
+}
+
+void CheckResultsWindow::FaceClicked(std::uint32_t face) {
+    SelectRowsOf(face);
+    if (!m_pickPull->isChecked() || face == 0) {
+        return;
+    }
+    if (const std::optional<check::Point> pull =
+            PullAlongFace(m_report.meshes, face, m_report.pull)) {
+        m_pickPull->setChecked(false);
+        emit PullPicked(m_report.part, PullText(*pull));
+    }
 }
 
 void CheckResultsWindow::SelectRowsOf(std::uint32_t face) {

@@ -8,6 +8,7 @@
 class PartViewPanel;
 class QBoxLayout;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // What a part check found, in a window of its own: one row per finding (rule, face, value,
@@ -38,6 +39,12 @@ public:
     QLabel& Summary() { return *m_summary; }
     const check::CheckReport& Report() const { return m_report; }
     PartViewPanel& Part() { return *m_partView; }
+    // Pressed, the next face clicked in the view gives the pull to check the part with again.
+    QPushButton& PickPull() { return *m_pickPull; }
+
+signals:
+    // A face picked for the pull: its normal or axis, as "X,Y,Z", for checking this part again.
+    void PullPicked(const std::filesystem::path& part, const QString& pull);
 
 private:
     void ShowFindings(const check::CheckReport& report);
@@ -46,6 +53,7 @@ private:
     void ChooseAndSave();
     void ShowRowsFace();
     void SelectRowsOf(std::uint32_t face);
+    void FaceClicked(std::uint32_t face);
 
     QLabel* m_part;
     QTableWidget* m_findings;
@@ -55,6 +63,7 @@ private:
     QBoxLayout* m_lists;  // the findings, the rules not checked and the figures, in a column
     check::CheckReport m_report;
     PartViewPanel* m_partView;
+    QPushButton* m_pickPull;
     // While the rows follow a face picked in the view, they do not move the view.
     bool m_followingView = false;
 };

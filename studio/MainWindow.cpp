@@ -73,6 +73,10 @@ MainWindow::MainWindow(QWidget* parent)
     setAcceptDrops(true);
     connect(m_undo, &QUndoStack::cleanChanged, this, [this] { Refresh(); });
     connect(m_watcher, &DocumentWatcher::FileChanged, this, [this] { ReloadChangedFile(); });
+    connect(m_checkResults, &CheckResultsWindow::PullPicked, this,
+            [this](const std::filesystem::path& part, const QString& pull) {
+                ChooseAndCheckPart(part, pull);
+            });
     resize(1000, 560);
     Show(StudioDocument::New(false));
 }

@@ -61,8 +61,8 @@ public:
                    std::optional<std::int32_t> partUnit = std::nullopt);
     // What every check starts from: its samples, threads and bounds.
     check::CheckOptions& PartCheckOptions() { return m_partCheckOptions; }
-    // The Check Part action with this part chosen already.
-    void ChooseAndCheckPart(const std::filesystem::path& part = {});
+    // The Check Part action with this part, and this pull, chosen already.
+    void ChooseAndCheckPart(const std::filesystem::path& part = {}, const QString& pull = {});
     // A rule document is opened (asking about unsaved changes first), a part is checked; false
     // for any other file.
     bool OpenDropped(const std::filesystem::path& path);

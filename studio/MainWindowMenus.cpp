@@ -308,10 +308,13 @@ void MainWindow::ChooseAndSaveAs() {
     }
 }
 
-void MainWindow::ChooseAndCheckPart(const std::filesystem::path& part) {
+void MainWindow::ChooseAndCheckPart(const std::filesystem::path& part, const QString& pull) {
     PartCheckDialog dialog(m_document->Units().linearUnit, this);
     if (!part.empty()) {
         dialog.SetPart(part);
+    }
+    if (!pull.isEmpty()) {
+        dialog.SetPull(pull);
     }
     if (dialog.exec() == QDialog::Accepted && !dialog.Part().empty()) {
         const QScopedValueRollback holding(m_holdingDocument, m_holdingDocument + 1);

@@ -113,6 +113,10 @@ QString PartCheckDialog::Pull() const {
     return text;
 }
 
+void PartCheckDialog::SetPull(const QString& pull) {
+    m_pull->setEditText(pull);
+}
+
 std::optional<std::int32_t> PartCheckDialog::PartUnit() const {
     if (!IsStl()) {
         return std::nullopt;

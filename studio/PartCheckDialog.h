@@ -24,6 +24,8 @@ public:
     void SetPart(const std::filesystem::path& part);
     // "X,Y,Z", an axis chosen given as its vector; the last pull checked, or +Z.
     QString Pull() const;
+    // The pull offered, as typed: "X,Y,Z" or an axis.
+    void SetPull(const QString& pull);
     // The STL's length unit code; none for a part whose file says its own.
     std::optional<std::int32_t> PartUnit() const;
 

@@ -10,7 +10,6 @@
 #include <QWheelEvent>
 #include <SelectMgr_Selection.hxx>
 #include <Standard_Failure.hxx>
-#include <StdSelect_BRepOwner.hxx>
 #include <V3d_Viewer.hxx>
 #include <cmath>
 #include <cstring>
@@ -19,9 +18,10 @@ namespace {
 
 // Further than this from where it was pressed, a button drags rather than clicks.
 constexpr int kClickSlack = 3;
+// Still this long, a view that moved draws the part in full again.
+constexpr int kSettleMilliseconds = 250;
 // Around a framed face, this share of the view.
 constexpr double kFaceMargin = 0.3;
-const int kFaceSelection = AIS_Shape::SelectionMode(TopAbs_FACE);
 
 gp_Dir Perpendicular(const gp_Dir& pull) {
     // Across a pull along Z this looks from the front (-Y), as a drawing's front view does.
@@ -30,8 +30,11 @@ gp_Dir Perpendicular(const gp_Dir& pull) {
 
 }  // namespace
 
-PartView::PartView(QWidget* parent) : QWidget(parent) {
+PartView::PartView(QWidget* parent) : QWidget(parent), m_settle(new QTimer(this)) {
     setMinimumSize(320, 240);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(kSettleMilliseconds);
+    connect(m_settle, &QTimer::timeout, this, &PartView::Settled);
     setFocusPolicy(Qt::StrongFocus);
     StartViewer();
 }
@@ -60,11 +63,6 @@ void PartView::StartViewer() {
         viewer->SetDefaultLights();
         viewer->SetLightOn();
         m_context = new AIS_InteractiveContext(viewer);
-        for (const Prs3d_TypeOfHighlight type :
-             {Prs3d_TypeOfHighlight_Selected, Prs3d_TypeOfHighlight_LocalSelected}) {
-            m_context->HighlightStyle(type)->SetColor(Quantity_NOC_CYAN1);
-            m_context->HighlightStyle(type)->SetDisplayMode(AIS_Shaded);
-        }
         setAttribute(Qt::WA_NativeWindow);
         setAttribute(Qt::WA_PaintOnScreen);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -102,6 +100,7 @@ void PartView::Show(const check::CheckReport& report) {
         return;
     }
     m_context->RemoveAll(false);
+    m_meshes = report.meshes;
     m_shapes = BuildPartShapes(report, *m_colours, m_colourBy);
     DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
@@ -110,13 +109,11 @@ void PartView::Show(const check::CheckReport& report) {
 }
 
 void PartView::DisplayFaces() {
-    m_context->Display(m_shapes.faces, AIS_Shaded, kFaceSelection, false);
-    MapOwners();
-}
-
-void PartView::MapOwners() {
+    m_moving = false;
+    m_settle->stop();
+    m_context->Display(m_shapes.faces, 0, 0, false);
     m_owners.clear();
-    const Handle(SelectMgr_Selection)& selection = m_shapes.faces->Selection(kFaceSelection);
+    const Handle(SelectMgr_Selection)& selection = m_shapes.faces->Selection(0);
     if (selection.IsNull()) {
         return;
     }
@@ -128,30 +125,50 @@ void PartView::MapOwners() {
     }
 }
 
-std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) const {
-    const Handle(StdSelect_BRepOwner) face = Handle(StdSelect_BRepOwner)::DownCast(owner);
-    if (face.IsNull()) {
-        return 0;
+void PartView::Moving() {
+    if (!m_moving && m_context && !m_shapes.faces.IsNull() && m_shapes.faces->Large()) {
+        m_moving = true;
+        m_context->SetDisplayMode(m_shapes.faces, PartFaces::kCoarse, false);
+        m_context->Erase(m_shapes.outlines, false);
     }
-    const int index = m_shapes.faceShapes.FindIndex(face->Shape());
-    return index > 0 ? m_shapes.faceNumbers[index - 1] : 0;
+    m_settle->start();
+}
+
+void PartView::Settled() {
+    m_settle->stop();
+    if (m_moving) {
+        m_moving = false;
+        m_context->SetDisplayMode(m_shapes.faces, PartFaces::kFine, false);
+        m_context->Display(m_shapes.outlines, false);
+        m_view->Redraw();
+    }
+}
+
+std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) {
+    const Handle(FaceOwner) face = Handle(FaceOwner)::DownCast(owner);
+    return face.IsNull() ? 0 : face->Face();
 }
 
 void PartView::SetColourBy(ColourBy by) {
     m_colourBy = by;
     if (m_context && m_colours && !m_shapes.faces.IsNull()) {
         const std::uint32_t selected = SelectedFace();
+        Settled();
         m_context->Remove(m_shapes.faces, false);
-        Recolour(m_shapes, *m_colours, by);
+        m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
         DisplayFaces();
-        Highlight(selected);
+        if (selected != 0) {
+            Highlight(selected);
+        }
+        m_view->Redraw();
     }
 }
 
 void PartView::SelectFace(std::uint32_t face) {
     m_selected = face;
     if (m_context && Highlight(face)) {
-        m_context->FitSelected(m_view, kFaceMargin, false);
+        m_view->FitAll(*m_shapes.faces->FaceBox(face), kFaceMargin, false);
+        m_view->ZFitAll();
         m_view->Redraw();
     }
 }
@@ -242,6 +259,7 @@ QImage PartView::Picture(const QSize& size) {
     if (!m_view) {
         return {};
     }
+    Settled();
     Image_AlienPixMap pixels;
     if (!m_view->ToPixMap(pixels, size.width(), size.height(), Graphic3d_BT_RGB)) {
         return {};
@@ -265,6 +283,7 @@ void PartView::Turn(int pixels) {
         if (m_turned == 0) {
             m_view->StartRotation(middle.x(), middle.y());
         }
+        Moving();
         m_turned += pixels;
         m_view->Rotation(middle.x() + m_turned, middle.y());
         m_view->Redraw();
@@ -311,6 +330,7 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     m_dragged = m_dragged || (point - m_pressed).manhattanLength() > kClickSlack;
     if (m_view && m_dragged) {
+        Moving();
         const QPoint at = Device(point);
         const QPoint step = Device(point - m_last);
         if (event->buttons() & Qt::LeftButton) {
@@ -324,6 +344,9 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_dragged && m_view) {
+        Settled();
+    }
     if (m_dragged || event->button() != Qt::LeftButton || !m_context) {
         return;
     }
@@ -340,6 +363,7 @@ void PartView::wheelEvent(QWheelEvent* event) {
     }
     const QPoint at = Device(event->position().toPoint());
     const int step = event->angleDelta().y() / 8;
+    Moving();
     m_view->StartZoomAtPoint(at.x(), at.y());
     m_view->ZoomAtPoint(at.x(), at.y(), at.x() + step, at.y() + step);
     m_view->Redraw();

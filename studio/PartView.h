@@ -4,6 +4,7 @@
 #include <Aspect_NeutralWindow.hxx>
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <SelectMgr_EntityOwner.hxx>
 #include <V3d_View.hxx>
@@ -80,11 +81,14 @@ private:
     void StartViewer();
     void PaintUnavailable();
     QPoint Device(const QPoint& point) const;
-    std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner) const;
+    static std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner);
     void DisplayFaces();
+    // While the view turns, pans or zooms, a large part is drawn coarse and without outlines,
+    // drawn again in full once it has stood still a moment.
+    void Moving();
+    void Settled();
     // Selects the face alone in the view; false when the view has no such face.
     bool Highlight(std::uint32_t face);
-    void MapOwners();
 
     QString m_unavailable;
     Handle(Aspect_NeutralWindow) m_window;
@@ -92,6 +96,8 @@ private:
     Handle(AIS_InteractiveContext) m_context;
     std::unique_ptr<FaceColours> m_colours;
     PartShapes m_shapes;
+    // The meshes shown, to draw their faces again in other colours.
+    std::vector<check::SolidMesh> m_meshes;
     std::map<std::uint32_t, Handle(SelectMgr_EntityOwner)> m_owners;
     ColourBy m_colourBy = ColourBy::Findings;
     check::Point m_pull{0, 0, 1};
@@ -100,4 +106,6 @@ private:
     QPoint m_last;
     bool m_dragged = false;
     int m_turned = 0;
+    QTimer* m_settle;
+    bool m_moving = false;
 };

@@ -1,15 +1,24 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "check/PartChecker.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/FacePull.h"
+#include "studio/MainWindow.h"
+#include "studio/PartCheckDialog.h"
 #include "studio/PartView.h"
 #include "studio/PartViewPanel.h"
 #include "tests/check/TestParts.h"
@@ -35,14 +44,14 @@ check::Point MiddleOf(const check::SolidMesh& mesh, std::uint32_t face) {
     return {sum[0] / count, sum[1] / count, sum[2] / count};
 }
 
-// The face all of whose corners lie on the plane where this coordinate has this value.
-std::uint32_t FaceOnPlane(const check::SolidMesh& mesh, int axis, double value) {
+// The face all of whose corners are where this says.
+std::uint32_t FaceWhere(const check::SolidMesh& mesh,
+                        const std::function<bool(const check::Point&)>& where) {
     std::set<std::uint32_t> off;
     std::set<std::uint32_t> on;
     for (std::size_t t = 0; t < mesh.triangles.size(); ++t) {
         for (const std::uint32_t v : mesh.triangles[t]) {
-            (std::abs(mesh.vertices[v][axis] - value) < 1e-6 ? on : off)
-                .insert(mesh.triangleFaces[t]);
+            (where(mesh.vertices[v]) ? on : off).insert(mesh.triangleFaces[t]);
         }
     }
     for (const std::uint32_t face : on) {
@@ -51,6 +60,18 @@ std::uint32_t FaceOnPlane(const check::SolidMesh& mesh, int axis, double value) 
         }
     }
     return 0;
+}
+
+// The face all of whose corners lie on the plane where this coordinate has this value.
+std::uint32_t FaceOnPlane(const check::SolidMesh& mesh, int axis, double value) {
+    return FaceWhere(mesh, [=](const check::Point& p) { return std::abs(p[axis] - value) < 1e-6; });
+}
+
+// The side hole's face: round the line y = 30, z = 15, 3 from it.
+std::uint32_t SideHole(const check::SolidMesh& mesh) {
+    return FaceWhere(mesh, [](const check::Point& p) {
+        return std::abs(std::hypot(p[1] - 30, p[2] - 15) - 3) < 1e-3;
+    });
 }
 
 // A colour's share of red, green and blue: the same however brightly a face is lit.
@@ -185,6 +206,55 @@ TEST_F(PartViewTest, ScreenshotPartWorksWithoutADisplay) {
                  "2>&1");
     EXPECT_EQ(refused.status, 2);
     EXPECT_THAT(refused.out, testing::HasSubstr("--pull"));
+}
+
+// A plane face offers its outward normal as the pull, a round one its axis.
+TEST_F(PartViewTest, AFaceOffersItsNormalOrItsAxisAsThePull) {
+    struct Case {
+        const char* face;
+        std::uint32_t number;
+        check::Point pull;
+    };
+    const Case cases[] = {{"front wall", FaceOnPlane(Mesh(), 1, 0), {0, -1, 0}},
+                          {"top", FaceOnPlane(Mesh(), 2, 30), {0, 0, 1}},
+                          {"side hole", SideHole(Mesh()), {1, 0, 0}}};
+    for (const Case& c : cases) {
+        ASSERT_NE(c.number, 0u) << c.face;
+        const std::optional<check::Point> pull =
+            PullAlongFace(m_report.meshes, c.number, m_report.pull);
+        ASSERT_TRUE(pull) << c.face;
+        for (int axis = 0; axis < 3; ++axis) {
+            EXPECT_NEAR((*pull)[axis], c.pull[axis], 1e-3) << c.face << " axis " << axis;
+        }
+    }
+    EXPECT_FALSE(PullAlongFace(m_report.meshes, 9999, m_report.pull));
+}
+
+// Pick Pull, then a click on the front wall: the Check Part dialog opens on the same part with
+// the wall's normal as the pull.
+TEST_F(PartViewTest, APickedFaceOpensTheCheckPartDialogWithItsPull) {
+    MainWindow main;
+    CheckResultsWindow& results = main.CheckResults();
+    results.Show(m_report);
+    results.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&results));
+    PartView& view = results.Part().View();
+    view.LookFrom(PartView::Direction::AcrossPull);
+    QTest::mouseClick(&results.PickPull(), Qt::LeftButton);
+    QString offeredPull;
+    QString offeredPart;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<PartCheckDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offeredPull = dialog->findChild<QComboBox*>(QStringLiteral("pull"))->currentText();
+        offeredPart = dialog->findChild<QLineEdit*>(QStringLiteral("part"))->text();
+        dialog->reject();
+    });
+    QTest::mouseClick(&view, Qt::LeftButton, {},
+                      view.OnScreen(MiddleOf(Mesh(), FaceOnPlane(Mesh(), 1, 0))));
+    EXPECT_EQ(offeredPull, QStringLiteral("0,-1,0"));
+    EXPECT_EQ(offeredPart.toStdString(), m_report.part);
+    EXPECT_FALSE(results.PickPull().isChecked());
 }
 
 }  // namespace
