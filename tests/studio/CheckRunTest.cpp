@@ -170,7 +170,7 @@ TEST_F(CheckRun, ResultsOpenCentredShowingTheirRows) {
     const QPoint offset = results.frameGeometry().center() - window.frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
     QTableWidget& notChecked = results.NotChecked();
-    ASSERT_GT(notChecked.rowCount(), 3);
+    ASSERT_GE(notChecked.rowCount(), 3);
     const QRect last =
         notChecked.visualRect(notChecked.model()->index(notChecked.rowCount() - 1, 0));
     EXPECT_LE(last.bottom(), notChecked.viewport()->height());
