@@ -81,10 +81,11 @@ MainWindow::MainWindow(QWidget* parent)
     Show(StudioDocument::New(false));
 }
 
-// The undo stack outlives this object's own part while the widget is torn down: it must not call
-// back into it then.
+// The undo stack and the table outlive this object's own part while the widget is torn down:
+// neither may reach the document then (the table, hidden with the window, asks its model).
 MainWindow::~MainWindow() {
     disconnect(m_undo, nullptr, this, nullptr);
+    m_table->setModel(nullptr);
 }
 
 void MainWindow::BuildTable() {
