@@ -3,20 +3,10 @@
 #include "rules/CTeskIMDraftAngleRule.h"
 
 namespace check {
-namespace {
-
-RuleLimit LimitOf(CTeskRule& rule, std::int32_t id) {
-    const StoredParameter stored = StoredParameter::Of(rule, id);
-    return {stored.on && !stored.values.empty(), stored.op,
-            stored.values.empty() ? 0.0 : stored.values.front()};
-}
-
-}  // namespace
-
 DraftAngleCheck::DraftAngleCheck(CTeskRule& rule)
     : RuleCheck(rule),
-      m_core(LimitOf(rule, CTeskIMDraftAngleRule::kCoreSideAngle)),
-      m_cavity(LimitOf(rule, CTeskIMDraftAngleRule::kCavitySideAngle)) {}
+      m_core(RuleLimit::FirstValueOf(rule, CTeskIMDraftAngleRule::kCoreSideAngle)),
+      m_cavity(RuleLimit::FirstValueOf(rule, CTeskIMDraftAngleRule::kCavitySideAngle)) {}
 
 const RuleLimit& DraftAngleCheck::Smaller() const {
     if (!m_core.on || !m_cavity.on) {

@@ -32,6 +32,12 @@ double SixDecimals(double value) {
     return std::round(value * 1e6) / 1e6;
 }
 
+RuleLimit RuleLimit::FirstValueOf(CTeskRule& rule, std::int32_t id) {
+    const StoredParameter stored = StoredParameter::Of(rule, id);
+    return {stored.on && !stored.values.empty(), stored.op,
+            stored.values.empty() ? 0.0 : stored.values.front()};
+}
+
 bool RuleLimit::Usable() const {
     return op == TESK_OP_EQUAL || op == TESK_OP_LESS || op == TESK_OP_GREATER ||
            op == TESK_OP_GREATER_EQUAL || op == TESK_OP_LESS_EQUAL;

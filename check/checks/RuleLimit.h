@@ -29,6 +29,9 @@ struct RuleLimit {
     int op = 0;
     double value = 0;
 
+    // The parameter's first value as a limit, on while the parameter is on and has a value.
+    static RuleLimit FirstValueOf(CTeskRule& rule, std::int32_t id);
+
     // True for the operators a single measured value can be held against (=, <, >, >=, <=).
     bool Usable() const;
     bool Meets(double measured, double tolerance = kMeasuringTolerance) const;

@@ -7,21 +7,11 @@
 #include "rules/CTeskUndercutInterferenceRule.h"
 
 namespace check {
-namespace {
-
-RuleLimit LimitOf(CTeskRule& rule, std::int32_t id) {
-    const StoredParameter stored = StoredParameter::Of(rule, id);
-    return {stored.on && !stored.values.empty(), stored.op,
-            stored.values.empty() ? 0.0 : stored.values.front()};
-}
-
-}  // namespace
-
 UndercutInterferenceCheck::UndercutInterferenceCheck(CTeskRule& rule)
     : RuleCheck(rule),
-      m_thickness(LimitOf(rule, CTeskUndercutInterferenceRule::kDieThickness)),
-      m_overhang(LimitOf(rule, CTeskUndercutInterferenceRule::kDieOverhang)),
-      m_gap(LimitOf(rule, CTeskUndercutInterferenceRule::kRequiredGap)) {}
+      m_thickness(RuleLimit::FirstValueOf(rule, CTeskUndercutInterferenceRule::kDieThickness)),
+      m_overhang(RuleLimit::FirstValueOf(rule, CTeskUndercutInterferenceRule::kDieOverhang)),
+      m_gap(RuleLimit::FirstValueOf(rule, CTeskUndercutInterferenceRule::kRequiredGap)) {}
 
 RuleResult UndercutInterferenceCheck::Run(CheckContext& context) const {
     const std::array<const RuleLimit*, 3> limits{&m_thickness, &m_overhang, &m_gap};

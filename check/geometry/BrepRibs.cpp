@@ -1,5 +1,7 @@
 #include "check/geometry/BrepRibs.h"
 
+#include "check/geometry/SolidPart.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -22,41 +24,12 @@ constexpr double kSamePlane = 1e-6;
 // A rib's top faces within this of the normal of the face it stands on; its ends do not.
 constexpr double kMostTopTilt = 60;
 
-struct Plane {
-    Vec3 point;
-    Vec3 normal;
-};
-
 double Degrees(double radians) {
     return radians * 180 / std::numbers::pi;
 }
 
 double Cosine(double degrees) {
     return std::cos(degrees * std::numbers::pi / 180);
-}
-
-// Each face's centre (by area) and mean outward normal: a planar face's plane.
-std::vector<Plane> FacePlanes(const Part& part) {
-    std::vector<Plane> planes(part.faces.size());
-    std::vector<double> areas(part.faces.size(), 0.0);
-    for (const PartTriangle& triangle : part.triangles) {
-        const Vec3& a = part.vertices[triangle.vertex[0]];
-        const Vec3& b = part.vertices[triangle.vertex[1]];
-        const Vec3& c = part.vertices[triangle.vertex[2]];
-        const Vec3 cross = (b - a).Cross(c - a);
-        const double area = cross.Length() / 2;
-        Plane& plane = planes[triangle.face];
-        plane.point = plane.point + (a + b + c) * (area / 3);
-        plane.normal = plane.normal + cross;
-        areas[triangle.face] += area;
-    }
-    for (std::size_t f = 0; f < planes.size(); ++f) {
-        if (areas[f] > 0) {
-            planes[f].point = planes[f].point * (1 / areas[f]);
-            planes[f].normal = planes[f].normal.Normalized();
-        }
-    }
-    return planes;
 }
 
 bool Flat(const Part& part, std::uint32_t face) {
@@ -110,14 +83,14 @@ std::map<std::uint32_t, double> RootsOf(std::uint32_t side, const BrepContacts& 
     return roots;
 }
 
-double HighestAbove(const Part& part, std::uint32_t face, const Plane& base) {
+double HighestAbove(const Part& part, std::uint32_t face, const FaceCentre& base) {
     double highest = 0;
     for (const PartTriangle& triangle : part.triangles) {
         if (triangle.face != face) {
             continue;
         }
         for (const std::uint32_t v : triangle.vertex) {
-            highest = std::max(highest, (part.vertices[v] - base.point).Dot(base.normal));
+            highest = std::max(highest, (part.vertices[v] - base.centroid).Dot(base.normal));
         }
     }
     return highest;
@@ -126,16 +99,16 @@ double HighestAbove(const Part& part, std::uint32_t face, const Plane& base) {
 class RibFinder {
 public:
     RibFinder(const BrepContacts& contacts, const Part& part)
-        : m_contacts(contacts), m_part(part), m_planes(FacePlanes(part)) {}
+        : m_contacts(contacts), m_part(part), m_planes(FaceCentres(part)) {}
 
     // The rib whose sides are these, standing below that top, if they make one.
     std::optional<PartRib> Rib(std::uint32_t a, std::uint32_t b, std::uint32_t top) const {
-        const Plane& pa = m_planes[a];
-        const Plane& pb = m_planes[b];
+        const FaceCentre& pa = m_planes[a];
+        const FaceCentre& pb = m_planes[b];
         const bool opposite = pa.normal.Dot(pb.normal) < -Cosine(2 * kMostSideDraft);
         // Across its middle plane, whatever the sides' drafts.
         const Vec3 middle = (pa.normal - pb.normal).Normalized();
-        const double across = (pa.point - pb.point).Dot(middle);
+        const double across = (pa.centroid - pb.centroid).Dot(middle);
         if (!opposite || !(across > 0)) {
             return std::nullopt;
         }
@@ -143,7 +116,7 @@ public:
         if (!root) {
             return std::nullopt;
         }
-        const Plane& base = m_planes[root->first];
+        const FaceCentre& base = m_planes[root->first];
         PartRib rib{a, b, root->first, top, across, HighestAbove(m_part, top, base), root->second};
         if (!(rib.thickness < rib.height)) {
             return std::nullopt;
@@ -181,16 +154,16 @@ private:
 
     // A rib across a wall splits it in two faces, one on each side.
     bool OnOnePlane(std::uint32_t a, std::uint32_t b) const {
-        const Plane& pa = m_planes[a];
-        const Plane& pb = m_planes[b];
+        const FaceCentre& pa = m_planes[a];
+        const FaceCentre& pb = m_planes[b];
         return a == b || (pa.normal.Dot(pb.normal) > 1 - kSamePlane &&
-                          std::abs((pb.point - pa.point).Dot(pa.normal)) <
+                          std::abs((pb.centroid - pa.centroid).Dot(pa.normal)) <
                               kSamePlane * std::max(1.0, m_part.faces[a].extent));
     }
 
     const BrepContacts& m_contacts;
     const Part& m_part;
-    std::vector<Plane> m_planes;
+    std::vector<FaceCentre> m_planes;  // a flat face's centre and normal: its plane
 };
 
 }  // namespace
