@@ -141,8 +141,8 @@ TEST_F(CheckRun, AnUnreadablePartIsAWarningAndTheEditorKeepsWorking) {
     EXPECT_TRUE(window.CheckPart(m_cup, QStringLiteral("0,0,1")));
 }
 
-// The unit the dialog gives an STL is the one it is read in: the same numbers in inches make a
-// part 25.4 times the size, reported in the document's millimetres.
+// The unit the dialog gives an STL is the one it is read in: the same numbers in inches give a
+// model 25.4 times the size, reported in the document's millimetres.
 TEST_F(CheckRun, AnStlIsReadInTheUnitGiven) {
     const std::filesystem::path stl = m_folder.Path() / "cup.stl";
     test_parts::WriteStl(test_parts::Cup(false, false), stl);
