@@ -12,7 +12,25 @@
 
 namespace {
 
-class StlPartsTest : public CheckFixture {};
+class StlPartsTest : public CheckFixture {
+protected:
+    // The part checked as an STL meshed coarse, as usual and fine; per density what `pick` finds
+    // in the report, sorted by `order`.
+    template <class Pick, class Order>
+    std::vector<std::vector<check::Finding>> AtThreeDensities(const TopoDS_Shape& shape,
+                                                              const std::filesystem::path& rules,
+                                                              Pick pick, Order order) {
+        std::vector<std::vector<check::Finding>> densities;
+        for (const double fineness : {0.5, 1.0, 4.0}) {
+            SCOPED_TRACE(fineness);
+            test_parts::WriteStl(shape, Path("part.stl"), 1.0, fineness);
+            std::vector<check::Finding> found = pick(Check(Path("part.stl"), rules));
+            std::ranges::sort(found, {}, order);
+            densities.push_back(std::move(found));
+        }
+        return densities;
+    }
+};
 
 // Where a finding's face is, to a tenth: finer meshes move a faceted face's centre a little.
 std::array<double, 3> Place(const check::Finding& finding) {
@@ -82,24 +100,21 @@ TEST_F(StlPartsTest, AnStlsFacesAreItsSurfacesFittedWithTheirKind) {
 // Every face of the rounded block but its top and bottom has no draft, a finding each, read from
 // the fitted surface: so the findings are the same however fine the mesh.
 TEST_F(StlPartsTest, AnStlGivesTheSameFacesAndFindingsAtEveryMeshDensity) {
-    const std::filesystem::path rules = Rules("mm");
-    std::vector<std::vector<check::Finding>> densities;
-    for (const double fineness : {0.5, 1.0, 4.0}) {
-        SCOPED_TRACE(fineness);
-        test_parts::WriteStl(test_parts::FilletedBlock(2, 2, 5, 1), Path("block.stl"), 1.0,
-                             fineness);
-        const check::CheckReport report = Check(Path("block.stl"), rules);
-        ASSERT_EQ(report.solids.size(), 1u);
-        EXPECT_EQ(report.solids[0].faces, 10u);
-        std::vector<check::Finding> found = FindingsOf(report, "Draft Angle", 1);
-        ASSERT_EQ(found.size(), 8u) << check::ReportText(report);
-        std::ranges::sort(found, {}, Place);
-        for (const check::Finding& finding : found) {
-            EXPECT_NEAR(finding.value, 0.0, 1e-6);
-        }
-        EXPECT_NE(check::ReportText(report).find("(cylinder at "), std::string::npos);
-        densities.push_back(std::move(found));
-    }
+    const auto densities = AtThreeDensities(
+        test_parts::FilletedBlock(2, 2, 5, 1), Rules("mm"),
+        [](const check::CheckReport& report) {
+            EXPECT_EQ(report.solids.at(0).faces, 10u);
+            EXPECT_NE(check::ReportText(report).find("(cylinder at "), std::string::npos);
+            std::vector<check::Finding> found = FindingsOf(report, "Draft Angle", 1);
+            EXPECT_EQ(found.size(), 8u) << check::ReportText(report);
+            for (const check::Finding& finding : found) {
+                EXPECT_NEAR(finding.value, 0.0, 1e-6);
+            }
+            return found;
+        },
+        Place);
+    ASSERT_EQ(densities[1].size(), densities[0].size());
+    ASSERT_EQ(densities[2].size(), densities[0].size());
     for (std::size_t i = 0; i < densities[0].size(); ++i) {
         const check::FaceGeometry& coarse = densities[0][i].geometry;
         for (const std::vector<check::Finding>& finer : densities) {
@@ -117,25 +132,25 @@ TEST_F(StlPartsTest, AnStlGivesTheSameFacesAndFindingsAtEveryMeshDensity) {
 // The boss's wall is measured across, whatever the facets the sphere meets: at each density the
 // same faces fail, by the same amounts.
 TEST_F(StlPartsTest, WallThicknessFindingsAreTheSameAtEveryMeshDensity) {
-    const std::filesystem::path rules = Rules("mm", {{"Uniform Thickness", 2045, 1, 1.9},
-                                                     {"Uniform Thickness", 2046, 1, 2.05},
-                                                     {"Wall Thickness Variation", 2136, 0, 20}});
-    std::vector<std::vector<check::Finding>> densities;
-    for (const double fineness : {0.5, 1.0, 4.0}) {
-        SCOPED_TRACE(fineness);
-        test_parts::WriteStl(test_walls::BossOnFloor(), Path("boss.stl"), 1.0, fineness);
-        const check::CheckReport report = Check(Path("boss.stl"), rules);
-        std::vector<check::Finding> found = FindingsOf(report, "Uniform Thickness", 1);
-        for (const check::Finding& finding : FindingsOf(report, "Wall Thickness Variation", 1)) {
-            if (finding.what == "thick section") {
-                found.push_back(finding);
+    const auto rules = Rules("mm", {{"Uniform Thickness", 2045, 1, 1.9},
+                                    {"Uniform Thickness", 2046, 1, 2.05},
+                                    {"Wall Thickness Variation", 2136, 0, 20}});
+    const auto densities = AtThreeDensities(
+        test_walls::BossOnFloor(), rules,
+        [](const check::CheckReport& report) {
+            std::vector<check::Finding> found = FindingsOf(report, "Uniform Thickness", 1);
+            for (const check::Finding& finding :
+                 FindingsOf(report, "Wall Thickness Variation", 1)) {
+                if (finding.what == "thick section") {
+                    found.push_back(finding);
+                }
             }
-        }
-        ASSERT_EQ(found.size(), 6u) << check::ReportText(report);
-        std::ranges::sort(found, {},
-                          [](const check::Finding& f) { return std::pair(f.what, Place(f)); });
-        densities.push_back(std::move(found));
-    }
+            EXPECT_EQ(found.size(), 6u) << check::ReportText(report);
+            return found;
+        },
+        [](const check::Finding& f) { return std::pair(f.what, Place(f)); });
+    ASSERT_EQ(densities[1].size(), densities[0].size());
+    ASSERT_EQ(densities[2].size(), densities[0].size());
     for (const std::vector<check::Finding>& finer : densities) {
         for (std::size_t i = 0; i < finer.size(); ++i) {
             const check::Finding& coarse = densities[0][i];
