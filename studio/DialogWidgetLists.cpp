@@ -17,6 +17,25 @@ QString ToQString(const CString& text) {
     return QString::fromStdWString(text.str());
 }
 
+// A list shows its selected rows highlighted while it has the focus; without the focus they show
+// in the face colour with LVS_SHOWSELALWAYS, and not at all without it.
+void ShowListSelection(const WindowSnapshot& list, QTableWidget& table) {
+    QPalette palette = table.palette();
+    const QPalette base = table.style()->standardPalette();
+    QColor fill = base.color(QPalette::Active, QPalette::Highlight);
+    QColor text = base.color(QPalette::Active, QPalette::HighlightedText);
+    if (!list.focused) {
+        const bool always = (list.style & LVS_SHOWSELALWAYS) != 0;
+        fill = always ? base.color(QPalette::Button) : base.color(QPalette::Base);
+        text = always ? base.color(QPalette::ButtonText) : base.color(QPalette::Text);
+    }
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, fill);
+        palette.setColor(group, QPalette::HighlightedText, text);
+    }
+    table.setPalette(palette);
+}
+
 // The columns and the rows from the first shown: as many as fit, and the one cut off below.
 void ShowRows(const WindowSnapshot& window, QTableWidget& table, const DialogMetrics& metrics) {
     table.setColumnCount(static_cast<int>(window.columns.size()));

@@ -157,23 +157,6 @@ void FocusCue::PaintCaret(QPainter& painter) const {
     }
 }
 
-void ShowListSelection(const platform::WindowSnapshot& list, QTableWidget& table) {
-    QPalette palette = table.palette();
-    const QPalette base = table.style()->standardPalette();
-    QColor fill = base.color(QPalette::Active, QPalette::Highlight);
-    QColor text = base.color(QPalette::Active, QPalette::HighlightedText);
-    if (!list.focused) {
-        const bool always = (list.style & LVS_SHOWSELALWAYS) != 0;
-        fill = always ? base.color(QPalette::Button) : base.color(QPalette::Base);
-        text = always ? base.color(QPalette::ButtonText) : base.color(QPalette::Text);
-    }
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Highlight, fill);
-        palette.setColor(group, QPalette::HighlightedText, text);
-    }
-    table.setPalette(palette);
-}
-
 bool ShowsSelection(const platform::WindowSnapshot& edit) {
     return edit.focused || (edit.style & ES_NOHIDESEL) != 0;
 }

@@ -5,14 +5,11 @@
 
 #include "platform/window/WindowSnapshot.h"
 
-class QTableWidget;
-
 // The platform's sign of the focus, drawn over the dialog from the window tree alone (never from
 // Qt's own focus, which depends on the desktop window being active): a dotted rectangle inside a
 // focused button, around a focused check box's text and around a focused list's current row, the
 // text of a focused choice list highlighted, and the caret of a focused edit box where typed text
-// goes in. It lies over the
-// controls and takes no input.
+// goes in. It lies over the controls and takes no input.
 class FocusCue : public QWidget {
 public:
     explicit FocusCue(QWidget* dialog);
@@ -34,8 +31,5 @@ private:
     QPointer<QWidget> m_widget;
 };
 
-// A list shows its selected rows highlighted while it has the focus; without the focus they show
-// in the face colour with LVS_SHOWSELALWAYS, and not at all without it.
-void ShowListSelection(const platform::WindowSnapshot& list, QTableWidget& table);
 // Whether an edit box shows its selection: while it has the focus, or always with ES_NOHIDESEL.
 bool ShowsSelection(const platform::WindowSnapshot& edit);
