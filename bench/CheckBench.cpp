@@ -15,7 +15,6 @@
 
 #include <fmt/format.h>
 
-#include "bench/BenchFolder.h"
 #include "bench/RatioReporter.h"
 #include "bench/RippledRing.h"
 #include "bench/RuleDocumentFiles.h"
@@ -24,6 +23,7 @@
 #include "check/geometry/RayScene.h"
 #include "check/geometry/SurfaceSampler.h"
 #include "check/geometry/WallThickness.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ constexpr int kSmallParts = 100;
 
 // 100 boxes of 12 triangles, each of its own size, as binary STLs in a folder of their own.
 const std::filesystem::path& SmallParts() {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     static const std::filesystem::path parts = [] {
         const std::filesystem::path written = folder.Path() / "parts";
         std::filesystem::create_directory(written);

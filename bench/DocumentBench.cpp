@@ -13,12 +13,12 @@
 #include <string>
 #include <utility>
 
-#include "bench/BenchFolder.h"
 #include "bench/DocumentRoundTrips.h"
 #include "bench/InstructionCounter.h"
 #include "bench/RatioReporter.h"
 #include "bench/RuleDocumentFiles.h"
 #include "document/StagedFiles.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ bool Works(Conversion convert, const std::filesystem::path& file, const std::str
 }
 
 void Convert(benchmark::State& state, Conversion convert, const char* side) {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     const int ruleCount = static_cast<int>(state.range(0));
     const RuleDocumentFile& document = RuleDocumentOf(ruleCount);
     const auto file = folder.Path() / (side + std::to_string(ruleCount) + ".xml");
@@ -121,7 +121,7 @@ std::optional<double> SecondsInOwnProcess(const char* side, const std::filesyste
 // and caches that hold nothing of it. In one process the heap's history decides how much
 // memory a round finds ready, and pugixml's share of the time follows it.
 void ConvertInOwnProcess(benchmark::State& state, const char* side) {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     const int ruleCount = static_cast<int>(state.range(0));
     const RuleDocumentFile& document = RuleDocumentOf(ruleCount);
     const auto file = folder.Path() / (side + std::to_string(ruleCount) + ".xml");
@@ -167,7 +167,7 @@ const std::string& ForeignAttributesDocument() {
 }
 
 void ForeignAttributes(benchmark::State& state, int (*command)(const std::filesystem::path&)) {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     const auto file = folder.Path() / "foreign-attributes.xml";
     for (auto _ : state) {
         state.PauseTiming();

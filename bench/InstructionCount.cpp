@@ -12,9 +12,9 @@
 #include <iostream>
 #include <string>
 
-#include "bench/BenchFolder.h"
 #include "bench/DocumentRoundTrips.h"
 #include "bench/RuleDocumentFiles.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const RuleDocumentFile& document = RuleDocumentOf(std::atoi(argv[2]));
-    const BenchFolder folder;
+    const TemporaryFolder folder("veritor-bench");
     const auto file = folder.Path() / "document.xml";
     Restore(file, document.bytes);
     bool converted = Convert(side == "module", file);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "bench/BenchFolder.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ gp_Pnt RippledRing(int i, int j) {
 }  // namespace
 
 const std::filesystem::path& RippledRingStl() {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     static const std::filesystem::path path = [] {
         Handle(Poly_Triangulation) mesh =
             new Poly_Triangulation(kAround * kAcross, 2 * kAround * kAcross, false);

@@ -7,10 +7,10 @@
 #include <stdexcept>
 
 #include "app/CTeskCommonRulesApp.h"
-#include "bench/BenchFolder.h"
 #include "document/DocumentFile.h"
 #include "document/RuleCatalogue.h"
 #include "document/RuleDocument.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ RuleDocumentFile Write(const std::filesystem::path& path, int ruleCount) {
 }  // namespace
 
 const RuleDocumentFile& RuleDocumentOf(int ruleCount) {
-    static const BenchFolder folder;
+    static const TemporaryFolder folder("veritor-bench");
     static std::map<int, RuleDocumentFile> documents;
     auto found = documents.find(ruleCount);
     if (found == documents.end()) {

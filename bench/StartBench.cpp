@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/BenchFolder.h"
 #include "bench/RatioReporter.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ private:
         std::filesystem::copy_file(kStage / relative, m_root.Path() / relative);
     }
 
-    BenchFolder m_root;
+    TemporaryFolder m_root{"veritor-bench"};
 };
 
 bool IsLoaded(const std::filesystem::path& library) {

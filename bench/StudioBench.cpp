@@ -13,7 +13,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "bench/BenchFolder.h"
 #include "bench/RatioReporter.h"
 #include "bench/RuleDocumentFiles.h"
 #include "cli/Commands.h"
@@ -23,6 +22,7 @@
 #include "studio/DialogWidget.h"
 #include "studio/MainWindow.h"
 #include "studio/Screenshot.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void BM_DialogScriptedConfirmed(benchmark::State& state) {
 }
 
 void BM_EditCommandConfirmed(benchmark::State& state) {
-    const BenchFolder folder;
+    const TemporaryFolder folder("veritor-bench");
     const std::filesystem::path document = folder.Path() / "parts.xml";
     const std::filesystem::path script = folder.Path() / "ok.txt";
     RunNew({document});

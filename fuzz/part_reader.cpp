@@ -15,6 +15,7 @@
 
 #include "check/CheckError.h"
 #include "check/geometry/IsolatedPartReader.h"
+#include "testing/TemporaryFolder.h"
 
 namespace {
 
@@ -26,30 +27,6 @@ constexpr double kReadSeconds = 10;
     std::fprintf(stderr, "%s\n%s\n", problem, detail.c_str());
     std::abort();
 }
-
-// The folder the inputs are written into, removed when the run ends.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "veritor-fuzz-part-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) {
-            Fail("no scratch folder:", pattern);
-        }
-        m_path = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 void ExpectPartHoldsTogether(const check::Part& part) {
     const bool inRange = std::ranges::all_of(part.triangles, [&](const check::PartTriangle& t) {
@@ -65,7 +42,7 @@ void ExpectPartHoldsTogether(const check::Part& part) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ScratchFolder folder;
+    static const TemporaryFolder folder("veritor-fuzz-part");
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::filesystem::path file =
         folder.Path() / (bytes.starts_with("ISO-10303-21") ? "input.step" : "input.stl");

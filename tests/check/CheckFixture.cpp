@@ -13,24 +13,17 @@ void CheckFixture::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // Named after the test for a reader (a parameterised test's slashes made dashes), made
     // unique so that two checkouts never share it.
-    std::string name =
-        fmt::format("veritor-check-{}-{}-XXXXXX", info->test_suite_name(), info->name());
+    std::string name = fmt::format("veritor-check-{}-{}", info->test_suite_name(), info->name());
     std::replace(name.begin(), name.end(), '/', '-');
-    std::string pattern = (std::filesystem::temp_directory_path() / name).string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
-    m_folder = pattern;
-}
-
-void CheckFixture::TearDown() {
-    std::filesystem::remove_all(m_folder);
+    m_folder.emplace(name);
 }
 
 std::filesystem::path CheckFixture::Rules(const std::string& unit,
                                           const std::vector<Value>& values) {
     const std::string name = fmt::format("rules{}.xml", ++m_documents);
-    const CommandResult made = RunVeritorRules(m_folder, "new " + name + " --unit " + unit);
+    const CommandResult made = RunVeritorRules(Folder(), "new " + name + " --unit " + unit);
     EXPECT_EQ(made.status, 0) << made.err;
-    const std::filesystem::path path = m_folder / name;
+    const std::filesystem::path path = Folder() / name;
     pugi::xml_document document;
     EXPECT_TRUE(document.load_file(path.c_str()));
     for (const Value& value : values) {

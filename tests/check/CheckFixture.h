@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "check/CheckReport.h"
 #include "check/PartChecker.h"
+#include "testing/TemporaryFolder.h"
 
 // A folder of the test's own, rule documents written by the staged veritor-rules with chosen
 // values, and the part checker.
@@ -22,12 +24,11 @@ public:
 
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // A document with every rule at its defaults in this length unit, these values changed.
     std::filesystem::path Rules(const std::string& unit, const std::vector<Value>& values = {});
-    std::filesystem::path Path(const std::string& name) const { return m_folder / name; }
-    const std::filesystem::path& Folder() const { return m_folder; }
+    std::filesystem::path Path(const std::string& name) const { return Folder() / name; }
+    const std::filesystem::path& Folder() const { return m_folder->Path(); }
 
     static check::CheckReport Check(const std::filesystem::path& part,
                                     const std::filesystem::path& rules,
@@ -38,6 +39,6 @@ protected:
                                                   const std::string& rule, std::uint32_t solid);
 
 private:
-    std::filesystem::path m_folder;
+    std::optional<TemporaryFolder> m_folder;
     int m_documents = 0;
 };

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "testing/TemporaryFolder.h"
+
 // Sets an environment variable (or removes it, for nullopt) for the lifetime of the object and
 // then puts back what was there, so that one test's language or registry never leaks into the
 // next when the whole program runs in one process.
@@ -37,49 +39,4 @@ private:
 
     std::string m_name;
     std::optional<std::string> m_old;
-};
-
-// A fresh folder under the system's temporary folder, removed with everything in it. Its path
-// is canonical: code that finds files from its own real path compares equal to it.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "veritor-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a temporary folder from " << pattern;
-            return;
-        }
-        m_path = std::filesystem::canonical(pattern);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-    // Writes bytes to the relative path, creating the folders on the way; returns the full path.
-    std::filesystem::path Write(const std::filesystem::path& relative,
-                                std::string_view bytes) const {
-        const std::filesystem::path file = m_path / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return file;
-    }
-
-    // Copies a file to the relative path, creating the folders on the way; returns the full path.
-    std::filesystem::path Copy(const std::filesystem::path& source,
-                               const std::filesystem::path& relative) const {
-        const std::filesystem::path file = m_path / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::filesystem::copy_file(source, file, std::filesystem::copy_options::overwrite_existing);
-        return file;
-    }
-
-private:
-    std::filesystem::path m_path;
 };

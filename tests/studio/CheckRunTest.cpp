@@ -63,7 +63,7 @@ protected:
 
     // Polls that never found their widget stop with the test.
     QObject m_polls;
-    studiotest::TemporaryFolder m_folder;
+    TemporaryFolder m_folder;
     std::filesystem::path m_cup;
 };
 

@@ -76,7 +76,7 @@ protected:
     // Lets the window hear of changes to its file, for longer than they take to settle.
     static void LetTheFileSettle() { QTest::qWait(600); }
 
-    studiotest::TemporaryFolder m_folder;
+    TemporaryFolder m_folder;
     std::vector<std::string> m_asked;
 };
 

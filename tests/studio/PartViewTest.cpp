@@ -112,7 +112,7 @@ protected:
         return faces;
     }
 
-    studiotest::TemporaryFolder m_folder;
+    TemporaryFolder m_folder;
     check::CheckReport m_report;
     CheckResultsWindow m_window;
 };

@@ -71,7 +71,7 @@ protected:
         });
     }
 
-    studiotest::TemporaryFolder m_folder;
+    TemporaryFolder m_folder;
     std::vector<std::string> m_asked;
 };
 

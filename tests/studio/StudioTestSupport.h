@@ -7,29 +7,10 @@
 #include <string>
 
 #include "studio/DialogWidget.h"
+#include "testing/TemporaryFolder.h"
 #include "tests/cli/CommandRunner.h"
 
 namespace studiotest {
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "studio-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TemporaryFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // Turns the mouse wheel over the dialog's control, notches towards the person.
 inline void TurnWheel(DialogWidget& dialog, int id, int notches) {
