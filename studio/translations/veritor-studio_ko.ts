@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Filter names and descriptions</source>
-        <translation>규칙 이름과 설명으로 거르기</translation>
+        <translation>이름과 설명으로 필터링</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
