@@ -20,6 +20,7 @@
 #include "app/CTeskCommonRulesApp.h"
 #include "studio/CheckResultsWindow.h"
 #include "studio/MainWindow.h"
+#include "studio/PartCheckDialog.h"
 #include "tests/studio/ReferencePicture.h"
 #include "tests/studio/StudioTestSupport.h"
 
@@ -133,24 +134,26 @@ QStringList ShownTexts(const QWidget& window, const QSet<const QWidget*>& report
 
 // The ASCII words left once file names, the program's name and the menus' access keys ("(&F)",
 // as Japanese menus write them) are taken out: the length and angle units as the document names
-// them are all that may remain.
+// them, the axes, the STL format and OK (which Japanese interfaces keep) are all that may remain.
 QStringList AsciiWords(const QStringList& texts) {
     static const QRegularExpression fileName(
         QStringLiteral(R"([\w-]+\.(xml|step|stp|iges|igs|stl|html|json)\b)"));
     static const QRegularExpression accessKey(QStringLiteral(R"(\(&?[A-Z]\))"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
-    static const QSet<QString> units{
+    static const QSet<QString> allowed{
         QStringLiteral("mm"),  QStringLiteral("cm"),       QStringLiteral("m"),
         QStringLiteral("in"),  QStringLiteral("ft"),       QStringLiteral("nm"),
         QStringLiteral("um"),  QStringLiteral("mil"),      QStringLiteral("uin"),
         QStringLiteral("deg"), QStringLiteral("rad"),      QStringLiteral("min"),
-        QStringLiteral("sec"), QStringLiteral("angstrom"),
+        QStringLiteral("sec"), QStringLiteral("angstrom"), QStringLiteral("X"),
+        QStringLiteral("Y"),   QStringLiteral("Z"),        QStringLiteral("STL"),
+        QStringLiteral("OK"),
     };
     QStringList found;
     for (QString text : texts) {
         text.remove(fileName).remove(accessKey).remove(QStringLiteral("veritor-studio"));
         for (const QRegularExpressionMatch& match : word.globalMatch(text)) {
-            if (!units.contains(match.captured())) {
+            if (!allowed.contains(match.captured())) {
                 found << match.captured() + QStringLiteral(" in \"") + text + u'"';
             }
         }
@@ -192,6 +195,10 @@ TEST(JapaneseSession, TheStudioShowsNoEnglishWord) {
         reportTexts << results.findChild<QWidget*>(QString::fromLatin1(name));
     }
     EXPECT_EQ(AsciiWords(ShownTexts(results, reportTexts)), QStringList());
+
+    // Its Cancel is Qt's own button, in Qt's translation.
+    const PartCheckDialog checkPart(0, &window);
+    EXPECT_EQ(AsciiWords(ShownTexts(checkPart, {})), QStringList());
 }
 
 }  // namespace
