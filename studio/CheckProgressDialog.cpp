@@ -12,8 +12,8 @@ CheckProgressDialog::CheckProgressDialog(CheckRunner& runner, const QString& wha
       m_runner(runner),
       m_label(new QLabel(what, this)),
       m_bar(new QProgressBar(this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Checking Part"));
+      m_cancel(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Checking Part"));
     m_bar->setRange(0, CheckRunner::kSteps);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(360);
@@ -35,5 +35,5 @@ void CheckProgressDialog::WaitForEnd() {
 void CheckProgressDialog::reject() {
     m_runner.Cancel();
     m_cancel->setEnabled(false);
-    m_label->setText(QStringLiteral("Cancelling..."));
+    m_label->setText(tr("Cancelling..."));
 }

@@ -79,14 +79,13 @@ QString Measure(double value, const std::string& unit, const std::string& what =
 CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_part(new QLabel(this)),
-      m_findings(MakeTable({QStringLiteral("Rule"), QStringLiteral("Face"), QStringLiteral("Value"),
-                            QStringLiteral("Limit"), QStringLiteral("Severity")},
-                           this)),
-      m_notChecked(MakeTable({QStringLiteral("Rule"), QStringLiteral("Reason")}, this)),
+      m_findings(
+          MakeTable({tr("Rule"), tr("Face"), tr("Value"), tr("Limit"), tr("Severity")}, this)),
+      m_notChecked(MakeTable({tr("Rule"), tr("Reason")}, this)),
       m_figures(new QLabel(this)),
       m_summary(new QLabel(this)),
       m_partView(new PartViewPanel(this)),
-      m_pickPull(new QPushButton(QStringLiteral("&Pick Pull..."), this)) {
+      m_pickPull(new QPushButton(tr("&Pick Pull..."), this)) {
     auto* splitter = new QSplitter(this);
     auto* lists = new QWidget(splitter);
     splitter->addWidget(lists);
@@ -100,11 +99,13 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     for (QLabel* label : {m_part, m_figures, m_summary}) {
         label->setWordWrap(true);
     }
+    m_figures->setObjectName(QStringLiteral("figures"));
+    m_summary->setObjectName(QStringLiteral("summary"));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_part);
-    layout->addWidget(new QLabel(QStringLiteral("Findings:"), this));
+    layout->addWidget(new QLabel(tr("Findings:"), this));
     layout->addWidget(m_findings, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Not checked:"), this));
+    layout->addWidget(new QLabel(tr("Not checked:"), this));
     layout->addWidget(m_notChecked, 1);
     layout->addWidget(m_figures);
     auto* bottom = new QHBoxLayout;
@@ -112,10 +113,10 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     m_pickPull->setObjectName(QStringLiteral("pickPull"));
     m_pickPull->setCheckable(true);
     m_pickPull->setToolTip(
-        QStringLiteral("Click a face in the view: its normal, or the axis of a round face, "
-                       "becomes the pull to check the part with again"));
+        tr("Click a face in the view: its normal, or the axis of a round face, "
+           "becomes the pull to check the part with again"));
     bottom->addWidget(m_pickPull);
-    auto* save = new QPushButton(QStringLiteral("&Save Report..."), this);
+    auto* save = new QPushButton(tr("&Save Report..."), this);
     save->setObjectName(QStringLiteral("saveReport"));
     connect(save, &QPushButton::clicked, this, [this] { ChooseAndSave(); });
     bottom->addWidget(save);
@@ -132,9 +133,9 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
 
 void CheckResultsWindow::Show(const check::CheckReport& report) {
     m_report = report;
-    setWindowTitle(QStringLiteral("Check Results - %1").arg(ToQString(report.part)));
-    m_part->setText(QStringLiteral("Part: %1    Units: %2")
-                        .arg(ToQString(report.part), ToQString(report.units)));
+    setWindowTitle(tr("Check Results - %1").arg(ToQString(report.part)));
+    m_part->setText(
+        tr("Part: %1    Units: %2").arg(ToQString(report.part), ToQString(report.units)));
     ShowFindings(report);
     ShowNotChecked(report);
     ShowFigures(report);
@@ -256,9 +257,9 @@ void CheckResultsWindow::SaveReport(const std::filesystem::path& path) {
 void CheckResultsWindow::ChooseAndSave() {
     const std::filesystem::path part(m_report.part);
     const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Check Report"),
+        this, tr("Save Check Report"),
         QString::fromStdString(part.stem().string()) + QStringLiteral(".html"),
-        QStringLiteral("HTML report (*.html);;JSON, as the check command writes it (*.json)"));
+        tr("HTML report (*.html);;JSON, as the check command writes it (*.json)"));
     if (file.isEmpty()) {
         return;
     }

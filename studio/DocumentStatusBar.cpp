@@ -15,7 +15,7 @@ DocumentStatusBar::DocumentStatusBar(QWidget* parent)
 
 void DocumentStatusBar::ShowDocument(const QString& units, int rules) {
     m_units->setText(units);
-    m_rules->setText(rules == 1 ? QStringLiteral("1 rule") : QStringLiteral("%1 rules").arg(rules));
+    m_rules->setText(rules == 1 ? tr("1 rule") : tr("%1 rules").arg(rules));
 }
 
 void DocumentStatusBar::ShowAction(const QString& action) {

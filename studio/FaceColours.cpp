@@ -9,8 +9,10 @@ namespace {
 const std::array<QColor, FaceColours::kSeverities> kSeverityColours{
     QColor(90, 160, 230), QColor(240, 220, 60), QColor(250, 150, 40), QColor(225, 50, 40),
     QColor(150, 20, 110)};
-const std::array<const char*, FaceColours::kSeverities> kSeverityNames{"Very low", "Low", "Medium",
-                                                                       "High", "Very high"};
+const std::array<const char*, FaceColours::kSeverities> kSeverityNames{
+    QT_TRANSLATE_NOOP("FaceColours", "Very low"), QT_TRANSLATE_NOOP("FaceColours", "Low"),
+    QT_TRANSLATE_NOOP("FaceColours", "Medium"), QT_TRANSLATE_NOOP("FaceColours", "High"),
+    QT_TRANSLATE_NOOP("FaceColours", "Very high")};
 const QColor kPasses(175, 200, 175);
 const QColor kNotReached(120, 120, 130);
 const QColor kCavity(150, 200, 240);
@@ -73,16 +75,15 @@ bool FaceColours::Undercut(std::uint32_t face) const {
 std::vector<LegendEntry> FaceColours::Legend(ColourBy by) {
     std::vector<LegendEntry> legend;
     if (by == ColourBy::MouldSides) {
-        legend = {{QStringLiteral("Cavity side"), kCavity}, {QStringLiteral("Core side"), kCore}};
+        legend = {{tr("Cavity side"), kCavity}, {tr("Core side"), kCore}};
     } else {
         for (int severity = kSeverities; severity >= 1; --severity) {
-            legend.push_back({QString::fromLatin1(kSeverityNames[severity - 1]),
-                              kSeverityColours[severity - 1]});
+            legend.push_back({tr(kSeverityNames[severity - 1]), kSeverityColours[severity - 1]});
         }
-        legend.push_back({QStringLiteral("Passes"), kPasses});
+        legend.push_back({tr("Passes"), kPasses});
     }
-    legend.push_back({QStringLiteral("Not reached by either half"), kNotReached});
-    legend.push_back({QStringLiteral("Undercut (outlined)"), UndercutOutline()});
+    legend.push_back({tr("Not reached by either half"), kNotReached});
+    legend.push_back({tr("Undercut (outlined)"), UndercutOutline()});
     return legend;
 }
 

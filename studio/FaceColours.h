@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -20,6 +21,8 @@ struct LegendEntry {
 // worst finding, "passes", or "not reached by either half"; or, by mould sides, the core and
 // cavity tints.
 class FaceColours {
+    Q_DECLARE_TR_FUNCTIONS(FaceColours)
+
 public:
     static constexpr int kSeverities = 5;
 

@@ -1,11 +1,25 @@
 #include "studio/HtmlReport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "check/ReportFormat.h"
 
 namespace {
+
+// The report's own words, in the studio's language.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(HtmlReport)
+};
+
+QString Text(const QString& words) {
+    return words.toHtmlEscaped();
+}
+
+QString Heading(const QString& text) {
+    return QStringLiteral("<h2>%1</h2>\n").arg(text.toHtmlEscaped());
+}
 
 QString Escaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -29,7 +43,10 @@ QString Row(const QStringList& cells, const QString& tag = QStringLiteral("td"))
     return row + QStringLiteral("</tr>\n");
 }
 
-QString Table(const QStringList& headers, const QStringList& rows) {
+QString Table(QStringList headers, const QStringList& rows) {
+    for (QString& header : headers) {
+        header = header.toHtmlEscaped();
+    }
     return QStringLiteral("<table>\n") + Row(headers, QStringLiteral("th")) + rows.join(QString()) +
            QStringLiteral("</table>\n");
 }
@@ -49,16 +66,15 @@ QString Findings(const check::CheckReport& report) {
             rows << Row({Escaped(rule.rule), QString::number(rule.solid),
                          QString::number(finding.face), Measure(finding.value, rule.unit), limit,
                          QString::number(finding.severity),
-                         Escaped(finding.geometry.surface) + QStringLiteral(" at ") +
+                         Escaped(finding.geometry.surface) + Text(Words::tr(" at ")) +
                              Triple(finding.geometry.centroid)});
         }
     }
     if (rows.isEmpty()) {
-        return QStringLiteral("<p>No findings.</p>\n");
+        return QStringLiteral("<p>%1</p>\n").arg(Text(Words::tr("No findings.")));
     }
-    return Table({QStringLiteral("Rule"), QStringLiteral("Solid"), QStringLiteral("Face"),
-                  QStringLiteral("Value"), QStringLiteral("Limit"), QStringLiteral("Severity"),
-                  QStringLiteral("Where")},
+    return Table({Words::tr("Rule"), Words::tr("Solid"), Words::tr("Face"), Words::tr("Value"),
+                  Words::tr("Limit"), Words::tr("Severity"), Words::tr("Where")},
                  rows);
 }
 
@@ -70,8 +86,8 @@ QString NotChecked(const check::CheckReport& report) {
         }
     }
     return rows.isEmpty() ? QString()
-                          : QStringLiteral("<h2>Not checked</h2>\n") +
-                                Table({QStringLiteral("Rule"), QStringLiteral("Reason")}, rows);
+                          : Heading(Words::tr("Not checked")) +
+                                Table({Words::tr("Rule"), Words::tr("Reason")}, rows);
 }
 
 QString Figures(const check::CheckReport& report) {
@@ -81,18 +97,17 @@ QString Figures(const check::CheckReport& report) {
             rows << Row({Escaped(rule.rule), Escaped(figure.name), Number(figure.value)});
         }
     }
-    return rows.isEmpty() ? QString()
-                          : QStringLiteral("<h2>Figures</h2>\n") +
-                                Table({QStringLiteral("Rule"), QStringLiteral("Figure"),
-                                       QStringLiteral("Value")},
-                                      rows);
+    return rows.isEmpty()
+               ? QString()
+               : Heading(Words::tr("Figures")) +
+                     Table({Words::tr("Rule"), Words::tr("Figure"), Words::tr("Value")}, rows);
 }
 
 QString Warnings(const check::CheckReport& report) {
     if (report.warnings.empty()) {
         return {};
     }
-    QString list = QStringLiteral("<h2>Warnings</h2>\n<ul>\n");
+    QString list = Heading(Words::tr("Warnings")) + QStringLiteral("<ul>\n");
     for (const std::string& warning : report.warnings) {
         list += QStringLiteral("<li>") + Escaped(warning) + QStringLiteral("</li>\n");
     }
@@ -107,9 +122,8 @@ QString Picture(const QImage& picture) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
-    return QStringLiteral(
-               "<p><img alt=\"The checked part\" src=\"data:image/png;base64,%1\"></p>\n")
-        .arg(QString::fromLatin1(png.toBase64()));
+    return QStringLiteral("<p><img alt=\"%1\" src=\"data:image/png;base64,%2\"></p>\n")
+        .arg(Text(Words::tr("The checked part")), QString::fromLatin1(png.toBase64()));
 }
 
 const char* const kStyle =
@@ -121,19 +135,19 @@ const char* const kStyle =
 
 QString HtmlReport(const check::CheckReport& report, const QImage& picture) {
     const QString part = Escaped(report.part);
-    QString html = QStringLiteral(
-                       "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<title>Part check: %1</title>\n<style>%2</style>\n</head>\n<body>\n"
-                       "<h1>Part check: %1</h1>\n")
-                       .arg(part, QString::fromLatin1(kStyle));
-    html +=
-        Table({QStringLiteral("Part"), QStringLiteral("Units"), QStringLiteral("Pull"),
-               QStringLiteral("Size")},
-              {Row({part, Escaped(report.units), Triple(report.pull),
-                    Triple(report.size.low) + QStringLiteral(" to ") + Triple(report.size.high)})});
+    QString html =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+            "<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n"
+            "<h1>%1</h1>\n")
+            .arg(Text(Words::tr("Part check: %1")).arg(part), QString::fromLatin1(kStyle));
+    html += Table(
+        {Words::tr("Part"), Words::tr("Units"), Words::tr("Pull"), Words::tr("Size")},
+        {Row({part, Escaped(report.units), Triple(report.pull),
+              Triple(report.size.low) + Text(Words::tr(" to ")) + Triple(report.size.high)})});
     html += QStringLiteral("<p><strong>") + Escaped(check::ReportSummary(report)) +
             QStringLiteral("</strong></p>\n");
-    html += Picture(picture) + Warnings(report) + QStringLiteral("<h2>Findings</h2>\n") +
+    html += Picture(picture) + Warnings(report) + Heading(Words::tr("Findings")) +
             Findings(report) + NotChecked(report) + Figures(report);
     return html + QStringLiteral("</body>\n</html>\n");
 }

@@ -135,18 +135,18 @@ void MainWindow::BuildUnitBar() {
     for (std::int32_t code = 0; code <= kLastAngularUnit; ++code) {
         m_angleUnits->addItem(ToQString(AngularUnitName(code)), code);
     }
-    layout->addWidget(new QLabel(QStringLiteral("Length unit:"), bar));
+    layout->addWidget(new QLabel(tr("Length unit:"), bar));
     layout->addWidget(m_lengthUnits);
     layout->addSpacing(16);
-    layout->addWidget(new QLabel(QStringLiteral("Angle unit:"), bar));
+    layout->addWidget(new QLabel(tr("Angle unit:"), bar));
     layout->addWidget(m_angleUnits);
     layout->addStretch();
     m_filter = new QLineEdit(bar);
     m_filter->setObjectName(QStringLiteral("filter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter names and descriptions"));
+    m_filter->setPlaceholderText(tr("Filter names and descriptions"));
     m_filter->setClearButtonEnabled(true);
     m_filter->setMinimumWidth(260);
-    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), bar);
+    auto* filterLabel = new QLabel(tr("&Filter:"), bar);
     filterLabel->setBuddy(m_filter);
     layout->addWidget(filterLabel);
     layout->addWidget(m_filter);
@@ -214,8 +214,8 @@ void MainWindow::OpenRule(int row) {
     if (m_screen.DialogsRun() > 0 && m_screen.LastResult() == IDOK) {
         m_document->RuleEdited(loaded);
         m_model->RuleChanged(row);
-        Changed(QStringLiteral("Edit %1").arg(name), std::move(before));
-        m_status->ShowAction(QStringLiteral("Rule edited: %1").arg(name));
+        Changed(tr("Edit %1").arg(name), std::move(before));
+        m_status->ShowAction(tr("Rule edited: %1").arg(name));
     }
 }
 
@@ -233,12 +233,12 @@ void MainWindow::ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit) 
             for (const std::string& loss : losses) {
                 details += ToQString(loss) + u'\n';
             }
-            const auto answer = Ask(
-                QStringLiteral("Values would be rounded away"),
-                QStringLiteral("%1 value(s) would be rounded away in the new units, which keep six "
-                               "decimals. Convert anyway?")
-                    .arg(losses.size()),
-                details, QMessageBox::Yes | QMessageBox::Cancel);
+            const auto answer =
+                Ask(tr("Values would be rounded away"),
+                    tr("%1 value(s) would be rounded away in the new units, which keep six "
+                       "decimals. Convert anyway?")
+                        .arg(losses.size()),
+                    details, QMessageBox::Yes | QMessageBox::Cancel);
             if (answer != QMessageBox::Yes) {
                 Refresh();
                 return;
@@ -256,6 +256,6 @@ void MainWindow::ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit) 
     SelectRule(row);
     const QString units = QStringLiteral("%1, %2").arg(ToQString(LinearUnitName(linearUnit)),
                                                        ToQString(AngularUnitName(angularUnit)));
-    Changed(QStringLiteral("Units %1").arg(units), before);
-    m_status->ShowAction(QStringLiteral("Units changed to %1").arg(units));
+    Changed(tr("Units %1").arg(units), before);
+    m_status->ShowAction(tr("Units changed to %1").arg(units));
 }

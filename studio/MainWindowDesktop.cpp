@@ -91,19 +91,17 @@ void MainWindow::ReloadChangedFile() {
     }
     const QString name = QString::fromStdString(m_document->DisplayName());
     const QString text =
-        IsModified()
-            ? QStringLiteral(
-                  "%1 has been changed on disk by someone else, and this window holds "
-                  "unsaved changes to it. Reload it from disk and discard them?")
-                  .arg(name)
-            : QStringLiteral("%1 has been changed on disk by someone else. Reload it?").arg(name);
+        IsModified() ? tr("%1 has been changed on disk by someone else, and this window holds "
+                          "unsaved changes to it. Reload it from disk and discard them?")
+                           .arg(name)
+                     : tr("%1 has been changed on disk by someone else. Reload it?").arg(name);
     m_askingToReload = true;
-    const auto answer = Ask(QStringLiteral("Document changed on disk"), text, {},
-                            QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        Ask(tr("Document changed on disk"), text, {}, QMessageBox::Yes | QMessageBox::No);
     m_askingToReload = false;
     if (answer != QMessageBox::Yes) {
         m_declinedReload = *onDisk;
-        m_status->ShowAction(QStringLiteral("Changed on disk, not reloaded"));
+        m_status->ShowAction(tr("Changed on disk, not reloaded"));
         return;
     }
     const std::filesystem::path path = *m_document->Path();
@@ -115,7 +113,7 @@ void MainWindow::ReloadChangedFile() {
         return;
     }
     SelectRule(row);
-    m_status->ShowAction(QStringLiteral("Reloaded %1").arg(QString::fromStdString(path.string())));
+    m_status->ShowAction(tr("Reloaded %1").arg(QString::fromStdString(path.string())));
 }
 
 void MainWindow::SaveLayout() const {

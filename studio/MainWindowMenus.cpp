@@ -33,80 +33,74 @@ QString PathText(const std::filesystem::path& path) {
 }  // namespace
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&New Moulding Document"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                    this, [this] {
-                        if (MaySetAside()) {
-                            NewDocument(false);
-                        }
-                    });
-    file->addAction(QStringLiteral("New &Casting Document"), this, [this] {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&New Moulding Document"), QKeySequence(Qt::CTRL | Qt::Key_N), this, [this] {
+        if (MaySetAside()) {
+            NewDocument(false);
+        }
+    });
+    file->addAction(tr("New &Casting Document"), this, [this] {
         if (MaySetAside()) {
             NewDocument(true);
         }
     });
-    file->addAction(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+    file->addAction(tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                     [this] { ChooseAndOpen(); });
-    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    [this] { Save(); });
-    file->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                    this, [this] { ChooseAndSaveAs(); });
+    file->addAction(tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { Save(); });
+    file->addAction(tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this] { ChooseAndSaveAs(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
-                    [this] { close(); });
+    file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* undo = m_undo->createUndoAction(this, QStringLiteral("&Undo"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = m_undo->createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = m_undo->createRedoAction(this, QStringLiteral("&Redo"));
+    QAction* redo = m_undo->createRedoAction(this, tr("&Redo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // The stack has moved by the time these run: the step undone is the one to redo now.
     connect(undo, &QAction::triggered, this,
-            [this] { m_status->ShowAction(QStringLiteral("Undone: %1").arg(m_undo->redoText())); });
+            [this] { m_status->ShowAction(tr("Undone: %1").arg(m_undo->redoText())); });
     connect(redo, &QAction::triggered, this,
-            [this] { m_status->ShowAction(QStringLiteral("Redone: %1").arg(m_undo->undoText())); });
+            [this] { m_status->ShowAction(tr("Redone: %1").arg(m_undo->undoText())); });
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    edit->addAction(QStringLiteral("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); });
-    edit->addAction(QStringLiteral("&Find Rules"), QKeySequence(Qt::CTRL | Qt::Key_F), this,
-                    [this] {
-                        m_filter->setFocus(Qt::ShortcutFocusReason);
-                        m_filter->selectAll();
-                    });
+    edit->addAction(tr("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); });
+    edit->addAction(tr("&Find Rules"), QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
 
-    QMenu* check = menuBar()->addMenu(QStringLiteral("&Check"));
-    check->addAction(QStringLiteral("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
+    QMenu* check = menuBar()->addMenu(tr("&Check"));
+    check->addAction(tr("Check &Part..."), QKeySequence(Qt::CTRL | Qt::Key_K), this,
                      [this] { ChooseAndCheckPart(); });
     BuildHelpMenu();
     BuildRuleMenu();
 }
 
 void MainWindow::BuildHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* contents =
-        help->addAction(QStringLiteral("&Contents"), QKeySequence::HelpContents, this, [this] {
-            m_screen.Help()->ShowTopic(QString::fromStdWString(ApplicationHelpFilePath().str()) +
-                                       QStringLiteral("::/") + kModuleTopic);
-        });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* contents = help->addAction(tr("&Contents"), QKeySequence::HelpContents, this, [this] {
+        m_screen.Help()->ShowTopic(QString::fromStdWString(ApplicationHelpFilePath().str()) +
+                                   QStringLiteral("::/") + kModuleTopic);
+    });
     contents->setObjectName(QStringLiteral("helpContents"));
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About veritor-studio"), this, [this] {
-        QMessageBox::about(this, QStringLiteral("About veritor-studio"), AboutText());
+    QAction* about = help->addAction(tr("&About veritor-studio"), this, [this] {
+        QMessageBox::about(this, tr("About veritor-studio"), AboutText());
     });
     about->setObjectName(QStringLiteral("about"));
 }
 
 QString MainWindow::AboutText() {
-    return QStringLiteral(
-               "<p><b>veritor-studio %1</b></p>"
-               "<p>The desktop editor of the design rules for moulded and cast parts: "
-               "rule documents, their dialogs, and parts checked against them.</p>")
+    return tr("<p><b>veritor-studio %1</b></p>"
+              "<p>The desktop editor of the design rules for moulded and cast parts: "
+              "rule documents, their dialogs, and parts checked against them.</p>")
         .arg(QStringLiteral(VERITOR_VERSION));
 }
 
@@ -114,12 +108,10 @@ QString MainWindow::AboutText() {
 // document holding it.
 void MainWindow::BuildRuleMenu() {
     m_ruleMenu = new QMenu(this);
-    m_ruleMenu
-        ->addAction(QStringLiteral("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); })
+    m_ruleMenu->addAction(tr("&Edit Rule..."), this, [this] { OpenRule(CurrentRule()); })
         ->setObjectName(QStringLiteral("editRule"));
     m_ruleMenu
-        ->addAction(QStringLiteral("Check &Part with This Document..."), this,
-                    [this] { ChooseAndCheckPart(); })
+        ->addAction(tr("Check &Part with This Document..."), this, [this] { ChooseAndCheckPart(); })
         ->setObjectName(QStringLiteral("checkPart"));
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -135,7 +127,7 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
     try {
         Show(StudioDocument::Open(path));
         RememberRecent(path);
-        m_status->ShowAction(QStringLiteral("Opened %1").arg(PathText(path)));
+        m_status->ShowAction(tr("Opened %1").arg(PathText(path)));
         return true;
     } catch (const std::exception& error) {
         Fail(QString::fromUtf8(error.what()));
@@ -145,8 +137,7 @@ bool MainWindow::OpenFile(const std::filesystem::path& path) {
 
 void MainWindow::NewDocument(bool casting) {
     Show(StudioDocument::New(casting));
-    m_status->ShowAction(casting ? QStringLiteral("New casting document")
-                                 : QStringLiteral("New moulding document"));
+    m_status->ShowAction(casting ? tr("New casting document") : tr("New moulding document"));
 }
 
 bool MainWindow::Save() {
@@ -160,12 +151,11 @@ bool MainWindow::Save() {
 bool MainWindow::SaveAs(const std::filesystem::path& path) {
     try {
         if (m_document->Save(path, false) == StudioDocument::SaveResult::ChangedOnDisk) {
-            const auto answer =
-                Ask(QStringLiteral("Document changed on disk"),
-                    QStringLiteral("%1 has been changed by someone else since it was opened. "
-                                   "Overwrite it with this document?")
-                        .arg(PathText(path)),
-                    {}, QMessageBox::Yes | QMessageBox::Cancel);
+            const auto answer = Ask(tr("Document changed on disk"),
+                                    tr("%1 has been changed by someone else since it was opened. "
+                                       "Overwrite it with this document?")
+                                        .arg(PathText(path)),
+                                    {}, QMessageBox::Yes | QMessageBox::Cancel);
             if (answer != QMessageBox::Yes) {
                 return false;
             }
@@ -179,7 +169,7 @@ bool MainWindow::SaveAs(const std::filesystem::path& path) {
     m_watcher->Watch(m_document->Path());
     RememberRecent(path);
     Refresh();
-    m_status->ShowAction(QStringLiteral("Saved %1").arg(PathText(path)));
+    m_status->ShowAction(tr("Saved %1").arg(PathText(path)));
     return true;
 }
 
@@ -187,15 +177,14 @@ bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pul
                            std::optional<std::int32_t> partUnit) {
     const auto direction = check::ParsePullDirection(pull.toStdString());
     if (!direction) {
-        Warn(QStringLiteral("pull direction \"%1\": give it as X,Y,Z, not all zero").arg(pull));
+        Warn(tr("pull direction \"%1\": give it as X,Y,Z, not all zero").arg(pull));
         return false;
     }
     check::CheckOptions options = m_partCheckOptions;
     options.pull = *direction;
     options.partUnit = partUnit;
     CheckRunner runner(std::move(options), part, m_document->Text(), m_document->DisplayName());
-    CheckProgressDialog progress(
-        runner, QStringLiteral("Checking %1...").arg(PathText(part.filename())), this);
+    CheckProgressDialog progress(runner, tr("Checking %1...").arg(PathText(part.filename())), this);
     progress.WaitForEnd();
     switch (runner.Outcome()) {
         case CheckRunner::State::Failed:
@@ -218,8 +207,8 @@ bool MainWindow::MaySetAside() {
     if (!IsModified()) {
         return true;
     }
-    const auto answer = Ask(QStringLiteral("Unsaved changes"),
-                            QStringLiteral("%1 has unsaved changes. Save them?")
+    const auto answer = Ask(tr("Unsaved changes"),
+                            tr("%1 has unsaved changes. Save them?")
                                 .arg(QString::fromStdString(m_document->DisplayName())),
                             {}, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save) {
@@ -290,19 +279,17 @@ void MainWindow::ChooseAndOpen() {
     if (!MaySetAside()) {
         return;
     }
-    const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Rule Document"), {},
-                                     QStringLiteral("Rule documents (*.xml);;All files (*)"));
+    const QString file = QFileDialog::getOpenFileName(this, tr("Open Rule Document"), {},
+                                                      tr("Rule documents (*.xml);;All files (*)"));
     if (!file.isEmpty()) {
         OpenFile(file.toStdString());
     }
 }
 
 void MainWindow::ChooseAndSaveAs() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save Rule Document"),
-                                     QString::fromStdString(m_document->DisplayName()),
-                                     QStringLiteral("Rule documents (*.xml);;All files (*)"));
+    const QString file = QFileDialog::getSaveFileName(
+        this, tr("Save Rule Document"), QString::fromStdString(m_document->DisplayName()),
+        tr("Rule documents (*.xml);;All files (*)"));
     if (!file.isEmpty()) {
         SaveAs(file.toStdString());
     }

@@ -56,7 +56,7 @@ PartCheckDialog::PartCheckDialog(std::int32_t documentUnit, QWidget* parent)
       m_unitLabel(nullptr),
       m_pull(new QComboBox(this)),
       m_pullError(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Check Part"));
+    setWindowTitle(tr("Check Part"));
     m_part->setObjectName(QStringLiteral("part"));
     m_unit->setObjectName(QStringLiteral("partUnit"));
     m_pull->setObjectName(QStringLiteral("pull"));
@@ -75,7 +75,7 @@ PartCheckDialog::PartCheckDialog(std::int32_t documentUnit, QWidget* parent)
 
     auto* partRow = new QHBoxLayout;
     partRow->addWidget(m_part);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
     partRow->addWidget(browse);
     connect(browse, &QPushButton::clicked, this, [this] { Browse(); });
     connect(m_part, &QLineEdit::textChanged, this, [this] { PartChanged(); });
@@ -85,11 +85,10 @@ PartCheckDialog::PartCheckDialog(std::int32_t documentUnit, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(BuddyLabel(QStringLiteral("&Part file:"), m_part, this), partRow);
-    m_unitLabel = BuddyLabel(QStringLiteral("STL &length unit:"), m_unit, this);
+    form->addRow(BuddyLabel(tr("&Part file:"), m_part, this), partRow);
+    m_unitLabel = BuddyLabel(tr("STL &length unit:"), m_unit, this);
     form->addRow(m_unitLabel, m_unit);
-    form->addRow(BuddyLabel(QStringLiteral("P&ull direction (X,Y,Z or axis):"), m_pull, this),
-                 m_pull);
+    form->addRow(BuddyLabel(tr("P&ull direction (X,Y,Z or axis):"), m_pull, this), m_pull);
     form->addRow(m_pullError);
     form->addRow(buttons);
     PartChanged();
@@ -127,8 +126,8 @@ std::optional<std::int32_t> PartCheckDialog::PartUnit() const {
 void PartCheckDialog::accept() {
     if (!check::ParsePullDirection(Pull().toStdString())) {
         m_pullError->setText(
-            QStringLiteral("The pull direction \"%1\" cannot be used: type three numbers X,Y,Z, "
-                           "not all zero (such as 0,0,1), or choose an axis.")
+            tr("The pull direction \"%1\" cannot be used: type three numbers X,Y,Z, "
+               "not all zero (such as 0,0,1), or choose an axis.")
                 .arg(m_pull->currentText()));
         m_pullError->show();
         m_pull->setFocus();
@@ -143,9 +142,9 @@ void PartCheckDialog::accept() {
 }
 
 void PartCheckDialog::Browse() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Part to Check"), m_part->text(),
-        QStringLiteral("Parts (*.step *.stp *.iges *.igs *.stl);;All files (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Part to Check"), m_part->text(),
+                                     tr("Parts (*.step *.stp *.iges *.igs *.stl);;All files (*)"));
     if (!file.isEmpty()) {
         m_part->setText(file);
     }

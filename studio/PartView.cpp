@@ -50,9 +50,8 @@ PartView::~PartView() {
 
 void PartView::StartViewer() {
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        m_unavailable = QStringLiteral(
-                            "The 3D view needs an X display with OpenGL; Qt runs on "
-                            "the \"%1\" platform.")
+        m_unavailable = tr("The 3D view needs an X display with OpenGL; Qt runs on "
+                           "the \"%1\" platform.")
                             .arg(QGuiApplication::platformName());
         return;
     }
@@ -79,8 +78,8 @@ void PartView::StartViewer() {
         m_view->SetImmediateUpdate(false);
         m_view->TriedronDisplay(Aspect_TOTP_LEFT_LOWER, Quantity_NOC_GRAY20, 0.08);
     } catch (const Standard_Failure& failure) {
-        m_unavailable = QStringLiteral("OpenGL could not start: %1")
-                            .arg(QString::fromUtf8(failure.GetMessageString()));
+        m_unavailable =
+            tr("OpenGL could not start: %1").arg(QString::fromUtf8(failure.GetMessageString()));
         m_view.Nullify();
         m_context.Nullify();
         m_window.Nullify();

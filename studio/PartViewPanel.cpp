@@ -19,12 +19,22 @@ struct ViewButton {
 };
 
 const ViewButton kViewButtons[] = {
-    {"Along pull", "Look down the pull at the cavity side", PartView::Direction::AlongPull},
-    {"Against pull", "Look up the pull at the core side", PartView::Direction::AgainstPull},
-    {"Front", "Look across the pull", PartView::Direction::AcrossPull},
-    {"Side", "Look across the pull, square to the front", PartView::Direction::AcrossPullSide},
-    {"Corner", "Look from a corner above", PartView::Direction::Corner},
-    {"Below", "Look from a corner below, into the part", PartView::Direction::CornerBelow},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Along pull"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look down the pull at the cavity side"),
+     PartView::Direction::AlongPull},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Against pull"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look up the pull at the core side"),
+     PartView::Direction::AgainstPull},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Front"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look across the pull"), PartView::Direction::AcrossPull},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Side"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look across the pull, square to the front"),
+     PartView::Direction::AcrossPullSide},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Corner"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look from a corner above"), PartView::Direction::Corner},
+    {QT_TRANSLATE_NOOP("PartViewPanel", "Below"),
+     QT_TRANSLATE_NOOP("PartViewPanel", "Look from a corner below, into the part"),
+     PartView::Direction::CornerBelow},
 };
 
 constexpr int kAcrossButtons = 4;
@@ -34,21 +44,21 @@ constexpr int kAcrossButtons = 4;
 PartViewPanel::PartViewPanel(QWidget* parent)
     : QWidget(parent),
       m_view(new PartView(this)),
-      m_sides(new QCheckBox(QStringLiteral("Core and cavity sides"), this)),
+      m_sides(new QCheckBox(tr("Core and cavity sides"), this)),
       m_legend(new QLabel(this)) {
     // Two rows of buttons, so that the view beside the findings fits a small screen: the views
     // along and across the pull, then the corners, Fit and the colouring.
     auto* across = new QHBoxLayout;
     auto* corners = new QHBoxLayout;
     for (const ViewButton& button : kViewButtons) {
-        auto* push = new QPushButton(QString::fromLatin1(button.text), this);
-        push->setToolTip(QString::fromLatin1(button.tip));
+        auto* push = new QPushButton(tr(button.text), this);
+        push->setToolTip(tr(button.tip));
         connect(push, &QPushButton::clicked, this,
                 [this, direction = button.direction] { m_view->LookFrom(direction); });
         (across->count() < kAcrossButtons ? across : corners)->addWidget(push);
     }
     across->addStretch();
-    auto* fit = new QPushButton(QStringLiteral("Fit"), this);
+    auto* fit = new QPushButton(tr("Fit"), this);
     connect(fit, &QPushButton::clicked, m_view, &PartView::FitAll);
     corners->addWidget(fit);
     corners->addStretch();

@@ -77,13 +77,13 @@ QVariant RulesTableModel::headerData(int section, Qt::Orientation orientation, i
     }
     switch (section) {
         case Name:
-            return QStringLiteral("Name");
+            return tr("Name");
         case DisplayName:
-            return QStringLiteral("Display name");
+            return tr("Display name");
         case Severity:
-            return QStringLiteral("Severity");
+            return tr("Severity");
         case Description:
-            return QStringLiteral("Description");
+            return tr("Description");
         default:
             return {};
     }

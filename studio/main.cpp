@@ -9,6 +9,7 @@
 #include "studio/MainWindow.h"
 #include "studio/PartScreenshot.h"
 #include "studio/Screenshot.h"
+#include "studio/StudioLanguage.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Veritor"));
     QApplication::setApplicationName(QStringLiteral("veritor-studio"));
     QApplication::setDesktopFileName(QStringLiteral("invalid.veritor.Studio"));
+    SpeakTheModulesLanguage();
     const QStringList arguments = QApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments.front() == QStringLiteral("--screenshot")) {
         if (arguments.size() < 3 || arguments.size() > 4) {

@@ -111,7 +111,8 @@ for file in lib/veritor/bin/TeskCommonRulesu.so lib/veritor/bin/veritorframework
             lib/veritor/bin/veritor-rules-check.so lib/veritor/bin/veritor-part-reader \
             lib/veritor/bin/veritor-check.schema.json \
             lib/veritor/Lang/english/TeskIMRulesResu.so \
-            lib/veritor/Lang/zh_TW/veritor.chm include/veritor/rules/CTeskIMDraftAngleRule.h \
+            lib/veritor/Lang/zh_TW/veritor.chm lib/veritor/Lang/japanese/veritor-studio_ja.qm \
+            include/veritor/rules/CTeskIMDraftAngleRule.h \
             lib/cmake/Veritor/VeritorConfig.cmake lib/pkgconfig/veritor.pc \
             share/man/man1/veritor-rules.1; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
@@ -150,11 +151,13 @@ package=$(ls "$work"/packages/*.deb)
 dpkg-deb --field "$package" Version | grep -qx "${version#veritor-rules }" ||
     fail "the package's version differs from veritor-rules --version ($version)"
 dpkg-deb --field "$package" Depends | grep -q libfmt || fail "the package declares no libfmt"
-for needed in libqt6widgets6 libchm1 fonts-dejavu-core fonts-noto-cjk; do
+for needed in libqt6widgets6 qt6-translations-l10n libchm1 fonts-dejavu-core fonts-noto-cjk; do
     dpkg-deb --field "$package" Depends | grep -q "$needed" ||
         fail "the package declares no $needed, which veritor-studio needs"
 done
 dpkg-deb -x "$package" "$work/root"
+[ -e "$work/root/usr/lib/veritor/Lang/zh_CN/veritor-studio_zh_CN.qm" ] ||
+    fail "the package holds no translation of veritor-studio"
 check_host "$work/root/usr/bin/veritor-rules" "$work/root/usr"
 check_desktop "$work/root/usr" "${version#veritor-rules }"
 echo "check-install: installed tree, package config, pkg-config and Debian package all work"

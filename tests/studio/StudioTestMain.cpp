@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "studio/Screenshot.h"
+#include "studio/StudioLanguage.h"
 
 // The tests drive Qt widgets, which need one application object for the whole run. The style
 // and the caret are fixed so that every machine draws the same pictures.
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     UseSteadyAppearance();
+    SpeakTheModulesLanguage();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
