@@ -39,9 +39,8 @@ public:
     using Visit = std::function<double(std::uint32_t triangle, double reach)>;
     void Search(const Vec3& point, double reach, const Visit& visit) const;
 
-    // The triangle's outward unit normal, worked out from its corners when asked: its callers
-    // have just read a corner, and a stored copy would cost 24 bytes a triangle.
-    Vec3 Normal(std::uint32_t triangle) const;
+    // The triangle's outward unit normal.
+    const Vec3& Normal(std::uint32_t triangle) const;
     const Part& Geometry() const { return m_part; }
     const ParallelRays& Tracing() const { return m_tracing; }
     // A distance well above the scene's rounding and well below its features.
@@ -51,6 +50,7 @@ private:
     struct Embree;
     const Part& m_part;
     ParallelRays m_tracing;
+    std::vector<Vec3> m_normals;
     double m_epsilon = 0;
     std::unique_ptr<Embree> m_embree;
 };

@@ -21,32 +21,6 @@ bool SamePoint(const Vec3& a, const Vec3& b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
-// Per vertex, a number for its point, given when the point is first met, through a table of the
-// points met so far (open addressing, at most three quarters full): one pass, no sort.
-std::vector<std::uint32_t> PointNumbers(const std::vector<Vec3>& vertices) {
-    std::size_t slots = 1;
-    while (3 * slots < 4 * vertices.size()) {
-        slots *= 2;
-    }
-    std::vector<std::uint32_t> table(slots, TriangleAdjacency::kNone);
-    std::vector<std::uint32_t> number(vertices.size());
-    std::uint32_t next = 0;
-    for (std::uint32_t v = 0; v < vertices.size(); ++v) {
-        std::size_t slot = PointHash(vertices[v]) & (slots - 1);
-        while (table[slot] != TriangleAdjacency::kNone &&
-               !SamePoint(vertices[table[slot]], vertices[v])) {
-            slot = (slot + 1) & (slots - 1);
-        }
-        if (table[slot] == TriangleAdjacency::kNone) {
-            table[slot] = v;
-            number[v] = next++;
-        } else {
-            number[v] = number[table[slot]];
-        }
-    }
-    return number;
-}
-
 }  // namespace
 
 TriangleAdjacency::TriangleAdjacency(const std::vector<std::array<std::uint32_t, 3>>& corners)
@@ -104,6 +78,31 @@ std::vector<std::array<std::uint32_t, 3>> TriangleAdjacency::CornerPoints(const 
             {number[triangle.vertex[0]], number[triangle.vertex[1]], number[triangle.vertex[2]]});
     }
     return corners;
+}
+
+// A table of the points met so far (open addressing, at most three quarters full): one pass, no
+// sort.
+std::vector<std::uint32_t> TriangleAdjacency::PointNumbers(const std::vector<Vec3>& vertices) {
+    std::size_t slots = 1;
+    while (3 * slots < 4 * vertices.size()) {
+        slots *= 2;
+    }
+    std::vector<std::uint32_t> table(slots, kNone);
+    std::vector<std::uint32_t> number(vertices.size());
+    std::uint32_t next = 0;
+    for (std::uint32_t v = 0; v < vertices.size(); ++v) {
+        std::size_t slot = PointHash(vertices[v]) & (slots - 1);
+        while (table[slot] != kNone && !SamePoint(vertices[table[slot]], vertices[v])) {
+            slot = (slot + 1) & (slots - 1);
+        }
+        if (table[slot] == kNone) {
+            table[slot] = v;
+            number[v] = next++;
+        } else {
+            number[v] = number[table[slot]];
+        }
+    }
+    return number;
 }
 
 }  // namespace check
