@@ -158,17 +158,19 @@ ChildProcess::~ChildProcess() {
 
 ChildProcess::Outcome ChildProcess::Finish(Clock::time_point deadline, std::size_t maxAnswerBytes,
                                            std::stop_token stop,
-                                           const std::function<void()>& waiting) {
+                                           const std::function<void()>& waiting,
+                                           const AnswerSink& take) {
     Outcome outcome;
-    ReadAnswer(deadline, maxAnswerBytes, stop, waiting, outcome);
+    ReadAnswer(deadline, maxAnswerBytes, stop, waiting, take, outcome);
     Reap(deadline, stop, outcome);
     return outcome;
 }
 
 void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerBytes,
                               const std::stop_token& stop, const std::function<void()>& waiting,
-                              Outcome& outcome) {
+                              const AnswerSink& take, Outcome& outcome) {
     std::string buffer(64 * 1024, '\0');
+    std::size_t answered = 0;
     while (true) {
         if (waiting) {
             waiting();
@@ -202,12 +204,18 @@ void ChildProcess::ReadAnswer(Clock::time_point deadline, std::size_t maxAnswerB
         if (got < 0) {
             continue;
         }
-        if (outcome.answer.size() + static_cast<std::size_t>(got) > maxAnswerBytes) {
+        const auto piece = std::string_view(buffer).substr(0, static_cast<std::size_t>(got));
+        answered += piece.size();
+        if (answered > maxAnswerBytes) {
             Kill();
             outcome.answerTooLarge = true;
             return;
         }
-        outcome.answer.append(buffer, 0, static_cast<std::size_t>(got));
+        if (take) {
+            take(piece);
+        } else {
+            outcome.answer.append(piece);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace check {
@@ -22,8 +23,11 @@ class ChildProcess {
 public:
     static constexpr int kAnswerDescriptor = 3;
 
+    // Takes the answer piece by piece as it is read.
+    using AnswerSink = std::function<void(std::string_view bytes)>;
+
     struct Outcome {
-        // What it wrote on its answer pipe.
+        // What it wrote on its answer pipe, unless a sink took it.
         std::string answer;
         // Killed when the deadline passed.
         bool timedOut = false;
@@ -45,9 +49,11 @@ public:
     // Reads its answer until it closes the pipe and waits for its end, killing it when the
     // deadline passes, the answer grows beyond maxAnswerBytes or a stop is requested on stop
     // (within a tenth of a second). waiting, when given, is called between waits for the
-    // answer, at least every tenth of a second.
+    // answer, at least every tenth of a second. take, when given, is handed the answer as it
+    // comes, in place of the outcome's copy.
     Outcome Finish(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
-                   std::stop_token stop = {}, const std::function<void()>& waiting = {});
+                   std::stop_token stop = {}, const std::function<void()>& waiting = {},
+                   const AnswerSink& take = {});
     // The bytes it has read so far from files and pipes, as the system counts them; 0 when the
     // system does not say.
     std::uintmax_t BytesRead() const;
@@ -55,7 +61,7 @@ public:
 private:
     void ReadAnswer(std::chrono::steady_clock::time_point deadline, std::size_t maxAnswerBytes,
                     const std::stop_token& stop, const std::function<void()>& waiting,
-                    Outcome& outcome);
+                    const AnswerSink& take, Outcome& outcome);
     void Reap(std::chrono::steady_clock::time_point deadline, const std::stop_token& stop,
               Outcome& outcome);
     // Whether it has ended, its wait status in status then; never waits.

@@ -163,44 +163,52 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
                              const std::function<void(double)>& progress,
                              CheckReport& report) const {
     const DocumentUnits& units = rules.Units();
-    ThrowIfStopped(m_options.stop);
-    const RayScene scene(solid, m_options.threads, m_options.stop);
-    ThrowIfStopped(m_options.stop);
-    std::vector<SurfaceSample> samples = SurfaceSampler(m_options.samples).Sample(solid);
-    const std::size_t ruleCount = rules.Checks().size();
-    std::size_t rulesDone = 0;
-    double raysDone = 0;
-    const auto tell = [&] {
-        progress(kPreparingShare + kRaysShare * raysDone +
-                 kRulesShare * static_cast<double>(rulesDone) /
-                     static_cast<double>(std::max<std::size_t>(ruleCount, 1)));
-    };
-    tell();
-    CheckContext context(solid, scene, std::move(samples), pull, units, [&](double done) {
-        raysDone = std::max(raysDone, done);
-        tell();
-    });
-    report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units)});
-    const std::vector<FaceCentre> centres = FaceCentres(solid);
-    for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
+    // The ray scene and the measurements are let go before the report's mesh is made, so that
+    // the two are never held together.
+    std::vector<FaceSides> sides;
+    {
         ThrowIfStopped(m_options.stop);
-        RuleResult result = check->Run(context);
-        ++rulesDone;
+        const RayScene scene(solid, m_options.threads, m_options.stop);
+        ThrowIfStopped(m_options.stop);
+        std::vector<SurfaceSample> samples = SurfaceSampler(m_options.samples).Sample(solid);
+        const std::size_t ruleCount = rules.Checks().size();
+        std::size_t rulesDone = 0;
+        double raysDone = 0;
+        const auto tell = [&] {
+            progress(kPreparingShare + kRaysShare * raysDone +
+                     kRulesShare * static_cast<double>(rulesDone) /
+                         static_cast<double>(std::max<std::size_t>(ruleCount, 1)));
+        };
         tell();
-        result.solid = number;
-        for (Finding& finding : result.findings) {
-            const std::size_t face = finding.face - 1;
-            finding.geometry = {
-                InUnits(centres[face].centroid, units),
-                Point{centres[face].normal.x, centres[face].normal.y, centres[face].normal.z},
-                units.AreaFromSquareMillimetres(solid.faces[face].area),
-                SurfaceName(solid.faces[face].surface)};
-            finding.face += firstFace;
+        CheckContext context(solid, scene, std::move(samples), pull, units, [&](double done) {
+            raysDone = std::max(raysDone, done);
+            tell();
+        });
+        report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units)});
+        const std::vector<FaceCentre> centres = FaceCentres(solid);
+        for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
+            ThrowIfStopped(m_options.stop);
+            RuleResult result = check->Run(context);
+            ++rulesDone;
+            tell();
+            result.solid = number;
+            for (Finding& finding : result.findings) {
+                const std::size_t face = finding.face - 1;
+                finding.geometry = {
+                    InUnits(centres[face].centroid, units),
+                    Point{centres[face].normal.x, centres[face].normal.y, centres[face].normal.z},
+                    units.AreaFromSquareMillimetres(solid.faces[face].area),
+                    SurfaceName(solid.faces[face].surface)};
+                finding.face += firstFace;
+            }
+            report.rules.push_back(std::move(result));
         }
-        report.rules.push_back(std::move(result));
+        if (m_options.keepMeshes) {
+            sides = context.Sides();
+        }
     }
     if (m_options.keepMeshes) {
-        report.meshes.push_back(ReportMesh(solid, number, firstFace, context.Sides(), units));
+        report.meshes.push_back(ReportMesh(solid, number, firstFace, sides, units));
     }
 }
 

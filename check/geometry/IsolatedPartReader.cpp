@@ -12,7 +12,7 @@
 #include "check/CheckCancelled.h"
 #include "check/CheckError.h"
 #include "check/ChildProcess.h"
-#include "check/geometry/PartAnswer.h"
+#include "check/geometry/PartAnswerReader.h"
 #include "check/geometry/PartFile.h"
 #include "document/StagedFiles.h"
 
@@ -68,6 +68,9 @@ Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token
     CheckPartFile(path, m_limits.reading.maxFileBytes);
     const std::string name = path.string();
     const std::filesystem::path program = BesideThisLibrary("veritor-part-reader");
+    const std::size_t maxAnswerBytes =
+        kAnswerBytesPerTriangle * m_limits.reading.maxTriangles + kAnswerSlackBytes;
+    PartAnswerReader reader(maxAnswerBytes);
     ChildProcess::Outcome outcome;
     try {
         ChildProcess child(program, ReaderArguments(path, m_stlUnit, m_limits));
@@ -76,10 +79,10 @@ Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token
         const auto tellRead = [&] {
             fileRead(std::min(1.0, static_cast<double>(child.BytesRead()) / fileBytes));
         };
-        outcome = child.Finish(
-            DeadlineAfter(m_limits.seconds),
-            kAnswerBytesPerTriangle * m_limits.reading.maxTriangles + kAnswerSlackBytes,
-            std::move(stop), fileRead ? std::function<void()>(tellRead) : std::function<void()>());
+        // The answer is decoded as it comes, so that the part is never held twice.
+        outcome = child.Finish(DeadlineAfter(m_limits.seconds), maxAnswerBytes, std::move(stop),
+                               fileRead ? std::function<void()>(tellRead) : std::function<void()>(),
+                               [&](std::string_view bytes) { reader.Take(bytes); });
     } catch (const std::system_error& error) {
         throw CheckError(fmt::format("{}: the part reader {} cannot be run: {}", name,
                                      program.string(), error.code().message()));
@@ -90,7 +93,7 @@ Part IsolatedPartReader::Read(const std::filesystem::path& path, std::stop_token
     if (const std::string mishap = Mishap(outcome, m_limits.seconds); !mishap.empty()) {
         throw CheckError(fmt::format("{}: {}", name, mishap));
     }
-    std::optional<PartAnswer> answer = PartAnswer::Decode(outcome.answer);
+    std::optional<PartAnswer> answer = reader.Finish();
     if (!answer) {
         throw CheckError(name + ": the reader gave an answer that cannot be read");
     }

@@ -152,14 +152,14 @@ Handle(Poly_Triangulation)
 
 Part ReadStl(const std::filesystem::path& path, std::uintmax_t size, double unit,
              std::size_t maxTriangles) {
-    const Handle(Poly_Triangulation) mesh = ReadStlMesh(path, size, maxTriangles);
+    Handle(Poly_Triangulation) mesh = ReadStlMesh(path, size, maxTriangles);
     if (mesh.IsNull() || mesh->NbTriangles() == 0) {
         throw CheckError("not a readable STL file, or one without triangles");
     }
     if (static_cast<std::size_t>(mesh->NbTriangles()) > maxTriangles) {
         throw CheckError(fmt::format("more than {} triangles", maxTriangles));
     }
-    Part part = StlPart(unit).Build(*mesh);
+    Part part = StlPart(unit).Build(std::move(mesh));
     if (part.triangles.empty()) {
         throw CheckError("every triangle is degenerate");
     }

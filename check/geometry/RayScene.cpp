@@ -8,6 +8,7 @@
 
 #include "check/CheckError.h"
 #include "check/geometry/SolidPart.h"
+#include "check/geometry/TriangleAdjacency.h"
 
 namespace check {
 namespace {
@@ -66,14 +67,20 @@ RayScene::RayScene(const Part& part, unsigned threads, std::stop_token stop)
     }
     m_embree->scene = rtcNewScene(m_embree->device);
     rtcSetSceneBuildQuality(m_embree->scene, RTC_BUILD_QUALITY_MEDIUM);
+    // Triangles held in the tree by their corners' indices, not copies of their corners: the
+    // same hits, in a good part less memory on a large part.
+    rtcSetSceneFlags(m_embree->scene, RTC_SCENE_FLAG_COMPACT);
     RTCGeometry geometry = rtcNewGeometry(m_embree->device, RTC_GEOMETRY_TYPE_TRIANGLE);
-    auto* vertices = static_cast<float*>(
-        rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3,
-                                3 * sizeof(float), part.vertices.size()));
+    // Each distinct point once: a mesh whose triangles each have corners of their own (an STL's)
+    // shares its points six ways, and the tracer meets the same corners either way.
+    const std::vector<std::uint32_t> point = TriangleAdjacency::PointNumbers(part.vertices);
+    const std::size_t points = point.empty() ? 0 : *std::ranges::max_element(point) + 1;
+    auto* vertices = static_cast<float*>(rtcSetNewGeometryBuffer(
+        geometry, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3, 3 * sizeof(float), points));
     for (std::size_t i = 0; i < part.vertices.size(); ++i) {
-        vertices[3 * i] = static_cast<float>(part.vertices[i].x);
-        vertices[3 * i + 1] = static_cast<float>(part.vertices[i].y);
-        vertices[3 * i + 2] = static_cast<float>(part.vertices[i].z);
+        vertices[3 * point[i]] = static_cast<float>(part.vertices[i].x);
+        vertices[3 * point[i] + 1] = static_cast<float>(part.vertices[i].y);
+        vertices[3 * point[i] + 2] = static_cast<float>(part.vertices[i].z);
     }
     auto* indices = static_cast<unsigned*>(
         rtcSetNewGeometryBuffer(geometry, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3,
@@ -81,7 +88,9 @@ RayScene::RayScene(const Part& part, unsigned threads, std::stop_token stop)
     m_normals.reserve(part.triangles.size());
     for (std::size_t i = 0; i < part.triangles.size(); ++i) {
         const PartTriangle& triangle = part.triangles[i];
-        std::copy(triangle.vertex.begin(), triangle.vertex.end(), indices + 3 * i);
+        for (std::size_t k = 0; k < 3; ++k) {
+            indices[3 * i + k] = point[triangle.vertex[k]];
+        }
         const Vec3& a = part.vertices[triangle.vertex[0]];
         m_normals.push_back((part.vertices[triangle.vertex[1]] - a)
                                 .Cross(part.vertices[triangle.vertex[2]] - a)

@@ -41,11 +41,11 @@ std::vector<FittedSurface> FitRegions(const std::vector<Vec3>& nodes,
 
 }  // namespace
 
-Part StlPart::Build(const Poly_Triangulation& mesh) const {
+Part StlPart::Build(Handle(Poly_Triangulation) mesh) const {
     std::vector<Vec3> nodes;
-    nodes.reserve(static_cast<std::size_t>(mesh.NbNodes()));
-    for (int i = 1; i <= mesh.NbNodes(); ++i) {
-        const gp_Pnt p = mesh.Node(i);
+    nodes.reserve(static_cast<std::size_t>(mesh->NbNodes()));
+    for (int i = 1; i <= mesh->NbNodes(); ++i) {
+        const gp_Pnt p = mesh->Node(i);
         if (!std::isfinite(p.X()) || !std::isfinite(p.Y()) || !std::isfinite(p.Z())) {
             throw CheckError("holds a corner that is not a finite number");
         }
@@ -53,9 +53,11 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
     }
     std::vector<std::array<std::uint32_t, 3>> corners;
     std::vector<Vec3> normals;
-    for (int i = 1; i <= mesh.NbTriangles(); ++i) {
+    corners.reserve(static_cast<std::size_t>(mesh->NbTriangles()));
+    normals.reserve(static_cast<std::size_t>(mesh->NbTriangles()));
+    for (int i = 1; i <= mesh->NbTriangles(); ++i) {
         int a = 0, b = 0, c = 0;
-        mesh.Triangle(i).Get(a, b, c);
+        mesh->Triangle(i).Get(a, b, c);
         const std::array<std::uint32_t, 3> corner{static_cast<std::uint32_t>(a - 1),
                                                   static_cast<std::uint32_t>(b - 1),
                                                   static_cast<std::uint32_t>(c - 1)};
@@ -67,15 +69,24 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
         corners.push_back(corner);
         normals.push_back(normal.Normalized());
     }
-    const TriangleAdjacency adjacency(corners);
-    const std::vector<std::uint32_t> region =
-        MeshRegions::Group({nodes, corners, normals, adjacency});
+    mesh.Nullify();
+    std::vector<std::uint32_t> region;
+    std::uint32_t openEdges = 0;
+    {
+        // Only the regions and the count of open edges outlive the adjacency.
+        const TriangleAdjacency adjacency(corners);
+        region = MeshRegions::Group({nodes, corners, normals, adjacency});
+        openEdges = OpenEdges(adjacency, corners.size());
+    }
 
     Part part;
     part.faces.resize(corners.empty() ? 0 : *std::ranges::max_element(region) + 1);
     const std::vector<FittedSurface> surfaces = FitRegions(nodes, corners, normals, region);
     std::vector<Vec3> lows(part.faces.size(), Vec3{1e300, 1e300, 1e300});
     std::vector<Vec3> highs(part.faces.size(), Vec3{-1e300, -1e300, -1e300});
+    part.vertices.reserve(3 * corners.size());
+    part.vertexNormals.reserve(3 * corners.size());
+    part.triangles.reserve(corners.size());
     for (std::size_t t = 0; t < corners.size(); ++t) {
         PartTriangle triangle{{}, region[t]};
         for (int k = 0; k < 3; ++k) {
@@ -100,8 +111,7 @@ Part StlPart::Build(const Poly_Triangulation& mesh) const {
         part.faces[i].radius = round ? surfaces[i].radius : 0;
         part.faces[i].extent = (highs[i] - lows[i]).Length();
     }
-    part.solids.push_back(
-        {0, static_cast<std::uint32_t>(part.faces.size()), OpenEdges(adjacency, corners.size())});
+    part.solids.push_back({0, static_cast<std::uint32_t>(part.faces.size()), openEdges});
     return part;
 }
 

@@ -14,8 +14,9 @@ class StlPart {
 public:
     explicit StlPart(double unitInMillimetres) : m_unit(unitInMillimetres) {}
 
-    // Throws CheckError (without the file name) when a corner is not a finite number.
-    Part Build(const Poly_Triangulation& mesh) const;
+    // Throws CheckError (without the file name) when a corner is not a finite number. Lets go
+    // of the mesh as soon as its corners are taken: only the part's arrays grow after that.
+    Part Build(Handle(Poly_Triangulation) mesh) const;
 
 private:
     double m_unit;

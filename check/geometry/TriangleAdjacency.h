@@ -24,6 +24,9 @@ public:
 
     // Numbers for the part's vertices: one per distinct point.
     static std::vector<std::array<std::uint32_t, 3>> CornerPoints(const Part& part);
+    // Per vertex, the number of its point, from 0: equal points, equal numbers, numbered in the
+    // order they are first met.
+    static std::vector<std::uint32_t> PointNumbers(const std::vector<Vec3>& vertices);
 
 private:
     std::vector<std::uint32_t> m_across;

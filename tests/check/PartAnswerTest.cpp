@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "check/geometry/PartAnswer.h"
+#include "check/geometry/PartAnswerReader.h"
 
 namespace {
 
@@ -79,6 +80,24 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
         PartAnswer::Decode(Encoded([](const auto& sink) { PartAnswer::WriteOutOfMemory(sink); }));
     ASSERT_TRUE(memory);
     EXPECT_EQ(memory->kind, PartAnswer::Kind::OutOfMemory);
+}
+
+// The pipe hands the answer over in pieces of any size, splitting counts and records anywhere;
+// an answer longer than its bound is refused, however it comes.
+TEST(PartAnswerTest, AnAnswerTakenInPiecesOfAnySizeReadsBackWhole) {
+    const std::string whole = EncodedPart(SmallPart());
+    for (std::size_t piece = 1; piece <= whole.size(); ++piece) {
+        check::PartAnswerReader reader(whole.size());
+        for (std::size_t at = 0; at < whole.size(); at += piece) {
+            reader.Take(std::string_view(whole).substr(at, piece));
+        }
+        std::optional<PartAnswer> read = reader.Finish();
+        ASSERT_TRUE(read) << "pieces of " << piece;
+        EXPECT_EQ(EncodedPart(read->part), whole) << "pieces of " << piece;
+    }
+    check::PartAnswerReader bounded(whole.size() - 1);
+    EXPECT_FALSE(bounded.Take(whole));
+    EXPECT_FALSE(bounded.Finish());
 }
 
 // A reader that fails may write anything: nothing it writes is taken unless it holds together.
