@@ -73,7 +73,9 @@ bool FaceColours::Undercut(std::uint32_t face) const {
 std::vector<LegendEntry> FaceColours::Legend(ColourBy by) {
     std::vector<LegendEntry> legend;
     if (by == ColourBy::MouldSides) {
-        legend = {{QStringLiteral("Cavity side"), kCavity}, {QStringLiteral("Core side"), kCore}};
+        legend = {{QStringLiteral("Cavity side"), kCavity},
+                  {QStringLiteral("Core side"), kCore},
+                  {QStringLiteral("Parting line"), PartingLine()}};
     } else {
         for (int severity = kSeverities; severity >= 1; --severity) {
             legend.push_back({QString::fromLatin1(kSeverityNames[severity - 1]),
@@ -88,4 +90,8 @@ std::vector<LegendEntry> FaceColours::Legend(ColourBy by) {
 
 QColor FaceColours::UndercutOutline() {
     return {255, 0, 255};
+}
+
+QColor FaceColours::PartingLine() {
+    return {0, 150, 60};
 }

@@ -31,6 +31,8 @@ static_assert(std::is_trivially_copyable_v<SharpCorner> &&
               sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
 static_assert(std::is_trivially_copyable_v<PartRib> &&
               sizeof(PartRib) == 4 * sizeof(std::uint32_t) + 5 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<EdgeSpan> &&
+              sizeof(EdgeSpan) == 3 * sizeof(std::uint32_t));
 
 template <typename T>
 void Append(std::string& bytes, const T& value) {
@@ -185,7 +187,8 @@ bool TakePart(Cursor& in, Part& part) {
         !in.TakeArray(part.vertices) || !in.TakeArray(part.vertexNormals) ||
         !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
         !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) || !in.TakeArray(part.ribs) ||
-        !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings)) {
+        !in.TakeArray(part.edgeSpans) || !TakeSolids(in, part.faces.size(), part.solids) ||
+        !TakeWarnings(in, part.warnings)) {
         return false;
     }
     part.hasSurfaces = surfaces == 1;
@@ -203,7 +206,10 @@ bool TakePart(Cursor& in, Part& part) {
                std::isfinite(rib.rootRadius) && std::isfinite(rib.draft) &&
                std::isfinite(rib.angle);
     });
-    if (!holesSound || !cornersSound || !ribsSound ||
+    const bool spansSound = std::ranges::all_of(part.edgeSpans, [&](const EdgeSpan& span) {
+        return span.from < part.vertices.size() && span.to < part.vertices.size();
+    });
+    if (!holesSound || !cornersSound || !ribsSound || !spansSound ||
         part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {
@@ -245,6 +251,7 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     WriteArray(part.holes, write);
     WriteArray(part.sharpCorners, write);
     WriteArray(part.ribs, write);
+    WriteArray(part.edgeSpans, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));
     for (const PartSolid& solid : part.solids) {

@@ -32,7 +32,7 @@ TriangleAdjacency::TriangleAdjacency(const std::vector<std::array<std::uint32_t,
     }
 }
 
-std::vector<std::array<std::uint32_t, 3>> TriangleAdjacency::CornerPoints(const Part& part) {
+std::vector<std::uint32_t> TriangleAdjacency::PointNumbers(const Part& part) {
     std::vector<std::uint32_t> order(part.vertices.size());
     std::iota(order.begin(), order.end(), 0u);
     const auto key = [&](std::uint32_t v) {
@@ -48,6 +48,11 @@ std::vector<std::array<std::uint32_t, 3>> TriangleAdjacency::CornerPoints(const 
         }
         number[order[i]] = next;
     }
+    return number;
+}
+
+std::vector<std::array<std::uint32_t, 3>> TriangleAdjacency::CornerPoints(const Part& part) {
+    const std::vector<std::uint32_t> number = PointNumbers(part);
     std::vector<std::array<std::uint32_t, 3>> corners;
     corners.reserve(part.triangles.size());
     for (const PartTriangle& triangle : part.triangles) {

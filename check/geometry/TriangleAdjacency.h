@@ -23,6 +23,8 @@ public:
     }
 
     // Numbers for the part's vertices: one per distinct point.
+    static std::vector<std::uint32_t> PointNumbers(const Part& part);
+    // Per triangle, the point numbers of its corners.
     static std::vector<std::array<std::uint32_t, 3>> CornerPoints(const Part& part);
 
 private:
