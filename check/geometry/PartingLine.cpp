@@ -10,10 +10,12 @@
 namespace check {
 namespace {
 
-// A side of a cavity triangle with a core triangle across it: its ends as corner points (equal
-// numbers, equal points) and where they are.
+// A piece of the line: a side of a cavity triangle with a core triangle across it, or where a
+// parted face's surface turns square to the pull across one of its triangles. Its ends are
+// named so that equal names are equal points: a mesh point as SideKey(p, p), a point inside the
+// side between mesh points a and b as SideKey(a, b).
 struct Segment {
-    std::array<std::uint32_t, 2> ends;
+    std::array<std::uint64_t, 2> ends;
     std::array<Vec3, 2> at;
     std::uint32_t cavityFace;
     std::uint32_t coreFace;
@@ -39,6 +41,62 @@ std::vector<std::pair<std::uint64_t, std::uint32_t>> EdgesBySide(
     std::ranges::sort(edges);
     return edges;
 }
+
+// Where the surface turns square to the pull along sides of a face's triangles, from how far
+// the surface's normals at the mesh's points face the pull.
+class Silhouette {
+public:
+    Silhouette(const Part& part, const std::vector<std::uint32_t>& points, const Vec3& pull)
+        : m_part(part), m_points(points), m_pull(pull) {}
+
+    double Facing(std::uint32_t vertex) const { return m_part.vertexNormals[vertex].Dot(m_pull); }
+
+    // The piece across the triangle, when its corners face both ways.
+    std::optional<Segment> Across(const PartTriangle& triangle, std::uint32_t face) const {
+        std::vector<std::pair<std::uint64_t, Vec3>> crossings;
+        for (int k = 0; k < 3; ++k) {
+            if (auto crossing = Crossing(triangle.vertex[k], triangle.vertex[(k + 1) % 3])) {
+                crossings.push_back(*crossing);
+            }
+        }
+        if (crossings.size() != 2 || crossings[0].first == crossings[1].first) {
+            return std::nullopt;
+        }
+        return Segment{{crossings[0].first, crossings[1].first},
+                       {crossings[0].second, crossings[1].second},
+                       face,
+                       face,
+                       std::nullopt};
+    }
+
+private:
+    // Where the side's facing passes from the pull's side (square to it counts so) to against
+    // it, found from its lower-numbered end so that both triangles along it find the same point.
+    std::optional<std::pair<std::uint64_t, Vec3>> Crossing(std::uint32_t a, std::uint32_t b) const {
+        if (m_points[b] < m_points[a]) {
+            std::swap(a, b);
+        }
+        const double fa = Facing(a);
+        const double fb = Facing(b);
+        if ((fa >= 0) == (fb >= 0)) {
+            return std::nullopt;
+        }
+        const double t = fa / (fa - fb);
+        const Vec3& from = m_part.vertices[a];
+        const Vec3& to = m_part.vertices[b];
+        if (t <= 0) {
+            return std::pair(SideKey(m_points[a], m_points[a]), from);
+        }
+        if (t >= 1) {
+            return std::pair(SideKey(m_points[b], m_points[b]), to);
+        }
+        return std::pair(SideKey(m_points[a], m_points[b]), from + (to - from) * t);
+    }
+
+    const Part& m_part;
+    const std::vector<std::uint32_t>& m_points;
+    Vec3 m_pull;
+};
 
 double DistanceToSegment(const Vec3& p, const Vec3& a, const Vec3& b) {
     const Vec3 along = b - a;
@@ -78,7 +136,7 @@ public:
     explicit Chains(std::vector<Segment> segments) : m_segments(std::move(segments)) {
         m_used.assign(m_segments.size(), false);
         for (std::uint32_t s = 0; s < m_segments.size(); ++s) {
-            for (const std::uint32_t end : m_segments[s].ends) {
+            for (const std::uint64_t end : m_segments[s].ends) {
                 m_uses.emplace_back(end, s);
             }
         }
@@ -99,20 +157,20 @@ public:
     }
 
 private:
-    std::span<const std::pair<std::uint32_t, std::uint32_t>> UsesOf(std::uint32_t point) const {
+    std::span<const std::pair<std::uint64_t, std::uint32_t>> UsesOf(std::uint64_t point) const {
         const auto [begin, end] = std::ranges::equal_range(
-            m_uses, point, {}, &std::pair<std::uint32_t, std::uint32_t>::first);
+            m_uses, point, {}, &std::pair<std::uint64_t, std::uint32_t>::first);
         return {begin, end};
     }
 
-    std::size_t Degree(std::uint32_t point) const { return UsesOf(point).size(); }
+    std::size_t Degree(std::uint64_t point) const { return UsesOf(point).size(); }
 
-    PartingCurve Walk(std::uint32_t segment, std::uint32_t start) {
+    PartingCurve Walk(std::uint32_t segment, std::uint64_t start) {
         PartingCurve curve;
         curve.cavityFace = m_segments[segment].cavityFace;
         curve.coreFace = m_segments[segment].coreFace;
         curve.edge = m_segments[segment].edge;
-        std::uint32_t point = start;
+        std::uint64_t point = start;
         curve.points.push_back(
             m_segments[segment].at[m_segments[segment].ends[0] == start ? 0 : 1]);
         for (bool more = true; more;) {
@@ -140,8 +198,8 @@ private:
 
     std::vector<Segment> m_segments;
     std::vector<bool> m_used;
-    // (corner point, segment) for both ends of every segment, by point.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_uses;
+    // (end, segment) for both ends of every segment, by end.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> m_uses;
 };
 
 }  // namespace
@@ -150,18 +208,24 @@ PartingLine::PartingLine(const Part& part, const TriangleAdjacency& adjacency,
                          const std::vector<FaceSides>& sides, const Vec3& pull)
     : m_part(part), m_adjacency(adjacency), m_sides(sides), m_pull(pull.Normalized()) {}
 
+bool PartingLine::Parted(std::uint32_t face) const {
+    return face < m_sides.size() && m_sides[face].parted &&
+           m_part.vertexNormals.size() == m_part.vertices.size();
+}
+
 MouldSide PartingLine::SideOf(std::uint32_t triangle) const {
     const PartTriangle& t = m_part.triangles[triangle];
     if (t.face >= m_sides.size()) {
         return MouldSide::Neither;
     }
-    const FaceSides& face = m_sides[t.face];
-    if (!face.parted) {
-        return face.side;
+    if (!Parted(t.face)) {
+        return m_sides[t.face].side;
     }
-    const Vec3& a = m_part.vertices[t.vertex[0]];
-    const Vec3 normal = (m_part.vertices[t.vertex[1]] - a).Cross(m_part.vertices[t.vertex[2]] - a);
-    return normal.Dot(m_pull) >= 0 ? MouldSide::Cavity : MouldSide::Core;
+    double facing = 0;
+    for (const std::uint32_t v : t.vertex) {
+        facing += m_part.vertexNormals[v].Dot(m_pull);
+    }
+    return facing >= 0 ? MouldSide::Cavity : MouldSide::Core;
 }
 
 std::vector<PartingCurve> PartingLine::Curves() const {
@@ -173,26 +237,35 @@ std::vector<PartingCurve> PartingLine::Curves() const {
                                                             : std::nullopt;
     };
     const bool perEdge = m_part.hasSurfaces;
+    const Silhouette silhouette(m_part, points, m_pull);
     std::vector<Segment> segments;
     for (std::uint32_t t = 0; t < m_part.triangles.size(); ++t) {
+        const PartTriangle& triangle = m_part.triangles[t];
+        if (Parted(triangle.face)) {
+            if (std::optional<Segment> piece =
+                    silhouette.Across(triangle, perEdge ? triangle.face : 0)) {
+                segments.push_back(*piece);
+            }
+        }
         if (SideOf(t) != MouldSide::Cavity) {
             continue;
         }
-        const PartTriangle& triangle = m_part.triangles[t];
         for (int k = 0; k < 3; ++k) {
             const std::uint32_t across = m_adjacency.Across(t, k);
-            const std::uint32_t from = triangle.vertex[k];
-            const std::uint32_t to = triangle.vertex[(k + 1) % 3];
+            const std::uint32_t from = points[triangle.vertex[k]];
+            const std::uint32_t to = points[triangle.vertex[(k + 1) % 3]];
+            // Inside a parted face its silhouette is the line.
             if (across == TriangleAdjacency::kNone || SideOf(across) != MouldSide::Core ||
-                points[from] == points[to]) {
+                from == to ||
+                (m_part.triangles[across].face == triangle.face && Parted(triangle.face))) {
                 continue;
             }
-            const std::uint64_t side = SideKey(points[from], points[to]);
-            segments.push_back({{points[from], points[to]},
-                                {m_part.vertices[from], m_part.vertices[to]},
+            segments.push_back({{SideKey(from, from), SideKey(to, to)},
+                                {m_part.vertices[triangle.vertex[k]],
+                                 m_part.vertices[triangle.vertex[(k + 1) % 3]]},
                                 perEdge ? triangle.face : 0,
                                 perEdge ? m_part.triangles[across].face : 0,
-                                perEdge ? edgeAlong(side) : std::nullopt});
+                                perEdge ? edgeAlong(SideKey(from, to)) : std::nullopt});
         }
     }
     std::ranges::sort(segments, {}, &Segment::Stretch);

@@ -26,9 +26,11 @@ struct PartingCurve {
 };
 
 // Where the core side meets the cavity side on the part's outside: the sides of triangles the
-// cavity forms that a triangle the core forms lies across. A face both halves form, parted at
-// its silhouette, goes to each half by which way its triangles face. Faces neither half reaches
-// bound no line: on a part with undercuts the line follows the two main halves only.
+// cavity forms that a triangle the core forms lies across. Across a face both halves form,
+// parted at its silhouette, the line runs where its surface's normals turn square to the pull,
+// found between the mesh's points; its triangles go to the half they face against its
+// neighbours. Faces neither half reaches bound no line: on a part with undercuts the line
+// follows the two main halves only.
 class PartingLine {
 public:
     PartingLine(const Part& part, const TriangleAdjacency& adjacency,
@@ -43,6 +45,8 @@ public:
     static PartingCurve Simplified(const PartingCurve& curve, double tolerance);
 
 private:
+    // Both halves form the face, parted at its silhouette.
+    bool Parted(std::uint32_t face) const;
     MouldSide SideOf(std::uint32_t triangle) const;
 
     const Part& m_part;

@@ -153,6 +153,26 @@ TEST_P(PartingLineTest, RunsRoundTheOpeningsOuterEdge) {
 INSTANTIATE_TEST_SUITE_P(Cups, PartingLineTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class PartingSilhouetteTest : public CheckFixture {};
+
+// A ball parts where its one face turns square to the pull, round its equator: one closed line
+// across that face, on no edge of the file, as long as the equator within the mesh's tolerance.
+TEST_F(PartingSilhouetteTest, ABallPartsRoundItsEquator) {
+    test_parts::WriteStep(test_parts::Ball(20), Path("ball.step"));
+    const check::CheckReport report = Check(Path("ball.step"), Rules("mm"));
+    const check::PartingLineReport& parting = report.solids.at(0).partingLine;
+    const double chord = check::kMeshChordShare * 40 * std::sqrt(3.0);
+    ASSERT_EQ(parting.lines.size(), 1u) << check::ReportText(report);
+    const check::PartingPolyline& line = parting.lines[0];
+    EXPECT_TRUE(line.closed);
+    EXPECT_EQ(line.cavityFace, line.coreFace);
+    EXPECT_EQ(line.edge, 0u);
+    EXPECT_NEAR(line.length, kCircle, 2 * std::numbers::pi * chord);
+    for (const Point& p : line.points) {
+        EXPECT_NEAR(p[2], 0, chord);
+    }
+}
+
 // A loop thinned within a tolerance keeps fewer points, and every point it lost lies within the
 // tolerance of what it kept.
 TEST(PartingLineThinning, KeepsTheLoopWithinTheTolerance) {
