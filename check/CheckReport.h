@@ -59,11 +59,41 @@ struct Box {
     Point high{};
 };
 
+// A stretch of the parting line, in the document's length unit.
+struct PartingPolyline {
+    // On a part with surfaces, the edge between these faces (the cavity's, then the core's, by
+    // the report's numbers), both the same face where the line crosses it at its silhouette; on
+    // an STL both are 0 and the line runs on across faces.
+    std::uint32_t cavityFace = 0;
+    std::uint32_t coreFace = 0;
+    // The file's edge it runs along, from 1 in the order the file's solids list their edges; 0
+    // where it runs along none (a silhouette, an STL).
+    std::uint32_t edge = 0;
+    // The last point joins the first.
+    bool closed = false;
+    // Along the mesh, before its points were thinned.
+    double length = 0;
+    // Thinned to those that keep the line within the mesh's tolerance.
+    std::vector<Point> points;
+};
+
+// Where the core side meets the cavity side on a solid's outside.
+struct PartingLineReport {
+    // Every stretch, listed or not, and their length together.
+    std::size_t count = 0;
+    double length = 0;
+    // The longest stretches first, as many as hold kMostPoints points together.
+    std::vector<PartingPolyline> lines;
+
+    static constexpr std::size_t kMostPoints = 10'000;
+};
+
 // A solid of the part that was checked.
 struct SolidSummary {
     std::uint32_t number = 1;  // from 1, in the file's order
     std::size_t faces = 0;
     Box size;
+    PartingLineReport partingLine;
 };
 
 // A pull direction the checker tried when it chose one, and the area neither half reaches along

@@ -9,6 +9,7 @@
 #include "check/CheckCancelled.h"
 #include "check/CheckError.h"
 #include "check/ReportMesh.h"
+#include "check/ReportPartingLine.h"
 #include "check/checks/RuleCheck.h"
 #include "check/geometry/IsolatedPartReader.h"
 #include "check/geometry/PullSearch.h"
@@ -184,7 +185,8 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
             raysDone = std::max(raysDone, done);
             tell();
         });
-        report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units)});
+        const std::size_t summary = report.solids.size();
+        report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units), {}});
         const std::vector<FaceCentre> centres = FaceCentres(solid);
         for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
             ThrowIfStopped(m_options.stop);
@@ -203,6 +205,9 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
             }
             report.rules.push_back(std::move(result));
         }
+        ThrowIfStopped(m_options.stop);
+        report.solids[summary].partingLine =
+            ReportPartingLine(solid, context.Adjacency(), context.Sides(), pull, firstFace, units);
         if (m_options.keepMeshes) {
             sides = context.Sides();
         }

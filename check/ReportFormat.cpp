@@ -70,6 +70,21 @@ std::string ChosenPullText(const CheckReport& report) {
     return text;
 }
 
+// One line per solid checked: how many stretches its parting line has and how long they are.
+std::string PartingLineText(const CheckReport& report) {
+    // The units read "mm, deg": the length unit first.
+    const std::string lengthUnit = report.units.substr(0, report.units.find(','));
+    std::string text;
+    for (const SolidSummary& solid : report.solids) {
+        const std::string whose =
+            report.solidCount > 1 ? fmt::format(" of solid {}", solid.number) : "";
+        text += fmt::format("parting line{}: {} line(s), {} {} in all\n", whose,
+                            solid.partingLine.count, ReportNumber(solid.partingLine.length),
+                            lengthUnit);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string ReportText(const CheckReport& report) {
@@ -77,6 +92,7 @@ std::string ReportText(const CheckReport& report) {
     if (!report.pullCandidates.empty()) {
         text += ChosenPullText(report);
     }
+    text += PartingLineText(report);
     std::uint32_t solid = 0;
     for (const RuleResult& rule : report.rules) {
         if (report.solidCount > 1 && rule.solid != solid) {
@@ -160,6 +176,25 @@ std::string Dump(const Json& json, JsonLayout layout) {
     return (layout == JsonLayout::Indented ? json.dump(2) : json.dump()) + "\n";
 }
 
+Json PartingLineJson(const PartingLineReport& parting) {
+    Json lines = Json::array();
+    for (const PartingPolyline& line : parting.lines) {
+        Json item{{"closed", line.closed}, {"length", line.length}, {"points", line.points}};
+        if (line.cavityFace != 0) {
+            item["cavity face"] = line.cavityFace;
+            item["core face"] = line.coreFace;
+        }
+        if (line.edge != 0) {
+            item["edge"] = line.edge;
+        }
+        lines.push_back(std::move(item));
+    }
+    return Json{{"count", parting.count},
+                {"length", parting.length},
+                {"lines", std::move(lines)},
+                {"left out", parting.count - parting.lines.size()}};
+}
+
 }  // namespace
 
 std::string ReportJson(const CheckReport& report, JsonLayout layout) {
@@ -179,8 +214,10 @@ std::string ReportJson(const CheckReport& report, JsonLayout layout) {
     root["solid count"] = report.solidCount;
     Json solids = Json::array();
     for (const SolidSummary& solid : report.solids) {
-        solids.push_back(
-            Json{{"solid", solid.number}, {"faces", solid.faces}, {"size", BoxJson(solid.size)}});
+        solids.push_back(Json{{"solid", solid.number},
+                              {"faces", solid.faces},
+                              {"size", BoxJson(solid.size)},
+                              {"parting line", PartingLineJson(solid.partingLine)}});
     }
     root["solids"] = std::move(solids);
     root["warnings"] = report.warnings;

@@ -75,7 +75,9 @@ bool FaceColours::Undercut(std::uint32_t face) const {
 std::vector<LegendEntry> FaceColours::Legend(ColourBy by) {
     std::vector<LegendEntry> legend;
     if (by == ColourBy::MouldSides) {
-        legend = {{tr("Cavity side"), kCavity}, {tr("Core side"), kCore}};
+        legend = {{tr("Cavity side"), kCavity},
+                  {tr("Core side"), kCore},
+                  {tr("Parting line"), PartingLine()}};
     } else {
         for (int severity = kSeverities; severity >= 1; --severity) {
             legend.push_back({tr(kSeverityNames[severity - 1]), kSeverityColours[severity - 1]});
@@ -89,4 +91,8 @@ std::vector<LegendEntry> FaceColours::Legend(ColourBy by) {
 
 QColor FaceColours::UndercutOutline() {
     return {255, 0, 255};
+}
+
+QColor FaceColours::PartingLine() {
+    return {0, 150, 60};
 }

@@ -35,6 +35,8 @@ public:
     static std::vector<LegendEntry> Legend(ColourBy by);
     // The outline drawn round undercut faces.
     static QColor UndercutOutline();
+    // The line drawn where the core side meets the cavity side, with the halves' tints.
+    static QColor PartingLine();
 
 private:
     struct FaceState {

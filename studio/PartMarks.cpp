@@ -104,6 +104,28 @@ void PartOutlines::Compute(const Handle(PrsMgr_PresentationManager) &,
     AddLines(presentation, m_undercuts, FaceColours::UndercutOutline(), 3.0);
 }
 
+PartingLines::PartingLines(const check::CheckReport& report) {
+    std::vector<gp_Pnt> segments;
+    for (const check::SolidSummary& solid : report.solids) {
+        for (const check::PartingPolyline& line : solid.partingLine.lines) {
+            const std::size_t count = line.points.size();
+            const std::size_t spans = line.closed && count > 2 ? count : count - 1;
+            for (std::size_t i = 0; count > 1 && i < spans; ++i) {
+                for (const check::Point& p : {line.points[i], line.points[(i + 1) % count]}) {
+                    segments.emplace_back(p[0], p[1], p[2]);
+                }
+            }
+        }
+    }
+    m_lines = SegmentArray(segments);
+}
+
+void PartingLines::Compute(const Handle(PrsMgr_PresentationManager) &,
+                           const Handle(Prs3d_Presentation) & presentation,
+                           const Standard_Integer) {
+    AddLines(presentation, m_lines, FaceColours::PartingLine(), 3.0);
+}
+
 PullArrow::PullArrow(const Bnd_Box& part, const gp_Dir& pull) : m_part(part), m_pull(pull) {}
 
 void PullArrow::Compute(const Handle(PrsMgr_PresentationManager) &,

@@ -33,6 +33,29 @@ private:
     Handle(Graphic3d_ArrayOfSegments) m_undercuts;
 };
 
+// Drawn over the faces and never picked: the parting line of every solid as the report gives
+// it, wide, in its legend colour.
+class PartingLines : public AIS_InteractiveObject {
+    DEFINE_STANDARD_RTTI_INLINE(PartingLines, AIS_InteractiveObject)
+
+public:
+    explicit PartingLines(const check::CheckReport& report);
+
+    Standard_Boolean AcceptDisplayMode(const Standard_Integer mode) const override {
+        return mode == 0;
+    }
+    // The segments drawn.
+    int Segments() const { return m_lines->VertexNumber() / 2; }
+
+private:
+    void Compute(const Handle(PrsMgr_PresentationManager) & manager,
+                 const Handle(Prs3d_Presentation) & presentation,
+                 const Standard_Integer mode) override;
+    void ComputeSelection(const Handle(SelectMgr_Selection) &, const Standard_Integer) override {}
+
+    Handle(Graphic3d_ArrayOfSegments) m_lines;
+};
+
 // The direction the cavity draws along, an arrow rising from above the part's middle.
 class PullArrow : public AIS_InteractiveObject {
     DEFINE_STANDARD_RTTI_INLINE(PullArrow, AIS_InteractiveObject)

@@ -14,6 +14,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "studio/PartMarks.h"
+
 namespace {
 
 // Further than this from where it was pressed, a button drags rather than clicks.
@@ -104,7 +106,26 @@ void PartView::Show(const check::CheckReport& report) {
     DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
     m_context->Display(m_shapes.pullArrow, 0, -1, false);
+    DisplayPartingLine();
     LookFrom(Direction::Corner);
+}
+
+void PartView::DisplayPartingLine() {
+    if (m_colourBy == ColourBy::MouldSides) {
+        m_context->Display(m_shapes.partingLine, 0, -1, false);
+    } else {
+        m_context->Erase(m_shapes.partingLine, false);
+    }
+}
+
+bool PartView::ShowsPartingLine() const {
+    return m_context && !m_shapes.partingLine.IsNull() &&
+           m_context->IsDisplayed(m_shapes.partingLine);
+}
+
+int PartView::PartingLineSegments() const {
+    const Handle(PartingLines) lines = Handle(PartingLines)::DownCast(m_shapes.partingLine);
+    return lines.IsNull() ? 0 : lines->Segments();
 }
 
 void PartView::DisplayFaces() {
@@ -156,6 +177,7 @@ void PartView::SetColourBy(ColourBy by) {
         m_context->Remove(m_shapes.faces, false);
         m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
         DisplayFaces();
+        DisplayPartingLine();
         if (selected != 0) {
             Highlight(selected);
         }

@@ -18,10 +18,10 @@
 #include "studio/PartShapes.h"
 
 // The checked part in 3D, drawn by OpenCASCADE with OpenGL into the widget's own X window:
-// its faces shaded in their findings' colours (or the mould halves' tints) with their outlines,
-// and the pull as an arrow. Left drag rotates, middle drag pans, the wheel zooms; a click picks
-// a face. Where OpenGL cannot start (no X display, Qt's offscreen platform) the widget says so
-// and the rest of the studio works without the picture.
+// its faces shaded in their findings' colours (or the mould halves' tints and the parting line)
+// with their outlines, and the pull as an arrow. Left drag rotates, middle drag pans, the wheel
+// zooms; a click picks a face. Where OpenGL cannot start (no X display, Qt's offscreen platform)
+// the widget says so and the rest of the studio works without the picture.
 class PartView : public QWidget {
     Q_OBJECT
 
@@ -46,6 +46,9 @@ public:
     void Show(const check::CheckReport& report);
     void SetColourBy(ColourBy by);
     ColourBy ColouredBy() const { return m_colourBy; }
+    // Whether the view draws the parting line, and its segments.
+    bool ShowsPartingLine() const;
+    int PartingLineSegments() const;
 
     // Selects and highlights the face (0: none) and frames it in the view.
     void SelectFace(std::uint32_t face);
@@ -83,6 +86,8 @@ private:
     QPoint Device(const QPoint& point) const;
     static std::uint32_t FaceOf(const Handle(SelectMgr_EntityOwner) & owner);
     void DisplayFaces();
+    // The parting line goes with the mould halves' tints.
+    void DisplayPartingLine();
     // While the view turns, pans or zooms, a large part is drawn coarse and without outlines,
     // drawn again in full once it has stood still a moment.
     void Moving();

@@ -10,6 +10,7 @@
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
+#include <Poly_PolygonOnTriangulation.hxx>
 #include <Poly_Triangulation.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
@@ -17,6 +18,7 @@
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
+#include <TopoDS_Edge.hxx>
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Wire.hxx>
 
@@ -33,9 +35,8 @@
 namespace check {
 namespace {
 
-// Mesh chord deviation as a share of the part's size, and the largest angle between the
-// normals of neighbouring mesh nodes: fine enough for sampling drafts of a tenth of a degree.
-constexpr double kRelativeDeflection = 1e-3;
+// The largest angle between the normals of neighbouring mesh nodes: with the chord deviation
+// (kMeshChordShare), fine enough for sampling drafts of a tenth of a degree.
 constexpr double kAngularDeflection = 0.3;
 // Coarser meshes tried when the fine one has too many triangles.
 constexpr int kCoarserMeshAttempts = 3;
@@ -67,7 +68,7 @@ void Mesh(const TopoDS_Shape& shape, const TopTools_IndexedMapOfShape& faces,
     if (!(diagonal > 0) || !std::isfinite(diagonal)) {
         throw CheckError("the part has no extent");
     }
-    double deflection = diagonal * kRelativeDeflection;
+    double deflection = diagonal * kMeshChordShare;
     for (int attempt = 0; attempt <= kCoarserMeshAttempts; ++attempt) {
         BRepTools::Clean(shape);
         BRepMesh_IncrementalMesh mesher(shape, deflection, false,
@@ -108,8 +109,32 @@ void DescribeSurface(const TopoDS_Face& face, PartFace& described) {
     }
 }
 
-// Appends the face's triangles, wound outward, with the surface normals at their nodes.
-void AppendTriangles(const TopoDS_Face& face, std::uint32_t faceIndex, Part& part) {
+// Appends the sides of the face's mesh along its edges, each with its edge's number; the face's
+// nodes start at the part's vertex first.
+void AppendEdgeSpans(const TopoDS_Face& face, const Handle(Poly_Triangulation) & mesh,
+                     const TopTools_IndexedMapOfShape& edges, std::uint32_t first, Part& part) {
+    TopLoc_Location location;
+    for (TopExp_Explorer explorer(face, TopAbs_EDGE); explorer.More(); explorer.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(explorer.Current());
+        const int number = edges.FindIndex(edge);
+        const Handle(Poly_PolygonOnTriangulation) polygon =
+            BRep_Tool::PolygonOnTriangulation(edge, mesh, location);
+        if (number == 0 || polygon.IsNull()) {
+            continue;
+        }
+        for (int i = 1; i < polygon->NbNodes(); ++i) {
+            part.edgeSpans.push_back(
+                {static_cast<std::uint32_t>(number - 1),
+                 first + static_cast<std::uint32_t>(polygon->Node(i)) - 1,
+                 first + static_cast<std::uint32_t>(polygon->Node(i + 1)) - 1});
+        }
+    }
+}
+
+// Appends the face's triangles, wound outward, with the surface normals at their nodes, and the
+// mesh's sides along its edges.
+void AppendTriangles(const TopoDS_Face& face, std::uint32_t faceIndex,
+                     const TopTools_IndexedMapOfShape& edges, Part& part) {
     TopLoc_Location location;
     const Handle(Poly_Triangulation) mesh = BRep_Tool::Triangulation(face, location);
     if (mesh.IsNull()) {
@@ -142,6 +167,7 @@ void AppendTriangles(const TopoDS_Face& face, std::uint32_t faceIndex, Part& par
         PartTriangle triangle{{first + a - 1, first + b - 1, first + c - 1}, faceIndex};
         part.triangles.push_back(triangle);
     }
+    AppendEdgeSpans(face, mesh, edges, first, part);
 }
 
 // Fills missing node normals from the triangles around them, and the faces' areas and extents.
@@ -227,11 +253,13 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
     TopoDS_Compound solids;
     builder.MakeCompound(solids);
     TopTools_IndexedMapOfShape faces;
+    TopTools_IndexedMapOfShape edges;
     Part part;
     for (const TopoDS_Shape& solid : found.solids) {
         builder.Add(solids, solid);
         const auto first = static_cast<std::uint32_t>(faces.Extent());
         TopExp::MapShapes(solid, TopAbs_FACE, faces);
+        TopExp::MapShapes(solid, TopAbs_EDGE, edges);
         part.solids.push_back({first, static_cast<std::uint32_t>(faces.Extent()) - first,
                                BrepSolids::OpenEdges(solid)});
     }
@@ -245,7 +273,7 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
     for (int i = 1; i <= faces.Extent(); ++i) {
         const TopoDS_Face& face = TopoDS::Face(faces(i));
         DescribeSurface(face, part.faces[i - 1]);
-        AppendTriangles(face, static_cast<std::uint32_t>(i - 1), part);
+        AppendTriangles(face, static_cast<std::uint32_t>(i - 1), edges, part);
     }
     if (part.triangles.empty()) {
         throw CheckError("the part's faces could not be meshed");

@@ -9,6 +9,10 @@
 
 namespace check {
 
+// A file's surfaces are meshed with chords that stray from them by at most this share of the
+// part's diagonal (coarser only when the fine mesh would hold too many triangles).
+inline constexpr double kMeshChordShare = 1e-3;
+
 // What kind of surface a face lies on; an STL's faces, regions of triangles, are fitted.
 enum class SurfaceKind { Plane, Cylinder, Cone, Sphere, Torus, Other };
 
@@ -86,6 +90,14 @@ struct PartRib {
     double angle = 0;
 };
 
+// A side of the mesh along one of the file's edges: the edge's number (from 0, in the order the
+// file's solids list their edges) and the vertices at its ends, as one face it bounds holds them.
+struct EdgeSpan {
+    std::uint32_t edge = 0;
+    std::uint32_t from = 0;
+    std::uint32_t to = 0;
+};
+
 // One solid of the file: its faces are a run of the part's faces, in the file's order.
 struct PartSolid {
     std::uint32_t firstFace = 0;
@@ -108,6 +120,8 @@ struct Part {
     std::vector<HoleRim> holeRims;
     std::vector<SharpCorner> sharpCorners;
     std::vector<PartRib> ribs;
+    // The mesh's sides along the file's edges, where the file holds surfaces.
+    std::vector<EdgeSpan> edgeSpans;
     // Every solid, in the file's order (an STL is one); together they hold every face.
     std::vector<PartSolid> solids;
     // What reading found amiss but did not refuse (a shell that is not closed), one line each.

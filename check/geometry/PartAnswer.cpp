@@ -19,6 +19,8 @@ static_assert(std::is_trivially_copyable_v<SharpCorner> &&
               sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
 static_assert(std::is_trivially_copyable_v<PartRib> &&
               sizeof(PartRib) == 4 * sizeof(std::uint32_t) + 5 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<EdgeSpan> &&
+              sizeof(EdgeSpan) == 3 * sizeof(std::uint32_t));
 
 template <typename T>
 void Append(std::string& bytes, const T& value) {
@@ -67,6 +69,7 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     WriteArray(part.holes, write);
     WriteArray(part.sharpCorners, write);
     WriteArray(part.ribs, write);
+    WriteArray(part.edgeSpans, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));
     for (const PartSolid& solid : part.solids) {

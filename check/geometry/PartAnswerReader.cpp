@@ -150,8 +150,8 @@ bool TakeWarnings(Cursor& in, std::vector<std::string>& warnings) {
 bool TakeRestOfPart(Cursor& in, Part& part) {
     if (!TakeFaces(in, part.faces) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
         !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) || !in.TakeArray(part.ribs) ||
-        !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings) ||
-        !in.AtEnd()) {
+        !in.TakeArray(part.edgeSpans) || !TakeSolids(in, part.faces.size(), part.solids) ||
+        !TakeWarnings(in, part.warnings) || !in.AtEnd()) {
         return false;
     }
     const std::size_t faces = part.faces.size();
@@ -168,7 +168,10 @@ bool TakeRestOfPart(Cursor& in, Part& part) {
                std::isfinite(rib.rootRadius) && std::isfinite(rib.draft) &&
                std::isfinite(rib.angle);
     });
-    if (!holesSound || !cornersSound || !ribsSound ||
+    const bool spansSound = std::ranges::all_of(part.edgeSpans, [&](const EdgeSpan& span) {
+        return span.from < part.vertices.size() && span.to < part.vertices.size();
+    });
+    if (!holesSound || !cornersSound || !ribsSound || !spansSound ||
         part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {

@@ -32,6 +32,11 @@ Part SolidPart(const Part& part, std::size_t solid) {
         }
         one.triangles.push_back(kept);
     }
+    for (const EdgeSpan& span : part.edgeSpans) {
+        if (renumbered[span.from] != kUnused && renumbered[span.to] != kUnused) {
+            one.edgeSpans.push_back({span.edge, renumbered[span.from], renumbered[span.to]});
+        }
+    }
     for (const HoleRim& rim : part.holeRims) {
         if (rim.holeFace >= first && rim.holeFace < end) {
             one.holeRims.push_back({rim.holeFace - first, rim.edgeDistance});

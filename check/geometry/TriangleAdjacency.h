@@ -22,7 +22,7 @@ public:
         return m_across[3 * triangle + static_cast<std::uint32_t>(edge)];
     }
 
-    // Numbers for the part's vertices: one per distinct point.
+    // Per triangle, the point numbers of its corners.
     static std::vector<std::array<std::uint32_t, 3>> CornerPoints(const Part& part);
     // Per vertex, the number of its point, from 0: equal points, equal numbers, numbered in the
     // order they are first met.

@@ -121,6 +121,10 @@
         <translation>Côté noyau</translation>
     </message>
     <message>
+        <source>Parting line</source>
+        <translation>Ligne de joint</translation>
+    </message>
+    <message>
         <source>Passes</source>
         <translation>Conforme</translation>
     </message>

@@ -121,6 +121,10 @@
         <translation>コア側</translation>
     </message>
     <message>
+        <source>Parting line</source>
+        <translation>パーティングライン</translation>
+    </message>
+    <message>
         <source>Passes</source>
         <translation>合格</translation>
     </message>

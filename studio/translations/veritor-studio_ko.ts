@@ -121,6 +121,10 @@
         <translation>코어 측</translation>
     </message>
     <message>
+        <source>Parting line</source>
+        <translation>파팅 라인</translation>
+    </message>
+    <message>
         <source>Passes</source>
         <translation>통과</translation>
     </message>

@@ -121,6 +121,10 @@
         <translation>型芯侧</translation>
     </message>
     <message>
+        <source>Parting line</source>
+        <translation>分型线</translation>
+    </message>
+    <message>
         <source>Passes</source>
         <translation>通过</translation>
     </message>

@@ -121,6 +121,10 @@
         <translation>公模側</translation>
     </message>
     <message>
+        <source>Parting line</source>
+        <translation>分模線</translation>
+    </message>
+    <message>
         <source>Passes</source>
         <translation>通過</translation>
     </message>

@@ -168,6 +168,40 @@ TEST_F(CheckCommandTest, PullAutoReportsTheDirectionsTried) {
     EXPECT_NE(refused.err.find("not all zero, or auto"), std::string::npos) << refused.err;
 }
 
+// The parting line: a line in the text, and in JSON that follows the schema its stretches, on a
+// STEP part as edges between two faces and on an STL as polylines.
+TEST_F(CheckCommandTest, ReportsThePartingLineInTextAndJson) {
+    test_parts::WriteStep(test_parts::DraftedCupWithRib(), Path("cup.step"));
+    test_parts::WriteStl(test_parts::DraftedCupWithRib(), Path("cup.stl"));
+    Rules("mm");
+    const CommandResult text = RunVeritorRules(Folder(), "check cup.step rules1.xml");
+    EXPECT_NE(text.out.find("\nparting line: 4 line(s), 280.0 mm in all\n"), std::string::npos)
+        << text.out;
+    struct Case {
+        const char* part;
+        std::size_t lines;
+        bool edges;
+    };
+    for (const Case& c : {Case{"cup.step", 4, true}, Case{"cup.stl", 1, false}}) {
+        const nlohmann::json report = nlohmann::json::parse(
+            RunVeritorRules(Folder(), fmt::format("check {} rules1.xml --format json", c.part))
+                .out);
+        ExpectValid(report);
+        const nlohmann::json& parting = report["solids"][0]["parting line"];
+        EXPECT_EQ(parting["count"], c.lines) << c.part;
+        EXPECT_EQ(parting["left out"], 0) << c.part;
+        EXPECT_NEAR(parting["length"].get<double>(), 280.0, 1e-5) << c.part;
+        ASSERT_EQ(parting["lines"].size(), c.lines) << c.part;
+        for (const nlohmann::json& line : parting["lines"]) {
+            EXPECT_EQ(line.contains("cavity face"), c.edges) << c.part;
+            EXPECT_EQ(line.contains("edge"), c.edges) << c.part;
+            EXPECT_EQ(line["closed"], !c.edges) << c.part;
+            // A straight edge keeps its two ends; the loop its four corners.
+            EXPECT_EQ(line["points"].size(), c.edges ? 2u : 4u) << line.dump();
+        }
+    }
+}
+
 TEST_F(CheckCommandTest, WarningsGoToStandardErrorAndIntoTheJson) {
     test_parts::WriteStep(test_parts::BlockBesideOpenBox(), Path("open.step"));
     Rules("mm");

@@ -10,8 +10,8 @@ namespace {
 
 using check::PartAnswer;
 
-// Two faces in two solids, a hole with its rim, a sharp corner and two triangles over four
-// vertices.
+// Two faces in two solids, a hole with its rim, a sharp corner, two triangles over four
+// vertices and the edge between them.
 check::Part SmallPart() {
     check::Part part;
     part.hasSurfaces = true;
@@ -23,6 +23,7 @@ check::Part SmallPart() {
     part.holes = {{1, 1, {8, 20, 0}, {0, 0, 1}, 6, 10}};
     part.holeRims = {{1, 2.5}};
     part.sharpCorners = {{0, 1, 90}};
+    part.edgeSpans = {{5, 2, 0}};
     part.solids = {{0, 1, 0}, {1, 1, 4}};
     part.warnings = {"solid 2: not closed"};
     return part;
@@ -64,6 +65,9 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
     ASSERT_EQ(read->part.sharpCorners.size(), 1u);
     EXPECT_EQ(read->part.sharpCorners[0].otherFace, 1u);
     EXPECT_EQ(read->part.sharpCorners[0].angle, 90);
+    ASSERT_EQ(read->part.edgeSpans.size(), 1u);
+    EXPECT_EQ(read->part.edgeSpans[0].edge, 5u);
+    EXPECT_EQ(read->part.edgeSpans[0].from, 2u);
     ASSERT_EQ(read->part.solids.size(), 2u);
     EXPECT_EQ(read->part.solids[1].firstFace, 1u);
     EXPECT_EQ(read->part.solids[1].openEdges, 4u);
@@ -120,6 +124,7 @@ TEST(PartAnswerTest, AnswersCutShortOrNotHoldingTogetherAreRefused) {
         {"hole of no face", [](auto& p) { p.holes[0].face = 2; }},
         {"hole depth not a number", [](auto& p) { p.holes[0].depth = std::nan(""); }},
         {"corner beside no face", [](auto& p) { p.sharpCorners[0].otherFace = 2; }},
+        {"edge through no vertex", [](auto& p) { p.edgeSpans[0].to = 4; }},
         {"normals missing", [](auto& p) { p.vertexNormals.pop_back(); }},
         {"corner not a number", [](auto& p) { p.vertices[2].y = std::nan(""); }},
         {"surface kind unknown", [](auto& p) { p.faces[0].surface = check::SurfaceKind{9}; }},

@@ -179,6 +179,23 @@ TEST_F(PartViewTest, FacesAreDrawnInTheirColours) {
     EXPECT_THAT(m_window.Part().Legend().text().toStdString(), testing::HasSubstr("Cavity side"));
 }
 
+// The parting line goes with the mould halves' tints: drawn from the report's lines, one segment
+// per span of their points, and listed in the legend.
+TEST_F(PartViewTest, ThePartingLineIsDrawnWithTheMouldSides) {
+    std::size_t spans = 0;
+    for (const check::PartingPolyline& line : m_report.solids[0].partingLine.lines) {
+        spans += line.closed ? line.points.size() : line.points.size() - 1;
+    }
+    ASSERT_GT(spans, 0u);
+    EXPECT_FALSE(View().ShowsPartingLine());
+    m_window.Part().MouldSides().setChecked(true);
+    EXPECT_TRUE(View().ShowsPartingLine());
+    EXPECT_EQ(static_cast<std::size_t>(View().PartingLineSegments()), spans);
+    EXPECT_THAT(m_window.Part().Legend().text().toStdString(), testing::HasSubstr("Parting line"));
+    m_window.Part().MouldSides().setChecked(false);
+    EXPECT_FALSE(View().ShowsPartingLine());
+}
+
 // The housing from a corner with its legend, as the reference shows it. Mesa draws alike from
 // run to run; the tolerance allows for another version's edges.
 TEST_F(PartViewTest, ThePictureMatchesTheReference) {
