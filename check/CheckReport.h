@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "check/SolidFeatures.h"
+
 namespace check {
 
 using Point = std::array<double, 3>;
@@ -64,6 +66,8 @@ struct SolidSummary {
     std::uint32_t number = 1;  // from 1, in the file's order
     std::size_t faces = 0;
     Box size;
+    // Its holes, ribs and bosses; none on a mesh, where they are not told.
+    std::optional<SolidFeatures> features;
 };
 
 // A pull direction the checker tried when it chose one, and the area neither half reaches along

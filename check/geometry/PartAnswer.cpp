@@ -26,7 +26,11 @@ static_assert(std::is_trivially_copyable_v<Vec3> && sizeof(Vec3) == 3 * sizeof(d
 static_assert(std::is_trivially_copyable_v<PartTriangle> &&
               sizeof(PartTriangle) == 4 * sizeof(std::uint32_t));
 static_assert(std::is_trivially_copyable_v<PartHole> &&
-              sizeof(PartHole) == 2 * sizeof(std::uint32_t) + 8 * sizeof(double));
+              sizeof(PartHole) == 4 * sizeof(std::uint32_t) + 10 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<PartBoss> &&
+              sizeof(PartBoss) == 2 * sizeof(std::uint32_t) + 11 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<FeatureFace> &&
+              sizeof(FeatureFace) == 3 * sizeof(std::uint32_t));
 static_assert(std::is_trivially_copyable_v<SharpCorner> &&
               sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
 static_assert(std::is_trivially_copyable_v<PartRib> &&
@@ -185,6 +189,7 @@ bool TakePart(Cursor& in, Part& part) {
         !in.TakeArray(part.vertices) || !in.TakeArray(part.vertexNormals) ||
         !in.TakeArray(part.triangles) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
         !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) || !in.TakeArray(part.ribs) ||
+        !in.TakeArray(part.bosses) || !in.TakeArray(part.featureFaces) ||
         !TakeSolids(in, part.faces.size(), part.solids) || !TakeWarnings(in, part.warnings)) {
         return false;
     }
@@ -192,8 +197,20 @@ bool TakePart(Cursor& in, Part& part) {
     const std::size_t faces = part.faces.size();
     const bool holesSound = std::ranges::all_of(part.holes, [&](const PartHole& hole) {
         return hole.face < faces && Finite(hole.start) && Finite(hole.direction) &&
-               std::isfinite(hole.diameter) && std::isfinite(hole.depth);
+               std::isfinite(hole.diameter) && std::isfinite(hole.depth) &&
+               std::isfinite(hole.counterboreDiameter) && std::isfinite(hole.counterboreDepth) &&
+               hole.through <= 1 && hole.entry <= HoleEntry::Countersink;
     });
+    const bool bossesSound = std::ranges::all_of(part.bosses, [&](const PartBoss& boss) {
+        return boss.face < faces && boss.base < faces && Finite(boss.foot) &&
+               Finite(boss.direction) && std::isfinite(boss.outerDiameter) &&
+               std::isfinite(boss.innerDiameter) && std::isfinite(boss.height) &&
+               std::isfinite(boss.rootRadius) && std::isfinite(boss.draft);
+    });
+    const bool featureFacesSound =
+        std::ranges::all_of(part.featureFaces, [&](const FeatureFace& f) {
+            return f.kind <= FeatureKind::Boss && f.feature < faces && f.face < faces;
+        });
     const bool cornersSound = std::ranges::all_of(part.sharpCorners, [&](const SharpCorner& c) {
         return c.face < faces && c.otherFace < faces && std::isfinite(c.angle);
     });
@@ -203,7 +220,7 @@ bool TakePart(Cursor& in, Part& part) {
                std::isfinite(rib.rootRadius) && std::isfinite(rib.draft) &&
                std::isfinite(rib.angle);
     });
-    if (!holesSound || !cornersSound || !ribsSound ||
+    if (!holesSound || !cornersSound || !ribsSound || !bossesSound || !featureFacesSound ||
         part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {
@@ -245,6 +262,8 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     WriteArray(part.holes, write);
     WriteArray(part.sharpCorners, write);
     WriteArray(part.ribs, write);
+    WriteArray(part.bosses, write);
+    WriteArray(part.featureFaces, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));
     for (const PartSolid& solid : part.solids) {
