@@ -205,8 +205,8 @@ TEST_F(CheckCommandTest, EachSolidListsItsHolesRibsAndBosses) {
     EXPECT_NEAR(boss["height"].get<double>(), 12, 1e-6);
     EXPECT_NEAR(boss["root radius"].get<double>(), 1, 1e-6);
     EXPECT_EQ(boss["foot"], nlohmann::json::array({30.0, 20.0, 2.0}));
-    // Its two halves, two fillet halves and its top.
-    EXPECT_EQ(boss["faces"].size(), 5u);
+    // Its side, root fillet and top, each written in two halves.
+    EXPECT_EQ(boss["faces"].size(), 6u);
     ASSERT_EQ(first["holes"].size(), 1u);
     EXPECT_EQ(first["holes"][0]["kind"], "blind");
     EXPECT_NEAR(first["holes"][0]["depth"].get<double>(), 12, 1e-6);
