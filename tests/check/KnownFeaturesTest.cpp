@@ -55,6 +55,12 @@ TEST_F(KnownFeaturesTest, HolesAndBlendsAreTheKnownOnes) {
          {{0, 2, {}, up, 6, 10, 0, 0, 1, Countersink}},
          0,
          0},
+        // Its rim only 7 wide: a chamfer that breaks the edge.
+        {"chamfered",
+         [] { return test_parts::CountersunkPlate(7); },
+         {{0, 2, {}, up, 6, 10, 0, 0, 1, Chamfer}},
+         0,
+         0},
         // Two cylinders joined by a flat step: one hole, not two.
         {"counterbored",
          [] { return test_parts::CounterboredPlate(); },

@@ -229,8 +229,9 @@ TopoDS_Shape DrilledPlate() {
     return Cut(Plate(), Turned({{0, 11}, {3, 11}, {3, 4}, {0, 4 - DrillPointDepth()}}));
 }
 
-TopoDS_Shape CountersunkPlate() {
-    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 8}, {6, 11}, {0, 11}}));
+TopoDS_Shape CountersunkPlate(double rimWidth) {
+    const double rim = rimWidth / 2;
+    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 10 - (rim - 3)}, {rim + 1, 11}, {0, 11}}));
 }
 
 TopoDS_Shape CounterboredPlate() {

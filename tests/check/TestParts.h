@@ -40,8 +40,9 @@ TopoDS_Shape HolePlate();
 TopoDS_Shape SplitHolePlate();
 // a drilled hole 6 deep from the top with a 118 degree point;
 TopoDS_Shape DrilledPlate();
-// a through hole with a 90 degree countersink 10 wide at the top (its rim 3 from the edge);
-TopoDS_Shape CountersunkPlate();
+// a through hole with a 90 degree countersink this wide at the top (10: its rim 3 from the
+// edge);
+TopoDS_Shape CountersunkPlate(double rimWidth = 10);
 // a through hole 6 wide counterbored 10 wide and 4 deep from the top (its rim 3 from the edge);
 TopoDS_Shape CounterboredPlate();
 // and, where the hole would be, a pin 5 high standing on the plate, written as two halves, its
