@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "check/SolidFeatures.h"
+
 namespace check {
 
 using Point = std::array<double, 3>;
@@ -94,6 +96,8 @@ struct SolidSummary {
     std::size_t faces = 0;
     Box size;
     PartingLineReport partingLine;
+    // Its holes, ribs and bosses; none on a mesh, where they are not told.
+    std::optional<SolidFeatures> features;
 };
 
 // A pull direction the checker tried when it chose one, and the area neither half reaches along

@@ -8,6 +8,7 @@
 
 #include "check/CheckCancelled.h"
 #include "check/CheckError.h"
+#include "check/ReportFeatures.h"
 #include "check/ReportMesh.h"
 #include "check/ReportPartingLine.h"
 #include "check/checks/RuleCheck.h"
@@ -186,7 +187,11 @@ void PartChecker::CheckSolid(const Part& solid, std::uint32_t number, std::uint3
             tell();
         });
         const std::size_t summary = report.solids.size();
-        report.solids.push_back({number, solid.faces.size(), BoxOf(solid, units), {}});
+        report.solids.push_back({number,
+                                 solid.faces.size(),
+                                 BoxOf(solid, units),
+                                 {},
+                                 ReportFeatures(solid, firstFace, units)});
         const std::vector<FaceCentre> centres = FaceCentres(solid);
         for (const std::unique_ptr<RuleCheck>& check : rules.Checks()) {
             ThrowIfStopped(m_options.stop);

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 #include "check/checks/RuleLimit.h"
 
 namespace check {
@@ -85,6 +87,21 @@ std::string PartingLineText(const CheckReport& report) {
     return text;
 }
 
+std::string Counted(std::size_t count, const char* one, const char* many) {
+    return fmt::format("{} {}", count, count == 1 ? one : many);
+}
+
+// "features: 3 holes, 2 ribs, 1 boss"; nothing on a mesh, where they are not told.
+std::string FeaturesLine(const SolidSummary& solid) {
+    if (!solid.features) {
+        return "";
+    }
+    const SolidFeatures& features = *solid.features;
+    return fmt::format("features: {}, {}, {}\n", Counted(features.holes.size(), "hole", "holes"),
+                       Counted(features.ribs.size(), "rib", "ribs"),
+                       Counted(features.bosses.size(), "boss", "bosses"));
+}
+
 }  // namespace
 
 std::string ReportText(const CheckReport& report) {
@@ -93,11 +110,18 @@ std::string ReportText(const CheckReport& report) {
         text += ChosenPullText(report);
     }
     text += PartingLineText(report);
+    if (report.solidCount == 1 && !report.solids.empty()) {
+        text += FeaturesLine(report.solids[0]);
+    }
     std::uint32_t solid = 0;
     for (const RuleResult& rule : report.rules) {
         if (report.solidCount > 1 && rule.solid != solid) {
             solid = rule.solid;
             text += fmt::format("\nsolid {} of {}:\n", solid, report.solidCount);
+            const auto summary = std::ranges::find(report.solids, solid, &SolidSummary::number);
+            if (summary != report.solids.end()) {
+                text += FeaturesLine(*summary);
+            }
         }
         text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
         for (const Finding& finding : rule.findings) {
@@ -161,6 +185,52 @@ Json RuleJson(const RuleResult& rule) {
     return entry;
 }
 
+Json HoleJson(const HoleFeature& hole) {
+    Json item{{"faces", hole.faces},         {"start", hole.start},
+              {"direction", hole.direction}, {"diameter", hole.diameter},
+              {"depth", hole.depth},         {"kind", hole.through ? "through" : "blind"}};
+    if (!hole.entry.empty()) {
+        item["entry"] = hole.entry;
+    }
+    if (hole.counterboreDiameter > 0) {
+        item["counterbore"] =
+            Json{{"diameter", hole.counterboreDiameter}, {"depth", hole.counterboreDepth}};
+    }
+    return item;
+}
+
+Json RibJson(const RibFeature& rib) {
+    return Json{{"faces", rib.faces},
+                {"thickness", rib.thickness},
+                {"height", rib.height},
+                {"root radius", rib.rootRadius},
+                {"draft", rib.draft}};
+}
+
+Json BossJson(const BossFeature& boss) {
+    Json item{{"faces", boss.faces},
+              {"base", boss.base},
+              {"foot", boss.foot},
+              {"direction", boss.direction},
+              {"outer diameter", boss.outerDiameter}};
+    if (boss.innerDiameter > 0) {
+        item["inner diameter"] = boss.innerDiameter;
+    }
+    item["height"] = boss.height;
+    item["root radius"] = boss.rootRadius;
+    item["draft"] = boss.draft;
+    return item;
+}
+
+template <typename Feature>
+Json ArrayOf(const std::vector<Feature>& features, Json (*item)(const Feature&)) {
+    Json array = Json::array();
+    for (const Feature& feature : features) {
+        array.push_back(item(feature));
+    }
+    return array;
+}
+
 // What every JSON answer starts with: which schema it follows and which program wrote it.
 Json Head(const std::optional<std::string>& part) {
     Json head{{"schema", kReportSchemaFile},
@@ -195,6 +265,19 @@ Json PartingLineJson(const PartingLineReport& parting) {
                 {"left out", parting.count - parting.lines.size()}};
 }
 
+Json SolidJson(const SolidSummary& solid) {
+    Json item{{"solid", solid.number},
+              {"faces", solid.faces},
+              {"size", BoxJson(solid.size)},
+              {"parting line", PartingLineJson(solid.partingLine)}};
+    if (solid.features) {
+        item["features"] = Json{{"holes", ArrayOf(solid.features->holes, HoleJson)},
+                                {"ribs", ArrayOf(solid.features->ribs, RibJson)},
+                                {"bosses", ArrayOf(solid.features->bosses, BossJson)}};
+    }
+    return item;
+}
+
 }  // namespace
 
 std::string ReportJson(const CheckReport& report, JsonLayout layout) {
@@ -214,10 +297,7 @@ std::string ReportJson(const CheckReport& report, JsonLayout layout) {
     root["solid count"] = report.solidCount;
     Json solids = Json::array();
     for (const SolidSummary& solid : report.solids) {
-        solids.push_back(Json{{"solid", solid.number},
-                              {"faces", solid.faces},
-                              {"size", BoxJson(solid.size)},
-                              {"parting line", PartingLineJson(solid.partingLine)}});
+        solids.push_back(SolidJson(solid));
     }
     root["solids"] = std::move(solids);
     root["warnings"] = report.warnings;

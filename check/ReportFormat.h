@@ -28,7 +28,7 @@ enum class JsonLayout { Indented, OneLine };
 // The report as one JSON object: the schema and program version, part, units, pull, the part's
 // and each checked solid's size and parting line, warnings and per rule and solid its name, whether
 // it was checked, the reason when not, its findings (face, value, limit, severity and where the
-// face is) and figures.
+// face is) and figures; per solid with surfaces, its holes, ribs and bosses.
 std::string ReportJson(const CheckReport& report, JsonLayout layout = JsonLayout::Indented);
 
 // The JSON object for a check that could not be made: the schema, the program version, the part

@@ -11,8 +11,6 @@
 namespace check {
 namespace {
 
-// Faces whose normals differ less than this along their edge are tangent there.
-constexpr double kTangentDegrees = 2;
 // Two tangent walls facing each other this nearly (a slot's end, a full-round rib) have no blend.
 constexpr double kOppositeDegrees = 178;
 constexpr double kSameSurface = 1e-6;

@@ -9,6 +9,9 @@
 
 namespace check {
 
+// Faces whose normals differ less than this along their edge, in degrees, are tangent there.
+inline constexpr double kTangentDegrees = 2;
+
 // How a face meets one of its neighbours along an edge, at the edge's middle.
 struct FaceContact {
     std::uint32_t neighbour = 0;

@@ -25,9 +25,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "check/CheckError.h"
 #include "check/geometry/BrepBlends.h"
+#include "check/geometry/BrepBosses.h"
 #include "check/geometry/BrepHoles.h"
 #include "check/geometry/BrepRibs.h"
 #include "check/geometry/BrepSolids.h"
@@ -203,8 +205,16 @@ void FindHoleRims(const TopTools_IndexedMapOfShape& faces, const TopoDS_Shape& s
     TopTools_IndexedDataMapOfShapeListOfShape edgeFaces;
     TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, edgeFaces);
     std::map<std::uint32_t, double> nearest;
+    // A counterbore's step lies inside its hole: the bore opening into it has no rim on a wall.
+    std::set<std::uint32_t> holeOwn;
+    for (const FeatureFace& listed : part.featureFaces) {
+        if (listed.kind == FeatureKind::Hole) {
+            holeOwn.insert(listed.face);
+        }
+    }
     for (int i = 1; i <= faces.Extent(); ++i) {
-        if (part.faces[i - 1].surface != SurfaceKind::Plane) {
+        if (part.faces[i - 1].surface != SurfaceKind::Plane ||
+            holeOwn.contains(static_cast<std::uint32_t>(i - 1))) {
             continue;
         }
         const TopoDS_Face& face = TopoDS::Face(faces(i));
@@ -283,6 +293,7 @@ Part BrepPart::Build(const TopoDS_Shape& shape) const {
     const HoleFaces holeOf = FindHoles(faces, contacts, part);
     FindBlendsAndSharpCorners(faces, contacts, part);
     FindRibs(contacts, part);
+    FindBosses(faces, contacts, part);
     FindHoleRims(faces, solids, holeOf, part);
     return part;
 }

@@ -10,9 +10,9 @@ namespace check {
 
 // Turns the solids of a file's shape with their surfaces into the checks' part: each solid's
 // faces in a run of their own, each face meshed finely enough for the checks, its surface kind
-// and radius; the holes, fillets, rounds and sharp inside corners found on the faces' surfaces
-// and their meetings, and the distance from the holes' rims to the outer boundary of the faces
-// they open into.
+// and radius; the holes, fillets, rounds, sharp inside corners, ribs and bosses found on the
+// faces' surfaces and their meetings, and the distance from the holes' rims to the outer boundary
+// of the faces they open into.
 class BrepPart {
 public:
     explicit BrepPart(std::size_t maxTriangles) : m_maxTriangles(maxTriangles) {}

@@ -1,5 +1,6 @@
 #include "check/geometry/BrepRibs.h"
 
+#include "check/geometry/BrepRoots.h"
 #include "check/geometry/SolidPart.h"
 
 #include <algorithm>
@@ -14,8 +15,6 @@
 namespace check {
 namespace {
 
-// Faces whose normals differ less than this along their edge are tangent there.
-constexpr double kTangentDegrees = 2;
 // A rib's two sides are opposite within the sum of their drafts, each at most this.
 constexpr double kMostSideDraft = 15;
 // Two faces lie on one plane where their normals and their distance agree within this (relative
@@ -30,57 +29,6 @@ double Degrees(double radians) {
 
 double Cosine(double degrees) {
     return std::cos(degrees * std::numbers::pi / 180);
-}
-
-bool Flat(const Part& part, std::uint32_t face) {
-    const PartFace& described = part.faces[face];
-    return described.surface == SurfaceKind::Plane && !described.hole;
-}
-
-// The faces a side meets at an outside corner or tangentially (a rib's top, its rounds and the
-// flat between them), none of them fillets.
-std::set<std::uint32_t> TopsOf(std::uint32_t side, const BrepContacts& contacts, const Part& part) {
-    std::set<std::uint32_t> tops;
-    for (const FaceContact& contact : contacts.Of(side)) {
-        if (contact.concave || part.faces[contact.neighbour].blend) {
-            continue;
-        }
-        tops.insert(contact.neighbour);
-        if (!part.faces[contact.neighbour].round) {
-            continue;
-        }
-        for (const FaceContact& beyond : contacts.Of(contact.neighbour)) {
-            if (!beyond.concave && beyond.neighbour != side) {
-                tops.insert(beyond.neighbour);
-            }
-        }
-    }
-    return tops;
-}
-
-// The planar faces a side meets at an inside corner, each with the radius of the fillet between
-// them (0 where they meet sharp); the smallest where they meet more than once.
-std::map<std::uint32_t, double> RootsOf(std::uint32_t side, const BrepContacts& contacts,
-                                        const Part& part) {
-    std::map<std::uint32_t, double> roots;
-    const auto add = [&](std::uint32_t base, double radius) {
-        const auto [it, added] = roots.emplace(base, radius);
-        it->second = std::min(it->second, radius);
-    };
-    for (const FaceContact& contact : contacts.Of(side)) {
-        const std::uint32_t next = contact.neighbour;
-        if (contact.concave && contact.normalAngle >= kTangentDegrees && Flat(part, next)) {
-            add(next, 0);
-        } else if (part.faces[next].blend && contact.normalAngle < kTangentDegrees) {
-            for (const FaceContact& beyond : contacts.Of(next)) {
-                if (beyond.neighbour != side && beyond.normalAngle < kTangentDegrees &&
-                    Flat(part, beyond.neighbour)) {
-                    add(beyond.neighbour, part.faces[next].radius);
-                }
-            }
-        }
-    }
-    return roots;
 }
 
 double HighestAbove(const Part& part, std::uint32_t face, const FaceCentre& base) {
@@ -166,13 +114,24 @@ private:
     std::vector<FaceCentre> m_planes;  // a flat face's centre and normal: its plane
 };
 
+// The rib's sides, top and root fillets, as the rib's faces.
+void ListFaces(const PartRib& rib, const BrepContacts& contacts, Part& part) {
+    std::set<std::uint32_t> faces{rib.side, rib.otherSide, rib.top};
+    for (const std::uint32_t side : {rib.side, rib.otherSide}) {
+        faces.merge(RootFillets(side, contacts, part));
+    }
+    for (const std::uint32_t face : faces) {
+        part.featureFaces.push_back({FeatureKind::Rib, rib.side, face});
+    }
+}
+
 }  // namespace
 
 void FindRibs(const BrepContacts& contacts, Part& part) {
     // Each top with the flat sides that reach it.
     std::map<std::uint32_t, std::vector<std::uint32_t>> sidesOf;
     for (std::uint32_t f = 0; f < part.faces.size(); ++f) {
-        if (Flat(part, f) && !part.faces[f].blend && !part.faces[f].round) {
+        if (FlatFace(part, f) && !part.faces[f].blend && !part.faces[f].round) {
             for (const std::uint32_t top : TopsOf(f, contacts, part)) {
                 sidesOf[top].push_back(f);
             }
@@ -189,6 +148,7 @@ void FindRibs(const BrepContacts& contacts, Part& part) {
                 if (const std::optional<PartRib> rib = finder.Rib(sides[i], sides[j], top)) {
                     found.insert({sides[i], sides[j]});
                     part.ribs.push_back(*rib);
+                    ListFaces(*rib, contacts, part);
                 }
             }
         }

@@ -45,8 +45,12 @@ struct HoleRim {
     double edgeDistance = 0;
 };
 
+// How a hole opens: straight, or through a cone that widens to its rim.
+enum class HoleEntry : std::uint32_t { Plain, Chamfer, Countersink };
+
 // A hole: concave cylinder faces sharing one axis and radius that close around it, with the
-// cones (drill point, countersink, chamfer) that open or end it.
+// cones (drill point, countersink, chamfer) that open or end it, and a wider coaxial cylinder
+// that a flat step joins to it (a counterbore).
 struct PartHole {
     // Its lowest-numbered face; the hole's faces are flagged hole.
     std::uint32_t face = 0;
@@ -54,8 +58,46 @@ struct PartHole {
     // The axis from the hole's one end to the other, over its depth.
     Vec3 start;
     Vec3 direction;
+    // Of its narrowest cylinder, over the whole hole.
     double diameter = 0;
     double depth = 0;
+    // The counterbore's diameter and depth; 0 where there is none.
+    double counterboreDiameter = 0;
+    double counterboreDepth = 0;
+    // 1 where the hole is open at both ends, 0 where a bottom or a drill point closes it.
+    std::uint32_t through = 0;
+    HoleEntry entry = HoleEntry::Plain;
+};
+
+// A cylindrical post standing on a wall: convex cylinder or cone faces sharing one surface that
+// close around its axis, meeting a flat wall at an inside corner, sharp or through a fillet.
+struct PartBoss {
+    // Its outer side's lowest-numbered face, and the wall it stands on.
+    std::uint32_t face = 0;
+    std::uint32_t base = 0;
+    // Where its axis meets the base's plane, and the axis's direction out of the base.
+    Vec3 foot;
+    Vec3 direction;
+    // Its outer side's diameter at the base's plane; its hole's diameter, 0 without one.
+    double outerDiameter = 0;
+    double innerDiameter = 0;
+    // From the base's plane to the highest point of its top, along its axis.
+    double height = 0;
+    // The smallest fillet along its root; 0 where its side meets the base sharp.
+    double rootRadius = 0;
+    // The angle of its outer side to its axis, in degrees: positive where it narrows upward.
+    double draft = 0;
+};
+
+// What a face is part of: the recognised features name their faces this way.
+enum class FeatureKind : std::uint32_t { Hole, Rib, Boss };
+
+// One face of a recognised feature, the feature named by its own first face (a hole's or a
+// boss's face, a rib's side).
+struct FeatureFace {
+    FeatureKind kind = FeatureKind::Hole;
+    std::uint32_t feature = 0;
+    std::uint32_t face = 0;
 };
 
 // An edge where two faces meet at a concave angle without a blend between them.
@@ -122,6 +164,9 @@ struct Part {
     std::vector<PartRib> ribs;
     // The mesh's sides along the file's edges, where the file holds surfaces.
     std::vector<EdgeSpan> edgeSpans;
+    std::vector<PartBoss> bosses;
+    // The faces of every hole, rib and boss, each feature's in a run.
+    std::vector<FeatureFace> featureFaces;
     // Every solid, in the file's order (an STL is one); together they hold every face.
     std::vector<PartSolid> solids;
     // What reading found amiss but did not refuse (a shell that is not closed), one line each.

@@ -14,7 +14,11 @@ static_assert(std::is_trivially_copyable_v<Vec3> && sizeof(Vec3) == 3 * sizeof(d
 static_assert(std::is_trivially_copyable_v<PartTriangle> &&
               sizeof(PartTriangle) == 4 * sizeof(std::uint32_t));
 static_assert(std::is_trivially_copyable_v<PartHole> &&
-              sizeof(PartHole) == 2 * sizeof(std::uint32_t) + 8 * sizeof(double));
+              sizeof(PartHole) == 4 * sizeof(std::uint32_t) + 10 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<PartBoss> &&
+              sizeof(PartBoss) == 2 * sizeof(std::uint32_t) + 11 * sizeof(double));
+static_assert(std::is_trivially_copyable_v<FeatureFace> &&
+              sizeof(FeatureFace) == 3 * sizeof(std::uint32_t));
 static_assert(std::is_trivially_copyable_v<SharpCorner> &&
               sizeof(SharpCorner) == 2 * sizeof(std::uint32_t) + sizeof(double));
 static_assert(std::is_trivially_copyable_v<PartRib> &&
@@ -69,6 +73,8 @@ void PartAnswer::WritePart(const Part& part, const Sink& write) {
     WriteArray(part.holes, write);
     WriteArray(part.sharpCorners, write);
     WriteArray(part.ribs, write);
+    WriteArray(part.bosses, write);
+    WriteArray(part.featureFaces, write);
     WriteArray(part.edgeSpans, write);
     std::string solids;
     Append(solids, static_cast<std::uint64_t>(part.solids.size()));

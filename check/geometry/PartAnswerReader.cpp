@@ -150,6 +150,7 @@ bool TakeWarnings(Cursor& in, std::vector<std::string>& warnings) {
 bool TakeRestOfPart(Cursor& in, Part& part) {
     if (!TakeFaces(in, part.faces) || !TakeHoleRims(in, part.faces.size(), part.holeRims) ||
         !in.TakeArray(part.holes) || !in.TakeArray(part.sharpCorners) || !in.TakeArray(part.ribs) ||
+        !in.TakeArray(part.bosses) || !in.TakeArray(part.featureFaces) ||
         !in.TakeArray(part.edgeSpans) || !TakeSolids(in, part.faces.size(), part.solids) ||
         !TakeWarnings(in, part.warnings) || !in.AtEnd()) {
         return false;
@@ -157,8 +158,20 @@ bool TakeRestOfPart(Cursor& in, Part& part) {
     const std::size_t faces = part.faces.size();
     const bool holesSound = std::ranges::all_of(part.holes, [&](const PartHole& hole) {
         return hole.face < faces && Finite(hole.start) && Finite(hole.direction) &&
-               std::isfinite(hole.diameter) && std::isfinite(hole.depth);
+               std::isfinite(hole.diameter) && std::isfinite(hole.depth) &&
+               std::isfinite(hole.counterboreDiameter) && std::isfinite(hole.counterboreDepth) &&
+               hole.through <= 1 && hole.entry <= HoleEntry::Countersink;
     });
+    const bool bossesSound = std::ranges::all_of(part.bosses, [&](const PartBoss& boss) {
+        return boss.face < faces && boss.base < faces && Finite(boss.foot) &&
+               Finite(boss.direction) && std::isfinite(boss.outerDiameter) &&
+               std::isfinite(boss.innerDiameter) && std::isfinite(boss.height) &&
+               std::isfinite(boss.rootRadius) && std::isfinite(boss.draft);
+    });
+    const bool featureFacesSound =
+        std::ranges::all_of(part.featureFaces, [&](const FeatureFace& f) {
+            return f.kind <= FeatureKind::Boss && f.feature < faces && f.face < faces;
+        });
     const bool cornersSound = std::ranges::all_of(part.sharpCorners, [&](const SharpCorner& c) {
         return c.face < faces && c.otherFace < faces && std::isfinite(c.angle);
     });
@@ -171,8 +184,8 @@ bool TakeRestOfPart(Cursor& in, Part& part) {
     const bool spansSound = std::ranges::all_of(part.edgeSpans, [&](const EdgeSpan& span) {
         return span.from < part.vertices.size() && span.to < part.vertices.size();
     });
-    if (!holesSound || !cornersSound || !ribsSound || !spansSound ||
-        part.vertexNormals.size() != part.vertices.size() ||
+    if (!holesSound || !cornersSound || !ribsSound || !bossesSound || !featureFacesSound ||
+        !spansSound || part.vertexNormals.size() != part.vertices.size() ||
         !std::ranges::all_of(part.vertices, Finite) ||
         !std::ranges::all_of(part.vertexNormals, Finite)) {
         return false;

@@ -4,6 +4,24 @@
 #include <limits>
 
 namespace check {
+namespace {
+
+// The solid's own features, their faces numbered from its first: a feature lies in one solid,
+// so its first face tells which.
+template <typename Feature, typename Ours, typename... Faces>
+void KeepOwn(const std::vector<Feature>& all, const Ours& ours, std::uint32_t first,
+             std::vector<Feature>& kept, std::uint32_t Feature::*named, Faces... others) {
+    for (Feature feature : all) {
+        if (!ours(feature.*named)) {
+            continue;
+        }
+        feature.*named -= first;
+        ((feature.*others -= first), ...);
+        kept.push_back(feature);
+    }
+}
+
+}  // namespace
 
 Part SolidPart(const Part& part, std::size_t solid) {
     const PartSolid& range = part.solids[solid];
@@ -37,11 +55,21 @@ Part SolidPart(const Part& part, std::size_t solid) {
             one.edgeSpans.push_back({span.edge, renumbered[span.from], renumbered[span.to]});
         }
     }
-    for (const HoleRim& rim : part.holeRims) {
-        if (rim.holeFace >= first && rim.holeFace < end) {
-            one.holeRims.push_back({rim.holeFace - first, rim.edgeDistance});
+    const auto ours = [&](std::uint32_t face) { return face >= first && face < end; };
+    for (HoleRim rim : part.holeRims) {
+        if (ours(rim.holeFace)) {
+            rim.holeFace -= first;
+            one.holeRims.push_back(rim);
         }
     }
+    KeepOwn(part.holes, ours, first, one.holes, &PartHole::face);
+    KeepOwn(part.sharpCorners, ours, first, one.sharpCorners, &SharpCorner::face,
+            &SharpCorner::otherFace);
+    KeepOwn(part.ribs, ours, first, one.ribs, &PartRib::side, &PartRib::otherSide, &PartRib::base,
+            &PartRib::top);
+    KeepOwn(part.bosses, ours, first, one.bosses, &PartBoss::face, &PartBoss::base);
+    KeepOwn(part.featureFaces, ours, first, one.featureFaces, &FeatureFace::face,
+            &FeatureFace::feature);
     return one;
 }
 

@@ -7,8 +7,8 @@
 namespace check {
 
 // One solid of a part as a part of its own: its faces (numbered from 0 again), the triangles on
-// them, the vertices those use and the holes among its faces. The rays of one solid's checks
-// meet no other solid.
+// them, the vertices those use and the holes, sharp corners, ribs and bosses among its faces. The
+// rays of one solid's checks meet no other solid.
 Part SolidPart(const Part& part, std::size_t solid);
 
 // The centre of the face's area and its area-weighted outward normal (zero length where the

@@ -1,5 +1,7 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
+#include <BRep_Builder.hxx>
+#include <TopoDS_Compound.hxx>
 #include <nlohmann/json.hpp>
 
 #include <fstream>
@@ -9,6 +11,7 @@
 #include "tests/check/CheckFixture.h"
 #include "tests/check/JsonSchemaSubset.h"
 #include "tests/check/TestParts.h"
+#include "tests/check/TestWalls.h"
 #include "tests/cli/CommandRunner.h"
 
 namespace {
@@ -113,8 +116,11 @@ TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
     test_parts::WriteStep(test_parts::CupOverBoard(), Path("assembly.step"));
     Rules("mm");
     const CommandResult text = RunVeritorRules(Folder(), "check assembly.step rules1.xml");
-    EXPECT_NE(text.out.find("\nsolid 1 of 2:\n\nDraft Angle: "), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("\nsolid 2 of 2:\n\nDraft Angle: "), std::string::npos) << text.out;
+    const std::string none = "features: 0 holes, 0 ribs, 0 bosses\n";
+    EXPECT_NE(text.out.find("\nsolid 1 of 2:\n" + none + "\nDraft Angle: "), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nsolid 2 of 2:\n" + none + "\nDraft Angle: "), std::string::npos)
+        << text.out;
 
     const CommandResult json = RunVeritorRules(
         Folder(), "check assembly.step rules1.xml --solid 2 --pull 0,0,2 --format json");
@@ -200,6 +206,67 @@ TEST_F(CheckCommandTest, ReportsThePartingLineInTextAndJson) {
             EXPECT_EQ(line["points"].size(), c.edges ? 2u : 4u) << line.dump();
         }
     }
+}
+
+// A boss with its hole in one solid, a rib in the other: each solid's own features, named by
+// the report's face numbers, and the rib rules checked on the second solid as on a part alone.
+TEST_F(CheckCommandTest, EachSolidListsItsHolesRibsAndBosses) {
+    BRep_Builder builder;
+    TopoDS_Compound parts;
+    builder.MakeCompound(parts);
+    builder.Add(parts, test_walls::SplitBossOnFloor());
+    builder.Add(parts, test_parts::Moved(test_walls::RibOnFloor(30), 100, 0, 0));
+    test_parts::WriteStep(parts, Path("parts.step"));
+    test_parts::WriteStl(test_walls::SplitBossOnFloor(), Path("boss.stl"));
+    Rules("mm");
+
+    const CommandResult text = RunVeritorRules(Folder(), "check parts.step rules1.xml");
+    EXPECT_NE(text.out.find("\nsolid 1 of 2:\nfeatures: 1 hole, 0 ribs, 1 boss\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nsolid 2 of 2:\nfeatures: 0 holes, 1 rib, 0 bosses\n"),
+              std::string::npos)
+        << text.out;
+
+    const nlohmann::json report = nlohmann::json::parse(
+        RunVeritorRules(Folder(), "check parts.step rules1.xml --format json").out);
+    ExpectValid(report);
+    const nlohmann::json& first = report["solids"][0]["features"];
+    ASSERT_EQ(first["bosses"].size(), 1u) << first.dump(2);
+    const nlohmann::json& boss = first["bosses"][0];
+    EXPECT_NEAR(boss["outer diameter"].get<double>(), 10, 1e-6);
+    EXPECT_NEAR(boss["inner diameter"].get<double>(), 4, 1e-6);
+    EXPECT_NEAR(boss["height"].get<double>(), 12, 1e-6);
+    EXPECT_NEAR(boss["root radius"].get<double>(), 1, 1e-6);
+    EXPECT_EQ(boss["foot"], nlohmann::json::array({30.0, 20.0, 2.0}));
+    // Its side, root fillet and top, each written in two halves.
+    EXPECT_EQ(boss["faces"].size(), 6u);
+    ASSERT_EQ(first["holes"].size(), 1u);
+    EXPECT_EQ(first["holes"][0]["kind"], "blind");
+    EXPECT_NEAR(first["holes"][0]["depth"].get<double>(), 12, 1e-6);
+    EXPECT_TRUE(first["ribs"].empty());
+
+    const std::uint32_t firstFaces = report["solids"][0]["faces"];
+    const nlohmann::json& second = report["solids"][1]["features"];
+    ASSERT_EQ(second["ribs"].size(), 1u) << second.dump(2);
+    EXPECT_NEAR(second["ribs"][0]["thickness"].get<double>(), 1.2, 1e-6);
+    for (const nlohmann::json& face : second["ribs"][0]["faces"]) {
+        EXPECT_GT(face.get<std::uint32_t>(), firstFaces);
+    }
+    // The rib's sharp root is held to the ratio of its 2 floor.
+    for (const nlohmann::json& rule : report["rules"]) {
+        if (rule["rule"] == "Minimum Rib Edge Radius" && rule["solid"] == 2) {
+            EXPECT_EQ(rule["findings"].size(), 1u) << rule.dump(2);
+        }
+    }
+
+    // A mesh holds no edges to tell features by: it lists none rather than none found.
+    const CommandResult mesh = RunVeritorRules(Folder(), "check boss.stl rules1.xml --format json");
+    const nlohmann::json meshed = nlohmann::json::parse(mesh.out);
+    ExpectValid(meshed);
+    EXPECT_FALSE(meshed["solids"][0].contains("features"));
+    EXPECT_EQ(RunVeritorRules(Folder(), "check boss.stl rules1.xml").out.find("features:"),
+              std::string::npos);
 }
 
 TEST_F(CheckCommandTest, WarningsGoToStandardErrorAndIntoTheJson) {

@@ -10,7 +10,6 @@
 
 #include "check/CheckError.h"
 #include "check/ReportFormat.h"
-#include "check/geometry/PartReader.h"
 #include "tests/check/CheckFixture.h"
 #include "tests/check/TestMouldParts.h"
 #include "tests/check/TestParts.h"
@@ -201,6 +200,11 @@ const std::vector<KnownPart>& KnownParts() {
          [] { return test_parts::CountersunkPlate(); },
          {{"Hole to Part Edge Distance", 2048, 0, 10}},
          {{"Hole to Part Edge Distance", {{3.0, 1e-6, ""}}}, {"Fillet Radius", {}}}},
+        // The counterbore's rim is the hole's nearest to the edge; its step lies inside the hole.
+        {"counterbored hole, limit 10",
+         [] { return test_parts::CounterboredPlate(); },
+         {{"Hole to Part Edge Distance", 2048, 0, 10}},
+         {{"Hole to Part Edge Distance", {{3.0, 1e-6, ""}}}}},
         // A pin's halves are neither a hole nor fillets; its root meets the plate sharp.
         {"pin written as two halves, limit 10",
          [] { return test_parts::PinPlate(0); },
@@ -331,104 +335,6 @@ TEST_F(KnownPartsTest, ThickSectionsAreTheRegionsThickerThanTheNominalWall) {
     EXPECT_EQ(std::ranges::count(thick, std::string("cylinder"),
                                  [](const check::Finding& f) { return f.geometry.surface; }),
               2);
-}
-
-struct KnownFeatures {
-    std::string name;
-    std::function<TopoDS_Shape()> build;
-    std::vector<check::PartHole> holes;  // face and start not compared
-    std::size_t fillets;
-    std::size_t rounds;
-};
-
-TEST_F(KnownPartsTest, HolesAndBlendsAreTheKnownOnes) {
-    const check::Vec3 up{0, 0, 1};
-    const std::vector<KnownFeatures> parts{
-        {"hole of one face",
-         [] { return test_parts::HolePlate(); },
-         {{0, 1, {}, up, 6, 10}, {0, 1, {}, up, 6, 10}},
-         0,
-         0},
-        {"two half-cylinders",
-         [] { return test_parts::SplitHolePlate(); },
-         {{0, 2, {}, up, 6, 10}},
-         0,
-         0},
-        {"drilled",
-         [] { return test_parts::DrilledPlate(); },
-         {{0, 2, {}, up, 6, 6 + test_parts::DrillPointDepth()}},
-         0,
-         0},
-        {"countersunk",
-         [] { return test_parts::CountersunkPlate(); },
-         {{0, 2, {}, up, 6, 10}},
-         0,
-         0},
-        {"pin", [] { return test_parts::PinPlate(0); }, {}, 0, 0},
-        {"fillet and round", [] { return test_parts::LBlock(2, 1); }, {}, 1, 1},
-        {"pin's root filleted in two halves", [] { return test_parts::PinPlate(0.5); }, {}, 2, 0},
-        {"fillet and round as B-splines",
-         [] { return test_parts::AsBsplines(test_parts::LBlock(2, 1)); },
-         {},
-         1,
-         1},
-        {"slot", [] { return test_parts::SlotPlate(); }, {}, 0, 0},
-    };
-    const check::PartReader reader(1.0, {});
-    for (const KnownFeatures& known : parts) {
-        SCOPED_TRACE(known.name);
-        test_parts::WriteStep(known.build(), Path("part.step"));
-        const check::Part part = reader.Read(Path("part.step"));
-        ASSERT_EQ(part.holes.size(), known.holes.size());
-        for (std::size_t i = 0; i < part.holes.size(); ++i) {
-            const check::PartHole& hole = part.holes[i];
-            EXPECT_EQ(hole.faceCount, known.holes[i].faceCount);
-            EXPECT_NEAR(std::abs(hole.direction.Dot(known.holes[i].direction)), 1, 1e-9);
-            EXPECT_NEAR(hole.diameter, known.holes[i].diameter, 1e-6);
-            EXPECT_NEAR(hole.depth, known.holes[i].depth, 1e-6);
-            EXPECT_NEAR(hole.start.y, 20, 1e-6);
-        }
-        const auto count = [&](bool check::PartFace::*flag) {
-            return static_cast<std::size_t>(std::ranges::count_if(part.faces, flag));
-        };
-        EXPECT_EQ(count(&check::PartFace::blend), known.fillets);
-        EXPECT_EQ(count(&check::PartFace::round), known.rounds);
-    }
-}
-
-struct KnownRib {
-    std::string name;
-    std::function<TopoDS_Shape()> build;
-    double thickness;
-    double height;
-    double rootRadius;
-    double draft;
-};
-
-// Each rib stands upright; the cup's hangs from its inside top and its ends meet its walls.
-TEST_F(KnownPartsTest, RibsAreTheKnownOnes) {
-    const std::vector<KnownRib> ribs{
-        {"sharp, near the edge", [] { return test_walls::RibOnFloor(4.1); }, 1.2, 15, 0, 0},
-        {"filleted 0.5", [] { return test_walls::RibOnFloor(30, 0.5); }, 1.2, 15, 0.5, 0},
-        {"drafted", [] { return test_walls::DraftedRibOnFloor(); }, 1.3, 15, 0,
-         std::atan(0.3 / 15) * 180 / std::numbers::pi},
-        {"across a cup", [] { return test_parts::DraftedCupWithRib(); }, 1.5, 19, 0, 0},
-    };
-    const check::PartReader reader(1.0, {});
-    for (const KnownRib& known : ribs) {
-        SCOPED_TRACE(known.name);
-        test_parts::WriteStep(known.build(), Path("part.step"));
-        const check::Part part = reader.Read(Path("part.step"));
-        ASSERT_EQ(part.ribs.size(), 1u);
-        const check::PartRib& rib = part.ribs[0];
-        EXPECT_NEAR(rib.thickness, known.thickness, 1e-6);
-        EXPECT_NEAR(rib.height, known.height, 1e-6);
-        EXPECT_NEAR(rib.rootRadius, known.rootRadius, 1e-6);
-        EXPECT_NEAR(rib.draft, known.draft, 1e-6);
-        EXPECT_NEAR(rib.angle, 90, 1e-6);
-        EXPECT_EQ(part.faces[rib.side].surface, check::SurfaceKind::Plane);
-        EXPECT_EQ(part.faces[rib.base].surface, check::SurfaceKind::Plane);
-    }
 }
 
 // The table's thicknesses are steps: the 2 floor lies between the rows of 1 and 3, so the rib is

@@ -10,8 +10,8 @@ namespace {
 
 using check::PartAnswer;
 
-// Two faces in two solids, a hole with its rim, a sharp corner, two triangles over four
-// vertices and the edge between them.
+// Two faces in two solids, a counterbored hole with its rim, a sharp corner, a boss standing on
+// the other face, two triangles over four vertices and the edge between them.
 check::Part SmallPart() {
     check::Part part;
     part.hasSurfaces = true;
@@ -20,7 +20,9 @@ check::Part SmallPart() {
     part.vertices = {{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 1e-3}};
     part.vertexNormals = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}, {0, 0, -1}};
     part.triangles = {{{0, 1, 2}, 0}, {{0, 2, 3}, 1}};
-    part.holes = {{1, 1, {8, 20, 0}, {0, 0, 1}, 6, 10}};
+    part.holes = {{1, 1, {8, 20, 0}, {0, 0, 1}, 6, 10, 10, 4, 1, check::HoleEntry::Chamfer}};
+    part.bosses = {{1, 0, {30, 20, 2}, {0, 0, 1}, 10, 4, 12, 1, 0.5}};
+    part.featureFaces = {{check::FeatureKind::Hole, 1, 1}, {check::FeatureKind::Boss, 1, 0}};
     part.holeRims = {{1, 2.5}};
     part.sharpCorners = {{0, 1, 90}};
     part.edgeSpans = {{5, 2, 0}};
@@ -62,6 +64,15 @@ TEST(PartAnswerTest, EachAnswerReadsBackAsWritten) {
     ASSERT_EQ(read->part.holes.size(), 1u);
     EXPECT_EQ(read->part.holes[0].start.y, 20);
     EXPECT_EQ(read->part.holes[0].depth, 10);
+    EXPECT_EQ(read->part.holes[0].counterboreDepth, 4);
+    EXPECT_EQ(read->part.holes[0].through, 1u);
+    EXPECT_EQ(read->part.holes[0].entry, check::HoleEntry::Chamfer);
+    ASSERT_EQ(read->part.bosses.size(), 1u);
+    EXPECT_EQ(read->part.bosses[0].innerDiameter, 4);
+    EXPECT_EQ(read->part.bosses[0].draft, 0.5);
+    ASSERT_EQ(read->part.featureFaces.size(), 2u);
+    EXPECT_EQ(read->part.featureFaces[1].kind, check::FeatureKind::Boss);
+    EXPECT_EQ(read->part.featureFaces[1].face, 0u);
     ASSERT_EQ(read->part.sharpCorners.size(), 1u);
     EXPECT_EQ(read->part.sharpCorners[0].otherFace, 1u);
     EXPECT_EQ(read->part.sharpCorners[0].angle, 90);
@@ -125,6 +136,11 @@ TEST(PartAnswerTest, AnswersCutShortOrNotHoldingTogetherAreRefused) {
         {"hole depth not a number", [](auto& p) { p.holes[0].depth = std::nan(""); }},
         {"corner beside no face", [](auto& p) { p.sharpCorners[0].otherFace = 2; }},
         {"edge through no vertex", [](auto& p) { p.edgeSpans[0].to = 4; }},
+        {"hole entry unknown", [](auto& p) { p.holes[0].entry = check::HoleEntry{3}; }},
+        {"boss on no face", [](auto& p) { p.bosses[0].base = 2; }},
+        {"boss height not a number", [](auto& p) { p.bosses[0].height = std::nan(""); }},
+        {"feature of no kind", [](auto& p) { p.featureFaces[0].kind = check::FeatureKind{3}; }},
+        {"feature face of no face", [](auto& p) { p.featureFaces[1].face = 2; }},
         {"normals missing", [](auto& p) { p.vertexNormals.pop_back(); }},
         {"corner not a number", [](auto& p) { p.vertices[2].y = std::nan(""); }},
         {"surface kind unknown", [](auto& p) { p.faces[0].surface = check::SurfaceKind{9}; }},

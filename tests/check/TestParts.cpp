@@ -80,19 +80,6 @@ TopoDS_Shape Plate() {
     return BRepPrimAPI_MakeBox(60, 40, 10).Shape();
 }
 
-// A cylinder 3 in radius on the Z axis through this point, of this height, written as two
-// half-cylinders.
-TopoDS_Shape TwoHalves(const gp_Pnt& base, double height) {
-    const gp_Ax2 first(base, gp_Dir(0, 0, 1), gp_Dir(0, 1, 0));
-    const gp_Ax2 second(base, gp_Dir(0, 0, 1), gp_Dir(0, -1, 0));
-    BRepAlgoAPI_Fuse fuse(BRepPrimAPI_MakeCylinder(first, 3, height, std::numbers::pi).Shape(),
-                          BRepPrimAPI_MakeCylinder(second, 3, height, std::numbers::pi).Shape());
-    if (!fuse.IsDone()) {
-        throw std::runtime_error("fuse failed");
-    }
-    return fuse.Shape();
-}
-
 // The solid turned about the vertical line x = 8, y = 20 from a profile of (radius, z) points.
 TopoDS_Shape Turned(const std::vector<std::pair<double, double>>& profile) {
     BRepBuilderAPI_MakePolygon polygon;
@@ -113,6 +100,18 @@ std::string StepFile(const std::string& data) {
 }
 
 }  // namespace
+
+TopoDS_Shape TwoHalves(const gp_Pnt& base, double radius, double height) {
+    const gp_Ax2 first(base, gp_Dir(0, 0, 1), gp_Dir(0, 1, 0));
+    const gp_Ax2 second(base, gp_Dir(0, 0, 1), gp_Dir(0, -1, 0));
+    BRepAlgoAPI_Fuse fuse(
+        BRepPrimAPI_MakeCylinder(first, radius, height, std::numbers::pi).Shape(),
+        BRepPrimAPI_MakeCylinder(second, radius, height, std::numbers::pi).Shape());
+    if (!fuse.IsDone()) {
+        throw std::runtime_error("fuse failed");
+    }
+    return fuse.Shape();
+}
 
 TopoDS_Shape DraftedBlock(double xLow, double xHigh, double yLow, double yHigh) {
     constexpr double w = 40, d = 30, h = 20;
@@ -223,15 +222,20 @@ double DrillPointDepth() {
 }
 
 TopoDS_Shape SplitHolePlate() {
-    return Cut(Plate(), TwoHalves(gp_Pnt(8, 20, -1), 12));
+    return Cut(Plate(), TwoHalves(gp_Pnt(8, 20, -1), 3, 12));
 }
 
 TopoDS_Shape DrilledPlate() {
     return Cut(Plate(), Turned({{0, 11}, {3, 11}, {3, 4}, {0, 4 - DrillPointDepth()}}));
 }
 
-TopoDS_Shape CountersunkPlate() {
-    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 8}, {6, 11}, {0, 11}}));
+TopoDS_Shape CountersunkPlate(double rimWidth) {
+    const double rim = rimWidth / 2;
+    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 10 - (rim - 3)}, {rim + 1, 11}, {0, 11}}));
+}
+
+TopoDS_Shape CounterboredPlate() {
+    return Cut(Plate(), Turned({{0, -1}, {3, -1}, {3, 6}, {5, 6}, {5, 11}, {0, 11}}));
 }
 
 TopoDS_Shape SlotPlate() {
@@ -251,7 +255,7 @@ TopoDS_Shape AsBsplines(const TopoDS_Shape& shape) {
 }
 
 TopoDS_Shape PinPlate(double rootRadius) {
-    BRepAlgoAPI_Fuse fuse(Plate(), TwoHalves(gp_Pnt(8, 20, 10), 5));
+    BRepAlgoAPI_Fuse fuse(Plate(), TwoHalves(gp_Pnt(8, 20, 10), 3, 5));
     if (!fuse.IsDone()) {
         throw std::runtime_error("fuse failed");
     }

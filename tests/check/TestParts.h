@@ -1,6 +1,7 @@
 #pragma once
 
 #include <TopoDS_Shape.hxx>
+#include <gp_Pnt.hxx>
 
 #include <filesystem>
 #include <string>
@@ -39,8 +40,11 @@ TopoDS_Shape HolePlate();
 TopoDS_Shape SplitHolePlate();
 // a drilled hole 6 deep from the top with a 118 degree point;
 TopoDS_Shape DrilledPlate();
-// a through hole with a 90 degree countersink 10 wide at the top (its rim 3 from the edge);
-TopoDS_Shape CountersunkPlate();
+// a through hole with a 90 degree countersink this wide at the top (10: its rim 3 from the
+// edge);
+TopoDS_Shape CountersunkPlate(double rimWidth = 10);
+// a through hole 6 wide counterbored 10 wide and 4 deep from the top (its rim 3 from the edge);
+TopoDS_Shape CounterboredPlate();
 // and, where the hole would be, a pin 5 high standing on the plate, written as two halves, its
 // root filleted with this radius (0: sharp).
 TopoDS_Shape PinPlate(double rootRadius);
@@ -80,6 +84,10 @@ TopoDS_Shape Ball(double radius);
 TopoDS_Shape Moved(const TopoDS_Shape& shape, double x, double y, double z);
 // The shape turned by this angle in degrees round an axis through the origin.
 TopoDS_Shape Rotated(const TopoDS_Shape& shape, double x, double y, double z, double degrees);
+
+// A cylinder on the Z axis through this point, of this radius and height, written as two
+// half-cylinders.
+TopoDS_Shape TwoHalves(const gp_Pnt& base, double radius, double height);
 
 // A single square face: no solid.
 TopoDS_Shape LoneFace();

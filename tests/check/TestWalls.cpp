@@ -6,6 +6,7 @@
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepFilletAPI_MakeFillet.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCone.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRep_Tool.hxx>
@@ -19,6 +20,8 @@
 
 #include <cmath>
 #include <stdexcept>
+
+#include "tests/check/TestParts.h"
 
 namespace test_walls {
 namespace {
@@ -79,6 +82,40 @@ TopoDS_Shape BossOnFloor() {
         throw std::runtime_error("cut failed");
     }
     return cut.Shape();
+}
+
+TopoDS_Shape SplitBossOnFloor() {
+    // Fused without merging faces, so that the halves stay two faces.
+    BRepAlgoAPI_Fuse fuse(Floor(), test_parts::TwoHalves(gp_Pnt(30, 20, 2), 5, 12));
+    if (!fuse.IsDone()) {
+        throw std::runtime_error("fuse failed");
+    }
+    BRepFilletAPI_MakeFillet fillet(fuse.Shape());
+    for (TopExp_Explorer edges(fuse.Shape(), TopAbs_EDGE); edges.More(); edges.Next()) {
+        const TopoDS_Edge& edge = TopoDS::Edge(edges.Current());
+        double first = 0, last = 0;
+        const gp_Pnt middle = BRep_Tool::Curve(edge, first, last)->Value((first + last) / 2);
+        if (std::abs(middle.Z() - 2) < 1e-9 &&
+            std::abs(middle.Distance(gp_Pnt(30, 20, 2)) - 5) < 1e-9) {
+            fillet.Add(1, edge);
+        }
+    }
+    fillet.Build();
+    if (!fillet.IsDone()) {
+        throw std::runtime_error("fillet failed");
+    }
+    BRepAlgoAPI_Cut cut(
+        fillet.Shape(),
+        BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(30, 20, 2), gp_Dir(0, 0, 1)), 2, 13).Shape());
+    if (!cut.IsDone()) {
+        throw std::runtime_error("cut failed");
+    }
+    return cut.Shape();
+}
+
+TopoDS_Shape DraftedBossOnFloor() {
+    const gp_Ax2 axis(gp_Pnt(30, 20, 2), gp_Dir(0, 0, 1));
+    return Fused(Floor(), BRepPrimAPI_MakeCone(axis, 5, 4.5, 12).Shape());
 }
 
 TopoDS_Shape Channel() {

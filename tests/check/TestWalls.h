@@ -20,6 +20,14 @@ TopoDS_Shape DraftedRibOnFloor();
 // is 2 + 1.5² / 2 = 3.125 across at most.
 TopoDS_Shape BossOnFloor();
 
+// The floor with a boss as a CAD system writes it: its outer side two half-cylinders 10 wide,
+// 12 high, its root filleted 1, a hole 4 wide down to the floor in it.
+TopoDS_Shape SplitBossOnFloor();
+
+// The floor with a solid boss drafted on its outer side: 10 wide at the floor, 9 at its top
+// 12 above, its root sharp.
+TopoDS_Shape DraftedBossOnFloor();
+
 // A channel 60 wide and 40 long: a base 4 thick with walls 2 thick and 15 high along its two
 // long edges, written as one profile so that each flat side is one face.
 TopoDS_Shape Channel();
