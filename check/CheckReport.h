@@ -43,7 +43,8 @@ struct Figure {
 
 // One rule of the document applied to one solid of the part, or why it was not.
 struct RuleResult {
-    std::string rule;  // the English name, as in the document
+    std::string rule;   // the English name, as in the document
+    std::string shown;  // the name the module shows, in its language
     int severity = 0;
     bool checked = false;
     std::string reason;  // why not checked

@@ -7,18 +7,39 @@
 #include <algorithm>
 
 #include "check/checks/RuleLimit.h"
+#include "document/UnitCodes.h"
 
 namespace check {
 namespace {
 
-std::string Verdict(const RuleResult& rule) {
+// The report's formats in the language libraries.
+constexpr UINT IDS_PART = 2500;
+constexpr UINT IDS_UNITS = 2501;
+constexpr UINT IDS_CHOSEN_PULL = 2502;
+constexpr UINT IDS_PULL_CANDIDATE = 2503;
+constexpr UINT IDS_SOLID = 2504;
+constexpr UINT IDS_NOT_CHECKED = 2505;
+constexpr UINT IDS_PASS = 2506;
+constexpr UINT IDS_NO_LIMIT = 2507;
+constexpr UINT IDS_FINDINGS = 2508;
+constexpr UINT IDS_FINDING = 2509;
+constexpr UINT IDS_WHEREABOUTS = 2510;
+constexpr UINT IDS_SUMMARY = 2511;
+constexpr UINT IDS_NAMED = 2512;
+constexpr UINT IDS_LIMIT_NAME = 2513;
+constexpr UINT IDS_PARTING_LINE = 2514;
+constexpr UINT IDS_SOLID_PARTING_LINE = 2515;
+constexpr UINT IDS_FEATURES = 2516;
+
+std::string Verdict(const RuleResult& rule, const ReportLanguage& language) {
     if (!rule.checked) {
-        return "not checked: " + rule.reason;
+        return language.Format(IDS_NOT_CHECKED, {language.Translated(rule.reason)});
     }
     if (rule.findings.empty()) {
-        return rule.judged ? "pass" : "reported (no limit)";
+        return language.Format(rule.judged ? IDS_PASS : IDS_NO_LIMIT, {});
     }
-    return fmt::format("{} finding(s), severity {}", rule.findings.size(), rule.severity);
+    return language.Format(IDS_FINDINGS,
+                           {std::to_string(rule.findings.size()), std::to_string(rule.severity)});
 }
 
 }  // namespace
@@ -36,23 +57,45 @@ std::string ReportNumber(double value) {
 namespace {
 
 // Where a face is, for a person looking for it: its surface and the centre of its area.
-std::string Whereabouts(const FaceGeometry& face) {
+std::string Whereabouts(const FaceGeometry& face, const ReportLanguage& language) {
     const Point& c = face.centroid;
-    return fmt::format("{} at {}, {}, {}", face.surface.empty() ? "other" : face.surface,
-                       ReportNumber(c[0]), ReportNumber(c[1]), ReportNumber(c[2]));
+    return language.Format(
+        IDS_WHEREABOUTS,
+        {language.Translated(face.surface.empty() ? "other" : face.surface),
+         fmt::format("{}, {}, {}", ReportNumber(c[0]), ReportNumber(c[1]), ReportNumber(c[2]))});
+}
+
+// "um, deg" as a person reads it: "µm, deg".
+std::string UnitsForPeople(const std::string& units) {
+    std::string shown;
+    std::size_t start = 0;
+    while (start <= units.size()) {
+        const std::size_t comma = std::min(units.find(", ", start), units.size());
+        shown += UnitForPeople(units.substr(start, comma - start));
+        if (comma < units.size()) {
+            shown += ", ";
+        }
+        start = comma + 2;
+    }
+    return shown;
 }
 
 }  // namespace
 
 std::string ReportSummary(const CheckReport& report) {
+    return ReportSummary(report, ReportLanguage::English());
+}
+
+std::string ReportSummary(const CheckReport& report, const ReportLanguage& language) {
     std::size_t failing = 0;
     std::size_t checked = 0;
     for (const RuleResult& rule : report.rules) {
         checked += rule.checked ? 1 : 0;
         failing += rule.findings.empty() ? 0 : 1;
     }
-    return fmt::format("{} rule(s) checked, {} with findings, {} finding(s); {} not checked",
-                       checked, failing, report.FindingCount(), report.rules.size() - checked);
+    return language.Format(IDS_SUMMARY, {std::to_string(checked), std::to_string(failing),
+                                         std::to_string(report.FindingCount()),
+                                         std::to_string(report.rules.size() - checked)});
 }
 
 namespace {
@@ -62,79 +105,108 @@ std::string DirectionText(const Point& d) {
 }
 
 // The pull the checker chose and what it chose among.
-std::string ChosenPullText(const CheckReport& report) {
-    std::string text = fmt::format("pull: {} (the least undercut area of {} directions tried)\n",
-                                   DirectionText(report.pull), report.pullCandidates.size());
+std::string ChosenPullText(const CheckReport& report, const ReportLanguage& language) {
+    std::string text =
+        language.Format(IDS_CHOSEN_PULL, {DirectionText(report.pull),
+                                          std::to_string(report.pullCandidates.size())}) +
+        "\n";
     for (const PullCandidateResult& candidate : report.pullCandidates) {
-        text += fmt::format("  {} ({}): undercut area {}\n", DirectionText(candidate.direction),
-                            candidate.source, ReportNumber(candidate.undercutArea));
+        text += "  " +
+                language.Format(IDS_PULL_CANDIDATE, {DirectionText(candidate.direction),
+                                                     language.Translated(candidate.source),
+                                                     ReportNumber(candidate.undercutArea)}) +
+                "\n";
     }
     return text;
 }
 
 // One line per solid checked: how many stretches its parting line has and how long they are.
-std::string PartingLineText(const CheckReport& report) {
+std::string PartingLineText(const CheckReport& report, const ReportLanguage& language) {
     // The units read "mm, deg": the length unit first.
-    const std::string lengthUnit = report.units.substr(0, report.units.find(','));
+    const std::string lengthUnit = UnitForPeople(report.units.substr(0, report.units.find(',')));
     std::string text;
     for (const SolidSummary& solid : report.solids) {
-        const std::string whose =
-            report.solidCount > 1 ? fmt::format(" of solid {}", solid.number) : "";
-        text += fmt::format("parting line{}: {} line(s), {} {} in all\n", whose,
-                            solid.partingLine.count, ReportNumber(solid.partingLine.length),
-                            lengthUnit);
+        const std::string count = std::to_string(solid.partingLine.count);
+        const std::string length = ReportNumber(solid.partingLine.length);
+        text += (report.solidCount > 1
+                     ? language.Format(IDS_SOLID_PARTING_LINE,
+                                       {std::to_string(solid.number), count, length, lengthUnit})
+                     : language.Format(IDS_PARTING_LINE, {count, length, lengthUnit})) +
+                "\n";
     }
     return text;
 }
 
-std::string Counted(std::size_t count, const char* one, const char* many) {
-    return fmt::format("{} {}", count, count == 1 ? one : many);
-}
-
-// "features: 3 holes, 2 ribs, 1 boss"; nothing on a mesh, where they are not told.
-std::string FeaturesLine(const SolidSummary& solid) {
+// "features: 3 hole(s), 2 rib(s), 1 boss(es)"; nothing on a mesh, where they are not told.
+std::string FeaturesLine(const SolidSummary& solid, const ReportLanguage& language) {
     if (!solid.features) {
         return "";
     }
     const SolidFeatures& features = *solid.features;
-    return fmt::format("features: {}, {}, {}\n", Counted(features.holes.size(), "hole", "holes"),
-                       Counted(features.ribs.size(), "rib", "ribs"),
-                       Counted(features.bosses.size(), "boss", "bosses"));
+    return language.Format(IDS_FEATURES, {std::to_string(features.holes.size()),
+                                          std::to_string(features.ribs.size()),
+                                          std::to_string(features.bosses.size())}) +
+           "\n";
+}
+
+std::string FindingLine(const RuleResult& rule, const Finding& finding,
+                        const ReportLanguage& language) {
+    const std::string unit = UnitForPeople(rule.unit);
+    const std::string limitName =
+        finding.what.empty() ? std::string()
+                             : language.Format(IDS_LIMIT_NAME, {language.Translated(finding.what)});
+    return "  " +
+           language.Format(
+               IDS_FINDING,
+               {std::to_string(finding.face), Whereabouts(finding.geometry, language),
+                ReportNumber(finding.value), unit, ReportNumber(finding.limit), unit, limitName}) +
+           "\n";
 }
 
 }  // namespace
 
 std::string ReportText(const CheckReport& report) {
-    std::string text = fmt::format("part: {}\nunits: {}\n", report.part, report.units);
+    return ReportText(report, ReportLanguage::English());
+}
+
+std::string ReportText(const CheckReport& report, const ReportLanguage& language) {
+    std::string text = language.Format(IDS_PART, {report.part}) + "\n" +
+                       language.Format(IDS_UNITS, {UnitsForPeople(report.units)}) + "\n";
     if (!report.pullCandidates.empty()) {
-        text += ChosenPullText(report);
+        text += ChosenPullText(report, language);
     }
-    text += PartingLineText(report);
+    text += PartingLineText(report, language);
     if (report.solidCount == 1 && !report.solids.empty()) {
-        text += FeaturesLine(report.solids[0]);
+        text += FeaturesLine(report.solids[0], language);
     }
     std::uint32_t solid = 0;
     for (const RuleResult& rule : report.rules) {
         if (report.solidCount > 1 && rule.solid != solid) {
             solid = rule.solid;
-            text += fmt::format("\nsolid {} of {}:\n", solid, report.solidCount);
+            text += "\n" +
+                    language.Format(IDS_SOLID,
+                                    {std::to_string(solid), std::to_string(report.solidCount)}) +
+                    "\n";
             const auto summary = std::ranges::find(report.solids, solid, &SolidSummary::number);
             if (summary != report.solids.end()) {
-                text += FeaturesLine(*summary);
+                text += FeaturesLine(*summary, language);
             }
         }
-        text += fmt::format("\n{}: {}\n", rule.rule, Verdict(rule));
+        text += "\n" +
+                language.Format(IDS_NAMED, {language.RuleName(rule.rule, rule.shown),
+                                            Verdict(rule, language)}) +
+                "\n";
         for (const Finding& finding : rule.findings) {
-            text += fmt::format("  face {} ({}): {} {}, limit {} {}{}\n", finding.face,
-                                Whereabouts(finding.geometry), ReportNumber(finding.value),
-                                rule.unit, ReportNumber(finding.limit), rule.unit,
-                                finding.what.empty() ? "" : " (" + finding.what + ")");
+            text += FindingLine(rule, finding, language);
         }
         for (const Figure& figure : rule.figures) {
-            text += fmt::format("  {}: {}\n", figure.name, ReportNumber(figure.value));
+            text += "  " +
+                    language.Format(
+                        IDS_NAMED, {language.Translated(figure.name), ReportNumber(figure.value)}) +
+                    "\n";
         }
     }
-    text += "\n" + ReportSummary(report) + "\n";
+    text += "\n" + ReportSummary(report, language) + "\n";
     return text;
 }
 

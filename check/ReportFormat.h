@@ -4,15 +4,19 @@
 #include <string>
 
 #include "check/CheckReport.h"
+#include "check/ReportLanguage.h"
 
 namespace check {
 
-// The report as people read it: per rule, pass or its findings, then a summary line.
+// The report as people read it: per rule, pass or its findings, then a summary line; in
+// English unless another language is given.
 std::string ReportText(const CheckReport& report);
+std::string ReportText(const CheckReport& report, const ReportLanguage& language);
 
 // "7 rule(s) checked, 2 with findings, 10 finding(s); 6 not checked": the text report's last
 // line, without its line end.
 std::string ReportSummary(const CheckReport& report);
+std::string ReportSummary(const CheckReport& report, const ReportLanguage& language);
 
 // A measured value or limit as the reports write it: six decimals, trailing zeros dropped.
 std::string ReportNumber(double value);

@@ -55,7 +55,8 @@ int CheckOne(const CheckCommandOptions& options, check::CheckOptions checking) {
     for (const std::string& warning : report.warnings) {
         std::cerr << "veritor-rules: warning: " << warning << "\n";
     }
-    std::cout << (Json(options) ? check::ReportJson(report) : check::ReportText(report));
+    std::cout << (Json(options) ? check::ReportJson(report)
+                                : check::ReportText(report, check::ReportLanguage::Chosen()));
     return report.Fails({options.failOn, options.maxFindings}) ? kExitFindings : 0;
 }
 

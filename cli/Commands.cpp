@@ -161,7 +161,7 @@ int RunNew(const NewOptions& options) {
 int RunShow(const std::filesystem::path& file) {
     const std::unique_ptr<RuleDocument> document = RuleDocument::Load(file);
     const RuleUnitSystemStructure units = document->Units();
-    std::cout << "units: " << LinearUnitName(units.linearUnit) << ", "
+    std::cout << "units: " << LinearUnitSymbol(units.linearUnit) << ", "
               << AngularUnitName(units.angularUnit) << "\n";
     std::vector<LoadedRule> rules = document->LoadRules();
     PrintWarnings(*document);
@@ -205,8 +205,8 @@ int RunUnits(const UnitsOptions& options) {
     }
     document->SetUnits(to);
     file.Replace(document->SaveText(options.file));
-    std::cout << options.file.string() << ": " << LinearUnitName(from.linearUnit) << ", "
-              << AngularUnitName(from.angularUnit) << " -> " << LinearUnitName(to.linearUnit)
+    std::cout << options.file.string() << ": " << LinearUnitSymbol(from.linearUnit) << ", "
+              << AngularUnitName(from.angularUnit) << " -> " << LinearUnitSymbol(to.linearUnit)
               << ", " << AngularUnitName(to.angularUnit) << "\n";
     return 0;
 }

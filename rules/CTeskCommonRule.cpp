@@ -16,7 +16,6 @@ namespace {
 
 constexpr UINT IDS_MODULE_VALIDATOR = 2041;
 constexpr UINT IDS_MODULE_ENGINE = 2042;
-constexpr UINT IDS_OR_EQUAL_TO = 2043;
 constexpr UINT IDS_BETA_LABEL = 2387;
 constexpr const wchar_t* kAngularUnitAttribute = L"AngularUnit";
 
@@ -75,12 +74,12 @@ void CTeskCommonRule::LoadTexts() {
 }
 
 CString CTeskCommonRule::DescriptionFormat() const {
-    CString format = LanguageLibraryText(m_definition.descriptionId);
-    if (m_definition.secondDescriptionId != 0) {
-        format += m_definition.descriptionJoiner;
-        format += LanguageLibraryText(m_definition.secondDescriptionId);
+    const CString& first = LanguageLibraryText(m_definition.descriptionId);
+    if (m_definition.secondDescriptionId == 0) {
+        return first;
     }
-    return format;
+    const CString& second = LanguageLibraryText(m_definition.secondDescriptionId);
+    return m_definition.partsAreSentences ? JoinedSentences(first, second) : first + second;
 }
 
 CString CTeskCommonRule::FormatDescription(std::initializer_list<CString> texts) const {
@@ -132,10 +131,24 @@ void CTeskCommonRule::SetDefaults(TeskValueArray<double>& values,
     }
 }
 
+CString CTeskCommonRule::DescribeComparisons(std::initializer_list<Comparison> comparisons,
+                                             ComparisonWording wording) const {
+    return m_definition.secondDescriptionId == 0
+               ? StateComparisons(LanguageLibraryText(m_definition.descriptionId), comparisons,
+                                  wording)
+               : StateComparisons(DescriptionFormat(), comparisons, wording);
+}
+
 CString CTeskCommonRule::FormatResource(UINT formatId, std::initializer_list<CString> texts) {
     CString text;
     text.FormatTexts(LanguageLibraryText(formatId), texts);
     return text;
+}
+
+CString CTeskCommonRule::FormatComparisons(UINT formatId,
+                                           std::initializer_list<Comparison> comparisons,
+                                           ComparisonWording wording) {
+    return StateComparisons(LanguageLibraryText(formatId), comparisons, wording);
 }
 
 CString CTeskCommonRule::ResourceText(UINT id) {
@@ -158,10 +171,6 @@ bool CTeskCommonRule::IsSwitchedOn(const TeskValueArray<double>& values) {
 
 CString CTeskCommonRule::ValueText(const TeskValueArray<double>& values, int index) {
     return index < values.GetCount() ? FormatNumber(values.ElementAt(index)) : CString();
-}
-
-CString CTeskCommonRule::OrEqualToText(TeskOperator_e op, TeskOperator_e inclusiveOp) {
-    return op == inclusiveOp ? LanguageLibraryText(IDS_OR_EQUAL_TO) : CString();
 }
 
 std::int32_t CTeskCommonRule::Execute(TeskICadSys*, const CTeskData*&, TeskResultSet*&) const {

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "host/CTeskRule.h"
+#include "rules/DescriptionComparison.h"
 
 // One parameter a rule creates, with the factory's arguments.
 struct RuleParamSpec {
@@ -34,10 +35,11 @@ enum class StoredUnits { None, AngularOnly, Both };
 // What distinguishes one rule from another, as data; a rule names only what differs from these.
 struct RuleDefinition {
     UINT nameId = 0;
-    // The description format: the first text, then the second (0 for none) after the joiner.
+    // The description format: the first text, then the second (0 for none), as sentences of
+    // their own when the first ends one, else adjoined.
     UINT descriptionId = 0;
     UINT secondDescriptionId = 0;
-    const wchar_t* descriptionJoiner = L"";
+    bool partsAreSentences = false;
     std::int32_t defaultSeverity = 1;
     std::int32_t executeResult = 0;
     bool usesHostImport = false;
@@ -95,13 +97,16 @@ protected:
     static void SetDefaults(TeskValueArray<double>& values, std::initializer_list<double> defaults);
     // The display text of value index, empty when the parameter holds no such value.
     static CString ValueText(const TeskValueArray<double>& values, int index);
-    // The or-equal-to phrase when op is the operator that includes equality, else empty.
-    static CString OrEqualToText(TeskOperator_e op,
-                                 TeskOperator_e inclusiveOp = TESK_OP_GREATER_EQUAL);
     // The definition's description format formatted with these texts.
     CString FormatDescription(std::initializer_list<CString> texts) const;
+    // The definition's description format stating these comparisons.
+    CString DescribeComparisons(std::initializer_list<Comparison> comparisons,
+                                ComparisonWording wording) const;
     // A format text of the language library formatted with these texts.
     static CString FormatResource(UINT formatId, std::initializer_list<CString> texts);
+    // A format text of the language library stating these comparisons.
+    static CString FormatComparisons(UINT formatId, std::initializer_list<Comparison> comparisons,
+                                     ComparisonWording wording);
     // The language library's text with this id.
     static CString ResourceText(UINT id);
     // Gives a value list of one value the leading on value, as older records lacked it.

@@ -4,7 +4,6 @@
 
 #include "app/ResourceHandleSwitch.h"
 #include "dialogs/CTeskHoleToPartEdgeDistanceDlg.h"
-#include "params/OperatorText.h"
 #include "params/UnitLabels.h"
 
 namespace {
@@ -55,9 +54,9 @@ void CTeskHoleToPartEdgeDistanceRule::InitializeParamStorage() {
 void CTeskHoleToPartEdgeDistanceRule::ReadXML() {
     CResourceHandleSwitch languageResources;
     if (TeskParamDataOf<TESK_TYPE_DOUBLE>* distance = DoubleParam(kDistance)) {
-        m_strDescription =
-            FormatDescription({OperatorToText(distance->Operator), ValueText(distance->Values, 0),
-                               LinearUnitLabel(m_nLinearUnit)});
+        m_strDescription = DescribeComparisons(
+            {{distance->Operator, ValueText(distance->Values, 0), LinearUnitLabel(m_nLinearUnit)}},
+            ComparisonWording::Symbol);
     }
 }
 

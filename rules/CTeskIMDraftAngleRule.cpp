@@ -62,8 +62,8 @@ void CTeskIMDraftAngleRule::InitializeParamStorage() {
     const double cavityDefault = m_strValidatorName == kCastingValidator ? 3.0 : 5.0;
     SetDefaults(*core, {0.5});
     SetDefaults(*cavity, {cavityDefault});
-    const CString orEqual = OrEqualToText(TESK_OP_GREATER_EQUAL);
-    Compose(orEqual, FormatNumber(0.5), orEqual, FormatNumber(cavityDefault));
+    Compose(TESK_OP_GREATER_EQUAL, FormatNumber(0.5), TESK_OP_GREATER_EQUAL,
+            FormatNumber(cavityDefault));
     m_bParamsReady = true;
 }
 
@@ -77,15 +77,16 @@ void CTeskIMDraftAngleRule::ReadXML() {
     if (!core || !cavity) {
         return;
     }
-    Compose(OrEqualToText(core->Operator), ValueText(core->Values, 0),
-            OrEqualToText(cavity->Operator), ValueText(cavity->Values, 0));
+    Compose(core->Operator, ValueText(core->Values, 0), cavity->Operator,
+            ValueText(cavity->Values, 0));
 }
 
-void CTeskIMDraftAngleRule::Compose(const CString& coreOrEqual, const CString& coreValue,
-                                    const CString& cavityOrEqual, const CString& cavityValue) {
+void CTeskIMDraftAngleRule::Compose(TeskOperator_e coreOp, const CString& coreValue,
+                                    TeskOperator_e cavityOp, const CString& cavityValue) {
     const CString unit = AngularUnitLabel(m_nAngularUnit);
-    m_strDescription =
-        FormatDescription({coreOrEqual, coreValue, unit, cavityOrEqual, cavityValue, unit});
+    m_strDescription = DescribeComparisons({{AtLeastOperator(coreOp), coreValue, unit},
+                                            {AtLeastOperator(cavityOp), cavityValue, unit}},
+                                           ComparisonWording::OrEqualTo);
 }
 
 void CTeskIMDraftAngleRule::RunDialog() {

@@ -23,6 +23,7 @@ protected:
     void RunDialog() override;
 
 private:
-    void Compose(const CString& coreOrEqual, const CString& coreValue, const CString& cavityOrEqual,
+    // Each side's draft is at least its value; inclusive when its operator is.
+    void Compose(TeskOperator_e coreOp, const CString& coreValue, TeskOperator_e cavityOp,
                  const CString& cavityValue);
 };

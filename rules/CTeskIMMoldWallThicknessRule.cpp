@@ -30,7 +30,7 @@ constexpr RuleDefinition kDefinition{
     .nameId = 2096,
     .descriptionId = IDS_RATIO_PART,
     .secondDescriptionId = IDS_THICKNESS_PART,
-    .descriptionJoiner = L" ",
+    .partsAreSentences = true,
     .defaultSeverity = 2,
     .executeResult = -3,
     .params = kParams,
@@ -67,9 +67,7 @@ void CTeskIMMoldWallThicknessRule::InitializeParamStorage() {
     const double ratioDefault = GetRuleCategoryEnum() == TESK_CATEGORY_CASTING ? 3.0 : 2.0;
     SetDefaults(ratio->Values, {ratioDefault});
     SetDefaults(*thickness, {1.0});
-    m_strDescription = FormatResource(IDS_RATIO_PART, {OrEqualToText(ratio->Operator),
-                                                       FormatNumber(ratioDefault)}) +
-                       L" ";
+    m_strDescription = JoinedSentences(RatioPart(ratio->Operator, FormatNumber(ratioDefault)), L"");
     m_bParamsReady = true;
 }
 
@@ -92,18 +90,22 @@ void CTeskIMMoldWallThicknessRule::ReadXML() {
         return;
     }
     NormaliseValues();
-    CString ratioPart;
-    if (ratio->Status) {
-        ratioPart = FormatResource(IDS_RATIO_PART,
-                                   {OrEqualToText(ratio->Operator), ValueText(ratio->Values, 0)});
-    }
+    const CString ratioPart =
+        ratio->Status ? RatioPart(ratio->Operator, ValueText(ratio->Values, 0)) : CString();
     CString thicknessPart;
     if (thickness->Status) {
-        thicknessPart = FormatResource(
-            IDS_THICKNESS_PART, {OrEqualToText(thickness->Operator),
-                                 ValueText(thickness->Values, 0), LinearUnitLabel(m_nLinearUnit)});
+        thicknessPart =
+            FormatComparisons(IDS_THICKNESS_PART,
+                              {{AtLeastOperator(thickness->Operator),
+                                ValueText(thickness->Values, 0), LinearUnitLabel(m_nLinearUnit)}},
+                              ComparisonWording::OrEqualTo);
     }
-    m_strDescription = ratioPart + L" " + thicknessPart;
+    m_strDescription = JoinedSentences(ratioPart, thicknessPart);
+}
+
+CString CTeskIMMoldWallThicknessRule::RatioPart(TeskOperator_e op, const CString& ratio) {
+    return FormatComparisons(IDS_RATIO_PART, {{AtLeastOperator(op), ratio, CString(), false}},
+                             ComparisonWording::OrEqualTo);
 }
 
 void CTeskIMMoldWallThicknessRule::RunDialog() {

@@ -22,4 +22,8 @@ protected:
     void RunDialog() override;
     void ReadXML() override;
     void NormaliseValues() override;
+
+private:
+    // The ratio's sentence: unitless, so it states the value alone.
+    static CString RatioPart(TeskOperator_e op, const CString& ratio);
 };

@@ -12,7 +12,6 @@ namespace {
 
 constexpr UINT IDS_MINIMUM_PART = 2023;
 constexpr UINT IDS_MAXIMUM_PART = 2024;
-constexpr UINT IDS_OR_EQUAL_TO = 2043;
 
 // Value 0 is the on/off value, value 1 the thickness.
 constexpr std::array<RuleParamSpec, 2> kParams{{
@@ -67,12 +66,21 @@ void CTeskIMUniformThicknessRule::InitializeParamStorage() {
     const double maximumDefault = casting ? 5.0 : 3.0;
     SetDefaults(*minimum, {1.0, minimumDefault});
     SetDefaults(*maximum, {1.0, maximumDefault});
-    const CString orEqual = ResourceText(IDS_OR_EQUAL_TO);
-    const CString unit = LinearUnitLabel(m_nLinearUnit);
-    m_strDescription =
-        FormatResource(IDS_MINIMUM_PART, {orEqual, FormatNumber(minimumDefault), unit}) +
-        FormatResource(IDS_MAXIMUM_PART, {orEqual, FormatNumber(maximumDefault), unit});
+    m_strDescription = MinimumPart(TESK_OP_GREATER_EQUAL, FormatNumber(minimumDefault)) +
+                       MaximumPart(TESK_OP_LESS_EQUAL, FormatNumber(maximumDefault));
     m_bParamsReady = true;
+}
+
+CString CTeskIMUniformThicknessRule::MinimumPart(TeskOperator_e op, const CString& value) const {
+    return FormatComparisons(IDS_MINIMUM_PART,
+                             {{AtLeastOperator(op), value, LinearUnitLabel(m_nLinearUnit)}},
+                             ComparisonWording::OrEqualTo);
+}
+
+CString CTeskIMUniformThicknessRule::MaximumPart(TeskOperator_e op, const CString& value) const {
+    return FormatComparisons(IDS_MAXIMUM_PART,
+                             {{AtMostOperator(op), value, LinearUnitLabel(m_nLinearUnit)}},
+                             ComparisonWording::OrEqualTo);
 }
 
 void CTeskIMUniformThicknessRule::NormaliseValues() {
@@ -94,19 +102,12 @@ void CTeskIMUniformThicknessRule::ReadXML() {
         return;
     }
     NormaliseValues();
-    const CString unit = LinearUnitLabel(m_nLinearUnit);
-    CString minimumPart;
-    if (IsSwitchedOn(minimum->Values)) {
-        minimumPart = FormatResource(IDS_MINIMUM_PART,
-                                     {OrEqualToText(minimum->Operator, TESK_OP_GREATER_EQUAL),
-                                      ValueText(minimum->Values, 1), unit});
-    }
-    CString maximumPart;
-    if (IsSwitchedOn(maximum->Values)) {
-        maximumPart =
-            FormatResource(IDS_MAXIMUM_PART, {OrEqualToText(maximum->Operator, TESK_OP_LESS_EQUAL),
-                                              ValueText(maximum->Values, 1), unit});
-    }
+    const CString minimumPart = IsSwitchedOn(minimum->Values)
+                                    ? MinimumPart(minimum->Operator, ValueText(minimum->Values, 1))
+                                    : CString();
+    const CString maximumPart = IsSwitchedOn(maximum->Values)
+                                    ? MaximumPart(maximum->Operator, ValueText(maximum->Values, 1))
+                                    : CString();
     m_strDescription = minimumPart + maximumPart;
 }
 

@@ -25,4 +25,9 @@ protected:
     void RunDialog() override;
     void ReadXML() override;
     void NormaliseValues() override;
+
+private:
+    // The sentences of the two limits: at least the minimum, at most the maximum.
+    CString MinimumPart(TeskOperator_e op, const CString& value) const;
+    CString MaximumPart(TeskOperator_e op, const CString& value) const;
 };

@@ -6,7 +6,6 @@
 #include "app/ResourceHandleSwitch.h"
 #include "dialogs/CTeskSnapFitMoldParametersDlg.h"
 #include "params/NumberText.h"
-#include "params/OperatorText.h"
 #include "params/UnitLabels.h"
 
 namespace {
@@ -76,9 +75,10 @@ void CTeskSnapFitMoldParametersRule::ReadXML() {
 // The description names the rule's fixed comparisons, whatever operators the parameters hold;
 // a new rule shows them too, so its description reads the same as after any later change.
 void CTeskSnapFitMoldParametersRule::Compose(const CString& overhang, const CString& ratio) {
-    m_strDescription = FormatDescription({OperatorToText(TESK_OP_GREATER_EQUAL), overhang,
-                                          LinearUnitLabel(m_nLinearUnit),
-                                          OperatorToText(TESK_OP_LESS_EQUAL), ratio});
+    m_strDescription =
+        DescribeComparisons({{TESK_OP_GREATER_EQUAL, overhang, LinearUnitLabel(m_nLinearUnit)},
+                             {TESK_OP_LESS_EQUAL, ratio, CString(), false}},
+                            ComparisonWording::Symbol);
 }
 
 void CTeskSnapFitMoldParametersRule::RunDialog() {

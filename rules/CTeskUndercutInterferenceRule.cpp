@@ -12,8 +12,6 @@ namespace {
 
 using Rule = CTeskUndercutInterferenceRule;
 
-constexpr UINT IDS_OR_EQUAL_TO = 2043;
-
 constexpr std::array<RuleParamSpec, 3> kParams{{
     {Rule::kDieThickness, TESK_TYPE_DOUBLE, TESK_OP_GREATER_EQUAL, TeskParamType_e{1}, true, 1},
     {Rule::kDieOverhang, TESK_TYPE_DOUBLE, TESK_OP_LESS_EQUAL, TeskParamType_e{1}, true, 1},
@@ -82,10 +80,11 @@ void CTeskUndercutInterferenceRule::ReadXML() {
 // Every value is shown with the or-equal-to phrase, whatever its operator.
 void CTeskUndercutInterferenceRule::Compose(const CString& thickness, const CString& overhang,
                                             const CString& gap) {
-    const CString orEqual = ResourceText(IDS_OR_EQUAL_TO);
     const CString unit = LinearUnitLabel(m_nLinearUnit);
-    m_strDescription =
-        FormatDescription({orEqual, thickness, unit, orEqual, overhang, unit, orEqual, gap, unit});
+    m_strDescription = DescribeComparisons({{TESK_OP_GREATER_EQUAL, thickness, unit},
+                                            {TESK_OP_LESS_EQUAL, overhang, unit},
+                                            {TESK_OP_LESS_EQUAL, gap, unit}},
+                                           ComparisonWording::OrEqualTo);
 }
 
 void CTeskUndercutInterferenceRule::RunDialog() {

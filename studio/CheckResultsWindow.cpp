@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "check/ReportFormat.h"
+#include "document/UnitCodes.h"
 #include "studio/FacePull.h"
 #include "studio/PartView.h"
 #include "studio/PartViewPanel.h"
@@ -66,10 +67,11 @@ int HeightForRows(const QTableWidget& table, int rows) {
 }
 
 // "5.0 deg", with the limit's name when the rule has more than one: "5.0 deg (cavity side)".
-QString Measure(double value, const std::string& unit, const std::string& what = {}) {
-    std::string text = check::ReportNumber(value) + " " + unit;
+QString Measure(double value, const std::string& unit, const std::string& what = {},
+                const check::ReportLanguage& language = check::ReportLanguage::English()) {
+    std::string text = check::ReportNumber(value) + " " + UnitForPeople(unit);
     if (!what.empty()) {
-        text += " (" + what + ")";
+        text += " (" + language.Translated(what) + ")";
     }
     return ToQString(text);
 }
@@ -139,7 +141,7 @@ void CheckResultsWindow::Show(const check::CheckReport& report) {
     ShowFindings(report);
     ShowNotChecked(report);
     ShowFigures(report);
-    m_summary->setText(ToQString(check::ReportSummary(report)));
+    m_summary->setText(ToQString(check::ReportSummary(report, check::ReportLanguage::Chosen())));
     m_partView->Show(report);
 }
 
@@ -180,39 +182,45 @@ void CheckResultsWindow::SelectRowsOf(std::uint32_t face) {
 }
 
 void CheckResultsWindow::ShowFindings(const check::CheckReport& report) {
+    const check::ReportLanguage language = check::ReportLanguage::Chosen();
     m_findings->setRowCount(static_cast<int>(report.FindingCount()));
     int row = 0;
     for (const check::RuleResult& rule : report.rules) {
         for (const check::Finding& finding : rule.findings) {
-            SetRow(
-                *m_findings, row++,
-                {ToQString(rule.rule), QString::number(finding.face),
-                 Measure(finding.value, rule.unit), Measure(finding.limit, rule.unit, finding.what),
-                 QString::number(finding.severity)});
+            SetRow(*m_findings, row++,
+                   {ToQString(language.RuleName(rule.rule, rule.shown)),
+                    QString::number(finding.face), Measure(finding.value, rule.unit),
+                    Measure(finding.limit, rule.unit, finding.what, language),
+                    QString::number(finding.severity)});
         }
     }
 }
 
 void CheckResultsWindow::ShowNotChecked(const check::CheckReport& report) {
+    const check::ReportLanguage language = check::ReportLanguage::Chosen();
     m_notChecked->setRowCount(0);
     for (const check::RuleResult& rule : report.rules) {
         if (!rule.checked) {
             const int row = m_notChecked->rowCount();
             m_notChecked->insertRow(row);
-            SetRow(*m_notChecked, row, {ToQString(rule.rule), ToQString(rule.reason)});
+            SetRow(*m_notChecked, row,
+                   {ToQString(language.RuleName(rule.rule, rule.shown)),
+                    ToQString(language.Translated(rule.reason))});
         }
     }
 }
 
 void CheckResultsWindow::ShowFigures(const check::CheckReport& report) {
+    const check::ReportLanguage language = check::ReportLanguage::Chosen();
     QStringList lines;
     for (const check::RuleResult& rule : report.rules) {
         QStringList figures;
         for (const check::Figure& figure : rule.figures) {
-            figures << ToQString(figure.name + ": " + check::ReportNumber(figure.value));
+            figures << ToQString(language.Translated(figure.name) + ": " +
+                                 check::ReportNumber(figure.value));
         }
         if (!figures.isEmpty()) {
-            lines << ToQString(rule.rule) + QStringLiteral(": ") +
+            lines << ToQString(language.RuleName(rule.rule, rule.shown)) + QStringLiteral(": ") +
                          figures.join(QStringLiteral("; "));
         }
     }

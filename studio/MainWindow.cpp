@@ -130,7 +130,7 @@ void MainWindow::BuildUnitBar() {
     m_lengthUnits = new QComboBox(bar);
     m_angleUnits = new QComboBox(bar);
     for (std::int32_t code = 0; code <= kLastLinearUnit; ++code) {
-        m_lengthUnits->addItem(ToQString(LinearUnitName(code)), code);
+        m_lengthUnits->addItem(ToQString(LinearUnitSymbol(code)), code);
     }
     for (std::int32_t code = 0; code <= kLastAngularUnit; ++code) {
         m_angleUnits->addItem(ToQString(AngularUnitName(code)), code);
@@ -179,7 +179,7 @@ void MainWindow::Refresh() {
         QStringLiteral("%1[*] - veritor-studio").arg(ToQString(m_document->DisplayName())));
     setWindowModified(IsModified());
     m_status->ShowDocument(
-        QStringLiteral("%1, %2").arg(ToQString(LinearUnitName(units.linearUnit)),
+        QStringLiteral("%1, %2").arg(ToQString(LinearUnitSymbol(units.linearUnit)),
                                      ToQString(AngularUnitName(units.angularUnit))),
         static_cast<int>(m_document->Rules().size()));
 }
@@ -254,7 +254,7 @@ void MainWindow::ChangeUnits(std::int32_t linearUnit, std::int32_t angularUnit) 
     const int row = CurrentRule();
     m_model->Reload();
     SelectRule(row);
-    const QString units = QStringLiteral("%1, %2").arg(ToQString(LinearUnitName(linearUnit)),
+    const QString units = QStringLiteral("%1, %2").arg(ToQString(LinearUnitSymbol(linearUnit)),
                                                        ToQString(AngularUnitName(angularUnit)));
     Changed(tr("Units %1").arg(units), before);
     m_status->ShowAction(tr("Units changed to %1").arg(units));

@@ -63,7 +63,7 @@ PartCheckDialog::PartCheckDialog(std::int32_t documentUnit, QWidget* parent)
     m_pullError->setObjectName(QStringLiteral("pullError"));
     m_part->setMinimumWidth(360);
     for (std::int32_t code = 0; code <= kLastLinearUnit; ++code) {
-        m_unit->addItem(QString::fromStdString(LinearUnitName(code)), code);
+        m_unit->addItem(QString::fromStdString(LinearUnitSymbol(code)), code);
     }
     m_pull->setEditable(true);
     for (const Axis& axis : kAxes) {

@@ -6,11 +6,14 @@
 namespace check {
 
 RuleCheck::RuleCheck(const CTeskRule& rule)
-    : m_name(platform::Utf8FromWide(rule.m_strName.str())), m_severity(rule.m_nSeverity) {}
+    : m_name(platform::Utf8FromWide(rule.m_strName.str())),
+      m_shownName(platform::Utf8FromWide(rule.m_strDisplayName.str())),
+      m_severity(rule.m_nSeverity) {}
 
 RuleResult RuleCheck::Checked(std::string unit) const {
     RuleResult result;
     result.rule = m_name;
+    result.shown = m_shownName;
     result.severity = m_severity;
     result.checked = true;
     result.unit = std::move(unit);
@@ -20,6 +23,7 @@ RuleResult RuleCheck::Checked(std::string unit) const {
 RuleResult RuleCheck::NotChecked(std::string reason) const {
     RuleResult result;
     result.rule = m_name;
+    result.shown = m_shownName;
     result.severity = m_severity;
     result.reason = std::move(reason);
     return result;

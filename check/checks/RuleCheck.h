@@ -34,6 +34,7 @@ protected:
 
 private:
     std::string m_name;
+    std::string m_shownName;
     int m_severity;
 };
 

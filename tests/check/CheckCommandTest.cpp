@@ -3,6 +3,7 @@
 #include <BRep_Builder.hxx>
 #include <TopoDS_Compound.hxx>
 #include <nlohmann/json.hpp>
+#include <pugixml.hpp>
 
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "tests/check/TestParts.h"
 #include "tests/check/TestWalls.h"
 #include "tests/cli/CommandRunner.h"
+#include "tests/platform/TestSupport.h"
 
 namespace {
 
@@ -73,6 +75,88 @@ TEST_F(CheckCommandTest, ReportsFindingsAsTextAndJsonAndExitsByTheirSeverity) {
     }
 }
 
+// Under a translated locale a person reads the report in the module's language, units as
+// engineers write them; the JSON, a file format, stays as it is.
+TEST_F(CheckCommandTest, ATranslatedLocaleReadsTheTextReportInItsLanguageAndLeavesTheJson) {
+    test_parts::WriteStep(test_parts::DraftedBlock(0.3, 1, 5, 5), Path("block.step"));
+    const std::filesystem::path rules = Rules("um");
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_file(rules.c_str()));
+    pugi::xml_node root = document.child("RuleSet");
+    for (pugi::xml_node rule = root.first_child(); rule;) {
+        const pugi::xml_node next = rule.next_sibling();
+        const std::string name = rule.attribute("Name").value();
+        if (name != "Draft Angle" && name != "Surface Finish" && name != "Undercut Interference" &&
+            name != "Minimum Rib Edge Radius") {
+            root.remove_child(rule);
+        }
+        rule = next;
+    }
+    ASSERT_TRUE(document.save_file(rules.c_str()));
+    const std::pair<const char*, const char*> cases[] = {
+        {"ja_JP.UTF-8",
+         "製品：block.step\n"
+         "単位：µm, deg\n"
+         "パーティングライン：4本、計 140000.0 µm\n"
+         "形状：穴 0、リブ 0、ボス 0\n"
+         "\n"
+         "抜き勾配：指摘 2件、重大度 2\n"
+         "  面 4（平面、中心 39829.053146, 15000.0, 9793.538734）："
+         "1.0 deg、限度値 5.0 deg（キャビティ側）\n"
+         "  面 6（平面、中心 51.279318, 15000.0, 9793.538734）："
+         "0.3 deg、限度値 5.0 deg（キャビティ側）\n"
+         "\n"
+         "リブエッジの最小半径：合格\n"
+         "  リブ：0.0\n"
+         "  角度範囲外のリブ：0.0\n"
+         "  肉厚を測定できなかった壁のリブ：0.0\n"
+         "\n"
+         "ベータ - アンダーカット干渉：合格\n"
+         "\n"
+         "表面仕上げ：未チェック：表面仕上げが必要ですが、製品ファイルには含まれていません\n"
+         "\n"
+         "チェックしたルール 3、指摘のあるルール 1、指摘 2件、未チェックのルール 1\n"},
+        {"fr_FR.UTF-8",
+         "pièce\u00a0: block.step\n"
+         "unités\u00a0: µm, deg\n"
+         "ligne de joint\u00a0: 4 ligne(s), 140000.0\u00a0µm au total\n"
+         "formes reconnues\u00a0: 0 trou(s), 0 nervure(s), 0 bossage(s)\n"
+         "\n"
+         "Angle de dépouille\u00a0: 2 écart(s), gravité 2\n"
+         "  face 4 (plan, centre en 39829.053146, 15000.0, 9793.538734)\u00a0: "
+         "1.0\u00a0deg, limite 5.0\u00a0deg (côté empreinte)\n"
+         "  face 6 (plan, centre en 51.279318, 15000.0, 9793.538734)\u00a0: "
+         "0.3\u00a0deg, limite 5.0\u00a0deg (côté empreinte)\n"
+         "\n"
+         "Rayon minimal d'arête de nervure\u00a0: conforme\n"
+         "  nervures\u00a0: 0.0\n"
+         "  nervures hors des plages d'angles\u00a0: 0.0\n"
+         "  nervures sur une paroi non mesurée\u00a0: 0.0\n"
+         "\n"
+         "Bêta - Interférence de contre-dépouille\u00a0: conforme\n"
+         "\n"
+         "État de surface\u00a0: non vérifiée\u00a0: nécessite l'état de surface, qu'un "
+         "fichier de pièce ne contient pas\n"
+         "\n"
+         "3 règle(s) vérifiée(s), 1 avec écarts, 2 écart(s)\u00a0; 1 non vérifiée(s)\n"},
+    };
+    const std::string json =
+        RunVeritorRules(Folder(), "check block.step rules1.xml --format json").out;
+    for (const auto& [locale, expected] : cases) {
+        SCOPED_TRACE(locale);
+        const ScopedEnvironment language("LC_ALL", locale);
+        EXPECT_EQ(RunVeritorRules(Folder(), "check block.step rules1.xml").out, expected);
+        EXPECT_EQ(RunVeritorRules(Folder(), "check block.step rules1.xml --format json").out, json);
+    }
+    EXPECT_NE(json.find("\"units\": \"um, deg\""), std::string::npos) << json;
+
+    // A limit's name with a number in it is worded around the number.
+    const ScopedEnvironment japanese("LC_ALL", "ja_JP.UTF-8");
+    const std::string rib = std::string(VERITOR_STAGE_DIR) + "/samples/drafted-cup-with-rib.step";
+    EXPECT_NE(RunVeritorRules(Folder(), "check '" + rib + "' rules1.xml").out.find("（肉厚"),
+              std::string::npos);
+}
+
 TEST_F(CheckCommandTest, UnusableInputExitsTwoWithOneLine) {
     test_parts::WriteStep(test_parts::DraftedBlock(1, 1, 1, 1), Path("block.step"));
     std::ofstream(Path("broken.step")) << "ISO-10303-21;\nHEADER;\n";
@@ -116,7 +200,7 @@ TEST_F(CheckCommandTest, JsonFollowsTheSchemaAndTellsWhereEachFindingIs) {
     test_parts::WriteStep(test_parts::CupOverBoard(), Path("assembly.step"));
     Rules("mm");
     const CommandResult text = RunVeritorRules(Folder(), "check assembly.step rules1.xml");
-    const std::string none = "features: 0 holes, 0 ribs, 0 bosses\n";
+    const std::string none = "features: 0 hole(s), 0 rib(s), 0 boss(es)\n";
     EXPECT_NE(text.out.find("\nsolid 1 of 2:\n" + none + "\nDraft Angle: "), std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("\nsolid 2 of 2:\n" + none + "\nDraft Angle: "), std::string::npos)
@@ -221,10 +305,10 @@ TEST_F(CheckCommandTest, EachSolidListsItsHolesRibsAndBosses) {
     Rules("mm");
 
     const CommandResult text = RunVeritorRules(Folder(), "check parts.step rules1.xml");
-    EXPECT_NE(text.out.find("\nsolid 1 of 2:\nfeatures: 1 hole, 0 ribs, 1 boss\n"),
+    EXPECT_NE(text.out.find("\nsolid 1 of 2:\nfeatures: 1 hole(s), 0 rib(s), 1 boss(es)\n"),
               std::string::npos)
         << text.out;
-    EXPECT_NE(text.out.find("\nsolid 2 of 2:\nfeatures: 0 holes, 1 rib, 0 bosses\n"),
+    EXPECT_NE(text.out.find("\nsolid 2 of 2:\nfeatures: 0 hole(s), 1 rib(s), 0 boss(es)\n"),
               std::string::npos)
         << text.out;
 

@@ -1,7 +1,9 @@
 #include <gmock/gmock.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "resources/tools/StringTableFile.h"
 #include "tests/cli/CommandRunner.h"
@@ -76,6 +78,116 @@ TEST(Languages, TheRegistryLanguageReachesItsFolder) {
         const ScopedEnvironment locale("LC_ALL", c.locale);
         EXPECT_THAT(RunVeritorRules(folder.Path(), "info").out,
                     HasSubstr(std::string("folder: ") + c.folder + "\n"));
+    }
+}
+
+std::string Parameter(int type, int status, int op, const char* value) {
+    return "<Parameter Name=\"\" Type=\"" + std::to_string(type) + "\" Status=\"" +
+           std::to_string(status) + "\"><Operator>" + std::to_string(op) +
+           "</Operator><ParameterType>1</ParameterType><Value>" + value +
+           "</Value><Remarks></Remarks></Parameter>";
+}
+
+std::string RuleElement(const char* name, const std::string& parameters) {
+    return std::string("<Rule Name=\"") + name +
+           "\" Status=\"0\" LifeStatus=\"0\" Description=\"\" "
+           "Validator=\"TeskMouldingRulesValidator\" Note=\"\" ModuleFile=\"\" "
+           "Severity=\"2\" Category=\"\">" +
+           parameters + "</Rule>\n";
+}
+
+std::string RuleDocument(const std::string& rules) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<RuleSet Unit=\"0\" "
+           "AngularUnit=\"0\">\n" +
+           rules + "</RuleSet>\n";
+}
+
+// The description lines of what `show` prints for the document under the locale.
+std::string ShownDescriptions(const std::string& document, const char* locale) {
+    TemporaryFolder folder;
+    std::ofstream(folder.Path() / "doc.xml", std::ios::binary) << document;
+    const ScopedEnvironment language("LC_ALL", locale);
+    const CommandResult shown = RunVeritorRules(folder.Path(), "show doc.xml");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    std::string found;
+    std::istringstream lines(shown.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("  description: ")) {
+            found += line.substr(15) + "\n";
+        }
+    }
+    return found;
+}
+
+// Japanese and Korean word a comparison as one phrase (value, unit, then 以上 or 이상); the
+// other languages keep the operator's symbol between the quantity and the value.
+TEST(Languages, EachOperatorReadsAsTheLanguageWordsAComparison) {
+    struct Case {
+        const char* locale;
+        std::array<const char*, 5> descriptions;  // >=, >, <=, <, =
+    };
+    const Case cases[] = {
+        {"en_US.UTF-8",
+         {"Distance from holes to the part edge >= 1.0 mm",
+          "Distance from holes to the part edge > 1.0 mm",
+          "Distance from holes to the part edge <= 1.0 mm",
+          "Distance from holes to the part edge < 1.0 mm",
+          "Distance from holes to the part edge = 1.0 mm"}},
+        {"fr_FR.UTF-8",
+         {"Distance des trous au bord de la pièce >= 1.0\u00a0mm",
+          "Distance des trous au bord de la pièce > 1.0\u00a0mm",
+          "Distance des trous au bord de la pièce <= 1.0\u00a0mm",
+          "Distance des trous au bord de la pièce < 1.0\u00a0mm",
+          "Distance des trous au bord de la pièce = 1.0\u00a0mm"}},
+        {"ja_JP.UTF-8",
+         {"穴から製品端までの距離 1.0mm以上", "穴から製品端までの距離 1.0mm超",
+          "穴から製品端までの距離 1.0mm以下", "穴から製品端までの距離 1.0mm未満",
+          "穴から製品端までの距離 1.0mm"}},
+        {"ko_KR.UTF-8",
+         {"구멍에서 부품 가장자리까지 거리 1.0mm 이상",
+          "구멍에서 부품 가장자리까지 거리 1.0mm 초과",
+          "구멍에서 부품 가장자리까지 거리 1.0mm 이하",
+          "구멍에서 부품 가장자리까지 거리 1.0mm 미만", "구멍에서 부품 가장자리까지 거리 1.0mm"}},
+        {"zh_CN.UTF-8",
+         {"孔到零件边缘的距离 >= 1.0mm", "孔到零件边缘的距离 > 1.0mm",
+          "孔到零件边缘的距离 <= 1.0mm", "孔到零件边缘的距离 < 1.0mm",
+          "孔到零件边缘的距离 = 1.0mm"}},
+        {"zh_TW.UTF-8",
+         {"孔至零件邊緣的距離 >= 1.0mm", "孔至零件邊緣的距離 > 1.0mm",
+          "孔至零件邊緣的距離 <= 1.0mm", "孔至零件邊緣的距離 < 1.0mm",
+          "孔至零件邊緣的距離 = 1.0mm"}},
+    };
+    std::string rules;
+    for (const int op : {7, 6, 8, 5, 3}) {
+        rules += RuleElement("Hole to Part Edge Distance", Parameter(2048, 1, op, "1.000000"));
+    }
+    const std::string document = RuleDocument(rules);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        std::string expected;
+        for (const char* description : c.descriptions) {
+            expected += std::string(description) + "\n";
+        }
+        EXPECT_EQ(ShownDescriptions(document, c.locale), expected);
+    }
+}
+
+// Where a language words comparisons as phrases, the bounds a description states follow the
+// operators: inclusive or strict, and its two sentences joined as the language joins them.
+TEST(Languages, BoundsFollowTheOperatorsAndSentencesJoinAsTheLanguageJoinsThem) {
+    const std::string document =
+        RuleDocument(RuleElement("Mould Wall Thickness", Parameter(2094, 1, 6, "2.000000") +
+                                                             Parameter(2095, 1, 7, "1.000000")));
+    const std::pair<const char*, const char*> cases[] = {
+        {"en_US.UTF-8",
+         "Mould wall thickness ratio greater than 2.0. Mould walls greater than or equal to 1.0 mm "
+         "thick.\n"},
+        {"ja_JP.UTF-8", "金型の肉厚比が2.0超であること。金型の肉厚が1.0mm以上であること。\n"},
+        {"ko_KR.UTF-8", "금형 벽 두께비는 2.0 초과입니다. 금형 벽 두께는 1.0mm 이상입니다.\n"},
+        {"zh_CN.UTF-8", "模具壁厚比大于 2.0。模具壁厚大于或等于 1.0mm。\n"},
+    };
+    for (const auto& [locale, description] : cases) {
+        EXPECT_EQ(ShownDescriptions(document, locale), description) << locale;
     }
 }
 

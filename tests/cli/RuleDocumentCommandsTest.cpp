@@ -4,6 +4,7 @@
 #include <map>
 #include <numbers>
 #include <regex>
+#include <tuple>
 
 #include "tests/cli/CommandRunner.h"
 #include "tests/platform/TestSupport.h"
@@ -73,6 +74,27 @@ TEST_F(RuleDocumentCommands, NewInInchesKeepsAnglesAndShowReadsItBack) {
 
     const CommandResult again = Run("show doc.xml");
     EXPECT_EQ(again.out, shown.out);
+}
+
+// The ASCII names stay what a command line takes; a person reads the symbols engineers write.
+TEST_F(RuleDocumentCommands, UnitsAreTakenByNameOrSymbolAndShownAsSymbols) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"angstrom", "Å", "Unit=\"6\""},
+        {"um", "µm", "Unit=\"8\""},
+        {"uin", "µin", "Unit=\"10\""},
+        {"mm", "mm", "Unit=\"0\""},
+    };
+    for (const auto& [name, symbol, attribute] : cases) {
+        for (const char* given : {name, symbol}) {
+            SCOPED_TRACE(given);
+            ASSERT_EQ(Run(std::string("new doc.xml --force --unit '") + given + "'").status, 0);
+            EXPECT_THAT(ReadWholeFile(File("doc.xml")), HasSubstr(attribute));
+            EXPECT_THAT(Run("show doc.xml").out,
+                        HasSubstr(std::string("units: ") + symbol + ", deg\n"));
+        }
+    }
+    ASSERT_EQ(Run("units doc.xml --unit µin").status, 0);
+    EXPECT_THAT(ReadWholeFile(File("doc.xml")), HasSubstr("Unit=\"10\""));
 }
 
 TEST_F(RuleDocumentCommands, UnitsRoundTripGivesTheOriginalValues) {

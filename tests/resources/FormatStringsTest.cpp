@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -22,7 +23,31 @@ const std::map<std::uint32_t, std::vector<Argument>> kFormatArguments{
     {2145, std::vector(3, Argument::Text)},   {2146, std::vector(3, Argument::Text)},
     {2162, std::vector(2, Argument::Text)},   {2189, std::vector(5, Argument::Text)},
     {2199, std::vector(9, Argument::Text)},   {2240, std::vector(1, Argument::Text)},
-    {2249, std::vector(2, Argument::Number)},
+    {2249, std::vector(2, Argument::Number)}, {2400, std::vector(2, Argument::Text)},
+    {2401, std::vector(2, Argument::Text)},   {2402, std::vector(2, Argument::Text)},
+    {2403, std::vector(2, Argument::Text)},   {2404, std::vector(2, Argument::Text)},
+    {2405, std::vector(2, Argument::Text)},   {2500, std::vector(1, Argument::Text)},
+    {2501, std::vector(1, Argument::Text)},   {2502, std::vector(2, Argument::Text)},
+    {2503, std::vector(3, Argument::Text)},   {2504, std::vector(2, Argument::Text)},
+    {2505, std::vector(1, Argument::Text)},   {2508, std::vector(2, Argument::Text)},
+    {2509, std::vector(7, Argument::Text)},   {2510, std::vector(2, Argument::Text)},
+    {2511, std::vector(4, Argument::Text)},   {2512, std::vector(2, Argument::Text)},
+    {2513, std::vector(1, Argument::Text)},   {2514, std::vector(3, Argument::Text)},
+    {2515, std::vector(4, Argument::Text)},   {2516, std::vector(3, Argument::Text)},
+    {2560, std::vector(2, Argument::Text)},   {2561, std::vector(1, Argument::Text)},
+    {2562, std::vector(1, Argument::Text)},   {2590, std::vector(1, Argument::Text)},
+    {2591, std::vector(1, Argument::Text)},   {2592, std::vector(1, Argument::Text)},
+};
+
+// Texts a language gives only where the default does not read well: the comparison phrases
+// (all five or none) and the sentence join.
+const std::uint32_t kComparisonPhrases[] = {2400, 2401, 2402, 2403, 2404};
+const std::uint32_t kOptionalTexts[] = {2400, 2401, 2402, 2403, 2404, 2405};
+
+// In a language with comparison phrases, the formats that state comparisons take one phrase for
+// each: how many each takes.
+const std::map<std::uint32_t, std::size_t> kComparisonsStated{
+    {2023, 1}, {2024, 1}, {2097, 1}, {2098, 1}, {2116, 2}, {2145, 1}, {2189, 2}, {2199, 3},
 };
 
 // Names written into documents and compared when they are read: the same in every language.
@@ -102,6 +127,19 @@ struct Table {
     resgen::StringTable strings;
     std::map<std::uint32_t, int> lines;
 
+    bool HasComparisonPhrases() const { return strings.contains(kComparisonPhrases[0]); }
+
+    // What the code passes to the format text with this id, when it is one.
+    std::optional<std::vector<Argument>> ArgumentsFor(std::uint32_t id) const {
+        const auto stated = kComparisonsStated.find(id);
+        if (HasComparisonPhrases() && stated != kComparisonsStated.end()) {
+            return std::vector(stated->second, Argument::Text);
+        }
+        const auto arguments = kFormatArguments.find(id);
+        return arguments == kFormatArguments.end() ? std::nullopt
+                                                   : std::optional(arguments->second);
+    }
+
     std::string Where(std::uint32_t id) const {
         const auto line = lines.find(id);
         return path + ":" + (line == lines.end() ? "?" : std::to_string(line->second)) +
@@ -137,28 +175,36 @@ const Table& English() {
 TEST(LanguageStrings, EveryFormatTakesWhatTheCodePassesAndNoOtherTextAPercentSign) {
     for (const Table& table : Languages()) {
         for (const auto& [id, text] : table.strings) {
-            const auto expected = kFormatArguments.find(id);
-            if (expected == kFormatArguments.end()) {
+            const std::optional<std::vector<Argument>> expected = table.ArgumentsFor(id);
+            if (!expected) {
                 EXPECT_EQ(text.find('%'), std::string::npos)
                     << table.Where(id) << ": a text shown as it stands holds a percent sign";
                 continue;
             }
-            EXPECT_EQ(ArgumentsAskedFor(text), expected->second)
-                << table.Where(id) << ": \"" << text << "\" does not take the "
-                << expected->second.size() << " arguments the code passes";
+            EXPECT_EQ(ArgumentsAskedFor(text), *expected)
+                << table.Where(id) << ": \"" << text << "\" does not take the " << expected->size()
+                << " arguments the code passes";
         }
     }
 }
 
-TEST(LanguageStrings, EveryLanguageHasEveryEnglishTextAndNoOther) {
+TEST(LanguageStrings, EveryLanguageHasEveryEnglishTextAndNoOtherButTheOptionalOnes) {
+    for (const std::uint32_t id : kOptionalTexts) {
+        EXPECT_FALSE(English().strings.contains(id)) << English().Where(id);
+    }
     for (const Table& table : Languages()) {
         for (const auto& [id, text] : English().strings) {
             EXPECT_TRUE(table.strings.contains(id))
                 << table.path << ": string " << id << " (\"" << text << "\") is missing";
         }
         for (const auto& [id, text] : table.strings) {
-            EXPECT_TRUE(English().strings.contains(id))
+            EXPECT_TRUE(English().strings.contains(id) ||
+                        std::ranges::find(kOptionalTexts, id) != std::end(kOptionalTexts))
                 << table.Where(id) << ": the English table has no such string";
+        }
+        for (const std::uint32_t id : kComparisonPhrases) {
+            EXPECT_EQ(table.strings.contains(id), table.HasComparisonPhrases())
+                << table.path << ": string " << id << ": comparison phrases come all five or none";
         }
     }
 }
