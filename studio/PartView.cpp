@@ -92,20 +92,27 @@ QPoint PartView::Device(const QPoint& point) const {
     return point * devicePixelRatioF();
 }
 
-void PartView::Show(const check::CheckReport& report) {
-    m_colours = std::make_unique<FaceColours>(report);
+void PartView::Show(const check::CheckReport& report, std::shared_ptr<PartShapes> shapes) {
     m_pull = report.pull;
     m_selected = 0;
     if (!m_context) {
         return;
     }
     m_context->RemoveAll(false);
-    m_meshes = report.meshes;
-    m_shapes = BuildPartShapes(report, *m_colours, m_colourBy);
+    m_shapes = shapes ? std::move(*shapes) : BuildPartShapes(report, report.meshes, m_colourBy);
+    if (m_shapes.colouredBy != m_colourBy) {
+        m_shapes.faces = new PartFaces(*m_shapes.meshes, *m_shapes.colours, m_colourBy);
+        m_shapes.colouredBy = m_colourBy;
+    }
     DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
     m_context->Display(m_shapes.pullArrow, 0, -1, false);
     LookFrom(Direction::Corner);
+}
+
+const std::vector<check::SolidMesh>& PartView::Meshes() const {
+    static const std::vector<check::SolidMesh> none;
+    return m_shapes.meshes ? *m_shapes.meshes : none;
 }
 
 void PartView::DisplayFaces() {
@@ -151,11 +158,12 @@ std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) {
 
 void PartView::SetColourBy(ColourBy by) {
     m_colourBy = by;
-    if (m_context && m_colours && !m_shapes.faces.IsNull()) {
+    if (m_context && !m_shapes.faces.IsNull()) {
         const std::uint32_t selected = SelectedFace();
         Settled();
         m_context->Remove(m_shapes.faces, false);
-        m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
+        m_shapes.faces = new PartFaces(*m_shapes.meshes, *m_shapes.colours, by);
+        m_shapes.colouredBy = by;
         DisplayFaces();
         if (selected != 0) {
             Highlight(selected);
