@@ -87,7 +87,11 @@ void BM_EventLoopDelay(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_EventLoopDelay)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_EventLoopDelay)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -75,7 +75,9 @@ void PartView::StartViewer() {
         m_view->SetBgGradientColors(Quantity_Color(0.85, 0.88, 0.92, Quantity_TOC_sRGB),
                                     Quantity_Color(0.55, 0.6, 0.68, Quantity_TOC_sRGB),
                                     Aspect_GradientFillMethod_Vertical, false);
-        // Drawn once per change, when this widget asks.
+        // Drawn once per change, when this widget paints: changes made together (a face
+        // selected and framed, a part shown before its window is) cost one drawing, which for a
+        // large part is most of what showing it costs.
         m_view->SetImmediateUpdate(false);
         m_view->TriedronDisplay(Aspect_TOTP_LEFT_LOWER, Quantity_NOC_GRAY20, 0.08);
     } catch (const Standard_Failure& failure) {
@@ -147,7 +149,7 @@ void PartView::Settled() {
         m_moving = false;
         m_context->SetDisplayMode(m_shapes.faces, PartFaces::kFine, false);
         m_context->Display(m_shapes.outlines, false);
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -168,7 +170,7 @@ void PartView::SetColourBy(ColourBy by) {
         if (selected != 0) {
             Highlight(selected);
         }
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -177,7 +179,7 @@ void PartView::SelectFace(std::uint32_t face) {
     if (m_context && Highlight(face)) {
         m_view->FitAll(*m_shapes.faces->FaceBox(face), kFaceMargin, false);
         m_view->ZFitAll();
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -187,7 +189,7 @@ bool PartView::Highlight(std::uint32_t face) {
     if (owner != m_owners.end()) {
         m_context->AddOrRemoveSelected(owner->second, false);
     }
-    m_view->Redraw();
+    update();
     return owner != m_owners.end();
 }
 
@@ -259,7 +261,7 @@ void PartView::FitAll() {
     if (m_view) {
         m_view->FitAll(0.05, false);
         m_view->ZFitAll();
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -346,7 +348,7 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
         } else if (event->buttons() & Qt::MiddleButton) {
             m_view->Pan(step.x(), -step.y());
         }
-        m_view->Redraw();
+        update();
     }
     m_last = point;
 }
@@ -361,7 +363,7 @@ void PartView::mouseReleaseEvent(QMouseEvent* event) {
     FaceAt(event->position().toPoint());
     m_context->SelectDetected();
     m_selected = SelectedFace();
-    m_view->Redraw();
+    update();
     emit FaceClicked(m_selected);
 }
 
@@ -374,5 +376,5 @@ void PartView::wheelEvent(QWheelEvent* event) {
     Moving();
     m_view->StartZoomAtPoint(at.x(), at.y());
     m_view->ZoomAtPoint(at.x(), at.y(), at.x() + step, at.y() + step);
-    m_view->Redraw();
+    update();
 }
