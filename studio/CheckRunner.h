@@ -12,13 +12,13 @@
 #include "check/PartChecker.h"
 #include "studio/FaceColours.h"
 
+struct PartShapes;
+
 // Checks a part against a rule document's text on a thread of its own, so that the window that
 // asked stays responsive. Progress and the end arrive as signals on the thread that owns the
 // runner. Cancel, or the runner's end, stops the check within a second; a cancelled check leaves
 // no report. Asked to, it also builds on its thread what the part view draws of the report, so
 // that the window only displays it.
-struct PartShapes;
-
 class CheckRunner : public QObject {
     Q_OBJECT
 
