@@ -76,8 +76,10 @@ void AddOutlines(const check::SolidMesh& mesh, const FaceColours& colours,
                 undercut = undercut || colours.Undercut(sides[end].face);
                 ++end;
             }
-            // A side of one triangle only bounds its face where faces do not share corners.
-            if (twoFaces || end - begin == 1) {
+            // A side of one triangle only bounds its face where faces do not share corners. Past
+            // the most outlines drawn they are all left out: collecting more only costs.
+            const bool bounds = twoFaces || end - begin == 1;
+            if (bounds && (undercut || outlines.size() / 2 <= kMostOutlineSegments)) {
                 AddSegment(mesh, lower, sides[begin].higher, undercut ? undercuts : outlines);
             }
             begin = end;
