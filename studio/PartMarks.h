@@ -23,6 +23,9 @@ public:
         return mode == 0;
     }
 
+    int OutlineSegments() const { return m_outlines->VertexNumber() / 2; }
+    int UndercutSegments() const { return m_undercuts->VertexNumber() / 2; }
+
 private:
     void Compute(const Handle(PrsMgr_PresentationManager) & manager,
                  const Handle(Prs3d_Presentation) & presentation,
