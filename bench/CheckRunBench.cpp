@@ -1,6 +1,8 @@
 // The studio's window while it checks the 1,000,000-triangle ring through Check Part, as a
-// person would: the longest its event loop takes to answer a 10 ms timer, beyond the 10 ms
-// (aim: 100 ms at most), against the same timer on a window with nothing to do.
+// person would: how long its event loop takes to answer a 10 ms timer, beyond the 10 ms (aim:
+// 100 ms at most), against the same timer on the same window idle just before, in the same
+// run: on a shared machine the idle window waits for a core too, and by as much as the load
+// gives. The longest gap and the 99th percentile of each show how much is the check's.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 #include "bench/RatioReporter.h"
 #include "bench/RippledRing.h"
@@ -21,27 +24,44 @@ namespace {
 constexpr int kTickMilliseconds = 10;
 constexpr int kIdleMilliseconds = 3000;
 
-// Times the gaps between a timer's ticks while it lives, the longest beyond the interval.
+// Times the gaps between a timer's ticks while it lives, beyond the interval.
 class TickGaps {
 public:
     TickGaps() {
         m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_since.restart() - kTickMilliseconds);
-        });
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this] { m_gaps.push_back(m_since.restart() - kTickMilliseconds); });
         m_since.start();
         m_timer.start(kTickMilliseconds);
     }
 
-    double LongestDelayMilliseconds() const { return static_cast<double>(m_longest); }
+    double Longest() const { return Percentile(1.0); }
+    // The gap that this share of the gaps is within.
+    double Percentile(double share) const {
+        if (m_gaps.empty()) {
+            return 0;
+        }
+        std::vector<qint64> sorted = m_gaps;
+        const auto at = static_cast<std::size_t>(share * static_cast<double>(sorted.size() - 1));
+        std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(at),
+                         sorted.end());
+        return static_cast<double>(sorted[at]);
+    }
 
 private:
     QTimer m_timer;
     QElapsedTimer m_since;
-    qint64 m_longest = 0;
+    std::vector<qint64> m_gaps;
 };
 
-void BM_EventLoopDelayDuringCheck(benchmark::State& state) {
+void Idle() {
+    QEventLoop loop;
+    QTimer::singleShot(kIdleMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// One round is the window idle, then checking, each timed by a timer of its own.
+void BM_EventLoopDelay(benchmark::State& state) {
     const std::filesystem::path& part = RippledRingStl();
     MainWindow window;
     window.show();
@@ -49,35 +69,29 @@ void BM_EventLoopDelayDuringCheck(benchmark::State& state) {
         state.SkipWithError("the window was not shown");
         return;
     }
-    double longest = 0;
     for (auto _ : state) {
-        const TickGaps gaps;
+        {
+            const TickGaps idle;
+            Idle();
+            state.counters["idle max ms"] = idle.Longest();
+            state.counters["idle p99 ms"] = idle.Percentile(0.99);
+        }
+        const TickGaps checking;
         if (!window.CheckPart(part, QStringLiteral("0,0,1"))) {
             state.SkipWithError("the check failed");
             return;
         }
-        longest = std::max(longest, gaps.LongestDelayMilliseconds());
+        state.counters["max delay ms"] = checking.Longest();
+        state.counters["p99 ms"] = checking.Percentile(0.99);
         window.CheckResults().close();
     }
-    state.counters["max delay ms"] = longest;
 }
 
-void BM_EventLoopDelayIdle(benchmark::State& state) {
-    MainWindow window;
-    window.show();
-    double longest = 0;
-    for (auto _ : state) {
-        const TickGaps gaps;
-        QEventLoop loop;
-        QTimer::singleShot(kIdleMilliseconds, &loop, &QEventLoop::quit);
-        loop.exec();
-        longest = std::max(longest, gaps.LongestDelayMilliseconds());
-    }
-    state.counters["max delay ms"] = longest;
-}
-
-BENCHMARK(BM_EventLoopDelayDuringCheck)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_EventLoopDelayIdle)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_EventLoopDelay)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 
@@ -87,6 +101,8 @@ int main(int argc, char** argv) {
     UseSteadyAppearance();
     return RunBenchmarksWithRatios(
         argc, argv,
-        {{"event-loop delay, checking / idle", "BM_EventLoopDelayDuringCheck",
-          "BM_EventLoopDelayIdle", "max delay ms", 0}});
+        {{"longest event-loop delay, checking / idle", "BM_EventLoopDelay", "BM_EventLoopDelay",
+          "max delay ms", 0, "idle max ms"},
+         {"99th percentile of the delays, checking / idle", "BM_EventLoopDelay",
+          "BM_EventLoopDelay", "p99 ms", 0, "idle p99 ms"}});
 }

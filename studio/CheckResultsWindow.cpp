@@ -133,16 +133,21 @@ CheckResultsWindow::CheckResultsWindow(QWidget* parent)
     resize(1500, 620);
 }
 
-void CheckResultsWindow::Show(const check::CheckReport& report) {
-    m_report = report;
-    setWindowTitle(tr("Check Results - %1").arg(ToQString(report.part)));
+void CheckResultsWindow::Show(check::CheckReport report, std::shared_ptr<PartShapes> shapes) {
+    m_report = std::move(report);
+    setWindowTitle(tr("Check Results - %1").arg(ToQString(m_report.part)));
     m_part->setText(
-        tr("Part: %1    Units: %2").arg(ToQString(report.part), ToQString(report.units)));
-    ShowFindings(report);
-    ShowNotChecked(report);
-    ShowFigures(report);
-    m_summary->setText(ToQString(check::ReportSummary(report, check::ReportLanguage::Chosen())));
-    m_partView->Show(report);
+        tr("Part: %1    Units: %2").arg(ToQString(m_report.part), ToQString(m_report.units)));
+    ShowFindings(m_report);
+    ShowNotChecked(m_report);
+    ShowFigures(m_report);
+    m_summary->setText(ToQString(check::ReportSummary(m_report, check::ReportLanguage::Chosen())));
+    m_partView->Show(m_report, std::move(shapes));
+}
+
+std::optional<ColourBy> CheckResultsWindow::ShapesWanted() const {
+    const PartView& view = m_partView->View();
+    return view.Unavailable().isEmpty() ? std::optional(view.ColouredBy()) : std::nullopt;
 }
 
 void CheckResultsWindow::ShowRowsFace() {
@@ -160,7 +165,7 @@ void CheckResultsWindow::FaceClicked(std::uint32_t face) {
         return;
     }
     if (const std::optional<check::Point> pull =
-            PullAlongFace(m_report.meshes, face, m_report.pull)) {
+            PullAlongFace(m_partView->View().Meshes(), face, m_report.pull)) {
         m_pickPull->setChecked(false);
         emit PullPicked(m_report.part, PullText(*pull));
     }

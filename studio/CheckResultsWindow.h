@@ -2,10 +2,14 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "check/CheckReport.h"
+#include "studio/FaceColours.h"
 
 class PartViewPanel;
+struct PartShapes;
 class QBoxLayout;
 class QLabel;
 class QPushButton;
@@ -25,8 +29,11 @@ public:
 
     explicit CheckResultsWindow(QWidget* parent = nullptr);
 
-    // Replaces what the window shows with this report.
-    void Show(const check::CheckReport& report);
+    // Replaces what the window shows with this report, its part drawn from these shapes when
+    // they were built beforehand.
+    void Show(check::CheckReport report, std::shared_ptr<PartShapes> shapes = nullptr);
+    // Where the view draws, the colours it would have the part's shapes built in beforehand.
+    std::optional<ColourBy> ShapesWanted() const;
     // Sizes the window to show its rows (within the screen) and centres it on the owner.
     void PlaceOver(const QWidget& owner);
     // Saves the report shown as JSON (".json") or an HTML page with the coloured part where the

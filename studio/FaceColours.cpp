@@ -20,23 +20,24 @@ const QColor kCore(240, 200, 150);
 
 }  // namespace
 
-FaceColours::FaceColours(const check::CheckReport& report) {
+FaceColours::FaceColours(const std::vector<check::RuleResult>& rules,
+                         const std::vector<check::SolidMesh>& meshes) {
     std::uint32_t last = 0;
-    for (const check::SolidMesh& mesh : report.meshes) {
+    for (const check::SolidMesh& mesh : meshes) {
         last = std::max(last, mesh.firstFace + static_cast<std::uint32_t>(mesh.faces.size()));
     }
-    for (const check::RuleResult& rule : report.rules) {
+    for (const check::RuleResult& rule : rules) {
         for (const check::Finding& finding : rule.findings) {
             last = std::max(last, finding.face);
         }
     }
     m_faces.resize(last + 1);
-    for (const check::SolidMesh& mesh : report.meshes) {
+    for (const check::SolidMesh& mesh : meshes) {
         for (std::size_t f = 0; f < mesh.faces.size(); ++f) {
             m_faces[mesh.firstFace + 1 + f].mould = mesh.faces[f];
         }
     }
-    for (const check::RuleResult& rule : report.rules) {
+    for (const check::RuleResult& rule : rules) {
         for (const check::Finding& finding : rule.findings) {
             int& worst = m_faces[finding.face].worst;
             worst = std::max(worst, std::clamp(finding.severity, 1, kSeverities));

@@ -26,7 +26,8 @@ class FaceColours {
 public:
     static constexpr int kSeverities = 5;
 
-    explicit FaceColours(const check::CheckReport& report);
+    FaceColours(const std::vector<check::RuleResult>& rules,
+                const std::vector<check::SolidMesh>& meshes);
 
     QColor Colour(std::uint32_t face, ColourBy by) const;
     // 0 for a face without findings.

@@ -183,7 +183,9 @@ bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pul
     check::CheckOptions options = m_partCheckOptions;
     options.pull = *direction;
     options.partUnit = partUnit;
-    CheckRunner runner(std::move(options), part, m_document->Text(), m_document->DisplayName());
+    // Where the view draws, the check's thread also builds what it draws of the part.
+    CheckRunner runner(std::move(options), part, m_document->Text(), m_document->DisplayName(),
+                       m_checkResults->ShapesWanted());
     CheckProgressDialog progress(runner, tr("Checking %1...").arg(PathText(part.filename())), this);
     progress.WaitForEnd();
     switch (runner.Outcome()) {
@@ -196,7 +198,7 @@ bool MainWindow::CheckPart(const std::filesystem::path& part, const QString& pul
         case CheckRunner::State::Done:
             break;
     }
-    m_checkResults->Show(runner.Report());
+    m_checkResults->Show(runner.TakeReport(), runner.TakeShapes());
     m_checkResults->PlaceOver(*this);
     m_checkResults->show();
     m_checkResults->raise();

@@ -37,6 +37,26 @@ std::size_t FacesOf(const check::SolidMesh& mesh) {
     return faces;
 }
 
+// How many corners a face's triangles have between them, without working out their normals.
+// local is -1 for every corner before and after.
+std::size_t CountCorners(const check::SolidMesh& mesh, const std::uint32_t* begin,
+                         const std::uint32_t* end, std::vector<std::int32_t>& local,
+                         std::vector<std::uint32_t>& counted) {
+    counted.clear();
+    for (const std::uint32_t* t = begin; t != end; ++t) {
+        for (const std::uint32_t v : mesh.triangles[*t]) {
+            if (local[v] < 0) {
+                local[v] = 0;
+                counted.push_back(v);
+            }
+        }
+    }
+    for (const std::uint32_t v : counted) {
+        local[v] = -1;
+    }
+    return counted.size();
+}
+
 // One face's corners, numbered afresh from 0, and the normal at each: the sum of its
 // triangles' normals weighted by their areas, as a curved face is shaded smoothly.
 struct FaceCorners {
@@ -103,6 +123,13 @@ PartFaces::PartFaces(const std::vector<check::SolidMesh>& meshes, const FaceColo
     for (std::size_t m = 0; m < meshes.size(); ++m) {
         FillFaces(meshes[m], byFace[m]);
     }
+    // Made with the rest, off the window's thread when the faces are, so that the first turn of
+    // the view does not wait for it.
+    if (Large()) {
+        for (ColourGroup& group : m_groups) {
+            group.coarse = CoarseTriangles(group.triangles, m_box, kCoarseCells);
+        }
+    }
     // The face picked is drawn over the part by HilightSelected, not the whole part.
     SetAutoHilight(false);
 }
@@ -113,7 +140,7 @@ void PartFaces::GroupFaces(const std::vector<check::SolidMesh>& meshes,
     std::map<QRgb, std::size_t> groupOfColour;
     std::vector<std::pair<std::size_t, std::size_t>> sizes;  // corners, triangles
     std::vector<std::int32_t> local;
-    FaceCorners corners;
+    std::vector<std::uint32_t> counted;
     for (std::size_t m = 0; m < meshes.size(); ++m) {
         const check::SolidMesh& mesh = meshes[m];
         const TrianglesByFace& runs = byFace[m];
@@ -128,14 +155,11 @@ void PartFaces::GroupFaces(const std::vector<check::SolidMesh>& meshes,
             const auto [group, added] = groupOfColour.try_emplace(colour, sizes.size());
             if (added) {
                 sizes.emplace_back(0, 0);
-                m_groups.push_back({OcctColour(QColor::fromRgb(colour)), nullptr});
+                m_groups.push_back({OcctColour(QColor::fromRgb(colour)), nullptr, nullptr});
             }
-            corners.Collect(mesh, &runs.order[runs.start[f + 1]], &runs.order[runs.start[f + 2]],
-                            local);
-            for (const std::uint32_t v : corners.used) {
-                local[v] = -1;
-            }
-            sizes[group->second].first += corners.used.size();
+            sizes[group->second].first +=
+                CountCorners(mesh, &runs.order[runs.start[f + 1]], &runs.order[runs.start[f + 2]],
+                             local, counted);
             sizes[group->second].second += runs.start[f + 2] - runs.start[f + 1];
             m_triangles += runs.start[f + 2] - runs.start[f + 1];
             if (m_faces.size() <= face) {
@@ -216,9 +240,8 @@ void PartFaces::Compute(const Handle(PrsMgr_PresentationManager) &,
     for (const ColourGroup& group : m_groups) {
         const Handle(Graphic3d_Group) drawn = presentation->NewGroup();
         drawn->SetGroupPrimitivesAspect(FillAspect(group.colour));
-        drawn->AddPrimitiveArray(mode == kCoarse
-                                     ? CoarseTriangles(group.triangles, m_box, kCoarseCells)
-                                     : group.triangles);
+        drawn->AddPrimitiveArray(mode == kCoarse && !group.coarse.IsNull() ? group.coarse
+                                                                           : group.triangles);
     }
 }
 

@@ -47,10 +47,11 @@ public:
 private:
     static constexpr std::size_t kLargePart = 300'000;
 
-    // The triangles of one colour, face after face.
+    // The triangles of one colour, face after face, and the coarse copy of a large part's.
     struct ColourGroup {
         Quantity_Color colour;
         Handle(Graphic3d_ArrayOfTriangles) triangles;
+        Handle(Graphic3d_ArrayOfTriangles) coarse;
     };
     // Where a face's triangles are: their group and their corners' range in its index list.
     struct FaceRange {

@@ -17,11 +17,14 @@ class PartOutlines : public AIS_InteractiveObject {
     DEFINE_STANDARD_RTTI_INLINE(PartOutlines, AIS_InteractiveObject)
 
 public:
-    PartOutlines(const check::CheckReport& report, const FaceColours& colours);
+    PartOutlines(const std::vector<check::SolidMesh>& meshes, const FaceColours& colours);
 
     Standard_Boolean AcceptDisplayMode(const Standard_Integer mode) const override {
         return mode == 0;
     }
+
+    int OutlineSegments() const { return m_outlines->VertexNumber() / 2; }
+    int UndercutSegments() const { return m_undercuts->VertexNumber() / 2; }
 
 private:
     void Compute(const Handle(PrsMgr_PresentationManager) & manager,

@@ -76,7 +76,9 @@ void PartView::StartViewer() {
         m_view->SetBgGradientColors(Quantity_Color(0.85, 0.88, 0.92, Quantity_TOC_sRGB),
                                     Quantity_Color(0.55, 0.6, 0.68, Quantity_TOC_sRGB),
                                     Aspect_GradientFillMethod_Vertical, false);
-        // Drawn once per change, when this widget asks.
+        // Drawn once per change, when this widget paints: changes made together (a face
+        // selected and framed, a part shown before its window is) cost one drawing, which for a
+        // large part is most of what showing it costs.
         m_view->SetImmediateUpdate(false);
         m_view->TriedronDisplay(Aspect_TOTP_LEFT_LOWER, Quantity_NOC_GRAY20, 0.08);
     } catch (const Standard_Failure& failure) {
@@ -93,16 +95,18 @@ QPoint PartView::Device(const QPoint& point) const {
     return point * devicePixelRatioF();
 }
 
-void PartView::Show(const check::CheckReport& report) {
-    m_colours = std::make_unique<FaceColours>(report);
+void PartView::Show(const check::CheckReport& report, std::shared_ptr<PartShapes> shapes) {
     m_pull = report.pull;
     m_selected = 0;
     if (!m_context) {
         return;
     }
     m_context->RemoveAll(false);
-    m_meshes = report.meshes;
-    m_shapes = BuildPartShapes(report, *m_colours, m_colourBy);
+    m_shapes = shapes ? std::move(*shapes) : BuildPartShapes(report, report.meshes, m_colourBy);
+    if (m_shapes.colouredBy != m_colourBy) {
+        m_shapes.faces = new PartFaces(*m_shapes.meshes, *m_shapes.colours, m_colourBy);
+        m_shapes.colouredBy = m_colourBy;
+    }
     DisplayFaces();
     m_context->Display(m_shapes.outlines, 0, -1, false);
     m_context->Display(m_shapes.pullArrow, 0, -1, false);
@@ -126,6 +130,11 @@ bool PartView::ShowsPartingLine() const {
 int PartView::PartingLineSegments() const {
     const Handle(PartingLines) lines = Handle(PartingLines)::DownCast(m_shapes.partingLine);
     return lines.IsNull() ? 0 : lines->Segments();
+}
+
+const std::vector<check::SolidMesh>& PartView::Meshes() const {
+    static const std::vector<check::SolidMesh> none;
+    return m_shapes.meshes ? *m_shapes.meshes : none;
 }
 
 void PartView::DisplayFaces() {
@@ -160,7 +169,7 @@ void PartView::Settled() {
         m_moving = false;
         m_context->SetDisplayMode(m_shapes.faces, PartFaces::kFine, false);
         m_context->Display(m_shapes.outlines, false);
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -171,17 +180,18 @@ std::uint32_t PartView::FaceOf(const Handle(SelectMgr_EntityOwner) & owner) {
 
 void PartView::SetColourBy(ColourBy by) {
     m_colourBy = by;
-    if (m_context && m_colours && !m_shapes.faces.IsNull()) {
+    if (m_context && !m_shapes.faces.IsNull()) {
         const std::uint32_t selected = SelectedFace();
         Settled();
         m_context->Remove(m_shapes.faces, false);
-        m_shapes.faces = new PartFaces(m_meshes, *m_colours, by);
+        m_shapes.faces = new PartFaces(*m_shapes.meshes, *m_shapes.colours, by);
+        m_shapes.colouredBy = by;
         DisplayFaces();
         DisplayPartingLine();
         if (selected != 0) {
             Highlight(selected);
         }
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -190,7 +200,7 @@ void PartView::SelectFace(std::uint32_t face) {
     if (m_context && Highlight(face)) {
         m_view->FitAll(*m_shapes.faces->FaceBox(face), kFaceMargin, false);
         m_view->ZFitAll();
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -200,7 +210,7 @@ bool PartView::Highlight(std::uint32_t face) {
     if (owner != m_owners.end()) {
         m_context->AddOrRemoveSelected(owner->second, false);
     }
-    m_view->Redraw();
+    update();
     return owner != m_owners.end();
 }
 
@@ -272,7 +282,7 @@ void PartView::FitAll() {
     if (m_view) {
         m_view->FitAll(0.05, false);
         m_view->ZFitAll();
-        m_view->Redraw();
+        update();
     }
 }
 
@@ -359,7 +369,7 @@ void PartView::mouseMoveEvent(QMouseEvent* event) {
         } else if (event->buttons() & Qt::MiddleButton) {
             m_view->Pan(step.x(), -step.y());
         }
-        m_view->Redraw();
+        update();
     }
     m_last = point;
 }
@@ -374,7 +384,7 @@ void PartView::mouseReleaseEvent(QMouseEvent* event) {
     FaceAt(event->position().toPoint());
     m_context->SelectDetected();
     m_selected = SelectedFace();
-    m_view->Redraw();
+    update();
     emit FaceClicked(m_selected);
 }
 
@@ -387,5 +397,5 @@ void PartView::wheelEvent(QWheelEvent* event) {
     Moving();
     m_view->StartZoomAtPoint(at.x(), at.y());
     m_view->ZoomAtPoint(at.x(), at.y(), at.x() + step, at.y() + step);
-    m_view->Redraw();
+    update();
 }

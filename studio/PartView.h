@@ -43,12 +43,15 @@ public:
     // Empty when the view draws; otherwise why it cannot.
     const QString& Unavailable() const { return m_unavailable; }
 
-    void Show(const check::CheckReport& report);
+    // Shows the report's part, drawn from these shapes when they were built beforehand.
+    void Show(const check::CheckReport& report, std::shared_ptr<PartShapes> shapes = nullptr);
     void SetColourBy(ColourBy by);
     ColourBy ColouredBy() const { return m_colourBy; }
     // Whether the view draws the parting line, and its segments.
     bool ShowsPartingLine() const;
     int PartingLineSegments() const;
+    // The meshes of the part shown, none when the view cannot draw.
+    const std::vector<check::SolidMesh>& Meshes() const;
 
     // Selects and highlights the face (0: none) and frames it in the view.
     void SelectFace(std::uint32_t face);
@@ -99,10 +102,7 @@ private:
     Handle(Aspect_NeutralWindow) m_window;
     Handle(V3d_View) m_view;
     Handle(AIS_InteractiveContext) m_context;
-    std::unique_ptr<FaceColours> m_colours;
     PartShapes m_shapes;
-    // The meshes shown, to draw their faces again in other colours.
-    std::vector<check::SolidMesh> m_meshes;
     std::map<std::uint32_t, Handle(SelectMgr_EntityOwner)> m_owners;
     ColourBy m_colourBy = ColourBy::Findings;
     check::Point m_pull{0, 0, 1};

@@ -77,8 +77,8 @@ PartViewPanel::PartViewPanel(QWidget* parent)
     ShowLegend();
 }
 
-void PartViewPanel::Show(const check::CheckReport& report) {
-    m_view->Show(report);
+void PartViewPanel::Show(const check::CheckReport& report, std::shared_ptr<PartShapes> shapes) {
+    m_view->Show(report, std::move(shapes));
 }
 
 void PartViewPanel::ShowLegend() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "check/CheckReport.h"
 
 class PartView;
+struct PartShapes;
 class QCheckBox;
 class QLabel;
 
@@ -16,9 +18,10 @@ class PartViewPanel : public QWidget {
 public:
     explicit PartViewPanel(QWidget* parent = nullptr);
 
-    void Show(const check::CheckReport& report);
+    void Show(const check::CheckReport& report, std::shared_ptr<PartShapes> shapes = nullptr);
 
     PartView& View() { return *m_view; }
+    const PartView& View() const { return *m_view; }
     QCheckBox& MouldSides() { return *m_sides; }
     QLabel& Legend() { return *m_legend; }
     // The view and its legend below it, drawn at this size for a report or the README; nothing

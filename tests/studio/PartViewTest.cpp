@@ -7,18 +7,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 
 #include "check/PartChecker.h"
 #include "studio/CheckResultsWindow.h"
+#include "studio/CheckRunner.h"
 #include "studio/FacePull.h"
 #include "studio/MainWindow.h"
 #include "studio/PartCheckDialog.h"
+#include "studio/PartShapes.h"
 #include "studio/PartView.h"
 #include "studio/PartViewPanel.h"
 #include "tests/check/TestParts.h"
@@ -26,6 +31,11 @@
 #include "tests/studio/StudioTestSupport.h"
 
 namespace {
+
+std::string TextOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The middle of the face's triangles, as the mesh holds them.
 check::Point MiddleOf(const check::SolidMesh& mesh, std::uint32_t face) {
@@ -150,7 +160,7 @@ TEST_F(PartViewTest, AFaceClickedInTheViewSelectsItsFindings) {
 // Each face is drawn in its colour: by findings, then by mould halves once asked; and the whole
 // picture stays close to the reference.
 TEST_F(PartViewTest, FacesAreDrawnInTheirColours) {
-    const FaceColours colours(m_report);
+    const FaceColours colours(m_report.rules, m_report.meshes);
     const std::uint32_t front = FaceOnPlane(Mesh(), 1, 0);
     const std::uint32_t top = FaceOnPlane(Mesh(), 2, 30);
     const std::uint32_t rim = FaceOnPlane(Mesh(), 2, 0);
@@ -202,6 +212,25 @@ TEST_F(PartViewTest, ThePictureMatchesTheReference) {
     View().LookFrom(PartView::Direction::Corner);
     ExpectLikeReference(m_window.Part().Picture(QSize(480, 360)), "part-view-housing.png",
                         {48, 0.03});
+}
+
+// The shapes a check builds on its own thread, its faces' picking worked out there, are drawn as
+// those the view builds from the report itself.
+TEST_F(PartViewTest, ShapesBuiltBesideTheCheckAreDrawnAlike) {
+    View().LookFrom(PartView::Direction::Corner);
+    const QImage built = m_window.Part().Picture(QSize(480, 360));
+    CheckRunner runner({}, m_folder.Path() / "cup.step", TextOf(m_folder.Path() / "rules.xml"),
+                       "rules.xml", ColourBy::Findings);
+    QSignalSpy finished(&runner, &CheckRunner::Finished);
+    ASSERT_TRUE(finished.wait(60'000));
+    ASSERT_EQ(runner.Outcome(), CheckRunner::State::Done);
+    const std::shared_ptr<PartShapes> shapes = runner.TakeShapes();
+    ASSERT_NE(shapes, nullptr);
+    EXPECT_TRUE(shapes->faces->HasSelection(0));
+    m_window.Show(runner.TakeReport(), shapes);
+    View().LookFrom(PartView::Direction::Corner);
+    EXPECT_EQ(m_window.Part().Picture(QSize(480, 360)), built);
+    EXPECT_EQ(View().Meshes().size(), 1u);
 }
 
 // Without a display the program starts its own virtual one and writes the picture.
