@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "check/ReportFormat.h"
+#include "document/UnitCodes.h"
 
 namespace {
 
@@ -52,22 +53,23 @@ QString Table(QStringList headers, const QStringList& rows) {
 }
 
 QString Measure(double value, const std::string& unit) {
-    return Number(value) + u' ' + Escaped(unit);
+    return Number(value) + u' ' + Escaped(UnitForPeople(unit));
 }
 
-QString Findings(const check::CheckReport& report) {
+QString Findings(const check::CheckReport& report, const check::ReportLanguage& language) {
     QStringList rows;
     for (const check::RuleResult& rule : report.rules) {
         for (const check::Finding& finding : rule.findings) {
             QString limit = Measure(finding.limit, rule.unit);
             if (!finding.what.empty()) {
-                limit += QStringLiteral(" (") + Escaped(finding.what) + u')';
+                limit += QStringLiteral(" (") + Escaped(language.Translated(finding.what)) + u')';
             }
-            rows << Row({Escaped(rule.rule), QString::number(rule.solid),
-                         QString::number(finding.face), Measure(finding.value, rule.unit), limit,
+            rows << Row({Escaped(language.RuleName(rule.rule, rule.shown)),
+                         QString::number(rule.solid), QString::number(finding.face),
+                         Measure(finding.value, rule.unit), limit,
                          QString::number(finding.severity),
-                         Escaped(finding.geometry.surface) + Text(Words::tr(" at ")) +
-                             Triple(finding.geometry.centroid)});
+                         Escaped(language.Translated(finding.geometry.surface)) +
+                             Text(Words::tr(" at ")) + Triple(finding.geometry.centroid)});
         }
     }
     if (rows.isEmpty()) {
@@ -78,11 +80,12 @@ QString Findings(const check::CheckReport& report) {
                  rows);
 }
 
-QString NotChecked(const check::CheckReport& report) {
+QString NotChecked(const check::CheckReport& report, const check::ReportLanguage& language) {
     QStringList rows;
     for (const check::RuleResult& rule : report.rules) {
         if (!rule.checked) {
-            rows << Row({Escaped(rule.rule), Escaped(rule.reason)});
+            rows << Row({Escaped(language.RuleName(rule.rule, rule.shown)),
+                         Escaped(language.Translated(rule.reason))});
         }
     }
     return rows.isEmpty() ? QString()
@@ -90,11 +93,12 @@ QString NotChecked(const check::CheckReport& report) {
                                 Table({Words::tr("Rule"), Words::tr("Reason")}, rows);
 }
 
-QString Figures(const check::CheckReport& report) {
+QString Figures(const check::CheckReport& report, const check::ReportLanguage& language) {
     QStringList rows;
     for (const check::RuleResult& rule : report.rules) {
         for (const check::Figure& figure : rule.figures) {
-            rows << Row({Escaped(rule.rule), Escaped(figure.name), Number(figure.value)});
+            rows << Row({Escaped(language.RuleName(rule.rule, rule.shown)),
+                         Escaped(language.Translated(figure.name)), Number(figure.value)});
         }
     }
     return rows.isEmpty()
@@ -133,7 +137,8 @@ const char* const kStyle =
 
 }  // namespace
 
-QString HtmlReport(const check::CheckReport& report, const QImage& picture) {
+QString HtmlReport(const check::CheckReport& report, const QImage& picture,
+                   const check::ReportLanguage& language) {
     const QString part = Escaped(report.part);
     QString html =
         QStringLiteral(
@@ -145,9 +150,9 @@ QString HtmlReport(const check::CheckReport& report, const QImage& picture) {
         {Words::tr("Part"), Words::tr("Units"), Words::tr("Pull"), Words::tr("Size")},
         {Row({part, Escaped(report.units), Triple(report.pull),
               Triple(report.size.low) + Text(Words::tr(" to ")) + Triple(report.size.high)})});
-    html += QStringLiteral("<p><strong>") + Escaped(check::ReportSummary(report)) +
+    html += QStringLiteral("<p><strong>") + Escaped(check::ReportSummary(report, language)) +
             QStringLiteral("</strong></p>\n");
     html += Picture(picture) + Warnings(report) + Heading(Words::tr("Findings")) +
-            Findings(report) + NotChecked(report) + Figures(report);
+            Findings(report, language) + NotChecked(report, language) + Figures(report, language);
     return html + QStringLiteral("</body>\n</html>\n");
 }

@@ -9,8 +9,9 @@
 void SaveReportFile(const check::CheckReport& report, const std::filesystem::path& path,
                     const QImage& picture) {
     const bool json = path.extension() == ".json";
-    const QByteArray bytes = json ? QByteArray::fromStdString(check::ReportJson(report))
-                                  : HtmlReport(report, picture).toUtf8();
+    const QByteArray bytes =
+        json ? QByteArray::fromStdString(check::ReportJson(report))
+             : HtmlReport(report, picture, check::ReportLanguage::Chosen()).toUtf8();
     QSaveFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw std::runtime_error(path.string() +
